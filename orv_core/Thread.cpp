@@ -1,0 +1,56 @@
+#include "Thread.h"
+
+#include <cstdint>
+
+Thread::Thread() : threadId_(0), running_(0), detached_(0), joined_(false) {}
+
+Thread::~Thread() {
+  if (!running_ || joined_) return;
+  if (!detached_) pthread_detach(threadId_);
+  pthread_cancel(threadId_);
+}
+
+void* Thread::runThread(void* object) {
+  pthread_setcanceltype(PTHREAD_CANCEL_DEFERRED, nullptr);
+  int result = static_cast<Thread*>(object)->run();
+  return reinterpret_cast<void*>(static_cast<intptr_t>(result));
+}
+
+int Thread::start() {
+  pthread_t id;
+  int rc = pthread_create(&id, nullptr, &Thread::runThread, this);
+  if (rc != 0) return rc;
+  threadId_ = id;
+  running_ = 1;
+  joined_ = false;
+  return 0;
+}
+
+int Thread::join() {
+  if (!running_ || joined_) return -1;
+  int rc = pthread_join(threadId_, nullptr);
+  if (rc == 0) {
+    detached_ = 0;
+    joined_ = true;
+  }
+  return rc;
+}
+
+int Thread::detach() {
+  if (!running_ || detached_ || joined_) return -1;
+  int rc = pthread_detach(threadId_);
+  if (rc == 0) detached_ = 1;
+  return rc;
+}
+
+int Thread::cancel() {
+  if (!running_ || threadId_ == 0 || joined_) return -1;
+  return pthread_cancel(threadId_);
+}
+
+int Thread::exit() {
+  if (!running_) return -1;
+  pthread_exit(nullptr);
+}
+
+pthread_t Thread::self() { return threadId_; }

@@ -1,0 +1,32 @@
+// Base of the long-lived worker threads (processing, server exchange, storage clean-up):
+// a thin layer over POSIX threads whose subclass supplies run().
+//
+// Cancellation is deferred (the POSIX default): a cancel takes effect only at a
+// cancellation point such as sleep(), never inside malloc, stdio or a held mutex. Workers
+// that must end on their own return from run().
+#pragma once
+
+#include <pthread.h>
+
+class Thread {
+public:
+  Thread();
+  virtual ~Thread();
+
+  int start();
+  int join();
+  int detach();
+  int cancel();
+  int exit();
+  pthread_t self();
+
+  virtual int run() = 0;
+
+private:
+  static void* runThread(void* object);
+
+  pthread_t threadId_;
+  int running_;
+  int detached_;
+  bool joined_;  // a joined thread is gone: the destructor must neither detach nor cancel it
+};

@@ -1,0 +1,25 @@
+// orvcore-cli: headless diagnostic tool over the core library. Prints values as
+// "key=value" lines and exits 0 on success.
+//
+// Each group of sub-commands lives in its own source file and registers itself:
+//   static CliGroup group("cfg", "cfg load | cfg get ID | cfg set ID VALUE", &runCfg);
+// `run` gets the words after the group name.
+#pragma once
+
+#include <string>
+#include <vector>
+
+using CliArgs = std::vector<std::string>;
+using CliHandler = int (*)(const CliArgs& args);
+
+struct CliGroup {
+  CliGroup(const char* name, const char* usage, CliHandler run);
+};
+
+// Prints "key=value".
+void cliPrint(const std::string& key, const std::string& value);
+void cliPrint(const std::string& key, long long value);
+void cliPrint(const std::string& key, double value);
+
+// Prints the usage of the current group on stderr and returns 2.
+int cliUsage(const char* group);

@@ -1,0 +1,265 @@
+#include "orvPlatform.h"
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <mutex>
+#include <vector>
+
+namespace orv {
+
+namespace {
+
+#ifndef ORV_DEVICE_BUILD
+// Device folders whose contents live in the sandbox. A path is mapped when it equals one
+// of these or continues below it.
+const char* const kDeviceRoots[] = {
+    "/home", "/ramdisk", "/tmp", "/etc", "/dev", "/sys", "/proc/mounts", "/proc/net",
+    "/usr/share/norfluid", "/usr/bin/fwloader", "/mnt"};
+
+// Programs that change the machine. In command texts an absolute path to one of them is
+// replaced by its stub (a bare name already finds the stub first on PATH).
+const char* const kStubbedPrograms[] = {
+    "reboot",  "halt",     "poweroff", "shutdown", "ifconfig",  "route",   "udhcpc",
+    "hwclock", "date",     "insmod",   "rmmod",    "modprobe",  "killall", "mount",
+    "umount",  "ntpclient", "tar",     "traceroute", "watchdog", "telnetd", "ip",
+    "iwconfig", "ping",    "uname",    "dmesg",    "gpio",      "orv_update"};
+
+const char* const kProgramDirs[] = {"/sbin/", "/bin/", "/usr/sbin/", "/usr/bin/"};
+
+std::string stubDir() {
+  const char* env = std::getenv("ORV_STUB_DIR");
+  if (env && *env) return env;
+  return ORV_STUB_DIR_DEFAULT;
+}
+
+bool isPathBoundary(char c) { return c == '\0' || c == '/' || c == ' ' || c == '"' ||
+                                     c == '\'' || c == ';' || c == '\t' || c == '\n' ||
+                                     c == ')' || c == '|' || c == '&' || c == '>' || c == '<' ||
+                                     c == '*'; }
+
+bool isWordStart(const std::string& text, size_t pos) {
+  if (pos == 0) return true;
+  char c = text[pos - 1];
+  return c == ' ' || c == '"' || c == '\'' || c == '=' || c == '>' || c == '<' || c == '\t' ||
+         c == ';' || c == '(' || c == '|' || c == '&' || c == ':' || c == '\n' || c == '`';
+}
+
+// Kernel special files that stay real in the host build ("> /dev/null").
+const char* const kRealDeviceFiles[] = {"/dev/null", "/dev/zero", "/dev/stdout", "/dev/stderr",
+                                        "/dev/stdin", "/dev/urandom", "/dev/random", "/dev/tty"};
+
+bool startsWithRoot(const std::string& text, size_t pos, const char* root) {
+  size_t n = std::strlen(root);
+  if (text.compare(pos, n, root) != 0) return false;
+  char next = pos + n < text.size() ? text[pos + n] : '\0';
+  return isPathBoundary(next);
+}
+#endif
+
+std::mutex clockMutex;
+bool clockReady = false;
+time_t clockOffset = 0;  // program time minus system time, in seconds
+
+void prepareClockLocked() {
+  if (clockReady) return;
+  clockReady = true;
+  clockOffset = 0;
+#ifndef ORV_DEVICE_BUILD
+  const char* start = std::getenv("ORV_CLOCK_START");
+  if (start && *start) {
+    struct tm tm {};
+    if (strptime(start, "%Y-%m-%d %H:%M:%S", &tm)) {
+      tm.tm_isdst = -1;
+      time_t wanted = mktime(&tm);
+      if (wanted != static_cast<time_t>(-1)) clockOffset = wanted - time(nullptr);
+    } else {
+      std::fprintf(stderr, "[orvPlatform] ORV_CLOCK_START '%s' is not YYYY-MM-DD HH:MM:SS\n",
+                   start);
+    }
+  }
+#endif
+}
+
+}  // namespace
+
+std::string sandboxRoot() {
+#ifdef ORV_DEVICE_BUILD
+  return "";
+#else
+  const char* env = std::getenv("ORV_ROOT");
+  std::string root;
+  if (env && *env) {
+    root = env;
+  } else {
+    char cwd[4096];
+    root = getcwd(cwd, sizeof cwd) ? std::string(cwd) + "/orv_sandbox" : "orv_sandbox";
+  }
+  while (root.size() > 1 && root.back() == '/') root.pop_back();
+  // A sandbox at "/" would be the real machine.
+  if (root == "/" || root.empty()) root = "./orv_sandbox";
+  return root;
+#endif
+}
+
+std::string devicePath(const std::string& path) {
+#ifdef ORV_DEVICE_BUILD
+  return path;
+#else
+  if (path.empty() || path[0] != '/') return path;
+  for (const char* f : kRealDeviceFiles)
+    if (path == f) return path;
+  std::string root = sandboxRoot();
+  if (path.compare(0, root.size(), root) == 0 &&
+      (path.size() == root.size() || path[root.size()] == '/'))
+    return path;  // already resolved
+  return root + path;
+#endif
+}
+
+std::string deviceCommandText(const std::string& command) {
+#ifdef ORV_DEVICE_BUILD
+  return command;
+#else
+  std::string root = sandboxRoot();
+  std::string stubs = stubDir();
+  std::string out;
+  out.reserve(command.size() + 64);
+  size_t i = 0;
+  while (i < command.size()) {
+    if (command[i] == '/' && isWordStart(command, i)) {
+      bool done = false;
+      for (const char* dir : kProgramDirs) {
+        if (command.compare(i, std::strlen(dir), dir) != 0) continue;
+        size_t nameStart = i + std::strlen(dir);
+        for (const char* prog : kStubbedPrograms) {
+          if (startsWithRoot(command, nameStart, prog) &&
+              (nameStart + std::strlen(prog) >= command.size() ||
+               command[nameStart + std::strlen(prog)] != '/')) {
+            out += stubs + "/" + prog;
+            i = nameStart + std::strlen(prog);
+            done = true;
+            break;
+          }
+        }
+        if (done) break;
+      }
+      if (done) continue;
+      bool real = command.compare(i, root.size(), root) == 0;
+      for (const char* f : kRealDeviceFiles) real = real || startsWithRoot(command, i, f);
+      if (!real) {
+        for (const char* r : kDeviceRoots) {
+          if (startsWithRoot(command, i, r)) {
+            out += root;
+            break;
+          }
+        }
+      }
+    }
+    out += command[i++];
+  }
+  return out;
+#endif
+}
+
+namespace {
+#ifndef ORV_DEVICE_BUILD
+// Environment of a host command: stubs first on PATH, the sandbox named for them.
+std::string hostCommandPrefix() {
+  return "export PATH='" + stubDir() + "':\"$PATH\" ORV_ROOT='" + sandboxRoot() + "'; ";
+}
+#endif
+
+std::string shellText(const std::string& command) {
+#ifdef ORV_DEVICE_BUILD
+  return command;
+#else
+  return hostCommandPrefix() + deviceCommandText(command);
+#endif
+}
+}  // namespace
+
+int runCommand(const std::string& command) {
+  std::fflush(nullptr);
+  return std::system(shellText(command).c_str());
+}
+
+std::string captureCommand(const std::string& command, int* status) {
+  std::fflush(nullptr);
+  std::string out;
+  FILE* pipe = popen(shellText(command).c_str(), "r");
+  if (!pipe) {
+    if (status) *status = -1;
+    return out;
+  }
+  char buf[4096];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
+  int rc = pclose(pipe);
+  if (status) *status = rc;
+  return out;
+}
+
+std::string platformCallLog() {
+#ifdef ORV_DEVICE_BUILD
+  return "";
+#else
+  return sandboxRoot() + "/platform_calls.log";
+#endif
+}
+
+void recordPlatformCall(const std::string& line) {
+#ifndef ORV_DEVICE_BUILD
+  std::string root = sandboxRoot();
+  ::mkdir(root.c_str(), 0755);
+  std::ofstream log(platformCallLog(), std::ios::app);
+  log << line << '\n';
+#else
+  (void)line;
+#endif
+}
+
+time_t wallClockNow() { return wallClockTimeOfDay().tv_sec; }
+
+struct timeval wallClockTimeOfDay() {
+  struct timeval tv {};
+  gettimeofday(&tv, nullptr);
+  std::lock_guard<std::mutex> lock(clockMutex);
+  prepareClockLocked();
+  tv.tv_sec += clockOffset;
+  return tv;
+}
+
+int setWallClock(time_t when) {
+#ifdef ORV_DEVICE_BUILD
+  struct timeval tv {when, 0};
+  return settimeofday(&tv, nullptr) == 0 ? 0 : -1;
+#else
+  {
+    std::lock_guard<std::mutex> lock(clockMutex);
+    prepareClockLocked();
+    clockOffset = when - time(nullptr);
+  }
+  recordPlatformCall("settimeofday " + std::to_string(static_cast<long long>(when)));
+  return 0;
+#endif
+}
+
+void resetWallClock() {
+  std::lock_guard<std::mutex> lock(clockMutex);
+  clockReady = false;
+}
+
+int64_t monotonicMs() {
+  struct timespec ts {};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
+}  // namespace orv

@@ -1,0 +1,61 @@
+// The one seam between the controller and the machine it runs on.
+//
+// Device paths, shell commands and the wall clock all pass through here. On the board
+// (ORV_DEVICE_BUILD) they are the real ones. In the host build:
+//  - every absolute device path ("/home/ORV/...", "/dev/ttyS1", "/etc/...") resolves under
+//    the sandbox root $ORV_ROOT (default: "orv_sandbox" in the working directory, never "/");
+//  - shell commands run with platform/stubs first on PATH, so programs that would change
+//    the machine (reboot, ifconfig, hwclock, insmod, ...) only record their argv in
+//    "$ORV_ROOT/platform_calls.log" and exit with a scripted status;
+//  - the wall clock starts at $ORV_CLOCK_START ("YYYY-MM-DD HH:MM:SS", local time) when set,
+//    runs on in real time, and "setting the clock" moves only the program's own clock.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <sys/time.h>
+
+namespace orv {
+
+// Sandbox root of the host build ("" on the device). Read from the environment on every
+// call so that tests can switch sandboxes.
+std::string sandboxRoot();
+
+// Resolves an absolute device path to where it lives on this machine. Relative paths
+// (program-relative data such as "gui_langues/") are returned unchanged.
+std::string devicePath(const std::string& path);
+
+// Rewrites the device paths named in a shell command text and points absolute program
+// paths of machine-changing programs at their stubs. Identity on the device.
+std::string deviceCommandText(const std::string& command);
+
+// Runs a shell command (after deviceCommandText). Returns the wait status as system()
+// does: -1 when the shell could not be started.
+int runCommand(const std::string& command);
+
+// Runs a shell command and returns what it printed on stdout. `status` (optional)
+// receives the wait status, -1 when the command could not be started.
+std::string captureCommand(const std::string& command, int* status = nullptr);
+
+// Records a machine-changing call made without a shell (settimeofday, reboot(2), ...)
+// in the host's call log. Does nothing on the device.
+void recordPlatformCall(const std::string& line);
+
+// Path of the host's call log of machine-changing programs and calls.
+std::string platformCallLog();
+
+// Wall clock of the program: all time stamps, deadlines and file names read it.
+time_t wallClockNow();
+struct timeval wallClockTimeOfDay();
+// Sets the wall clock (the core's time setting). Host: moves the program clock only and
+// records "settimeofday <epoch>". Returns 0 on success, -1 on failure.
+int setWallClock(time_t when);
+// Forgets the clock offset so that the next read takes $ORV_CLOCK_START again (tests).
+void resetWallClock();
+
+// Milliseconds of a monotonic clock, for timers and timeouts: never steps with the
+// wall clock.
+int64_t monotonicMs();
+
+}  // namespace orv

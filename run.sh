@@ -1,0 +1,12 @@
+#!/bin/sh
+# Installs what is missing, builds, and runs the controller's core on the simulated plant
+# in the sandbox folder orv_sandbox/ (or $ORV_ROOT).
+set -e
+here=$(cd "$(dirname "$0")" && pwd)
+sh "$here/platform/install-deps.sh"
+sh "$here/platform/build.sh"
+build=${ORV_BUILD_DIR:-$here/build}
+export ORV_ROOT=${ORV_ROOT:-$here/orv_sandbox}
+mkdir -p "$ORV_ROOT/home/ORV" "$ORV_ROOT/ramdisk" "$ORV_ROOT/tmp"
+echo "[run.sh] sandbox: $ORV_ROOT"
+"$build/orvcore-cli" platform root

@@ -1,0 +1,63 @@
+#include "zuvTimer.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+class ZuvTimerTest : public ::testing::Test {
+protected:
+  void TearDown() override { zuvTimer::setMilliSourceOffset(0); }
+};
+
+TEST_F(ZuvTimerTest, StopwatchGrowsAndCountdownExpires) {
+  zuvTimer t;
+  t.start(0);
+  usleep(20000);
+  int first = t.elapsed();
+  usleep(20000);
+  EXPECT_GE(first, 15);
+  EXPECT_GT(t.elapsed(), first);
+  EXPECT_TRUE(t.isStarted());
+
+  t.start(100);
+  EXPECT_GT(t.elapsed(), 0);
+  usleep(150000);
+  EXPECT_EQ(t.elapsed(), 0);
+  EXPECT_FALSE(t.isStarted());
+}
+
+TEST_F(ZuvTimerTest, ElapsedOnAStoppedTimerStartsAStopwatch) {
+  zuvTimer t;
+  EXPECT_LT(t.elapsed(), 5);
+  EXPECT_TRUE(t.isStarted());
+  t.stop();
+  EXPECT_FALSE(t.isStarted());
+}
+
+TEST_F(ZuvTimerTest, WaitTimeout) {
+  zuvTimer t;
+  EXPECT_EQ(t.waitTimeout(0), 0);
+  zuvTimer clock;
+  clock.start(0);
+  EXPECT_EQ(t.waitTimeout(5), 1);
+  EXPECT_GE(clock.elapsed(), 5);
+}
+
+TEST_F(ZuvTimerTest, SpansAndCountdownsSurviveTheWrap) {
+  // Bring the millisecond count to 1 s before its wrap at 1048576 s.
+  int now = zuvTimer::getMilliCount();
+  zuvTimer::setMilliSourceOffset(1048575000LL - now);
+  int before = zuvTimer::getMilliCount();
+  ASSERT_GT(before, 1048570000);
+
+  zuvTimer countdown;
+  countdown.start(1500);
+  usleep(1200000);  // the count wraps during this sleep
+  EXPECT_LT(zuvTimer::getMilliCount(), before);
+  EXPECT_GE(zuvTimer::getMilliSpan(before), 1200);
+  EXPECT_LT(zuvTimer::getMilliSpan(before), 2000);
+  int remaining = countdown.elapsed();
+  EXPECT_GT(remaining, 0);
+  EXPECT_LE(remaining, 300);
+  usleep(400000);
+  EXPECT_EQ(countdown.elapsed(), 0);
+}

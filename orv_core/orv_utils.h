@@ -1,0 +1,62 @@
+// Free helpers shared by the three programs: disk space, files and directories, shell
+// commands, time stamps, string splitting, the leak analyses' statistics and the
+// version texts. No state, no locks.
+//
+// Every path argument is a device path ("/home/ORV/moy.msr"); the helpers resolve it
+// through the platform seam, so callers never deal with the host sandbox.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Disk space of the file system holding `path`.
+int64_t getDISK_FreeSpace(const char* path);   // bytes, -1 on failure
+int64_t getDISK_TotalSpace(const char* path);  // bytes, -1 on failure
+int getFreeDiskSize(const char* path);         // MiB, 0 on failure
+int getTotalDiskSize(const char* path);        // MiB, 0 on failure
+int PrintSystemSpace(const char* path);        // prints the sizes, returns free MiB
+
+float puiss_frigo(float a, float b, float c);
+float calcule_moyenne_ref(const float* p, int n, int start);
+// Slope scaled by 100 over the divisor mean(x*y) - mean(x)^2: the statistical alarm
+// thresholds are calibrated to exactly this figure, so it is not a least-squares slope.
+int linear_regression(const float* x, const float* y, int n, float* slope, float* intercept);
+
+int string_startsWith(const char* s, const char* prefix);
+int string_endsWith(const char* s, const char* suffix);
+void string_replaceChar(std::string& s, const std::string& from, const std::string& to);
+bool string_findSubStr(const std::string& s, const std::string& sub);
+void filterVectorContainsStr(std::vector<std::string>& v, const std::string& sub);
+void eraseVectorContainsStr(std::vector<std::string>& v, const std::string& sub);
+std::string get_FileNameFromPath(const std::string& path);
+
+int orvFileExist(const char* path);
+int orvFileCopy(const char* src, const char* dst, int mode = 0);
+int orvFileRename(const char* from, const char* to);
+int orvFileDelete(const char* path);
+float orvFileSize(const char* path);
+int orvFileLineNum(const char* path);
+int orvDirExist(const char* path);
+int orvDirCreate(const char* path);
+int orvDirRename(const char* from, const char* to);
+int orvDirDelete(const char* path);
+int orvDirCopy(const char* src, const char* dst);
+std::vector<std::string> getDirFilesList(const std::string& pattern);
+
+int systemCommand(const char* cmd);
+std::string getStdoutFromCommand(const char* cmd);
+
+unsigned _getTimeStampInSecs();
+double _get_time_ms();
+std::string _getSysDateTime_string();
+
+std::vector<std::string> string_split_multiCharDelim(const std::string& s, const std::string& delims);
+std::vector<std::string> string_split_stringDelim(const std::string& s, const std::string& delim);
+std::vector<double> double_split_multiCharDelim(const std::string& s, const std::string& delims);
+std::vector<std::string> strsplit(const std::string& s, char c);
+std::vector<double> strsplit_toDdouble(const std::string& s, char c);
+std::string strjoin(const std::vector<std::string>& v, const std::string& sep);
+
+std::string read_DM9000_version();
+std::string read_KernelVersion();

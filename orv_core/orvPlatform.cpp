@@ -180,6 +180,12 @@ std::string shellText(const std::string& command) {
 #ifdef ORV_DEVICE_BUILD
   return command;
 #else
+  // Every command text is kept as the program built it, device paths and all, so that
+  // tests can check exactly what the device would have run.
+  std::string root = sandboxRoot();
+  ::mkdir(root.c_str(), 0755);
+  ::mkdir((root + "/log").c_str(), 0755);
+  std::ofstream(commandLog(), std::ios::app) << command << '\n';
   return hostCommandPrefix() + deviceCommandText(command);
 #endif
 }
@@ -206,6 +212,14 @@ std::string captureCommand(const std::string& command, int* status) {
   return out;
 }
 
+std::string commandLog() {
+#ifdef ORV_DEVICE_BUILD
+  return "";
+#else
+  return sandboxRoot() + "/log/commands.log";
+#endif
+}
+
 std::string platformCallLog() {
 #ifdef ORV_DEVICE_BUILD
   return "";
@@ -222,6 +236,21 @@ void recordPlatformCall(const std::string& line) {
   log << line << '\n';
 #else
   (void)line;
+#endif
+}
+
+bool diskSpaceOverride(int64_t* freeBytes, int64_t* totalBytes) {
+#ifdef ORV_DEVICE_BUILD
+  (void)freeBytes;
+  (void)totalBytes;
+  return false;
+#else
+  std::ifstream in(sandboxRoot() + "/platform_stub/diskspace");
+  long long free = 0, total = 0;
+  if (!(in >> free >> total)) return false;
+  *freeBytes = free;
+  *totalBytes = total;
+  return true;
 #endif
 }
 

@@ -44,6 +44,14 @@ void recordPlatformCall(const std::string& line);
 
 // Path of the host's call log of machine-changing programs and calls.
 std::string platformCallLog();
+// Path of the host's log of every command text run through the runner, as built with
+// device paths ("$ORV_ROOT/log/commands.log").
+std::string commandLog();
+
+// Host build: scripted disk space of the data file systems, read from
+// "$ORV_ROOT/platform_stub/diskspace" ("FREE_BYTES TOTAL_BYTES"). Returns false when no
+// such file exists (then the real file system answers). Always false on the device.
+bool diskSpaceOverride(int64_t* freeBytes, int64_t* totalBytes);
 
 // Wall clock of the program: all time stamps, deadlines and file names read it.
 time_t wallClockNow();

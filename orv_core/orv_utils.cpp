@@ -20,12 +20,16 @@ std::string hostPath(const char* path) { return orv::devicePath(path ? path : ""
 }  // namespace
 
 int64_t getDISK_FreeSpace(const char* path) {
+  int64_t free, total;
+  if (path && orvFileExist(path) && orv::diskSpaceOverride(&free, &total)) return free;
   struct statfs st;
   if (!path || statfs(hostPath(path).c_str(), &st) != 0) return -1;
   return static_cast<int64_t>(st.f_bavail) * st.f_bsize;
 }
 
 int64_t getDISK_TotalSpace(const char* path) {
+  int64_t free, total;
+  if (path && orvFileExist(path) && orv::diskSpaceOverride(&free, &total)) return total;
   struct statfs st;
   if (!path || statfs(hostPath(path).c_str(), &st) != 0) return -1;
   return static_cast<int64_t>(st.f_blocks) * st.f_bsize;

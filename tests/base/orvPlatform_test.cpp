@@ -48,6 +48,7 @@ TEST(Commands, MachineChangingProgramsOnlyRecordTheirCall) {
   EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_EQ(orv::captureCommand("dmesg"), "");
   EXPECT_EQ(box.platformCalls(), "reboot\nifconfig eth0 10.0.0.2 up\nuname -r\ndmesg\n");
+  EXPECT_EQ(box.commands(), "reboot\n/sbin/ifconfig eth0 10.0.0.2 up\nuname -r\ndmesg\n");
 }
 
 TEST(Commands, TarRunsOnlyInsideTheSandbox) {

@@ -84,6 +84,9 @@ TEST(Files, HelpersWorkOnDevicePathsAndReportFailures) {
   EXPECT_EQ(orvDirDelete("/home/ORV/sub2"), 1);
   EXPECT_EQ(getFreeDiskSize("/no/such/place"), 0);
   EXPECT_GT(getTotalDiskSize("/home/ORV"), 0);
+  box.write("/platform_stub/diskspace", "46137344 134217728\n");  // 44 MiB of 128 MiB free
+  EXPECT_EQ(getFreeDiskSize("/home/ORV"), 44);
+  EXPECT_EQ(getTotalDiskSize("/home/ORV"), 128);
 }
 
 TEST(Files, CopyToAFullDeviceFails) {

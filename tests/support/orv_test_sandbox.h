@@ -64,6 +64,8 @@ public:
   }
   // Lines recorded by the stub programs and the platform layer.
   std::string platformCalls() const { return read("/platform_calls.log"); }
+  // Every command text the program ran, as built (device paths).
+  std::string commands() const { return read("/log/commands.log"); }
   // Scripts a stub program's answer.
   void scriptStub(const std::string& program, int status, const std::string& out = "") const {
     write("/platform_stub/" + program + ".status", std::to_string(status) + "\n");

@@ -1,0 +1,21 @@
+// Checks for the values that the services put into shell command lines, the boot script
+// and the board's settings files. A value that fails its check is never used: a
+// configuration or server text must not be able to add a command or a line.
+#pragma once
+
+#include <string>
+
+// Four decimal numbers 0..255 separated by dots, nothing else ("192.168.1.48").
+bool isDottedIPv4(const std::string& text);
+
+// Six two-digit hexadecimal bytes separated by ":" ("00:1A:2B:3C:4D:5E").
+bool isMacAddress(const std::string& text);
+
+// One of the board's network interfaces: "eth0" (Ethernet) or "ra0" (USB Wi-Fi).
+bool isKnownInterface(const std::string& text);
+
+// A server address: a dotted IPv4 address or a host name of letters, digits, "-" and ".".
+bool isServerAddress(const std::string& text);
+
+// Free text (Wi-Fi SSID and key) without control characters or shell metacharacters.
+bool isPlainText(const std::string& text);

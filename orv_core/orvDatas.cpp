@@ -1,0 +1,482 @@
+#include "orvDatas.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+
+#include "orvPlatform.h"
+#include "orvServerDefaults.h"
+#include "orvVersion.h"
+#include "orv_utils.h"
+
+namespace {
+
+const char kGeneral[] = "General";
+const char kLivePath[] = "/home/ORV/config.conf";
+
+int timedLock(std::timed_mutex& m) { return m.try_lock_for(std::chrono::seconds(2)) ? 1 : 0; }
+
+// MAC address of an interface as six upper-case hexadecimal bytes joined by ":", read from
+// the kernel's interface folder; "" when it cannot be read. Works before the core exists.
+std::string interfaceMacAddress(const std::string& iface) {
+  std::ifstream in(orv::devicePath("/sys/class/net/" + iface + "/address"));
+  std::string mac;
+  if (!std::getline(in, mac)) return "";
+  unsigned b[6];
+  char tail;
+  if (std::sscanf(mac.c_str(), "%2x:%2x:%2x:%2x:%2x:%2x%c", &b[0], &b[1], &b[2], &b[3], &b[4],
+                  &b[5], &tail) != 6)
+    return "";
+  char text[18];
+  std::snprintf(text, sizeof text, "%.2X:%.2X:%.2X:%.2X:%.2X:%.2X", b[0], b[1], b[2], b[3], b[4],
+                b[5]);
+  return text;
+}
+
+// Defaults that depend on the board, evaluated at each read of their key.
+std::string computedDefault(int id) {
+  switch (id) {
+    case CFG_KERNEL_VER: return read_KernelVersion();
+    case CFG_DM9000_VER: return read_DM9000_version();
+    case CFG_MACADDR: return interfaceMacAddress("eth0");
+    default: return "";
+  }
+}
+
+void copyField(char* field, size_t width, const std::string& text) {
+  size_t n = std::min(text.size(), width - 1);
+  std::memcpy(field, text.data(), n);
+  std::memset(field + n, 0, width - n);
+}
+
+std::string fieldText(const char* field, size_t width) {
+  return std::string(field, strnlen(field, width));
+}
+
+}  // namespace
+
+orvDatas::orvDatas() : mesure(), newCharge(0.0f) {
+  std::printf("[orvDatas] Started\n");
+  std::fflush(stdout);
+  init_orvDatas();
+}
+
+orvDatas::~orvDatas() = default;
+
+orv_configFile* orvDatas::ORV_FileConfig_ptr() { return &config; }
+
+int orvDatas::lock_FILEconfig() { return timedLock(fileLock); }
+void orvDatas::unlock_FILEconfig() { fileLock.unlock(); }
+int orvDatas::lock_ORVconfig() { return timedLock(keyLock); }
+void orvDatas::unlock_ORVconfig() { keyLock.unlock(); }
+int orvDatas::lock_ORVmesure() { return timedLock(recordLock); }
+void orvDatas::unlock_ORVmesure() { recordLock.unlock(); }
+
+int orvDatas::init_orvDatas() {
+  std::srand(static_cast<unsigned>(orv::wallClockNow()));
+  std::memset(&mesure, 0, sizeof mesure);
+  init_ORVmesure(mesure);
+
+  configPath = kLivePath;
+  if (!readORVconfigFile(configPath)) return 0;
+
+  // A CO2 plant with neither cycle set runs transcritical.
+  if (getCFG_struct(CFG_FLUID).stringValue.find("CO2") != std::string::npos &&
+      getCFG_struct(CFG_TRANSCRITIQUE).intValue == 0 &&
+      getCFG_struct(CFG_SUBCRITIQUE).intValue == 0) {
+    int sub = 0, trans = 1;
+    setCFG_struct(CFG_SUBCRITIQUE, &sub);
+    setCFG_struct(CFG_TRANSCRITIQUE, &trans);
+  }
+
+  // Keys first, record after: the two locks are never held together.
+  int flagAlarm = getCFG_struct(CFG_FLAG_ALARM).intValue;
+  int sensorFlags = getCFG_struct(CFG_FLAG_ALARM_CAPTEUR).intValue;
+  float reference = getCFG_struct(CFG_MOYENNE_REFERENCE).floatValue;
+  float slope = getCFG_struct(CFG_ANCIEN_PENTE).floatValue;
+  if (lock_ORVmesure()) {
+    mesure.leakState = static_cast<uint8_t>(flagAlarm);
+    mesure.leakStateCopy = static_cast<uint8_t>(flagAlarm);
+    mesure.sensorFaultFlags = static_cast<uint8_t>(sensorFlags);
+    mesure.referenceMass = reference;
+    mesure.slope3Days = slope;
+    unlock_ORVmesure();
+  } else {
+    std::printf("[orvDatas] init_orvDatas: record lock timed out, flags not copied\n");
+  }
+  std::fflush(stdout);
+  return 1;
+}
+
+// ---- Loading -----------------------------------------------------------------------------
+
+int orvDatas::readORVconfigFile(const std::string& path) {
+  if (path.empty()) return 0;
+
+  orv_configFile loaded;
+  if (loaded.readFile(path) == 0) {
+    bool holdsSettings = false;
+    if (lock_ORVconfig()) {
+      orv_configFile::SectionIterator s;
+      holdsSettings = config.findSection(kGeneral, s) == 1;
+      unlock_ORVconfig();
+    }
+    // A missing or empty backup, USB or reloaded file must not replace the plant's
+    // settings by defaults.
+    if (path != configPath || holdsSettings) {
+      std::printf("[orvDatas] Le fichier %s est absent ou vide: configuration conservee\n",
+                  path.c_str());
+      std::fflush(stdout);
+      return 0;
+    }
+    std::printf("[orvDatas] Le fichier %s n'existe pas!\n", path.c_str());
+    std::printf("[orvDatas] Creation d'un nouveau fichier de CONFIGURATION\n");
+    std::fflush(stdout);
+    for (int id = 0; id < ORV_CFG_KEY_COUNT; ++id) getCFG_struct(id);
+    if (saveConfigFile(path) != 1)
+      std::printf("[orvDatas] Ecriture du fichier %s impossible\n", path.c_str());
+  } else {
+    if (!lock_ORVconfig()) {
+      std::printf("[orvDatas] readORVconfigFile: verrou non obtenu, %s non charge\n", path.c_str());
+      std::fflush(stdout);
+      return 0;
+    }
+    config.delSection(kGeneral);
+    mergeIntoConfig(loaded);
+    bool migrated = false;
+    int major = config.get<int>("CONFIG_VERSION_MAJOR", VERSION_MAJOR, kGeneral);
+    if (major == 9) {
+      migrateFromVersion9();
+      migrated = true;
+    } else if (major == 10 && config.get<int>("CONFIG_VERSION_MINOR", VERSION_MINOR, kGeneral) == 1 &&
+               config.get<int>("CONFIG_VERSION_RELEASE", VERSION_RELEASE, kGeneral) <= 11) {
+      migrateFromVersion10_1();
+      migrated = true;
+    }
+    unlock_ORVconfig();
+    if (migrated && saveConfigFile(path) != 1)
+      std::printf("[orvDatas] Ecriture du fichier %s impossible\n", path.c_str());
+  }
+  finalLoadChecks();
+  std::fflush(stdout);
+  return 1;
+}
+
+void orvDatas::mergeIntoConfig(orv_configFile& loaded) {
+  orv_configFile::SectionList sections;
+  loaded.getConfEntryList(sections);
+  for (const auto& s : sections) {
+    config.addSection(s.name, s.comment);
+    for (const auto& e : s.entries) config.setVar(e.keyword, e.value, s.name, e.comment);
+  }
+}
+
+void orvDatas::migrateFromVersion9() {
+  for (const char* part : {"_ENER_", "z2_CM", "z4_COP", "z0_HPF", "z3_DM"})
+    config.delRegexEntry(part);
+  for (const char* key :
+       {"CONFIG_MIN_PRESSION2", "CONFIG_MAX_PRESSION2", "CONFIG_FLAG_DEBITMETRE",
+        "CONFIG_UARTBAUDS_FLOWMETER", "z11_CONFIG_TENSION_ECART_POURCENT",
+        "z11_CONFIG_TENSION_REFERENCE", "ALARME_HEURE_DEBUT_NUIT", "ALARME_MINUTE_DEBUT_NUIT",
+        "ALARME_HEURE_FIN_NUIT", "ALARME_MINUTE_FIN_NUIT", "CONFIG_PASSAGE_AUTO_MODEJOUR",
+        "CONFIG_VERSION_MINOR_REL"})
+    config.delVar(key, kGeneral);
+  const std::pair<const char*, const char*> renames[] = {
+      {"CONFIG_MESV1_CABLE_DEG_PT100_0", "CONFIG_TEXT_CORR_CAB3M"},
+      {"CONFIG_MESV1_CABLE_DEG_PT100_1", "CONFIG_TENT_CORR_CAB3M"},
+      {"CONFIG_MESV1_CABLE_DEG_PT100_2", "CONFIG_TLIQ_CORR_CAB3M"},
+      {"CONFIG_MESV1_PRESSURE_CALIB", "CONFIG_HP_PRESSURE_CALIB"}};
+  for (const auto& r : renames) {
+    orv_configFile::EntryIterator e;
+    if (!config.findEntry(r.first, kGeneral, e)) continue;
+    config.delVar(r.second, kGeneral);  // the migrated value is the one in force
+    config.renKeyVar(r.first, r.second, kGeneral);
+  }
+  setServerFromVpnText(config.get<std::string>("CONFIG_IP_VPN", "0.0.0.0", kGeneral), true);
+  config.delVar("CONFIG_IP_VPN", kGeneral);
+  ensureSiteKeys();
+}
+
+void orvDatas::migrateFromVersion10_1() {
+  setServerFromVpnText(config.get<std::string>("CONFIG_IP_VPN", "0.0.0.0", kGeneral), false);
+  config.delVar("CONFIG_IP_VPN", kGeneral);
+  config.delVar("FLAG_STFP_IP_ROTATE", kGeneral);
+  ensureSiteKeys();
+}
+
+// Version 9 named its VPN site by row number; 10.1 held the server address itself.
+void orvDatas::setServerFromVpnText(const std::string& vpn, bool vpnRowsByNumber) {
+  const char* key = ORV_CFG_TAG[CFG_STFP_IP];
+  if (vpn.empty() || vpn == "0" || vpn == "0.0.0.0")
+    config.setVar(key, ORV_DEFAULT_SFTP_SERVER, kGeneral);
+  else if (!vpnRowsByNumber)
+    config.setVar(key, vpn, kGeneral);
+  else if (vpn == "1" || vpn == "2")
+    config.setVar(key, ORV_VPN_SITES[vpn[0] - '0'].address, kGeneral);
+}
+
+void orvDatas::ensureSiteKeys() {
+  for (int id : {CFG_NOM_CLIENT_DU_SITE, CFG_TARE_DATE}) {
+    orv_configFile::EntryIterator e;
+    if (!config.findEntry(ORV_CFG_TAG[id], kGeneral, e))
+      config.setVar(ORV_CFG_TAG[id], ORV_CFG_KEYS[id].text, kGeneral);
+  }
+}
+
+// Checks made at every load; what they insert or cap stays in memory.
+void orvDatas::finalLoadChecks() {
+  if (!lock_ORVconfig()) {
+    std::printf("[orvDatas] readORVconfigFile: verrou non obtenu, controles sautes\n");
+    return;
+  }
+  const int delays[] = {CFG_ALARME_TEMPORISATION, CFG_ALARME_TEMPORISATION_NUIT};
+  std::string delayText[2];
+  for (int i = 0; i < 2; ++i)
+    delayText[i] = config.get<std::string>(ORV_CFG_TAG[delays[i]], "", kGeneral);
+  std::string tare = config.get<std::string>(ORV_CFG_TAG[CFG_TARE_DATE], "NC", kGeneral);
+  std::printf("====>%s\n", tare.c_str());
+  for (int i = 0; i < 2; ++i)
+    if (std::strtod(delayText[i].c_str(), nullptr) > 90.0)
+      config.setVar(ORV_CFG_TAG[delays[i]], "90", kGeneral);
+  unlock_ORVconfig();
+}
+
+// ---- Writing -----------------------------------------------------------------------------
+
+int orvDatas::saveConfigFile(const std::string& path) {
+  if (!lock_FILEconfig()) return -1;
+  if (!lock_ORVconfig()) {
+    unlock_FILEconfig();
+    return -1;
+  }
+  std::string text = config.fileText();
+  unlock_ORVconfig();
+  int ok = orv_configFile::replaceFileContent(path, text);
+  unlock_FILEconfig();
+  return ok;
+}
+
+int orvDatas::storeEntry(const std::string& keyword, const std::string& value,
+                         const std::string& section, bool write, bool* failed) {
+  *failed = false;
+  if (!lock_ORVconfig()) {
+    std::printf("[orvDatas] %s non enregistre: verrou non obtenu\n", keyword.c_str());
+    std::fflush(stdout);
+    *failed = true;
+    return 0;
+  }
+  int changed = config.setVar(keyword, value, section, "");
+  unlock_ORVconfig();
+  if (write && changed) {
+    int rc = saveConfigFile(configPath);
+    if (rc != 1) {
+      std::printf("[orvDatas] %s: fichier %s non ecrit%s\n", keyword.c_str(), configPath.c_str(),
+                  rc < 0 ? " (verrou non obtenu)" : "");
+      std::fflush(stdout);
+      *failed = true;
+    }
+  }
+  return changed;
+}
+
+int orvDatas::writeToConfigFile(std::string keyword, std::string value, std::string section,
+                                bool write) {
+  bool failed;
+  return storeEntry(keyword, value, section, write, &failed);
+}
+
+int orvDatas::writeAllToConfigFile() { return saveConfigFile(configPath) == 1 ? 1 : 0; }
+
+// ---- Settings by key id ------------------------------------------------------------------
+
+int orvDatas::getCFG_ID_fromKeyString(const std::string& keyword) {
+  if (keyword.empty()) return -1;
+  for (int id = 0; id < ORV_CFG_KEY_COUNT; ++id)
+    if (keyword == ORV_CFG_TAG[id]) return id;
+  return -1;
+}
+
+cfg_value_t orvDatas::getCFG_struct(int id) {
+  cfg_value_t r;
+  CfgType type = cfgKeyType(id);
+  if (type == CFG_NONE || id == CFG_HPF_H || id == CFG_HPF_J) return r;
+  // The board-dependent defaults run shell commands: done before taking the lock.
+  const std::string computed = ORV_CFG_KEYS[id].text ? "" : computedDefault(id);
+  if (!lock_ORVconfig()) {
+    std::printf("[orvDatas] getCFG_struct(%d): verrou non obtenu\n", id);
+    std::fflush(stdout);
+    return r;
+  }
+  r = readKeyLocked(id, computed);
+  unlock_ORVconfig();
+  return r;
+}
+
+cfg_value_t orvDatas::readKeyLocked(int id, const std::string& computedDefault) {
+  cfg_value_t r;
+  const CfgKeyDef& def = ORV_CFG_KEYS[id];
+  const std::string keyword = ORV_CFG_TAG[id];
+  switch (def.type) {
+    case CFG_CHAR:
+      r.charValue = config.get<char>(keyword, static_cast<char>(def.number), kGeneral);
+      break;
+    case CFG_INT: {
+      int v = config.get<int>(keyword, static_cast<int>(def.number), kGeneral);
+      if ((id == CFG_ALARME_TEMPORISATION || id == CFG_ALARME_TEMPORISATION_NUIT) && v > 90)
+        v = 90;  // low-level alarm delays are capped at 90 minutes
+      if (id == CFG_DHCP || id == CFG_FLAG_REFOIDISSEUR)
+        r.charValue = static_cast<char>(v);
+      else
+        r.intValue = v;
+      break;
+    }
+    case CFG_FLOAT:
+      r.floatValue = static_cast<float>(config.get<double>(keyword, def.number, kGeneral));
+      break;
+    case CFG_STRING: {
+      const std::string fallback = def.text ? def.text : computedDefault;
+      if (id == CFG_COLUMN_TYPE || id == CFG_ORV_NAME)
+        r.stringValue = config.getCString(keyword, fallback.c_str(), kGeneral);
+      else
+        r.stringValue = config.get<std::string>(keyword, fallback, kGeneral);
+      break;
+    }
+    case CFG_NONE:
+      break;
+  }
+  return r;
+}
+
+int orvDatas::setCFG_struct(int id, const void* value) {
+  CfgType type = cfgKeyType(id);
+  if (type == CFG_NONE) return 1;  // module keys belong to the module clients
+  if (!value) return 0;
+  std::string text;
+  char number[64];
+  switch (type) {
+    case CFG_CHAR:
+      text.assign(1, *static_cast<const char*>(value));
+      break;
+    case CFG_INT:
+      std::snprintf(number, sizeof number, "%d", *static_cast<const int*>(value));
+      text = number;
+      break;
+    case CFG_FLOAT:
+      std::snprintf(number, sizeof number, "%f",
+                    static_cast<double>(*static_cast<const float*>(value)));
+      text = number;
+      break;
+    case CFG_STRING:
+      text = static_cast<const char*>(value);
+      break;
+    case CFG_NONE:
+      break;
+  }
+  bool failed;
+  storeEntry(ORV_CFG_TAG[id], text, kGeneral, true, &failed);
+  return failed ? 0 : 1;
+}
+
+// ---- Received configuration --------------------------------------------------------------
+
+int orvDatas::dispatchNetCFG_List(std::list<std::pair<std::string, std::string>>& pairs) {
+  if (pairs.empty()) return 0;
+  ModuleMarks marks;
+  int changed = 0;
+  for (const auto& p : pairs) {
+    const std::string& keyword = p.first;
+    std::string section = kGeneral;
+    if (keyword.find("z2_CM_") != std::string::npos &&
+        keyword.find("z2_CM_TYPE") == std::string::npos) {
+      section = "Module_Mesure_V2";
+      marks.mesV2 = true;
+    } else if (keyword.find("z0_HPF") != std::string::npos) {
+      section = "Module_HPF";
+      marks.hpf = true;
+    } else if (keyword.find("_ENER_") != std::string::npos) {
+      // ENERGIE module n names its keys "z" followed by the digit 6 + n.
+      int n = keyword.size() > 1 && keyword[0] == 'z' ? keyword[1] - '6' : -1;
+      if (n < 0 || n > 2) {
+        std::printf("[orvDatas] dispatchNetCFG_List: cle %s ignoree\n", keyword.c_str());
+        continue;
+      }
+      section = "Module_Energie_" + std::to_string(n);
+      marks.ener[n] = true;
+    }
+    if (!lock_ORVconfig()) {
+      std::printf("[orvDatas] dispatchNetCFG_List: %s perdu, verrou non obtenu\n",
+                  keyword.c_str());
+      continue;
+    }
+    if (config.setVar(keyword, p.second, section, "")) ++changed;
+    unlock_ORVconfig();
+  }
+  if (changed > 0 && saveConfigFile(configPath) != 1)
+    std::printf("[orvDatas] dispatchNetCFG_List: fichier %s non ecrit\n", configPath.c_str());
+  std::fflush(stdout);
+  sendModuleConfigs(marks);
+  return 1;
+}
+
+// Handing the new settings to the connected modules (V2 card, HPF, ENERGIE 0..2) and
+// queueing their configuration command needs the module centre; it is wired here once
+// the module centre exists. Until then the new settings reach the modules at their next
+// configuration exchange.
+void orvDatas::sendModuleConfigs(const ModuleMarks& marks) { (void)marks; }
+
+// ---- Network settings --------------------------------------------------------------------
+
+void orvDatas::get_ORVnetworkConfig(network_conf_t& out) {
+  copyField(out.dm9000Version, sizeof out.dm9000Version, getCFG_struct(CFG_DM9000_VER).stringValue);
+  copyField(out.macAddress, sizeof out.macAddress, getCFG_struct(CFG_MACADDR).stringValue);
+  copyField(out.iface, sizeof out.iface, getCFG_struct(CFG_IFACE).stringValue);
+  out.dhcp = static_cast<uint8_t>(getCFG_struct(CFG_DHCP).charValue);
+  copyField(out.ip, sizeof out.ip, getCFG_struct(CFG_IP).stringValue);
+  copyField(out.mask, sizeof out.mask, getCFG_struct(CFG_MASK).stringValue);
+  copyField(out.gateway, sizeof out.gateway, getCFG_struct(CFG_GW).stringValue);
+  copyField(out.wifiSsid, sizeof out.wifiSsid, getCFG_struct(CFG_WIFI_SSID).stringValue);
+  out.wifiType = getCFG_struct(CFG_WIFI_TYPE).intValue;
+  copyField(out.wifiKey, sizeof out.wifiKey, getCFG_struct(CFG_WIFI_KEY).stringValue);
+}
+
+void orvDatas::set_ORVnetworkConfig(network_conf_t& in) {
+  auto setText = [this](int id, const char* field, size_t width) {
+    std::string text = fieldText(field, width);
+    setCFG_struct(id, text.c_str());
+  };
+  setText(CFG_DM9000_VER, in.dm9000Version, sizeof in.dm9000Version);
+  setText(CFG_MACADDR, in.macAddress, sizeof in.macAddress);
+  setText(CFG_IFACE, in.iface, sizeof in.iface);
+  int dhcp = in.dhcp;
+  setCFG_struct(CFG_DHCP, &dhcp);
+  setText(CFG_IP, in.ip, sizeof in.ip);
+  setText(CFG_MASK, in.mask, sizeof in.mask);
+  setText(CFG_GW, in.gateway, sizeof in.gateway);
+  setText(CFG_WIFI_SSID, in.wifiSsid, sizeof in.wifiSsid);
+  int wifiType = in.wifiType;
+  setCFG_struct(CFG_WIFI_TYPE, &wifiType);
+  setText(CFG_WIFI_KEY, in.wifiKey, sizeof in.wifiKey);
+}
+
+std::string orvDatas::getSFTP_ip() { return getCFG_struct(CFG_STFP_IP).stringValue; }
+
+// ---- Small values ------------------------------------------------------------------------
+
+void orvDatas::setNewCharge(float charge) { newCharge.store(charge); }
+float orvDatas::getNewCharge() { return newCharge.load(); }
+
+void orvDatas::setYesOrNoLeak(std::string answer) {
+  std::lock_guard<std::mutex> hold(leakAnswerLock);
+  yesOrNoLeak = std::move(answer);
+}
+
+std::string orvDatas::getYesOrNoLeak() {
+  std::lock_guard<std::mutex> hold(leakAnswerLock);
+  return yesOrNoLeak;
+}

@@ -1,0 +1,149 @@
+// The process-wide store of the controller: the in-memory copy of "/home/ORV/config.conf"
+// served by key id (section "General"), its creation with defaults and the migration of
+// older files, the configuration changes received from the server, and the shared
+// measurement record. The core creates it once and registers it in orv_classPtr slot 1.
+//
+// Locks (each taken with a 2-second timeout; a caller that does not get it skips its work):
+//  - lock_ORVconfig guards every read and edit of the in-memory configuration, the key-id
+//    operations, the loader and the module sections alike;
+//  - lock_FILEconfig serialises writing the file to disk; a writer takes it first and then
+//    the key lock for the moment it copies the content (order: file lock, then key lock);
+//  - lock_ORVmesure guards the measurement record and is never held with the other two.
+// The locks are not recursive: a caller holding lock_ORVconfig edits ORV_FileConfig_ptr()
+// directly and calls writeAllToConfigFile() only after releasing it.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <list>
+#include <mutex>
+#include <string>
+#include <utility>
+
+#include "orvCfgKeys.h"
+#include "orv_configFile.h"
+#include "struct_mesure.h"
+
+// Network settings of keys 77..86; texts zero-terminated within their field.
+struct __attribute__((packed)) network_conf_t {
+  char dm9000Version[8];  // 77 CONFIG_DM9000_VER
+  char macAddress[20];    // 78 CONFIG_MACADDR
+  char iface[8];          // 79 CONFIG_IFACE
+  uint8_t dhcp;           // 80 CONFIG_DHCP, 0 or 1
+  char ip[16];            // 81 CONFIG_IP
+  char mask[16];          // 82 CONFIG_MASK
+  char gateway[16];       // 83 CONFIG_GW
+  char wifiSsid[60];      // 84 CONFIG_WIFI_SSID
+  int32_t wifiType;       // 85 CONFIG_WIFI_TYPE
+  char wifiKey[63];       // 86 CONFIG_WIFI_KEY
+};
+static_assert(sizeof(network_conf_t) == 212, "network_conf_t layout");
+
+class orvDatas {
+public:
+  // Prints "[orvDatas] Started" and loads the configuration (init_orvDatas).
+  orvDatas();
+  virtual ~orvDatas();
+  // The embedded configuration file; edit it only while holding lock_ORVconfig.
+  virtual orv_configFile* ORV_FileConfig_ptr();
+
+  // 1 when the configuration was loaded, 0 when the loader refused.
+  int init_orvDatas();
+  // Loads section "General" from `path` (a device path), creating the live file with
+  // defaults when it is missing or empty at the first load, or migrating an older file.
+  // 0 for an empty path, and for a missing or empty file when that would replace settings
+  // already held (any path other than the live file, or a reload): memory stays as it was.
+  int readORVconfigFile(const std::string& path);
+  // The live file, "/home/ORV/config.conf".
+  const std::string& configFilePath() const { return configPath; }
+
+  int lock_FILEconfig();
+  void unlock_FILEconfig();
+  int lock_ORVconfig();
+  void unlock_ORVconfig();
+  int lock_ORVmesure();
+  void unlock_ORVmesure();
+
+  // Settings of section "General" by key id 0..113. Other ids give the all-zero record.
+  cfg_value_t getCFG_struct(int id);
+  // `value` points to a char, int, float or zero-terminated text by the key's type. The
+  // file is rewritten only when the text changed. 1 when stored (or unchanged, or an id
+  // the store does not serve), 0 when a lock timed out or the file could not be written.
+  int setCFG_struct(int id, const void* value);
+  // Sets one entry in any section; with `write`, a change rewrites the file. Nonzero when
+  // the entry was added or changed, 0 when unchanged or the key lock timed out.
+  int writeToConfigFile(std::string keyword, std::string value, std::string section, bool write);
+  // Rewrites the file from memory: 1 when written, 0 on a lock timeout or write failure.
+  int writeAllToConfigFile();
+  // Id of a keyword of section "General" (exact match), -1 when none. No lock, no data.
+  static int getCFG_ID_fromKeyString(const std::string& keyword);
+
+  // Applies keyword/value pairs received from the server: each goes to its module section
+  // or to "General", and the file is rewritten once when something changed. 0 for an
+  // empty list, else 1.
+  int dispatchNetCFG_List(std::list<std::pair<std::string, std::string>>& pairs);
+
+  void get_ORVnetworkConfig(network_conf_t& out);
+  void set_ORVnetworkConfig(network_conf_t& in);
+  std::string getSFTP_ip();
+
+  // Values exchanged between the screens and the processing thread.
+  void setNewCharge(float charge);
+  float getNewCharge();
+  void setYesOrNoLeak(std::string answer);
+  std::string getYesOrNoLeak();
+
+  // Measurement record (record lock held for each whole operation).
+  mes_value_t getMES_struct(int index);
+  // Stores one field: 4 bytes for float and int fields, an int whose low byte is stored
+  // for byte fields, one char for char fields. Always 1.
+  int setMES_struct(int index, const void* value);
+  void get_ORVmesure(struct_mesure& out);
+  struct_mesure getS_ORVmesure();
+  void set_ORVmesure(const struct_mesure* in);
+  void get_ORVmodsDatas(modules_exchange_t& out);
+  void set_ORVmodsDatas(const modules_exchange_t* in);
+  void get_ORVcumulsPuissanceDatas(struct_cumul_puissanse& out);
+  void set_ORVcumulsPuissanceDatas(const struct_cumul_puissanse* in);
+  // Refrigerant state n + 1 for n = 0, 1, 2; any other n copies nothing.
+  void get_ORVmesureFluidData(int n, struct_fluid_datas& out);
+  void set_ORVmesureFluidData(int n, const struct_fluid_datas* in);
+  void get_ORVmesureValCalcul(struct_valeurs_calculees& out);
+  void set_ORVmesureValCalcul(const struct_valeurs_calculees* in);
+  // Initial values: all 0 but indexes 500, 501 and the module readings, 999.0.
+  void init_ORVmesure(struct_mesure& rec);
+
+private:
+  // Modules whose section a received configuration changed.
+  struct ModuleMarks {
+    bool mesV2 = false;
+    bool hpf = false;
+    bool ener[3] = {false, false, false};
+  };
+
+  cfg_value_t readKeyLocked(int id, const std::string& computedDefault);
+  // Writes the in-memory file to `path`: 1 written, 0 write failed, -1 a lock timed out.
+  int saveConfigFile(const std::string& path);
+  int storeEntry(const std::string& keyword, const std::string& value,
+                 const std::string& section, bool write, bool* failed);
+  void mergeIntoConfig(orv_configFile& loaded);
+  void migrateFromVersion9();
+  void migrateFromVersion10_1();
+  void setServerFromVpnText(const std::string& vpn, bool vpnRowsByNumber);
+  void ensureSiteKeys();
+  void finalLoadChecks();
+  void sendModuleConfigs(const ModuleMarks& marks);
+  // Copies one block of the record under the record lock; false on a timeout.
+  template <typename T>
+  bool copyUnderRecordLock(T& to, const T& from);
+
+  orv_configFile config;
+  std::timed_mutex fileLock;
+  std::timed_mutex keyLock;
+  std::timed_mutex recordLock;
+  struct_mesure mesure;
+  std::atomic<float> newCharge;
+  std::mutex leakAnswerLock;  // the answer text is set by the GUI, read by the processing thread
+  std::string yesOrNoLeak;
+  std::string configPath;
+};

@@ -5,7 +5,10 @@
 #include <cstring>
 
 #include "ORV_fileManip.h"
+#include "orvDatas.h"
 #include "orvSafeText.h"
+#include "orvVersion.h"
+#include "orv_classPtr.h"
 
 namespace {
 
@@ -127,6 +130,28 @@ bool ORV_fileManip::bootScriptIsCurrent(int version) {
   int found = 0;
   return head[0].compare(0, 11, "#!/bin/bash") == 0 &&
          std::sscanf(head[1].c_str(), "#version=%d", &found) == 1 && found == version;
+}
+
+int ORV_fileManip::CreateDefaultRCFile(bool checkFirst) {
+  // The running version: what the core's ORV_version() reports once it has started.
+  const int version = orv::kVersionNumber;
+  if (checkFirst && bootScriptIsCurrent(version)) return 0;
+  std::printf(" ** /etc/init.d/rcS need Update\n");
+  orvDatas* store = Singleton<orv_classPtr>::ptr()->datas;
+  if (!store) {
+    std::printf(" ** Erreur rcS: configuration absente, fichier non ecrit\n");
+    return 0;
+  }
+  ORV_bootSettings s;
+  s.iface = store->getCFG_struct(CFG_IFACE).stringValue;
+  s.ip = store->getCFG_struct(CFG_IP).stringValue;
+  s.mask = store->getCFG_struct(CFG_MASK).stringValue;
+  s.gw = store->getCFG_struct(CFG_GW).stringValue;
+  s.mac = store->getCFG_struct(CFG_MACADDR).stringValue;
+  s.dhcp = store->getCFG_struct(CFG_DHCP).charValue;
+  s.server = store->getSFTP_ip();
+  s.version = version;
+  return writeBootFiles(s);
 }
 
 int ORV_fileManip::writeBootFiles(const ORV_bootSettings& s) {

@@ -4,6 +4,8 @@
 #include <sstream>
 
 #include "ORV_fileManip.h"
+#include "orvDatas.h"
+#include "orv_classPtr.h"
 #include "orv_test_sandbox.h"
 
 namespace {
@@ -212,4 +214,33 @@ TEST_F(BootFiles, WifiRefusesControlAndShellCharacters) {
     EXPECT_EQ(files.updateWifiCfg_RT2870STA(c.ssid, 4, c.key), 0);
     EXPECT_EQ(box.read(ORV_fileManip::kWifiSettingsPath), before);
   }
+}
+
+TEST_F(BootFiles, CreateFromTheStoreOnlyWhenNeeded) {
+  orvDatas store;
+  Singleton<orv_classPtr>::ptr()->datas = &store;
+  const std::string staticLine = "/sbin/ifconfig eth0 192.168.1.48 netmask 255.255.255.0";
+
+  EXPECT_EQ(files.CreateDefaultRCFile(true), 1);  // no script yet
+  EXPECT_TRUE(hasLine(rcS(), staticLine));
+  EXPECT_TRUE(hasLine(rcS(), "/bin/ntpclient " + store.getSFTP_ip()));
+  EXPECT_EQ(box.read(ORV_fileManip::kResolverPath), "nameserver 192.168.1.1\nnameserver 8.8.8.8\n");
+  const std::string first = rcS();
+  EXPECT_EQ(files.CreateDefaultRCFile(true), 0);  // ours and current: left alone
+  EXPECT_EQ(rcS(), first);
+
+  box.write(ORV_fileManip::kBootScriptPath, "#!/bin/bash\n#version=100404\n");
+  EXPECT_EQ(files.CreateDefaultRCFile(true), 1);
+  EXPECT_EQ(rcS(), first);
+
+  int dhcp = 1;
+  store.setCFG_struct(CFG_DHCP, &dhcp);
+  EXPECT_EQ(files.CreateDefaultRCFile(true), 0);
+  EXPECT_EQ(files.CreateDefaultRCFile(false), 1);  // network settings saved: always
+  EXPECT_TRUE(hasLine(rcS(), "/usr/sbin/udhcpc -bq -i eth0"));
+  EXPECT_FALSE(hasLine(rcS(), staticLine));
+
+  Singleton<orv_classPtr>::ptr()->datas = nullptr;
+  EXPECT_EQ(files.CreateDefaultRCFile(false), 0);
+  EXPECT_TRUE(hasLine(rcS(), "/usr/sbin/udhcpc -bq -i eth0"));
 }

@@ -1,0 +1,168 @@
+#include "sftp_test_server.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "orv_test_sandbox.h"
+
+namespace {
+
+std::string script() { return testSourceDir() + "/platform/sftp-server/sftp-server.sh"; }
+
+// Runs a shell command; its output (stderr joined) and exit status.
+int runScript(const std::string& args, std::string* output) {
+  FILE* p = popen(("sh '" + script() + "' " + args + " 2>&1").c_str(), "r");
+  if (!p) return -1;
+  char buf[512];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, p)) > 0) output->append(buf, n);
+  int st = pclose(p);
+  return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+}
+
+std::string trimmed(std::string s) {
+  while (!s.empty() && (s.back() == '\n' || s.back() == ' ')) s.pop_back();
+  return s;
+}
+
+// "net:[4026531840]" -> "4026531840": one lock per network namespace.
+std::string networkNamespaceId() {
+  char link[64] = {0};
+  ssize_t n = readlink("/proc/self/ns/net", link, sizeof link - 1);
+  std::string id;
+  for (ssize_t i = 0; i < n; ++i)
+    if (link[i] >= '0' && link[i] <= '9') id += link[i];
+  return id.empty() ? "unknown" : id;
+}
+
+}  // namespace
+
+Port22Claim::Port22Claim() : lockFd_(-1) {
+  std::string lock = "/tmp/orv-sftp-port22-net" + networkNamespaceId() + ".lock";
+  lockFd_ = open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (lockFd_ < 0 || flock(lockFd_, LOCK_EX) != 0) {
+    refusal_ = "cannot take the port 22 lock " + lock;
+    return;
+  }
+  std::string out;
+  if (runScript("check", &out) != 0) refusal_ = trimmed(out);
+}
+
+Port22Claim::~Port22Claim() {
+  if (lockFd_ >= 0) close(lockFd_);  // releases the lock
+}
+
+std::string SftpTestServer::start(const std::vector<int>& ids, bool* failed) {
+  *failed = false;
+  claim_ = new Port22Claim();
+  if (!claim_->refusal().empty()) {
+    std::string why = claim_->refusal();
+    stop();
+    return why;
+  }
+  char tmpl[] = "/tmp/orv-sftp-server-XXXXXX";
+  dir_ = mkdtemp(tmpl) ? tmpl : "";
+  std::string args = "start '" + dir_ + "'";
+  for (int id : ids) args += " " + std::to_string(id);
+  std::string out;
+  int status = runScript(args, &out);
+  size_t at = out.find("home=");
+  if (status != 0 || at == std::string::npos) {
+    *failed = status != 3;
+    stop();
+    return trimmed(out);
+  }
+  home_ = trimmed(out.substr(at + 5));
+  return "";
+}
+
+void SftpTestServer::stop() {
+  if (!dir_.empty()) {
+    std::string out;
+    runScript("stop '" + dir_ + "'", &out);
+    if (!std::getenv("ORV_KEEP_SANDBOX")) std::system(("rm -rf '" + dir_ + "'").c_str());
+  }
+  dir_.clear();
+  home_.clear();
+  delete claim_;
+  claim_ = nullptr;
+}
+
+// Files laid by the test belong to the account, like the files it uploads itself.
+void SftpTestServer::write(const std::string& relative, const std::string& content) const {
+  std::string p = path(relative);
+  std::ofstream(p, std::ios::binary) << content;
+  struct stat home;
+  if (::stat(home_.c_str(), &home) == 0 && chown(p.c_str(), home.st_uid, home.st_gid) != 0)
+    std::perror(p.c_str());
+}
+
+std::string SftpTestServer::read(const std::string& relative) const {
+  std::ifstream in(path(relative), std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+bool SftpTestServer::exists(const std::string& relative) const {
+  struct stat st;
+  return ::stat(path(relative).c_str(), &st) == 0;
+}
+
+std::vector<std::string> SftpTestServer::list(const std::string& relative) const {
+  std::vector<std::string> names;
+  std::string out;
+  FILE* p = popen(("ls -1 '" + path(relative) + "' 2>/dev/null").c_str(), "r");
+  if (!p) return names;
+  char buf[512];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+  pclose(p);
+  std::istringstream lines(out);
+  std::string name;
+  while (std::getline(lines, name))
+    if (!name.empty() && name[0] != '.') names.push_back(name);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void SftpTestServer::clearFiles() const {
+  std::system(("find '" + home_ + "/ORV' -type f -delete").c_str());
+}
+
+SilentListener::~SilentListener() {
+  if (fd_ >= 0) close(fd_);
+  delete claim_;
+}
+
+std::string SilentListener::start(bool* failed) {
+  *failed = false;
+  claim_ = new Port22Claim();
+  if (!claim_->refusal().empty()) return claim_->refusal();
+  fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  int on = 1;
+  setsockopt(fd_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_port = htons(22);
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  // The kernel completes the connections in the backlog: nobody ever accepts or speaks.
+  if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
+      listen(fd_, 16) != 0) {
+    *failed = true;
+    return "cannot listen on 127.0.0.1:22";
+  }
+  return "";
+}

@@ -1,0 +1,71 @@
+// The supervision server for the services tests: platform/sftp-server/sftp-server.sh run
+// by the test itself, an OpenSSH sshd on 127.0.0.1:22 of the test's private network
+// namespace, with the account "Voredane" and the server tree of one or more device IDs.
+//
+// Port 22 is claimed first through a lock file named after the network namespace, so
+// that the test programs that ctest runs side by side take it one after the other.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Exclusive use of port 22 in this network namespace, for a server or a silent listener.
+class Port22Claim {
+public:
+  Port22Claim();
+  ~Port22Claim();
+  Port22Claim(const Port22Claim&) = delete;
+  Port22Claim& operator=(const Port22Claim&) = delete;
+  // Empty when port 22 is ours; otherwise why not (not a private namespace, port taken).
+  const std::string& refusal() const { return refusal_; }
+
+private:
+  int lockFd_;
+  std::string refusal_;
+};
+
+class SftpTestServer {
+public:
+  static constexpr const char* kAccount = "Voredane";
+  static constexpr const char* kPassword = "Morvi@27tdx";
+  static constexpr const char* kBaseUrl = "sftp://127.0.0.1";
+
+  SftpTestServer() = default;
+  ~SftpTestServer() { stop(); }
+  SftpTestServer(const SftpTestServer&) = delete;
+  SftpTestServer& operator=(const SftpTestServer&) = delete;
+
+  // Starts the server with the tree of `ids`. Returns "" when it serves, else the reason
+  // to skip (`failed` tells a refusal to skip from a start that went wrong).
+  std::string start(const std::vector<int>& ids, bool* failed);
+  void stop();
+  bool running() const { return !home_.empty(); }
+
+  // Server side, read and written directly: paths relative to the account's home ("~").
+  std::string path(const std::string& relative) const { return home_ + "/" + relative; }
+  void write(const std::string& relative, const std::string& content) const;
+  std::string read(const std::string& relative) const;
+  bool exists(const std::string& relative) const;
+  // Names in a server folder, sorted, without "." entries.
+  std::vector<std::string> list(const std::string& relative) const;
+  // Empties every folder of the tree, keeping the folders.
+  void clearFiles() const;
+
+private:
+  Port22Claim* claim_ = nullptr;
+  std::string dir_;
+  std::string home_;
+};
+
+// A process that accepts TCP connections on 127.0.0.1:22 and never says a word.
+class SilentListener {
+public:
+  SilentListener() = default;
+  ~SilentListener();
+  // "" when listening, else the reason to skip (`failed`: the reason is a fault).
+  std::string start(bool* failed);
+
+private:
+  Port22Claim* claim_ = nullptr;
+  int fd_ = -1;
+};

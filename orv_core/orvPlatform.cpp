@@ -29,7 +29,7 @@ const char* const kStubbedPrograms[] = {
     "reboot",  "halt",     "poweroff", "shutdown", "ifconfig",  "route",   "udhcpc",
     "hwclock", "date",     "insmod",   "rmmod",    "modprobe",  "killall", "mount",
     "umount",  "ntpclient", "tar",     "traceroute", "watchdog", "telnetd", "ip",
-    "iwconfig", "ping",    "uname",    "dmesg",    "gpio",      "orv_update"};
+    "iwconfig", "ping",    "uname",    "dmesg",    "gpio",      "orv_update", "ntpnet_check"};
 
 const char* const kProgramDirs[] = {"/sbin/", "/bin/", "/usr/sbin/", "/usr/bin/"};
 

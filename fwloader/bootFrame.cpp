@@ -36,10 +36,12 @@ std::vector<uint8_t> encode(const std::vector<uint8_t>& commandAndPayload) {
   return out;
 }
 
+Receiver::Receiver(size_t bodySize) : body_(bodySize), resetLength_(bodySize - 4) {}
+
 bool Receiver::feed(const uint8_t* bytes, size_t count) {
   if (ready_) return true;
   for (size_t i = 0; i < count; ++i) {
-    if (length_ > kResetLength) length_ = 0;
+    if (length_ > resetLength_) length_ = 0;
     uint8_t b = bytes[i];
     if (!escape_ && b == kEscape) {
       escape_ = true;
@@ -48,7 +50,7 @@ bool Receiver::feed(const uint8_t* bytes, size_t count) {
     } else if (!escape_ && b == kEnd) {
       if (length_ >= 3) {
         uint16_t got = static_cast<uint16_t>(body_[length_ - 2] | (body_[length_ - 1] << 8));
-        if (crc16(body_, length_ - 2) == got) {
+        if (crc16(body_.data(), length_ - 2) == got) {
           ready_ = true;
           return true;
         }

@@ -35,25 +35,28 @@ std::vector<uint8_t> encode(const std::vector<uint8_t>& commandAndPayload);
 // bytes are appended until the next 0x7F. An unescaped 0x7F always restarts the frame.
 class Receiver {
 public:
+  // The flasher's replies are short; a bootloader receiving program frames needs more.
   static constexpr size_t kBodySize = 256;
-  // A body growing past this length without a good frame is thrown away.
-  static constexpr size_t kResetLength = 252;
+
+  // A body growing past bodySize - 4 bytes without a good frame is thrown away.
+  explicit Receiver(size_t bodySize = kBodySize);
 
   // Feeds bytes; returns true as soon as a frame is complete, dropping the rest of the
   // chunk. Does nothing while a taken frame waits to be released.
   bool feed(const uint8_t* bytes, size_t count);
   bool frameReady() const { return ready_; }
   // Body of the frame taken (command, payload, CRC).
-  const uint8_t* body() const { return body_; }
+  const uint8_t* body() const { return body_.data(); }
   size_t bodyLength() const { return length_; }
   // Payload of the frame taken: between the command byte and the CRC.
-  const uint8_t* payload() const { return body_ + 1; }
+  const uint8_t* payload() const { return body_.data() + 1; }
   size_t payloadLength() const { return length_ - 3; }
   // Releases the frame taken; the next frame is collected from scratch.
   void release();
 
 private:
-  uint8_t body_[kBodySize] = {};
+  std::vector<uint8_t> body_;
+  size_t resetLength_;
   size_t length_ = 0;
   bool escape_ = false;
   bool ready_ = false;

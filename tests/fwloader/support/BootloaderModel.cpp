@@ -63,7 +63,7 @@ std::vector<uint8_t> BootloaderModel::receive(const uint8_t* data, size_t count,
 bool BootloaderModel::program(const uint8_t* records, size_t length) {
   // Parsed strictly by each record's length byte; the frame is refused as a whole when a
   // record is short or its checksum is wrong.
-  uint32_t linearBase = 0, segmentBase = 0;
+  uint32_t linearBase = linearBase_, segmentBase = segmentBase_;
   size_t at = 0;
   int count = 0;
   std::vector<std::pair<uint32_t, std::vector<uint8_t>>> placed;
@@ -95,6 +95,8 @@ bool BootloaderModel::program(const uint8_t* records, size_t length) {
       if (address >= kFlashBase && address - kFlashBase < kFlashSize)
         flash_[address - kFlashBase] = p.second[i];
     }
+  linearBase_ = linearBase;
+  segmentBase_ = segmentBase;
   recordsInLastFrame = count;
   return true;
 }
@@ -115,6 +117,7 @@ std::vector<uint8_t> BootloaderModel::answer(const uint8_t* body, size_t length)
     case 2:
       if (silent) return {};
       std::fill(flash_.begin(), flash_.end(), 0xFF);
+      linearBase_ = segmentBase_ = 0;
       break;
     case 3:
       if (silent) return {};
@@ -133,6 +136,7 @@ std::vector<uint8_t> BootloaderModel::answer(const uint8_t* body, size_t length)
       lastCrcStart = le32(1);
       lastCrcLength = le32(5);
       lastCrcExpected = static_cast<uint16_t>(body[9] | body[10] << 8);
+      if (silent) return {};
       uint16_t crc = flashCrc(lastCrcStart, lastCrcLength);
       if (crcRepliesLeftBad_ != 0) {
         crc = static_cast<uint16_t>(crc + 1);

@@ -59,7 +59,9 @@ private:
   bool inBootloader_;
   std::vector<uint8_t> flash_;
   std::vector<uint8_t> busWindow_;  // last bytes seen while not in the bootloader
-  bootframe::Receiver rx_;
+  bootframe::Receiver rx_{1000};
   int lastCommand_ = 0;
+  // Address bases of the records, kept from one program frame to the next.
+  uint32_t linearBase_ = 0, segmentBase_ = 0;
   int crcRepliesLeftBad_;
 };

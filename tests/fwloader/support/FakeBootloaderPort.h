@@ -8,7 +8,7 @@
 #include <mutex>
 #include <vector>
 
-#include "BootloaderModel.h"
+#include "support/BootloaderModel.h"
 #include "CComPort.h"
 
 class FakeBootloaderPort : public CComPort {

@@ -1,0 +1,471 @@
+#include "orvDatas.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <atomic>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+#include "orvServerDefaults.h"
+#include "orv_test_sandbox.h"
+
+namespace {
+
+const char kLive[] = "/home/ORV/config.conf";
+
+std::string fixture(const std::string& name) {
+  std::ifstream in(testSourceDir() + "/tests/base/fixtures/" + name, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string l; std::getline(in, l);) out.push_back(l);
+  return out;
+}
+
+bool hasLine(const std::string& text, const std::string& line) {
+  for (const auto& l : lines(text))
+    if (l == line) return true;
+  return false;
+}
+
+bool hasKey(const std::string& text, const std::string& keyword) {
+  for (const auto& l : lines(text))
+    if (l.compare(0, keyword.size() + 1, keyword + "=") == 0) return true;
+  return false;
+}
+
+// Content, modification time and inode of a file: a rewrite changes at least the inode.
+struct FileState {
+  std::string content;
+  struct timespec mtime;
+  ino_t inode;
+  bool operator==(const FileState& o) const {
+    return content == o.content && mtime.tv_sec == o.mtime.tv_sec &&
+           mtime.tv_nsec == o.mtime.tv_nsec && inode == o.inode;
+  }
+};
+FileState fileState(const TestSandbox& box, const std::string& path) {
+  struct stat st {};
+  ::stat(box.path(path).c_str(), &st);
+  return {box.read(path), st.st_mtim, st.st_ino};
+}
+
+// Starts the store with its console output captured.
+std::unique_ptr<orvDatas> startStore(std::string* console = nullptr) {
+  testing::internal::CaptureStdout();
+  std::unique_ptr<orvDatas> d(new orvDatas());
+  std::string out = testing::internal::GetCapturedStdout();
+  if (console) *console = out;
+  return d;
+}
+
+std::string memoryValue(orvDatas& d, const std::string& keyword, const std::string& section = "General") {
+  std::string v = "<missing>";
+  d.ORV_FileConfig_ptr()->getVar(keyword, v, section);
+  return v;
+}
+
+}  // namespace
+
+TEST(ConfigStoreStart, CreatesTheFileWithEveryDefaultInIdOrder) {
+  TestSandbox box;
+  std::string console;
+  auto d = startStore(&console);
+  EXPECT_NE(console.find("[orvDatas] Le fichier /home/ORV/config.conf n'existe pas!\n"
+                         "[orvDatas] Creation d'un nouveau fichier de CONFIGURATION\n"),
+            std::string::npos);
+  EXPECT_NE(console.find("====>NC\n"), std::string::npos);
+
+  const std::string text = box.read(kLive);
+  std::vector<std::string> expected{"[General]"};
+  for (int id = 0; id < ORV_CFG_KEY_COUNT; ++id)
+    if (id != 26 && id != 57 && id != 58 && id != 107 && id != 108) expected.push_back(ORV_CFG_TAG[id]);
+  std::vector<std::string> got;
+  for (const auto& l : lines(text)) got.push_back(l[0] == '[' ? l : l.substr(0, l.find('=')));
+  EXPECT_EQ(got, expected);
+  EXPECT_EQ(got.size(), 110u);
+
+  for (const char* line :
+       {"FLAG_ALARM=1", "CONFIG_DIAMETRE=500", "CONFIG_DIAM_TUBE=38.22", "CONFIG_TANK_TYPE=V",
+        "REGLAGE_ALARM_3JOURS=-5", "CONFIG_TEXT_CORR_CAB3M=3.6", "ALARME_NIVEAU_MINI_G_NUIT=50000",
+        "CONFIG_MOY_REF_RECALCUL_CTRL=-1", "CONFIG_VERSION_MAJOR=10", "CONFIG_VERSION_MINOR=4",
+        "CONFIG_VERSION_RELEASE=5", "CONFIG_FLUID=R404A", "CONFIG_DM9000_VER=DM9000-X",
+        "CONFIG_KERNEL_VER=2.6.35.3-orv-host", "ALARME_TEMPORISATION=20",
+        "ALARME_TEMPORISATION_NUIT=30", "CONFIG_STFP_IP=127.0.0.1"})
+    EXPECT_TRUE(hasLine(text, line)) << line;
+
+  // Whole-text keys answer their default without being inserted.
+  FileState before = fileState(box, kLive);
+  EXPECT_EQ(d->getCFG_struct(26).stringValue, "1 5/8");
+  EXPECT_EQ(d->getCFG_struct(107).stringValue, "Nom_du_ORV");
+  EXPECT_EQ(memoryValue(*d, "CONFIG_COLUMN_TYPE"), "<missing>");
+  EXPECT_TRUE(fileState(box, kLive) == before);
+}
+
+TEST(ConfigStoreStart, AnEmptyLiveFileAtFirstStartIsCreatedToo) {
+  TestSandbox box;
+  box.write(kLive, "");
+  auto d = startStore();
+  EXPECT_EQ(lines(box.read(kLive)).size(), 110u);
+}
+
+TEST(ConfigStoreStart, ACo2PlantWithNeitherCycleRunsTranscritical) {
+  TestSandbox box;
+  struct Case {
+    const char* file;
+    const char* sub;
+    const char* trans;
+  } cases[] = {
+      {"[General]\nCONFIG_FLUID=CO2\nCONFIG_SUBCRITIQUE=0\nCONFIG_TRANSCRITIQUE=0\n", "0", "1"},
+      {"[General]\nCONFIG_FLUID=CO2\nCONFIG_SUBCRITIQUE=1\nCONFIG_TRANSCRITIQUE=0\n", "1", "0"},
+      {"[General]\nCONFIG_FLUID=R404A\nCONFIG_SUBCRITIQUE=0\nCONFIG_TRANSCRITIQUE=0\n", "0", "0"},
+  };
+  for (const auto& c : cases) {
+    box.write(kLive, c.file);
+    auto d = startStore();
+    const std::string text = box.read(kLive);
+    EXPECT_TRUE(hasLine(text, std::string("CONFIG_SUBCRITIQUE=") + c.sub)) << c.file;
+    EXPECT_TRUE(hasLine(text, std::string("CONFIG_TRANSCRITIQUE=") + c.trans)) << c.file;
+  }
+}
+
+TEST(ConfigStoreStart, CopiesTheAlarmStateIntoTheRecord) {
+  TestSandbox box;
+  box.write(kLive,
+            "[General]\nFLAG_ALARM=2\nFLAG_ALARM_CAPTEUR=31\nMOYENNE_REFERENCE=12.5\n"
+            "ANCIEN_PENTE=-3.25\n");
+  auto d = startStore();
+  EXPECT_EQ(d->getMES_struct(511).intValue, 2);
+  EXPECT_EQ(d->getMES_struct(512).intValue, 2);
+  EXPECT_EQ(d->getMES_struct(510).intValue, 31);
+  EXPECT_FLOAT_EQ(d->getMES_struct(518).floatValue, 12.5f);
+  EXPECT_FLOAT_EQ(d->getMES_struct(516).floatValue, -3.25f);
+}
+
+TEST(ConfigStoreKeys, ReadsEachKeyByItsRule) {
+  TestSandbox box;
+  box.write(kLive,
+            "[General]\nALARME_TEMPORISATION=120\nALARME_TEMPORISATION_NUIT=45\nCONFIG_DHCP=1\n"
+            "CONFIG_FLUID=R404A extra\nCONFIG_COLUMN_TYPE=1 5/8\nz5_CONFIG_HPF_H=7\n"
+            "CONFIG_TANK_TYPE= H\n");
+  auto d = startStore();
+  EXPECT_EQ(d->getCFG_struct(35).intValue, 90);
+  EXPECT_TRUE(hasLine(box.read(kLive), "ALARME_TEMPORISATION=120"));
+  EXPECT_EQ(d->getCFG_struct(76).intValue, 45);
+  cfg_value_t dhcp = d->getCFG_struct(80);
+  EXPECT_EQ(dhcp.charValue, 1);
+  EXPECT_EQ(dhcp.intValue, 0);
+  EXPECT_EQ(d->getCFG_struct(27).stringValue, "R404A");
+  EXPECT_EQ(d->getCFG_struct(26).stringValue, "1 5/8");
+  EXPECT_EQ(d->getCFG_struct(57).intValue, 0);
+  EXPECT_EQ(d->getCFG_struct(23).charValue, 'H');
+  EXPECT_FLOAT_EQ(d->getCFG_struct(21).floatValue, 38.22f);
+  EXPECT_EQ(memoryValue(*d, "CONFIG_DIAM_TUBE"), "38.22");  // inserted in memory only
+  EXPECT_FALSE(hasKey(box.read(kLive), "CONFIG_DIAM_TUBE"));
+  EXPECT_EQ(d->getCFG_struct(29).stringValue, "2.6.35.3-orv-host");
+  for (int id : {-1, 108, 114, 203}) {
+    cfg_value_t v = d->getCFG_struct(id);
+    EXPECT_EQ(v.charValue, 0);
+    EXPECT_EQ(v.intValue, 0);
+    EXPECT_EQ(v.floatValue, 0.0f);
+    EXPECT_EQ(v.stringValue, "");
+  }
+}
+
+TEST(ConfigStoreKeys, LoadCapsTheDelaysInMemoryAndInsertsMissingOnesEmpty) {
+  TestSandbox box;
+  box.write(kLive, "[General]\nALARME_TEMPORISATION_NUIT=150\n");
+  auto d = startStore();
+  EXPECT_EQ(memoryValue(*d, "ALARME_TEMPORISATION_NUIT"), "90");
+  EXPECT_EQ(memoryValue(*d, "ALARME_TEMPORISATION"), "");
+  EXPECT_EQ(d->getCFG_struct(35).intValue, 20);
+  EXPECT_EQ(box.read(kLive), "[General]\nALARME_TEMPORISATION_NUIT=150\n");
+  // The next rewrite carries them, the empty one in a form that reads back.
+  ASSERT_EQ(d->writeAllToConfigFile(), 1);
+  EXPECT_TRUE(hasLine(box.read(kLive), "ALARME_TEMPORISATION=\"\""));
+  auto again = startStore();
+  EXPECT_EQ(again->getCFG_struct(76).intValue, 90);
+}
+
+TEST(ConfigStoreKeys, WritesByTypeAndOnlyWhenTheTextChanged) {
+  TestSandbox box;
+  auto d = startStore();
+  float f = 3.6f;
+  char c = 'H';
+  int i = -7;
+  const char* name = "ORV du quai";
+  struct Case {
+    int id;
+    const void* value;
+    const char* line;
+  } cases[] = {
+      {65, &f, "CONFIG_TEXT_CORR_CAB3M=3.600000"},
+      {23, &c, "CONFIG_TANK_TYPE=H"},
+      {51, &i, "CONFIG_CONSIGNE_BP=-7"},
+      {107, name, "CONFIG_ORV_NAME=\"ORV du quai\""},
+  };
+  for (const auto& k : cases) {
+    EXPECT_EQ(d->setCFG_struct(k.id, k.value), 1);
+    EXPECT_TRUE(hasLine(box.read(kLive), k.line)) << k.line;
+  }
+  EXPECT_FLOAT_EQ(d->getCFG_struct(65).floatValue, 3.6f);
+  EXPECT_EQ(d->getCFG_struct(107).stringValue, "ORV du quai");
+
+  FileState before = fileState(box, kLive);
+  EXPECT_EQ(d->setCFG_struct(27, "R404A"), 1);
+  EXPECT_EQ(d->setCFG_struct(65, &f), 1);
+  EXPECT_EQ(d->writeToConfigFile("CONFIG_FLUID", "R404A", "General", true), 0);
+  EXPECT_TRUE(fileState(box, kLive) == before);
+
+  EXPECT_EQ(d->setCFG_struct(150, &i), 1);  // module keys are not the store's
+  EXPECT_TRUE(fileState(box, kLive) == before);
+  EXPECT_NE(d->writeToConfigFile("z0_HPF_X", "1", "Module_HPF", false), 0);
+  EXPECT_TRUE(fileState(box, kLive) == before);
+  EXPECT_EQ(d->writeAllToConfigFile(), 1);
+  EXPECT_NE(box.read(kLive).find("[Module_HPF]\nz0_HPF_X=1\n"), std::string::npos);
+}
+
+TEST(ConfigStoreKeys, KeywordToId) {
+  struct Case {
+    const char* keyword;
+    int id;
+  } cases[] = {{"CONFIG_FLUID", 27}, {"config_fluid", -1}, {"FLAG_PREM_DEMARRAGE", 0},
+               {"CONFIG_TARE_DATE", 113}, {"", -1}, {"CONFIG_FLUID ", -1}};
+  for (const auto& c : cases) EXPECT_EQ(orvDatas::getCFG_ID_fromKeyString(c.keyword), c.id) << c.keyword;
+}
+
+TEST(ConfigStoreFailures, AFailedWriteOrALockTimeoutIsNoSuccess) {
+  TestSandbox box;
+  auto d = startStore();
+  int v = 3;
+  std::system(("rm -rf '" + box.path("/home/ORV") + "'").c_str());  // the folder is gone
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(d->setCFG_struct(13, &v), 0);
+  EXPECT_EQ(d->writeAllToConfigFile(), 0);
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(d->getCFG_struct(13).intValue, 3);  // kept in memory for the next write
+  box.mkdirs("/home/ORV");
+
+  // Another thread holds a lock past the 2-second wait.
+  for (int which = 0; which < 2; ++which) {
+    std::atomic<bool> held{false}, release{false};
+    std::thread holder([&] {
+      which == 0 ? d->lock_ORVconfig() : d->lock_FILEconfig();
+      held = true;
+      while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      which == 0 ? d->unlock_ORVconfig() : d->unlock_FILEconfig();
+    });
+    while (!held) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    testing::internal::CaptureStdout();
+    v = 4 + which;
+    EXPECT_EQ(d->setCFG_struct(13, &v), 0) << which;
+    EXPECT_EQ(d->writeAllToConfigFile(), 0) << which;
+    if (which == 0) {
+      EXPECT_EQ(d->getCFG_struct(13).intValue, 0);  // the all-zero record
+    }
+    testing::internal::GetCapturedStdout();
+    release = true;
+    holder.join();
+  }
+  EXPECT_EQ(d->getCFG_struct(13).intValue, 5);  // stored in memory, the write timed out
+}
+
+TEST(ConfigStoreConcurrency, EditsFromSeveralThreadsKeepTheFileWhole) {
+  TestSandbox box;
+  auto d = startStore();
+  testing::internal::CaptureStdout();
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&, t] {
+      for (int n = 0; n < 20; ++n) {
+        int value = t * 1000 + n;
+        d->setCFG_struct(t, &value);
+        d->getCFG_struct((t + 1) % 4);
+        std::list<std::pair<std::string, std::string>> pairs{
+            {"z0_HPF_T" + std::to_string(t), std::to_string(n)}};
+        d->dispatchNetCFG_List(pairs);
+      }
+    });
+  }
+  for (auto& th : threads) th.join();
+  testing::internal::GetCapturedStdout();
+  orv_configFile back(kLive);
+  for (int t = 0; t < 4; ++t) {
+    EXPECT_EQ(back.get<int>(ORV_CFG_TAG[t], -1, "General"), t * 1000 + 19);
+    EXPECT_EQ(back.get<int>("z0_HPF_T" + std::to_string(t), -1, "Module_HPF"), 19);
+  }
+}
+
+TEST(ConfigStoreMigration, Version9FileIsMigratedAndWrittenAtOnce) {
+  TestSandbox box;
+  box.write(kLive, fixture("config_v9.conf"));
+  auto d = startStore();
+  const std::string text = box.read(kLive);
+  for (const char* gone : {"CONFIG_IP_VPN", "CONFIG_MIN_PRESSION2", "z2_CM_TYPE", "z6_ENER_puissance",
+                           "ALARME_HEURE_DEBUT_NUIT", "CONFIG_MESV1_CABLE_DEG_PT100_0",
+                           "z0_HPF-CONFIG_TES",
+                           "ALARME_TEMPORISATION"})  // inserted after the write, in memory only
+    EXPECT_FALSE(hasKey(text, gone)) << gone;
+  for (std::string line :
+       {std::string("CONFIG_TEXT_CORR_CAB3M=3.1"), std::string("CONFIG_HP_PRESSURE_CALIB=0.2"),
+        std::string("CONFIG_STFP_IP=") + ORV_VPN_SITES[2].address,
+        std::string("CONFIG_NOM_CLIENT_DU_SITE=Nom_du_client_sur_site"),
+        std::string("CONFIG_TARE_DATE=NC"), std::string("CONFIG_VERSION_MAJOR=9")})
+    EXPECT_TRUE(hasLine(text, line)) << line;
+  EXPECT_EQ(text.substr(text.size() - 13), "[Module_HPF]\n");
+}
+
+TEST(ConfigStoreMigration, Version9VpnSiteNumberGivesTheServerAddress) {
+  TestSandbox box;
+  struct Case {
+    const char* vpn;
+    std::string server;
+  } cases[] = {
+      {"1", ORV_VPN_SITES[1].address}, {"0", ORV_DEFAULT_SFTP_SERVER},
+      {"0.0.0.0", ORV_DEFAULT_SFTP_SERVER}, {"\"\"", ORV_DEFAULT_SFTP_SERVER},
+      {"9.9.9.9", "127.0.0.5"},  // any other text leaves the address as it was
+  };
+  for (const auto& c : cases) {
+    std::string file = fixture("config_v9.conf");
+    file.replace(file.find("CONFIG_IP_VPN=2"), 15,
+                 std::string("CONFIG_IP_VPN=") + c.vpn + "\nCONFIG_STFP_IP=127.0.0.5");
+    box.write(kLive, file);
+    auto d = startStore();
+    EXPECT_EQ(d->getSFTP_ip(), c.server) << c.vpn;
+    EXPECT_TRUE(hasLine(box.read(kLive), "CONFIG_STFP_IP=" + c.server)) << c.vpn;
+  }
+}
+
+TEST(ConfigStoreMigration, Version10_1UpToRelease11TakesTheVpnAddress) {
+  TestSandbox box;
+  box.write(kLive, fixture("config_10_1_11.conf"));
+  auto d = startStore();
+  const std::string text = box.read(kLive);
+  EXPECT_TRUE(hasLine(text, "CONFIG_STFP_IP=10.1.2.3"));
+  EXPECT_FALSE(hasKey(text, "CONFIG_IP_VPN"));
+  EXPECT_FALSE(hasKey(text, "FLAG_STFP_IP_ROTATE"));
+  EXPECT_TRUE(hasLine(text, "CONFIG_NOM_CLIENT_DU_SITE=Nom_du_client_sur_site"));
+  EXPECT_TRUE(hasLine(text, "CONFIG_TARE_DATE=12/03/2015_10:20:00"));
+
+  box.write(kLive, fixture("config_10_1_12.conf"));
+  FileState before = fileState(box, kLive);
+  auto later = startStore();
+  EXPECT_TRUE(fileState(box, kLive) == before);
+  EXPECT_EQ(later->getSFTP_ip(), "127.0.0.1");
+}
+
+TEST(ConfigStoreReload, AMissingOrEmptyOtherFileNeverReplacesTheSettings) {
+  TestSandbox box;
+  box.write(kLive, "[General]\nCONFIG_FLUID=R407F\nCONFIG_TANK_NUMBER=3\n");
+  auto d = startStore();
+  box.write("/mnt/usb/empty.conf", "");
+  std::system(("rm -f '" + box.path(kLive) + "'").c_str());
+  for (const char* path : {"/mnt/usb/missing.conf", "/mnt/usb/empty.conf", kLive, ""}) {
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(d->readORVconfigFile(path), 0) << path;
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(d->getCFG_struct(27).stringValue, "R407F") << path;
+    EXPECT_EQ(d->getCFG_struct(24).intValue, 3) << path;
+  }
+  EXPECT_FALSE(box.exists(kLive));
+  EXPECT_FALSE(box.exists("/mnt/usb/missing.conf"));
+
+  // A good backup replaces "General"; later writes still go to the live file.
+  box.write("/mnt/usb/backup.conf", "[General]\nCONFIG_FLUID=R449A\n");
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(d->readORVconfigFile("/mnt/usb/backup.conf"), 1);
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(d->getCFG_struct(24).intValue, 1);
+  int tanks = 2;
+  EXPECT_EQ(d->setCFG_struct(24, &tanks), 1);
+  EXPECT_TRUE(hasLine(box.read(kLive), "CONFIG_FLUID=R449A"));
+  EXPECT_EQ(box.read("/mnt/usb/backup.conf"), "[General]\nCONFIG_FLUID=R449A\n");
+}
+
+TEST(ConfigStoreReceived, PairsGoToTheirSectionsAndTheFileIsWrittenOnce) {
+  TestSandbox box;
+  auto d = startStore();
+  std::list<std::pair<std::string, std::string>> none;
+  EXPECT_EQ(d->dispatchNetCFG_List(none), 0);
+  std::list<std::pair<std::string, std::string>> pairs{
+      {"z2_CM_GAIN", "5"},
+      {"z0_HPF_CONSIGNE", "30"},
+      {"z7_ENER_puissance_affectation_BP1", "2"},
+      {"z2_CM_TYPE", "2"},
+      {"FLAG_ALARM", "0"},
+      {"x_ENER_stray", "1"},
+  };
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(d->dispatchNetCFG_List(pairs), 1);
+  testing::internal::GetCapturedStdout();
+  orv_configFile back(kLive);
+  struct Case {
+    const char* keyword;
+    const char* section;
+    int value;
+  } cases[] = {{"z2_CM_GAIN", "Module_Mesure_V2", 5},
+               {"z0_HPF_CONSIGNE", "Module_HPF", 30},
+               {"z7_ENER_puissance_affectation_BP1", "Module_Energie_1", 2},
+               {"z2_CM_TYPE", "General", 2},
+               {"FLAG_ALARM", "General", 0}};
+  for (const auto& c : cases) EXPECT_EQ(back.get<int>(c.keyword, -1, c.section), c.value) << c.keyword;
+  EXPECT_EQ(box.read(kLive).find("x_ENER_stray"), std::string::npos);
+}
+
+TEST(ConfigStoreNetwork, SettingsRecordRoundTripsThroughTheKeys) {
+  TestSandbox box;
+  auto d = startStore();
+  network_conf_t in{};
+  std::memcpy(in.dm9000Version, "DM9000-A", 8);  // fills the field, no terminating zero
+  std::snprintf(in.macAddress, sizeof in.macAddress, "00:1A:2B:3C:4D:5E");
+  std::snprintf(in.iface, sizeof in.iface, "ra0");
+  in.dhcp = 1;
+  std::snprintf(in.ip, sizeof in.ip, "127.0.0.2");
+  std::snprintf(in.mask, sizeof in.mask, "255.0.0.0");
+  std::snprintf(in.gateway, sizeof in.gateway, "127.0.0.1");
+  std::snprintf(in.wifiSsid, sizeof in.wifiSsid, "atelier");
+  in.wifiType = 3;
+  std::snprintf(in.wifiKey, sizeof in.wifiKey, "secret");
+  d->set_ORVnetworkConfig(in);
+  const std::string text = box.read(kLive);
+  EXPECT_TRUE(hasLine(text, "CONFIG_DHCP=1"));
+  EXPECT_TRUE(hasLine(text, "CONFIG_IFACE=ra0"));
+
+  network_conf_t out;
+  std::memset(&out, 0x55, sizeof out);
+  d->get_ORVnetworkConfig(out);
+  EXPECT_STREQ(out.dm9000Version, "DM9000-");  // an 8-byte field keeps 7 characters
+  EXPECT_STREQ(out.macAddress, "00:1A:2B:3C:4D:5E");
+  EXPECT_STREQ(out.iface, "ra0");
+  EXPECT_EQ(out.dhcp, 1);
+  EXPECT_STREQ(out.ip, "127.0.0.2");
+  EXPECT_STREQ(out.wifiSsid, "atelier");
+  EXPECT_EQ(out.wifiType, 3);
+  EXPECT_STREQ(out.wifiKey, "secret");
+
+  const char* longSsid = "a-network-name-far-longer-than-the-sixty-bytes-of-its-field-in-the-record";
+  d->setCFG_struct(84, longSsid);
+  d->get_ORVnetworkConfig(out);
+  EXPECT_EQ(std::string(out.wifiSsid), std::string(longSsid, 59));
+}
+
+TEST(ConfigStoreSmallValues, ChargeAndLeakAnswer) {
+  TestSandbox box;
+  auto d = startStore();
+  EXPECT_EQ(d->getNewCharge(), 0.0f);
+  EXPECT_EQ(d->getYesOrNoLeak(), "");
+  d->setNewCharge(12.5f);
+  d->setYesOrNoLeak("Yes leak");
+  EXPECT_EQ(d->getNewCharge(), 12.5f);
+  EXPECT_EQ(d->getYesOrNoLeak(), "Yes leak");
+}

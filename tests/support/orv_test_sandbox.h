@@ -78,7 +78,10 @@ public:
   };
   // Runs orvcore-cli with `args` (a shell word list) in this sandbox; stderr joins stdout.
   CliResult cli(const std::string& args, const std::string& env = "") const {
-    std::string cmd = env + " '" + testCli() + "' " + args + " 2>&1";
+    return run(env + " '" + testCli() + "' " + args + " 2>&1");
+  }
+  // Runs a shell command line (ORV_ROOT names this sandbox); returns its stdout and exit code.
+  CliResult run(const std::string& cmd) const {
     CliResult r{-1, ""};
     FILE* p = popen(cmd.c_str(), "r");
     if (!p) return r;

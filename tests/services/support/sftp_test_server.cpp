@@ -74,10 +74,10 @@ std::string SftpTestServer::start(const std::vector<int>& ids, bool* failed) {
   }
   char tmpl[] = "/tmp/orv-sftp-server-XXXXXX";
   dir_ = mkdtemp(tmpl) ? tmpl : "";
-  std::string args = "start '" + dir_ + "'";
-  for (int id : ids) args += " " + std::to_string(id);
+  ids_.clear();
+  for (int id : ids) ids_ += " " + std::to_string(id);
   std::string out;
-  int status = runScript(args, &out);
+  int status = runScript("start '" + dir_ + "'" + ids_, &out);
   size_t at = out.find("home=");
   if (status != 0 || at == std::string::npos) {
     *failed = status != 3;
@@ -86,6 +86,16 @@ std::string SftpTestServer::start(const std::vector<int>& ids, bool* failed) {
   }
   home_ = trimmed(out.substr(at + 5));
   return "";
+}
+
+bool SftpTestServer::suspend() {
+  std::string out;
+  return runScript("stop '" + dir_ + "'", &out) == 0;
+}
+
+bool SftpTestServer::resume() {
+  std::string out;
+  return runScript("start '" + dir_ + "'" + ids_, &out) == 0;
 }
 
 void SftpTestServer::stop() {
@@ -121,21 +131,35 @@ bool SftpTestServer::exists(const std::string& relative) const {
   return ::stat(path(relative).c_str(), &st) == 0;
 }
 
-std::vector<std::string> SftpTestServer::list(const std::string& relative) const {
-  std::vector<std::string> names;
+namespace {
+
+// Lines printed by a shell command, without "." entries, sorted.
+std::vector<std::string> sortedLines(const std::string& command) {
   std::string out;
-  FILE* p = popen(("ls -1 '" + path(relative) + "' 2>/dev/null").c_str(), "r");
-  if (!p) return names;
-  char buf[512];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-  pclose(p);
-  std::istringstream lines(out);
-  std::string name;
-  while (std::getline(lines, name))
-    if (!name.empty() && name[0] != '.') names.push_back(name);
-  std::sort(names.begin(), names.end());
-  return names;
+  FILE* p = popen(command.c_str(), "r");
+  if (p) {
+    char buf[512];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+    pclose(p);
+  }
+  std::vector<std::string> lines;
+  std::istringstream in(out);
+  std::string line;
+  while (std::getline(in, line))
+    if (!line.empty() && line[0] != '.') lines.push_back(line);
+  std::sort(lines.begin(), lines.end());
+  return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> SftpTestServer::list(const std::string& relative) const {
+  return sortedLines("ls -1 '" + path(relative) + "' 2>/dev/null");
+}
+
+std::vector<std::string> SftpTestServer::files() const {
+  return sortedLines("cd '" + home_ + "' && find ORV -type f");
 }
 
 void SftpTestServer::clearFiles() const {

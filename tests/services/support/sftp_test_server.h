@@ -40,6 +40,10 @@ public:
   std::string start(const std::vector<int>& ids, bool* failed);
   void stop();
   bool running() const { return !home_.empty(); }
+  // Stops and restarts sshd alone, keeping port 22 claimed and the tree as it is: the
+  // server "unreachable" for a while.
+  bool suspend();
+  bool resume();
 
   // Server side, read and written directly: paths relative to the account's home ("~").
   std::string path(const std::string& relative) const { return home_ + "/" + relative; }
@@ -48,6 +52,8 @@ public:
   bool exists(const std::string& relative) const;
   // Names in a server folder, sorted, without "." entries.
   std::vector<std::string> list(const std::string& relative) const;
+  // Every file of the tree, as paths relative to the home ("ORV/12/journal.log"), sorted.
+  std::vector<std::string> files() const;
   // Empties every folder of the tree, keeping the folders.
   void clearFiles() const;
 
@@ -55,6 +61,7 @@ private:
   Port22Claim* claim_ = nullptr;
   std::string dir_;
   std::string home_;
+  std::string ids_;
 };
 
 // A process that accepts TCP connections on 127.0.0.1:22 and never says a word.

@@ -79,11 +79,11 @@ int runBus(const CliArgs& args) {
                                         wire.size(), reply.data(), replyLength + 1,
                                         static_cast<unsigned short>(tries));
   cliPrint("request", hexText(wire.data(), wire.size()));
-  cliPrint("result", result);
+  cliPrint("result", static_cast<long long>(result));
   const unsigned char* got = reinterpret_cast<const unsigned char*>(reply.data());
   cliPrint("reply", hexText(got, result > 0 ? result : 0));
   if (result != replyLength) return 1;
-  cliPrint("check", decodeBusReply(got, result, replyLength, -1, nullptr));
+  cliPrint("check", static_cast<long long>(decodeBusReply(got, result, replyLength, -1, nullptr)));
   return 0;
 }
 

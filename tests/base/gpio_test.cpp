@@ -118,3 +118,13 @@ TEST_F(GpioTest, ConcurrentWritesAreNeverDropped) {
   EXPECT_EQ(reg(0x44) & 0xFF, 0xFFu);
   EXPECT_EQ(reg(0x40) & 0xFFFF, 0x5555u);
 }
+
+TEST_F(GpioTest, CommandLineDrivesShowsAndPokesTheRegisters) {
+  EXPECT_EQ(box.cli("gpio write PORTE10 1").out, "value=1\n");
+  auto dump = box.cli("gpio dump");
+  EXPECT_EQ(dump.status, 0);
+  EXPECT_NE(dump.out.find("PORTE.ctrl=0x00100000\nPORTE.data=0x00000400\n"), std::string::npos) << dump.out;
+  EXPECT_EQ(box.cli("gpio poke 0x64 0x100").status, 0);
+  EXPECT_EQ(box.cli("gpio read PORTG8").out, "value=1\n");
+  EXPECT_EQ(box.cli("gpio poke 0x1000 1").status, 2);  // outside the block
+}

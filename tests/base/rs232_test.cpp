@@ -165,3 +165,12 @@ TEST_F(Rs232Test, OpenIsExclusive) {
   RS232_CloseComport(1);
   EXPECT_EQ(RS232_OpenComport(1, 9600, "8N1"), 0);
 }
+
+TEST_F(Rs232Test, CommandLineOpensAndReportsErrors) {
+  auto refused = box.cli("serial open 1 1200 8N1");
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.out, "invalid baudrate\n");
+  auto opened = box.cli("serial open 1 9600 8N1");
+  EXPECT_EQ(opened.status, 0);
+  EXPECT_EQ(opened.out, "opened=1\n");
+}

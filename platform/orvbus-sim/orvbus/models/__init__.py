@@ -3,12 +3,18 @@
 
 import importlib
 import pkgutil
+import sys
 
 from .base import MODEL_TYPES, CommandError, Model, parse_code, register  # noqa: F401
 
 for _info in pkgutil.iter_modules(__path__):
     if _info.name != "base":
-        importlib.import_module("%s.%s" % (__name__, _info.name))
+        # One broken model file must not take the whole bus down with it.
+        try:
+            importlib.import_module("%s.%s" % (__name__, _info.name))
+        except Exception as _error:  # noqa: BLE001 - reported, the other models still load
+            print("orvbus-sim: module model '%s' not loaded: %s" % (_info.name, _error),
+                  file=sys.stderr)
 
 
 def create(type_name, address):

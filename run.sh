@@ -9,4 +9,8 @@ build=${ORV_BUILD_DIR:-$here/build}
 export ORV_ROOT=${ORV_ROOT:-$here/orv_sandbox}
 mkdir -p "$ORV_ROOT/home/ORV" "$ORV_ROOT/ramdisk" "$ORV_ROOT/tmp"
 echo "[run.sh] sandbox: $ORV_ROOT"
-"$build/orvcore-cli" platform root
+# Start the configuration store as the core does (load, create with defaults or
+# migrate), then show the configuration it keeps.
+"$build/orvcore-cli" cfg load
+echo "[run.sh] $ORV_ROOT/home/ORV/config.conf:"
+cat "$ORV_ROOT/home/ORV/config.conf"

@@ -159,6 +159,12 @@ int RS232_OpenComport(int port, int speed, const char* mode) {
     return 1;
   }
 
+#ifndef ORV_DEVICE_BUILD
+  // A UART drops unread input when its port closes. A pseudo-terminal whose other side
+  // (the bus simulator) keeps the line open does not: start empty, as the board does.
+  tcflush(fd, TCIFLUSH);
+#endif
+
   int status;
   if (ioctl(fd, TIOCMGET, &status) == -1) {
     if (!modemLineFailureTolerated(errno)) {

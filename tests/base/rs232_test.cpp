@@ -143,6 +143,14 @@ TEST_F(Rs232Test, BytesGoOutDrainedAndComeInWithoutBlocking) {
   EXPECT_EQ(RS232_IsDCDEnabled(1), 0);  // a pseudo-terminal has no modem lines
 }
 
+TEST_F(Rs232Test, InputFromBeforeTheOpenIsGone) {
+  ASSERT_EQ(write(master, "\x01\x02\x03", 3), 3);  // an answer that came while the port was closed
+  usleep(20000);
+  ASSERT_EQ(RS232_OpenComport(1, 9600, "8N1"), 0);
+  unsigned char buf[8];
+  EXPECT_EQ(RS232_PollComport(1, buf, sizeof buf), -1);
+}
+
 TEST_F(Rs232Test, ClosedOrUnknownPortsFailVisibly) {
   unsigned char b[4] = {1, 2, 3, 4};
   EXPECT_EQ(RS232_SendBuf(1, b, 4), -1);  // -1, never a count a caller could mistake

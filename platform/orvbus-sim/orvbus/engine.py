@@ -108,7 +108,8 @@ class Bus:
         # modules send, and no hang-up when the controller closes its port.
         attrs = termios.tcgetattr(self.slave)
         attrs[0] = attrs[1] = attrs[3] = 0
-        attrs[2] = (attrs[2] & ~(termios.CSIZE | termios.PARENB | termios.CLOCAL)) | termios.CS8 | termios.CREAD
+        cflag = attrs[2] & ~(termios.CSIZE | termios.PARENB | termios.CLOCAL)
+        attrs[2] = cflag | termios.CS8 | termios.CREAD
         termios.tcsetattr(self.slave, termios.TCSANOW, attrs)
         os.set_blocking(self.master, False)
         self.pty_name = os.ttyname(self.slave)
@@ -240,7 +241,7 @@ class Bus:
             if decoded in (NEED_MORE, NOT_A_FRAME):
                 if not final:
                     return
-                self.log.line("RX", bytes(self.buffer), "noise: no request in these bytes")
+                self.log.line("RX", bytes(self.buffer), "noise: no complete request in these bytes")
                 self.buffer.clear()
                 return
             del self.buffer[:len(decoded.raw)]

@@ -97,6 +97,14 @@ void writeState(const std::string& name, const InterfaceState& s) {
   writeLine(dir + "/ipv4", dottedAddress(s.addr) + " " + dottedAddress(s.mask));
 }
 
+// Failure knob of a set request, so that each step of a reconfiguration can be made to
+// fail: "$ORV_ROOT/platform_stub/ioctl_<REQUEST>.status" holding a non-zero number.
+bool scriptedFailure(const char* request) {
+  std::ifstream in(orv::devicePath(std::string("/platform_stub/ioctl_") + request + ".status"));
+  int status = 0;
+  return (in >> status) && status != 0;
+}
+
 int interfaceRequest(unsigned long request, struct ifreq* ifr) {
   std::string name = ifr->ifr_name;
   const char* what = request == SIOCSIFFLAGS ? "SIOCSIFFLAGS"
@@ -112,6 +120,7 @@ int interfaceRequest(unsigned long request, struct ifreq* ifr) {
       value = dottedAddress(addressOf(ifr->ifr_addr));
     }
     orv::recordPlatformCall(std::string("ioctl ") + what + " " + name + " " + value);
+    if (scriptedFailure(what)) return fail(EPERM);
   }
   if (!interfaceExists(name)) return fail(ENODEV);
 
@@ -180,6 +189,7 @@ int routeRequest(unsigned long request, const struct rtentry* rt) {
   orv::recordPlatformCall(std::string("ioctl ") + (request == SIOCADDRT ? "SIOCADDRT " : "SIOCDELRT ") +
                           dottedAddress(dest) + " mask " + dottedAddress(mask) + " gw " +
                           dottedAddress(gateway) + (dev.empty() ? "" : " dev " + dev));
+  if (scriptedFailure(request == SIOCADDRT ? "SIOCADDRT" : "SIOCDELRT")) return fail(EPERM);
 
   std::string path = orv::devicePath("/proc/net/route");
   std::vector<std::string> lines;

@@ -223,7 +223,7 @@ int ORV_sysNet::syncNet_DateTime(std::string server) {
   if (!orvFileExist("/bin/ntpclient")) return 0;
   if (!isServerAddress(server)) return 0;
   if (timeProgramSucceeded("/bin/ntpclient " + server, "New Local DateTime:")) return 1;
-  // The second program's output is not specified: only its exit status counts.
+  // ntpnet_check prints nothing we can rely on: only its exit status counts.
   return timeProgramSucceeded("/usr/bin/ntpnet_check " + server, nullptr) ? 1 : 0;
 }
 

@@ -20,6 +20,7 @@
 #include <string>
 #include <utility>
 
+#include "modules_config.h"
 #include "orvCfgKeys.h"
 #include "orv_configFile.h"
 #include "struct_mesure.h"
@@ -112,6 +113,29 @@ public:
   void set_ORVmesureValCalcul(const struct_valeurs_calculees* in);
   // Initial values: all 0 but indexes 500, 501 and the module readings, 999.0.
   void init_ORVmesure(struct_mesure& rec);
+
+  // Module sections of the configuration file (orvDatas_modules.cpp). A read fills the
+  // record from the section, inserting the default of every missing key in memory; it
+  // returns 1, or 0 when the key lock timed out (the record is left as it was). A write
+  // sets every key from the record and rewrites the file: 1, or 0 when nothing could be
+  // written. A clean removes the keys from memory only.
+  int readMESv2_Config_fromFile(cm_config_t& cfg);
+  int writeMESv2_Config_toFile(cm_config_t& cfg);
+  void cleanMESv2_Config();
+  int readMESv1_Config_fromFile(cmV1_config_t* cfg);
+  int writeMESv1_Config_toFile(cmV1_config_t* cfg);
+  void cleanMESv1_Config();
+  int readHPF_Config_fromFile(hp_global_config_t* cfg);
+  int writeHPF_Config_toFile(hp_global_config_t* cfg);
+  void cleanHPF_Config();
+  // ENERGIE module n = 0..2, section "Module_Energie_<n>"; other n do nothing (0).
+  int readENER_Config_fromFile(int n, energyORV_cfg_t* cfg);
+  int writeENER_Config_toFile(int n, energyORV_cfg_t* cfg);
+  void cleanENER_Config();
+  void cleanENER_id_Config(int n);
+  // The plant values sent to the HPF module, from the measurement record; nothing is
+  // filled when the record lock times out.
+  void get_ORVtoHPFdatas(orv_toHP_datas_t& out);
 
 private:
   // Modules whose section a received configuration changed.

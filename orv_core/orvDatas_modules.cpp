@@ -1,0 +1,172 @@
+// The store's module-section operations: the configurations of the V2 and V1 measurement
+// cards, the HPF module and the ENERGIE modules in their sections of config.conf, and the
+// plant values the HPF module receives.
+#include <cstdio>
+#include <functional>
+
+#include "orvDatas.h"
+
+namespace {
+
+const char* const kGeneral = "General";
+
+using KeyName = std::function<std::string(const ModuleKeyDef&)>;
+using KeyDefault = std::function<double(const ModuleKeyDef&)>;
+
+std::string plainKey(const ModuleKeyDef& def) { return def.key; }
+double plainDefault(const ModuleKeyDef& def) { return def.def; }
+
+// Integer keys are read as int, float keys as double narrowed to float.
+void readKeys(orv_configFile& file, const std::string& section, const ModuleKeyTable& table,
+              void* record, const KeyName& keyOf, const KeyDefault& defaultOf) {
+  for (size_t i = 0; i < table.count; ++i) {
+    const ModuleKeyDef& def = table.keys[i];
+    std::string key = keyOf(def);
+    double value = def.type == ModKeyType::F32
+                       ? file.get<double>(key, defaultOf(def), section)
+                       : file.get<int>(key, static_cast<int>(defaultOf(def)), section);
+    setModuleField(record, def, value);
+  }
+}
+
+// Bytes and signed integers in int form, speeds and ratings as unsigned, floats with the
+// float setter.
+void writeKeys(orv_configFile& file, const std::string& section, const ModuleKeyTable& table,
+               const void* record, const KeyName& keyOf) {
+  for (size_t i = 0; i < table.count; ++i) {
+    const ModuleKeyDef& def = table.keys[i];
+    double value = moduleField(record, def);
+    switch (def.type) {
+      case ModKeyType::U8:
+      case ModKeyType::I32: file.set<int>(keyOf(def), static_cast<int>(value), section); break;
+      case ModKeyType::U32:
+        file.set<unsigned int>(keyOf(def), static_cast<unsigned int>(value), section);
+        break;
+      case ModKeyType::F32: file.set<float>(keyOf(def), static_cast<float>(value), section); break;
+    }
+  }
+}
+
+void lockTimeout(const char* what) {
+  std::printf("[orvDatas] %s: verrou non obtenu\n", what);
+  std::fflush(stdout);
+}
+
+// Each operation holds the key lock for its in-memory work and releases it before the
+// file is rewritten (the writer takes the file lock, then the key lock).
+int readSection(orvDatas& store, const char* what, const std::string& section,
+                const ModuleKeyTable& table, void* record, const KeyName& keyOf,
+                const KeyDefault& defaultOf) {
+  if (!store.lock_ORVconfig()) {
+    lockTimeout(what);
+    return 0;
+  }
+  readKeys(*store.ORV_FileConfig_ptr(), section, table, record, keyOf, defaultOf);
+  store.unlock_ORVconfig();
+  return 1;
+}
+
+int writeSection(orvDatas& store, const char* what, const std::string& section,
+                 const ModuleKeyTable& table, const void* record, const KeyName& keyOf) {
+  if (!store.lock_ORVconfig()) {
+    lockTimeout(what);
+    return 0;
+  }
+  writeKeys(*store.ORV_FileConfig_ptr(), section, table, record, keyOf);
+  store.unlock_ORVconfig();
+  return store.writeAllToConfigFile();
+}
+
+}  // namespace
+
+int orvDatas::readMESv2_Config_fromFile(cm_config_t& cfg) {
+  return readSection(*this, "readMESv2_Config_fromFile", MESV2_SECTION, MESV2_KEY_TABLE, &cfg,
+                     plainKey, plainDefault);
+}
+
+int orvDatas::writeMESv2_Config_toFile(cm_config_t& cfg) {
+  return writeSection(*this, "writeMESv2_Config_toFile", MESV2_SECTION, MESV2_KEY_TABLE, &cfg,
+                      plainKey);
+}
+
+void orvDatas::cleanMESv2_Config() {
+  if (!lock_ORVconfig()) return lockTimeout("cleanMESv2_Config");
+  ORV_FileConfig_ptr()->delSection(MESV2_SECTION);
+  unlock_ORVconfig();
+}
+
+int orvDatas::readMESv1_Config_fromFile(cmV1_config_t* cfg) {
+  if (cfg == nullptr) return 0;
+  return readSection(*this, "readMESv1_Config_fromFile", kGeneral, MESV1_KEY_TABLE, cfg, plainKey,
+                     plainDefault);
+}
+
+int orvDatas::writeMESv1_Config_toFile(cmV1_config_t* cfg) {
+  if (cfg == nullptr) return 0;
+  return writeSection(*this, "writeMESv1_Config_toFile", kGeneral, MESV1_KEY_TABLE, cfg, plainKey);
+}
+
+void orvDatas::cleanMESv1_Config() {
+  if (!lock_ORVconfig()) return lockTimeout("cleanMESv1_Config");
+  for (size_t i = 0; i < MESV1_KEY_TABLE.count; ++i)
+    ORV_FileConfig_ptr()->delVar(MESV1_KEY_TABLE.keys[i].key, kGeneral);
+  unlock_ORVconfig();
+}
+
+int orvDatas::readHPF_Config_fromFile(hp_global_config_t* cfg) {
+  if (cfg == nullptr) return 0;
+  return readSection(*this, "readHPF_Config_fromFile", HPF_SECTION, HPF_KEY_TABLE, cfg, plainKey,
+                     plainDefault);
+}
+
+int orvDatas::writeHPF_Config_toFile(hp_global_config_t* cfg) {
+  if (cfg == nullptr) return 0;
+  return writeSection(*this, "writeHPF_Config_toFile", HPF_SECTION, HPF_KEY_TABLE, cfg, plainKey);
+}
+
+void orvDatas::cleanHPF_Config() {
+  if (!lock_ORVconfig()) return lockTimeout("cleanHPF_Config");
+  ORV_FileConfig_ptr()->delSection(HPF_SECTION);
+  unlock_ORVconfig();
+}
+
+int orvDatas::readENER_Config_fromFile(int n, energyORV_cfg_t* cfg) {
+  if (cfg == nullptr || n < 0 || n > 2) return 0;
+  auto keyOf = [n](const ModuleKeyDef& def) { return enerKey(n, def); };
+  auto defaultOf = [n](const ModuleKeyDef& def) { return enerDefault(n, def); };
+  return readSection(*this, "readENER_Config_fromFile", enerSection(n), ENER_KEY_TABLE, cfg, keyOf,
+                     defaultOf);
+}
+
+int orvDatas::writeENER_Config_toFile(int n, energyORV_cfg_t* cfg) {
+  if (cfg == nullptr || n < 0 || n > 2) return 0;
+  auto keyOf = [n](const ModuleKeyDef& def) { return enerKey(n, def); };
+  return writeSection(*this, "writeENER_Config_toFile", enerSection(n), ENER_KEY_TABLE, cfg, keyOf);
+}
+
+void orvDatas::cleanENER_Config() {
+  if (!lock_ORVconfig()) return lockTimeout("cleanENER_Config");
+  for (int n = 0; n < 3; ++n) ORV_FileConfig_ptr()->delSection(enerSection(n));
+  unlock_ORVconfig();
+}
+
+void orvDatas::cleanENER_id_Config(int n) {
+  if (n < 0 || n > 2) return;
+  if (!lock_ORVconfig()) return lockTimeout("cleanENER_id_Config");
+  ORV_FileConfig_ptr()->delSection(enerSection(n));
+  unlock_ORVconfig();
+}
+
+void orvDatas::get_ORVtoHPFdatas(orv_toHP_datas_t& out) {
+  if (!lock_ORVmesure()) return lockTimeout("get_ORVtoHPFdatas");
+  out.compressorsRunning = static_cast<uint8_t>(mesure.plantRunning);
+  for (int i = 0; i < 6; ++i) {
+    float kw = mesure.cumuls.puissComp[i];
+    // Truncated to whole kW; a negative reading gives 0 rather than a wrapped figure.
+    out.puissanceComp[i] = kw > 0.0f ? static_cast<uint32_t>(kw) : 0u;
+  }
+  out.tempExt = mesure.modules.value[modval::TempEXT];
+  out.tempCondensation = mesure.fluid[0].val[0];
+  out.pressionHP = mesure.modules.value[modval::HP];
+  unlock_ORVmesure();
+}

@@ -147,16 +147,36 @@ public:
   void save_mesurement();
   // Takes the current record into the hourly accumulator (right after save_mesurement).
   void accumulate_moyenne();
-  // Appends the hourly means line to "/home/ORV/moy.msr": 0 written, 1 not opened.
+  // Appends the hourly means line to "/home/ORV/moy.msr": 0 written, 1 not written (the
+  // sums then carry over to the next line).
   int WriteMoyenne(tm* t);
   // Copies the day file from the RAM disk to flash (start of the hourly work).
   void file_saving_management();
-  // Scan of the means file: 0, or -1 when it cannot be opened or a line is short.
+  // Scan of the means file: 0, or -1 when it cannot be opened. Lines that are not means
+  // lines (no separator, fewer than 15 fields) are skipped, as the analyses skip them.
   int get_taille_index(int* n, int* indice_un, int* indice_zero);
   // Hourly entry of learning and the leak analyses.
   void start_Analyse();
   // Learning or the analyses on the means file: 0, -1 or -2.
   int analyse_moy();
+
+  // The three fields of a means line that learning and the analyses use.
+  struct MeansLine {
+    float n_enr;   // measurement records of the hour
+    float massKg;  // mean refrigerant mass of the hour
+    int marker;    // 1 learning line, else watch line
+  };
+
+protected:
+  // Steps of analyse_moy over the lines it read (oldest first). learnReference returns
+  // 0 or -2; the others return the reference in force afterwards, the 3-day slope, and
+  // 0 or -1 for the long period.
+  int learnReference(const MeansLine* lines, int n, int indice_un, int indice_zero);
+  float recalculateReference(const MeansLine* window, int length, float reference);
+  float analyseThreeDays(const MeansLine* window, int length, float reference);
+  int analyseLongPeriod(const MeansLine* window, int length, float reference);
+
+public:
   // ==== end of the measurement line, hourly means and leak analyses block ====
 
   // Test and tool hooks: the sleeps of the pass (seconds) and of the paused loop (ms).

@@ -18,10 +18,12 @@ namespace {
 
 #ifndef ORV_DEVICE_BUILD
 // Device folders whose contents live in the sandbox. A path is mapped when it equals one
-// of these or continues below it.
+// of these or continues below it. "/usr/share/" alone is the backup folder that
+// "cp /home/ORV/config.conf /usr/share/" copies into; the rest of "/usr/share" stays real.
 const char* const kDeviceRoots[] = {
     "/home", "/ramdisk", "/tmp", "/etc", "/dev", "/sys", "/proc/mounts", "/proc/net",
-    "/usr/share/norfluid", "/usr/bin/fwloader", "/mnt"};
+    "/usr/share/norfluid", "/usr/bin/fwloader", "/mnt",
+    "/usr/share/", "/usr/share/config.conf", "/usr/share/rcS"};
 
 // Programs that change the machine. In command texts an absolute path to one of them is
 // replaced by its stub (a bare name already finds the stub first on PATH).

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "orvModuleConfigPush.h"
 #include "orvPlatform.h"
 #include "orvServerDefaults.h"
 #include "orvVersion.h"
@@ -424,11 +425,13 @@ int orvDatas::dispatchNetCFG_List(std::list<std::pair<std::string, std::string>>
   return 1;
 }
 
-// Handing the new settings to the connected modules (V2 card, HPF, ENERGIE 0..2) and
-// queueing their configuration command needs the module centre; it is wired here once
-// the module centre exists. Until then the new settings reach the modules at their next
-// configuration exchange.
-void orvDatas::sendModuleConfigs(const ModuleMarks& marks) { (void)marks; }
+// The module centre hands the new settings to the connected modules (V2 card, HPF,
+// ENERGIE 0..2) and queues their configuration command.
+void orvDatas::sendModuleConfigs(const ModuleMarks& marks) {
+  ModuleConfigPush push = moduleConfigPush();
+  if (push && (marks.mesV2 || marks.hpf || marks.ener[0] || marks.ener[1] || marks.ener[2]))
+    push(marks.mesV2, marks.hpf, marks.ener);
+}
 
 // ---- Network settings --------------------------------------------------------------------
 

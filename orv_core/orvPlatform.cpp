@@ -198,6 +198,44 @@ int runCommand(const std::string& command) {
   return std::system(shellText(command).c_str());
 }
 
+int runProgram(const std::vector<std::string>& argv) {
+  if (argv.empty() || argv[0].empty()) return -1;
+  std::fflush(nullptr);
+  std::string program = argv[0];
+  std::vector<std::string> env;
+  for (char** e = environ; *e; ++e) env.emplace_back(*e);
+#ifndef ORV_DEVICE_BUILD
+  std::string line;
+  for (const auto& word : argv) line += (line.empty() ? "" : " ") + word;
+  shellText(line);  // keeps the words in the command log
+  program = deviceCommandText(program);
+  for (auto it = env.begin(); it != env.end();)
+    it = it->rfind("PATH=", 0) == 0 || it->rfind("ORV_ROOT=", 0) == 0 ? env.erase(it) : it + 1;
+  const char* path = std::getenv("PATH");
+  env.push_back("PATH=" + stubDir() + ":" + (path ? path : "/usr/bin:/bin"));
+  env.push_back("ORV_ROOT=" + sandboxRoot());
+#endif
+  // Everything the child needs is built before the fork: a threaded parent's child may
+  // only call async-signal-safe functions.
+  std::vector<char*> args, envp;
+  for (const auto& word : argv) args.push_back(const_cast<char*>(word.c_str()));
+  args[0] = const_cast<char*>(program.c_str());
+  args.push_back(nullptr);
+  for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
+  envp.push_back(nullptr);
+  pid_t pid = fork();
+  if (pid < 0) return -1;
+  if (pid == 0) {
+    execve(program.c_str(), args.data(), envp.data());
+    _exit(127);
+  }
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) return -1;
+  }
+  return status;
+}
+
 std::string captureCommand(const std::string& command, int* status) {
   std::fflush(nullptr);
   std::string out;

@@ -15,6 +15,7 @@
 #include <ctime>
 #include <string>
 #include <sys/time.h>
+#include <vector>
 
 namespace orv {
 
@@ -33,6 +34,13 @@ std::string deviceCommandText(const std::string& command);
 // Runs a shell command (after deviceCommandText). Returns the wait status as system()
 // does: -1 when the shell could not be started.
 int runCommand(const std::string& command);
+
+// Runs a program with this argument vector and no shell, so that no argument (a file name
+// from the server, say) is ever read as shell syntax; waits for it. argv[0] is the
+// program's device path (host: resolved like a command word, stubs included; the call is
+// kept in the command log as the words joined by blanks). Returns the wait status, -1
+// when it could not be started; a program that cannot be executed exits with 127.
+int runProgram(const std::vector<std::string>& argv);
 
 // Runs a shell command and returns what it printed on stdout. `status` (optional)
 // receives the wait status, -1 when the command could not be started.

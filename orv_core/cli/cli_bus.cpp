@@ -10,6 +10,9 @@
 #include "busFrame.h"
 #include "cli.h"
 
+// The module centre's steps (cli_centre.cpp).
+int runBusCentre(const CliArgs& args);
+
 namespace {
 
 // "0C", "01 0C", "01:0C", "010C" -> bytes; false on anything that is not hex.
@@ -49,7 +52,8 @@ int runCrc(const CliArgs& args) {
 
 // bus raw [--speed BAUD] [--reply LENGTH] [--tries N] ADDR:CODE[:PAYLOAD], all hex.
 int runBus(const CliArgs& args) {
-  if (args.empty() || args[0] != "raw") return cliUsage("bus");
+  if (!args.empty() && args[0] != "raw") return runBusCentre(args);
+  if (args.empty()) return cliUsage("bus");
   int speed = 9600, tries = 3, replyLength = -1;
   std::string frameText;
   for (size_t i = 1; i < args.size(); ++i) {
@@ -88,6 +92,9 @@ int runBus(const CliArgs& args) {
 }
 
 CliGroup crcGroup("crc", "crc HEXBYTES", &runCrc);
-CliGroup busGroup("bus", "bus raw [--speed BAUD] [--reply LENGTH] [--tries N] ADDR:CODE[:PAYLOAD]",
+CliGroup busGroup("bus",
+                  "bus raw [--speed BAUD] [--reply LENGTH] [--tries N] ADDR:CODE[:PAYLOAD] | "
+                  "bus detect [dispatch KEY=VALUE...] [cycles N [--dump] [--cumuls]] "
+                  "[reset-energy] ... | bus rotate-log",
                   &runBus);
 }  // namespace

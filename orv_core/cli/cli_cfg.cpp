@@ -8,6 +8,9 @@
 #include "orvPlatform.h"
 #include "orv_classPtr.h"
 
+// Settings received from the server (cli_centre.cpp).
+int runCfgDispatch(const CliArgs& args);
+
 namespace {
 
 // The store as the core starts it: created once and registered in slot 1.
@@ -40,6 +43,7 @@ void printValue(const cfg_value_t& v) {
 
 int runCfg(const CliArgs& args) {
   int id = -1;
+  if (args.size() >= 2 && args[0] == "dispatch") return runCfgDispatch(args);
   if (args.size() == 1 && args[0] == "load") {
     orvDatas* datas = startStore();
     cliPrint("file", orv::devicePath(datas->configFilePath()));
@@ -75,6 +79,8 @@ int runCfg(const CliArgs& args) {
   return cliUsage("cfg");
 }
 
-CliGroup group("cfg", "cfg load | cfg get ID | cfg set ID VALUE | cfg id KEYWORD", &runCfg);
+CliGroup group("cfg",
+               "cfg load | cfg get ID | cfg set ID VALUE | cfg id KEYWORD | cfg dispatch KEY=VALUE...",
+               &runCfg);
 
 }  // namespace

@@ -16,26 +16,11 @@ const std::string kBase = SftpTestServer::kBaseUrl;
 const std::string kUser = SftpTestServer::kAccount;
 const std::string kPassword = SftpTestServer::kPassword;
 
-class Curl_WrapperTest : public ::testing::Test {
+class Curl_WrapperTest : public SftpServerTest {
 protected:
-  static void SetUpTestSuite() { reason_ = server_.start({12}, &failed_); }
-  static void TearDownTestSuite() { server_.stop(); }
-  void SetUp() override {
-    if (failed_) FAIL() << "test server: " << reason_;
-    if (!reason_.empty()) GTEST_SKIP() << "no test SFTP server here: " << reason_;
-    server_.clearFiles();
-  }
-
-  static SftpTestServer server_;
-  static std::string reason_;
-  static bool failed_;
   TestSandbox sandbox_;
   Curl_Wrapper curl_;
 };
-
-SftpTestServer Curl_WrapperTest::server_;
-std::string Curl_WrapperTest::reason_;
-bool Curl_WrapperTest::failed_ = false;
 
 TEST_F(Curl_WrapperTest, UploadSendsExistingFilesAndDeletesOnlyWhatWentUp) {
   sandbox_.write("/home/ORV/zORV_12", "12\r\n");

@@ -6,6 +6,8 @@
 // that the test programs that ctest runs side by side take it one after the other.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -62,6 +64,24 @@ private:
   std::string dir_;
   std::string home_;
   std::string ids_;
+};
+
+// Base of a test suite that shares one server with the tree of device 12: started before
+// the suite's first test, stopped after its last; every test starts with no file on it.
+// Where no server can run, each test skips with the reason.
+class SftpServerTest : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() { reason_ = server_.start({12}, &failed_); }
+  static void TearDownTestSuite() { server_.stop(); }
+  void SetUp() override {
+    if (failed_) FAIL() << "test server: " << reason_;
+    if (!reason_.empty()) GTEST_SKIP() << "no test SFTP server here: " << reason_;
+    server_.clearFiles();
+  }
+
+  static SftpTestServer server_;
+  static std::string reason_;
+  static bool failed_;
 };
 
 // A process that accepts TCP connections on 127.0.0.1:22 and never says a word.

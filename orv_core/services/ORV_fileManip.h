@@ -1,7 +1,9 @@
 // The core's file service: the event journal, the generic line-file helpers, the day
-// measurement file and the files the board reads at its next boot (boot script, resolver,
-// Wi-Fi driver settings). One object, created and owned by the core and reached by every
-// subsystem through ORV_core::ORV_fileManip_Ptr(). All paths are device paths.
+// measurement file, the files exchanged with the supervision server (alarm file, markers,
+// server ID file) and the files the board reads at its next boot (boot script, resolver,
+// Wi-Fi driver settings, one-shot update script). One object, created and owned by the
+// core and reached by every subsystem through ORV_core::ORV_fileManip_Ptr(). All paths are
+// device paths.
 #pragma once
 
 #include <ctime>
@@ -105,6 +107,38 @@ public:
   static std::string bootScriptText(const ORV_bootSettings& settings);
   // Writes the boot script (and the resolver file for a static address) from `settings`.
   int writeBootFiles(const ORV_bootSettings& settings);
+
+  // --- Files exchanged with the supervision server (device paths in kDataDir) ---
+  static constexpr const char* kAlarmFilePrefix = "yORV.";        // + server ID
+  static constexpr const char* kUploadMarkerPrefix = "zORV_";     // + server ID
+  static constexpr const char* kDownloadMarkerPrefix = "zORV-";   // + server ID
+  static constexpr const char* kServerIdFilePath = "/home/ORV/numerodossier.txt";
+  // Alarm file "/home/ORV/yORV.<CONFIG_SRV_ID>": ID, "add_mac", date, time, code and the
+  // two texts, one a line. Nothing is written while the ID is 0 (no server identity yet).
+  // 1 written, 0 not written.
+  int Send_Alarmes(int code, const char* text1, const char* text2);
+  // Upload marker "/home/ORV/zORV_<id>": "<id>\r\n". 1 written, 0 otherwise.
+  int CreateUploadOK_File(int id);
+  // Download marker "/home/ORV/zORV-<id>": ID, date, time and the check period in whole
+  // minutes, CRLF lines. 1 written, 0 otherwise.
+  int CreateSendDownloadOK_File(int id, int periodSeconds);
+  // Server ID file: first three lines are the ID and the daily exchange hour and minute.
+  // 1 and the outputs set when it holds three lines or more; 0 and outputs untouched else.
+  int Extract_SvrIDFile(int& id, int& hour, int& minute);
+
+  // --- One-shot update scripts run by the boot script at the next boot ---
+  static constexpr const char* kUpdateScriptPath = "/home/ORV/orvSysUpdate.sh";
+  // Program update script for a downloaded archive "<name>.tar.gz" whose "<name>.sha256"
+  // lies beside it. Refuses (0, nothing written) a missing file or a path that is not a
+  // plain device path. 1 written, 0 otherwise.
+  int writeUPDSCRIPT_File(std::string archive);
+  // 2 when the program update script was written (a reboot follows), 0 otherwise.
+  int updateSystemFS(std::string archive);
+  // Module firmware script: flashes the ENERGIE (bus addresses 6, 7 and 8 from three
+  // modules), MESURE (1) and HPF (5) files of the given versions whose flag is set, then
+  // deletes them. The caller reboots whatever the result: 1 written, 0 otherwise.
+  int updateFirmware(int energyCount, float energyVersion, bool energyUpdate, float hpfVersion,
+                     bool hpfUpdate, float mesVersion, bool mesUpdate);
 
 private:
   bool replaceFile(const std::string& hostPath, const std::string& text, bool chmodFlag);

@@ -47,3 +47,18 @@ bool isPlainText(const std::string& text) {
   }
   return true;
 }
+
+bool isPlainDevicePath(const std::string& text) {
+  if (text.size() < 2 || text[0] != '/' || text.back() == '/') return false;
+  size_t start = 1;
+  while (start <= text.size()) {
+    size_t end = text.find('/', start);
+    if (end == std::string::npos) end = text.size();
+    std::string part = text.substr(start, end - start);
+    if (part.empty() || part == "." || part == "..") return false;
+    for (char c : part)
+      if (!std::isalnum(static_cast<unsigned char>(c)) && !std::memchr("._+-", c, 4)) return false;
+    start = end + 1;
+  }
+  return true;
+}

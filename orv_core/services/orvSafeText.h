@@ -19,3 +19,7 @@ bool isServerAddress(const std::string& text);
 
 // Free text (Wi-Fi SSID and key) without control characters or shell metacharacters.
 bool isPlainText(const std::string& text);
+
+// An absolute path of letters, digits and "._+-" between single "/", without "." or ".."
+// parts ("/home/ORV/programme/orv_10.04.06.tar.gz"): safe as one word of a shell line.
+bool isPlainDevicePath(const std::string& text);

@@ -9,6 +9,9 @@ build=${ORV_BUILD_DIR:-$here/build}
 export ORV_ROOT=${ORV_ROOT:-$here/orv_sandbox}
 mkdir -p "$ORV_ROOT/home/ORV" "$ORV_ROOT/ramdisk" "$ORV_ROOT/tmp"
 echo "[run.sh] sandbox: $ORV_ROOT"
+# Fluid data of the stand-in property library, refreshed from the source tree.
+mkdir -p "$ORV_ROOT/usr/share/norfluid"
+cp -R "$here/platform/norfluid/data/." "$ORV_ROOT/usr/share/norfluid/"
 # Start the configuration store as the core does (load, create with defaults or
 # migrate), then show the configuration it keeps.
 "$build/orvcore-cli" cfg load

@@ -63,11 +63,12 @@ double wilsonLnK(const Component& c, double T, double p) {
   return std::log(c.pc / p) + 5.373 * (1.0 + c.omega) * (1.0 - c.Tc / T);
 }
 
+// Denominators are written (1 - beta) + beta K: 1 + beta (K - 1) loses a tiny K.
 // Rachford-Rice: vapour fraction of feed z with K values, clamped to [0, 1].
 double rachfordRice(const std::vector<double>& z, const std::vector<double>& K) {
   auto f = [&](double beta) {
     double s = 0;
-    for (std::size_t i = 0; i < z.size(); ++i) s += z[i] * (K[i] - 1.0) / (1.0 + beta * (K[i] - 1.0));
+    for (std::size_t i = 0; i < z.size(); ++i) s += z[i] * (K[i] - 1.0) / ((1.0 - beta) + beta * K[i]);
     return s;
   };
   if (f(0.0) <= 0) return 0.0;
@@ -85,7 +86,7 @@ void splitFeed(const std::vector<double>& z, const std::vector<double>& K, doubl
   y.assign(n, 0.0);
   double sx = 0, sy = 0;
   for (std::size_t i = 0; i < n; ++i) {
-    x[i] = z[i] / (1.0 + beta * (K[i] - 1.0));
+    x[i] = z[i] / ((1.0 - beta) + beta * K[i]);
     y[i] = K[i] * x[i];
     sx += x[i];
     sy += y[i];
@@ -180,7 +181,7 @@ bool Flasher::mixtureSaturation(bool fixedT, double& T, double& p, double beta,
     double g = 0, dg = 0, dgdT = 0, change = 0, spread = 0;
     for (std::size_t i = 0; i < n; ++i) {
       Knew[i] = std::exp(fl[i] - fv[i]);
-      double den = 1.0 + beta * (Knew[i] - 1.0);
+      double den = (1.0 - beta) + beta * Knew[i];
       g += z_[i] * (Knew[i] - 1.0) / den;
       double w = z_[i] * Knew[i] / (den * den);
       dg += w;
@@ -274,7 +275,7 @@ bool Flasher::atPressure(double p, double beta, Equilibrium& out, std::string& e
     double s = 0;
     for (std::size_t i = 0; i < n; ++i) {
       double k = std::exp(wilsonLnK(m_.comps[i], T, p));
-      s += z_[i] * (k - 1.0) / (1.0 + beta * (k - 1.0));
+      s += z_[i] * (k - 1.0) / ((1.0 - beta) + beta * k);
     }
     return s;
   };

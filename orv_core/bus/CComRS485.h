@@ -33,9 +33,10 @@ public:
   // One complete exchange with up to `tries` attempts. Reads `replySize` - 1 bytes (callers
   // pass the expected reply length plus one). -1 when the port cannot be opened, `tries`
   // is 0 or no attempt got the whole request written; otherwise the count of the last
-  // read, equal to `replySize` - 1 exactly when a complete reply arrived.
-  int sendWaitForRespAuto(int speed, const char* request, unsigned requestLength, char* reply,
-                          unsigned replySize, unsigned short tries);
+  // read, equal to `replySize` - 1 exactly when a complete reply arrived. Virtual so that
+  // a test can stand a scripted line in for the port.
+  virtual int sendWaitForRespAuto(int speed, const char* request, unsigned requestLength,
+                                  char* reply, unsigned replySize, unsigned short tries);
 
   // Inter-character (t1.5) and end-of-frame (t3.5) pauses of the last open, in us.
   int interCharPauseUs() const { return t15Us_; }

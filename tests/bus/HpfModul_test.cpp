@@ -1,0 +1,270 @@
+// The HPF module client against the simulated module: the frames of each command, the
+// plant values exchange, reply checks, the configuration handshake with section
+// "Module_HPF", the watchdog, reboot and loader entry, and keys by id.
+#include "HpfModul.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "busFrame.h"
+#include "support/module_bench.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+const char kFastModule[] = "[Module_HPF]\nz0_HPF-CONFIG_uart2_cfg_speed=57600\n";
+
+Bytes reply(unsigned char address, unsigned char code, const Bytes& payload) {
+  Bytes wire = encodeBusRequest(BusFrame{address, code, payload});
+  wire.pop_back();
+  return wire;
+}
+
+std::string captured(const std::function<void()>& run) {
+  testing::internal::CaptureStdout();
+  run();
+  return testing::internal::GetCapturedStdout();
+}
+
+uint32_t payloadU32(const Bytes& p, size_t offset) {
+  uint32_t v = 0;
+  std::memcpy(&v, p.data() + offset, 4);
+  return v;
+}
+
+}  // namespace
+
+// Each command's request and the next command after the module's answer; one module,
+// the rows in order.
+TEST(HpfModul, EachCommandGoesOutAsItsFrameAndSetsTheNextCommand) {
+  ModuleBench bench("module 5 hpf configured=1\n", kFastModule);
+  ASSERT_TRUE(bench.sim->ready());
+  HpfModul hpf(&bench.link);
+  hpf.cfg_readHPF_Config_fromFile();
+  const unsigned kUnchanged = 'x';
+  struct Case {
+    char command;
+    int result;
+    unsigned next;
+    size_t payloadSize;  // 0: nothing goes out
+  } cases[] = {
+      {'f', 0, 'k', 1},         {'h', 0, 'k', 1},         {'i', 0, 'k', 1},
+      {'k', 0, 'k', 37},        {'j', 0, 'k', 138},       {'n', 0, kUnchanged, 1},
+      {'p', -2, kUnchanged, 1}, {'q', -2, kUnchanged, 1}, {'g', 0, kUnchanged, 0},
+      {'z', 0, kUnchanged, 0},
+  };
+  for (const Case& c : cases) {
+    hpf.setHPFcmdToSend(kUnchanged);
+    size_t before = bench.requests(5, c.command).size();
+    EXPECT_EQ(hpf.orvcomm_sendToHPF(static_cast<unsigned char>(c.command)), c.result) << c.command;
+    EXPECT_EQ(hpf.getHPFcmdToSend(), c.next) << c.command;
+    auto sent = bench.requests(5, c.command);
+    if (c.payloadSize == 0) {
+      EXPECT_EQ(sent.size(), before) << c.command << ": something went out";
+    } else {
+      ASSERT_EQ(sent.size(), before + 1) << c.command;
+      EXPECT_EQ(sent.back().size(), c.payloadSize) << c.command;
+    }
+  }
+  EXPECT_EQ(hpf.isHPFconnected(), 1);
+  // The module's configuration was taken over ('i', configured byte 1) and the module's
+  // byte of 'n' kept; 'p' went out after 'n' without waiting for a reply.
+  EXPECT_TRUE(bench.configHas("Module_HPF", "z0_HPF-CONFIG_ISCONFIGIRED=1")) << bench.configText();
+  EXPECT_EQ(hpf.HPFnByte(), 1);
+  EXPECT_EQ(bench.requests(5, 'p').size(), 2u);
+}
+
+// The controller's plant values go out with 'k' (44 bytes on the wire) and the module's
+// state comes back with 'h'.
+TEST(HpfModul, CycleSendsThePlantValuesAndStoresTheModuleState) {
+  ModuleBench bench(
+      "module 5 hpf\nset 5 compressors 0,1,0,0,0,0\nset 5 fans 1,2,1,0,0,0,0,0,0,0,0,0\n",
+      kFastModule);
+  ASSERT_TRUE(bench.sim->ready());
+  HpfModul hpf(&bench.link);
+  ASSERT_EQ(hpf.HPFinit_Comm(true), 1);
+  orv_toHP_datas_t plant{};
+  plant.compressorsRunning = 1;
+  plant.puissanceComp[0] = 3;  // 3.7 kW truncated by the pass
+  plant.tempExt = 20.0f;
+  plant.tempCondensation = 35.0f;
+  plant.pressionHP = 12.5f;
+  hpf.cfg_setORV_Data(&plant);
+  EXPECT_EQ(hpf.HPF_sendToORV(), 0);
+  Bytes wire;
+  for (const auto& f : bench.sim->frames())
+    if (f.direction == "RX" && f.bytes.size() > 3 && f.bytes[3] == 'k') wire = f.bytes;
+  ASSERT_EQ(wire.size(), 44u);
+  EXPECT_EQ(Bytes(wire.begin(), wire.begin() + 4), (Bytes{0x05, 0x25, 0x00, 0x6B}));
+  Bytes payload(wire.begin() + 6, wire.end() - 1);
+  EXPECT_EQ(payload[0], 1);
+  EXPECT_EQ(payloadU32(payload, 1), 3u);
+  for (int i = 1; i < 6; ++i) EXPECT_EQ(payloadU32(payload, 1 + 4 * i), 0u);
+  EXPECT_FLOAT_EQ(payloadFloat(payload, 25), 20.0f);
+  EXPECT_FLOAT_EQ(payloadFloat(payload, 29), 35.0f);
+  EXPECT_FLOAT_EQ(payloadFloat(payload, 33), 12.5f);
+  EXPECT_NE(bench.sim->log().find("running=1 comp_kw=3,0,0,0,0,0 temp_ext=20 temp_cond=35 hp=12.5"),
+            std::string::npos);
+  EXPECT_EQ(hpf.getDATA_struct(13).charValue, 0);
+  EXPECT_EQ(hpf.getDATA_struct(14).charValue, 1);
+  EXPECT_FLOAT_EQ(hpf.getDATA_struct(25).floatValue, 30.0f);
+  EXPECT_EQ(hpf.getNumVentilON(), 2) << "a fan byte of 2 does not count";
+  EXPECT_EQ(hpf.getNumCompressorON(), 1);
+
+  bench.sim->command("fault 5 address 1");
+  bench.sim->command("set 5 compressors 1,1,1,1,1,1");
+  EXPECT_EQ(hpf.HPF_sendToORV(), -2) << "an answer from address 6";
+  EXPECT_EQ(hpf.getNumCompressorON(), 1) << "the module data stay unchanged";
+}
+
+TEST(HpfModul, RepliesAreCheckedBeforeAnythingIsStored) {
+  TestSandbox box;
+  Bytes config(138, 0);
+  struct Case {
+    const char* what;
+    Bytes frame;
+    int result;
+    bool configured;  // the configuration was taken over
+  } cases[] = {
+      {"state with its 36 bytes", reply(5, 'h', Bytes(36, 1)), 0, false},
+      {"state from address 6", reply(6, 'h', Bytes(36, 1)), -1, false},
+      {"state with 37 bytes", reply(5, 'h', Bytes(37, 1)), -1, false},
+      {"identification in a configuration answer", reply(5, 'e', config), -1, false},
+      {"configuration of a module not configured", reply(5, 'i', config), 0, false},
+      {"unknown code, any size", reply(5, 'y', {1, 2}), 0, false},
+  };
+  for (const Case& c : cases) {
+    HpfModul hpf(nullptr);
+    EXPECT_EQ(hpf.orvcomm_parseRX_Datas(c.frame.data(), static_cast<int>(c.frame.size())), c.result)
+        << c.what;
+    EXPECT_EQ(hpf.HPFcommCounter() > 0, c.result == 0) << c.what;
+    EXPECT_EQ(hpf.isHPFconfigured(), c.configured) << c.what;
+    EXPECT_EQ(hpf.getNumVentilON(), c.result == 0 && c.frame[3] == 'h' ? 12 : 0) << c.what;
+  }
+}
+
+TEST(HpfModul, HandshakePullsOrPushesTheConfiguration) {
+  struct Case {
+    const char* what;
+    int moduleConfigured;
+    int fileConfigured;
+    size_t pulls;
+    size_t pushes;
+    const char* message;
+  } cases[] = {
+      {"module configured, file not: pull", 1, 0, 1, 0,
+       " +++ HPF_Receive Config from Modul for new ORV OK"},
+      {"file configured, module not: push", 0, 1, 0, 1,
+       " +++ HPF_Send Config from ORV to new Modul OK"},
+      {"neither configured: nothing", 0, 0, 0, 0, nullptr},
+  };
+  for (const Case& c : cases) {
+    ModuleBench bench("module 5 hpf configured=" + std::to_string(c.moduleConfigured) +
+                          "\nset 5 config tes 33.5\nset 5 config stage_kw 1=7\n",
+                      std::string(kFastModule) + "z0_HPF-CONFIG_ISCONFIGIRED=" +
+                          std::to_string(c.fileConfigured) + "\nz0_HPF-CONFIG_HP_Max=40\n");
+    ASSERT_TRUE(bench.sim->ready());
+    HpfModul hpf(&bench.link);
+    std::string out = captured([&] { EXPECT_EQ(hpf.HPFinit_Comm(true), 1) << c.what; });
+    EXPECT_EQ(bench.requests(5, 'i').size(), c.pulls) << c.what;
+    EXPECT_EQ(bench.requests(5, 'j').size(), c.pushes) << c.what;
+    if (c.message) EXPECT_NE(out.find(c.message), std::string::npos) << c.what << "\n" << out;
+    if (c.pulls) {
+      EXPECT_TRUE(bench.configHas("Module_HPF", "z0_HPF-CONFIG_TES=33.5")) << bench.configText();
+      EXPECT_TRUE(bench.configHas("Module_HPF", "z0_HPF_CONFIG_V_MP_Kw_1=7"));
+      EXPECT_TRUE(bench.configHas("Module_HPF", "z0_HPF-CONFIG_HP_Max=45"));
+    }
+    if (c.pushes) {
+      Bytes sent = bench.requests(5, 'j')[0];
+      ASSERT_EQ(sent.size(), 138u);
+      EXPECT_EQ(sent[0], 1);
+      EXPECT_FLOAT_EQ(payloadFloat(sent, 124), 40.0f);
+    }
+  }
+}
+
+// Lost on the first pass more than 240 s after the last valid reply; reconnected by an
+// answered identification; lost again after the same delay.
+TEST(HpfModul, WatchdogDeclaresTheModuleLostAndReconnectsIt) {
+  ModuleBench bench("module 5 hpf\n", kFastModule);
+  ASSERT_TRUE(bench.sim->ready());
+  HpfModul hpf(&bench.link);
+  ASSERT_EQ(hpf.HPFinit_Comm(true), 1);
+  ASSERT_EQ(hpf.HPF_sendToORV(), 0);
+  bench.sim->command("fault 5 crc");
+  bench.advanceClock(239);
+  EXPECT_EQ(hpf.HPF_sendToORV(), -2);
+  EXPECT_EQ(hpf.isHPFconnected(), 1);
+  bench.advanceClock(2);
+  std::string out = captured([&] { hpf.HPF_sendToORV(); });
+  EXPECT_EQ(hpf.isHPFconnected(), 2);
+  EXPECT_EQ(hpf.getHPFcmdToSend(), static_cast<unsigned>('f'));
+  EXPECT_NE(out.find("HPF deconnecte via WATCHDOG, erreur RS485"), std::string::npos);
+
+  bench.sim->command("fault 5 none");
+  out = captured([&] { EXPECT_EQ(hpf.HPF_sendToORV(), -4); });
+  EXPECT_EQ(hpf.isHPFconnected(), 1);
+  EXPECT_NE(out.find("HPF Reconnecte via WATCHDOG, OK"), std::string::npos);
+
+  bench.sim->command("fault 5 crc");
+  bench.advanceClock(241);
+  hpf.HPF_sendToORV();
+  EXPECT_EQ(hpf.isHPFconnected(), 2) << "a module that falls silent again is lost again";
+}
+
+// A reboot answered with its own code makes the module lost for a pass; the loader entry
+// answered with 'o' leaves it absent.
+TEST(HpfModul, RebootAndLoaderEntry) {
+  ModuleBench bench("module 5 hpf\nset 5 reboot-silence 1500\n", kFastModule);
+  ASSERT_TRUE(bench.sim->ready());
+  HpfModul hpf(&bench.link);
+  ASSERT_EQ(hpf.HPFinit_Comm(true), 1);
+  hpf.rebootMODUL();
+  EXPECT_EQ(hpf.HPF_sendToORV(), 0);
+  EXPECT_EQ(bench.requests(5, 'l').size(), 1u);
+  EXPECT_EQ(hpf.isHPFconnected(), 2);
+  EXPECT_EQ(hpf.HPF_sendToORV(), -4);
+  EXPECT_EQ(hpf.isHPFconnected(), 1);
+
+  EXPECT_EQ(hpf.HPFstart_FirmUpdate(), 1);
+  EXPECT_EQ(hpf.isHPFconnected(), 0);
+  EXPECT_NE(bench.sim->command("status 5").find("type=bootloader"), std::string::npos);
+  EXPECT_EQ(hpf.HPF_sendToORV(), -4);
+  EXPECT_EQ(hpf.HPFstart_FirmUpdate(), 0) << "only a connected module";
+}
+
+TEST(HpfModul, KeysByIdAndTheirFileForms) {
+  ModuleBench bench("");
+  HpfModul hpf(nullptr);
+  const int32_t stage = 12;
+  const float tes = 31.25f;
+  const uint32_t speed = 19200;
+  const uint8_t relays = 3;
+  struct Case {
+    int id;
+    const void* value;
+    const char* line;
+  } cases[] = {
+      {135, &stage, "z0_HPF_CONFIG_V_MP_Kw_1=12"},
+      {146, &tes, "z0_HPF-CONFIG_TES=31.250000"},
+      {171, &speed, "z0_HPF-CONFIG_uart2_cfg_speed=19200"},
+      {172, &relays, "z0_HPF-CONFIG_RelayCardNum=3"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(hpf.setCFG_struct(c.id, c.value), 1);
+    EXPECT_TRUE(bench.configHas("Module_HPF", c.line)) << c.line << "\n" << bench.configText();
+  }
+  std::string before = bench.configText();
+  hpf.setCFG_struct(135, &stage);
+  EXPECT_EQ(bench.configText(), before) << "an unchanged value writes nothing";
+  EXPECT_EQ(hpf.getCFG_struct(171).intValue, 19200);
+  EXPECT_EQ(hpf.getCFG_struct(170).intValue, 9600);
+  EXPECT_EQ(hpf.getCFG_struct(132).charValue, 5);
+  EXPECT_EQ(hpf.getCFG_struct(173).intValue, 0);
+  EXPECT_EQ(hpf.getCFG_struct(173).floatValue, 0.0f);
+}

@@ -11,6 +11,10 @@
 #include "orv_classPtr.h"
 #include "orv_utils.h"
 
+namespace {
+const char* const kDataDir = ORV_fileManip::kDataDir;
+}  // namespace
+
 storageThread::storageThread(ORV_fileManip* files) : files_(files) {}
 
 storageThread::~storageThread() = default;

@@ -15,7 +15,6 @@ class ORV_fileManip;
 class storageThread : public Thread {
 public:
   static constexpr int kStorageFullMiB = 44;
-  static constexpr const char* kDataDir = "/home/ORV/";
   static constexpr const char* kDayFilePattern = "/home/ORV/ORV_*_*_*.msr";
 
   // `files`: the file services when they exist; their current day file is kept.

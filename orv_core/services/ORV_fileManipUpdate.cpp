@@ -22,7 +22,8 @@ const char kInstallerLeftover[] =
     "  rm /home/ORV/sysUpdate.sh\n"
     "fi\n";
 const char kInstaller[] = "/usr/bin/orv_update";
-const char kFlasher[] = "/usr/bin/fwloader";
+// Named bare: the boot shell finds the flasher in /usr/bin on its PATH.
+const char kFlasher[] = "fwloader";
 const char kFirmwareDir[] = "/home/ORV/firmware/";
 const char kArchiveSuffix[] = ".tar.gz";
 const char kChecksumSuffix[] = ".sha256";

@@ -104,21 +104,21 @@ TEST_F(UpdateScripts, FirmwareScriptBlocksInOrderWithTheirAddresses) {
                           "killall orvQT\n"
                           "\n"
                           "if [ -f /home/ORV/firmware/module_ENERGIE.v10.01.hex ]; then\n"
-                          "  /usr/bin/fwloader 6 /home/ORV/firmware/module_ENERGIE.v10.01.hex\n"
-                          "  /usr/bin/fwloader 7 /home/ORV/firmware/module_ENERGIE.v10.01.hex\n"
-                          "  /usr/bin/fwloader 8 /home/ORV/firmware/module_ENERGIE.v10.01.hex\n"
+                          "  fwloader 6 /home/ORV/firmware/module_ENERGIE.v10.01.hex\n"
+                          "  fwloader 7 /home/ORV/firmware/module_ENERGIE.v10.01.hex\n"
+                          "  fwloader 8 /home/ORV/firmware/module_ENERGIE.v10.01.hex\n"
                           "fi\n"
                           "\n"
                           " rm /home/ORV/firmware/module_ENERGIE.v10.01.hex \n"
                           "\n"
                           "if [ -f /home/ORV/firmware/module_MESURE.v3.50.hex ]; then\n"
-                          "  /usr/bin/fwloader 1 /home/ORV/firmware/module_MESURE.v3.50.hex\n"
+                          "  fwloader 1 /home/ORV/firmware/module_MESURE.v3.50.hex\n"
                           "fi\n"
                           "\n"
                           " rm /home/ORV/firmware/module_MESURE.v3.50.hex \n"
                           "\n"
                           "if [ -f /home/ORV/firmware/module_HPF.v2.00.hex ]; then\n"
-                          "  /usr/bin/fwloader 5 /home/ORV/firmware/module_HPF.v2.00.hex\n"
+                          "  fwloader 5 /home/ORV/firmware/module_HPF.v2.00.hex\n"
                           "fi\n"
                           "\n"
                           " rm /home/ORV/firmware/module_HPF.v2.00.hex \n"
@@ -146,7 +146,7 @@ TEST_F(UpdateScripts, FirmwareScriptFlashesOnlyTheFlaggedModules) {
               1);
     std::string calls;
     const std::string text = script();
-    const std::string prefix = "  /usr/bin/fwloader ";
+    const std::string prefix = "  fwloader ";
     for (size_t at = text.find(prefix); at != std::string::npos; at = text.find(prefix, at + 1)) {
       std::string line = text.substr(at + prefix.size(), text.find('\n', at) - at - prefix.size());
       std::string file = line.substr(line.find("module_") + 7);

@@ -212,6 +212,10 @@ bool Flasher::mixtureSaturation(bool fixedT, double& T, double& p, double beta,
 }
 
 bool Flasher::atTemperature(double T, double beta, Equilibrium& out, std::string& err) const {
+  if (!(T > 0) || !std::isfinite(T) || !(beta >= 0 && beta <= 1)) {
+    err = "temperature must be above 0 and the quality between 0 and 1";
+    return false;
+  }
   if (pure()) {
     double p, vl, vv;
     if (!m_.pureSaturationT(pureIndex_, T, p, vl, vv)) {
@@ -239,6 +243,10 @@ bool Flasher::atTemperature(double T, double beta, Equilibrium& out, std::string
 }
 
 bool Flasher::atPressure(double p, double beta, Equilibrium& out, std::string& err) const {
+  if (!(p > 0) || !std::isfinite(p) || !(beta >= 0 && beta <= 1)) {
+    err = "pressure must be above 0 and the quality between 0 and 1";
+    return false;
+  }
   if (pure()) {
     const Component& c = m_.comps[pureIndex_];
     if (p >= c.pc) {
@@ -315,7 +323,7 @@ bool Flasher::twoPhaseTP(double T, double p, std::vector<double> K, Equilibrium&
 }
 
 bool Flasher::flashTP(double T, double p, Equilibrium& out, std::string& err) const {
-  if (!(T > 0 && p > 0)) {
+  if (!(T > 0 && p > 0) || !std::isfinite(T) || !std::isfinite(p)) {
     err = "temperature and pressure must be above 0";
     return false;
   }
@@ -357,7 +365,7 @@ bool Flasher::flashTP(double T, double p, Equilibrium& out, std::string& err) co
 }
 
 bool Flasher::flashTD(double T, double v, Equilibrium& out, std::string& err) const {
-  if (!(T > 0 && v > 0)) {
+  if (!(T > 0 && v > 0) || !std::isfinite(T) || !std::isfinite(v)) {
     err = "temperature and density must be above 0";
     return false;
   }
@@ -392,6 +400,10 @@ bool Flasher::flashTD(double T, double v, Equilibrium& out, std::string& err) co
 bool Flasher::flashT(double T, Prop prop, double value, int kr, Equilibrium& out,
                      std::string& err) const {
   if (prop == Prop::V) return flashTD(T, value, out, err);
+  if (!(T > 0) || !std::isfinite(T) || !std::isfinite(value)) {
+    err = "temperature must be above 0 and the value finite";
+    return false;
+  }
   Model::Params P = m_.params(T, z_);
   double vMin = (P.b - P.c) * 1.000001 + 1e-9, vMax = 1e5;
   auto X = [&](double lnv) { return propValue(m_.props(T, std::exp(lnv), z_), prop) - value; };
@@ -451,8 +463,8 @@ bool Flasher::flashT(double T, Prop prop, double value, int kr, Equilibrium& out
 }
 
 bool Flasher::flashP(double p, Prop prop, double value, Equilibrium& out, std::string& err) const {
-  if (!(p > 0)) {
-    err = "pressure must be above 0";
+  if (!(p > 0) || !std::isfinite(p) || !std::isfinite(value)) {
+    err = "pressure must be above 0 and the value finite";
     return false;
   }
   double Tlo = lowT(), Thi = highT();
@@ -497,6 +509,10 @@ bool Flasher::flashP(double p, Prop prop, double value, Equilibrium& out, std::s
 }
 
 bool Flasher::flashV(double v, Prop prop, double value, Equilibrium& out, std::string& err) const {
+  if (!(v > 0) || !std::isfinite(v) || !std::isfinite(value)) {
+    err = "density must be above 0 and the value finite";
+    return false;
+  }
   Equilibrium st;
   std::string e;
   auto f = [&](double T) {
@@ -512,6 +528,10 @@ bool Flasher::flashV(double v, Prop prop, double value, Equilibrium& out, std::s
 }
 
 bool Flasher::flashHS(Prop prop, double value, double s, Equilibrium& out, std::string& err) const {
+  if (!std::isfinite(value) || !std::isfinite(s)) {
+    err = "values must be finite";
+    return false;
+  }
   Equilibrium st;
   std::string e;
   auto f = [&](double lnp) {

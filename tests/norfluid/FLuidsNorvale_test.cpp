@@ -130,7 +130,9 @@ TEST_F(FacadeTest, LoadsEachKindOfName) {
     EXPECT_EQ(c.loaded, load(*f, c.name, &console));
     EXPECT_EQ(c.loaded == 1, f->isFluidLoaded());
     EXPECT_EQ(c.loaded ? c.name : "", f->get_fluideInUseName());
-    if (c.components) EXPECT_EQ(c.components, f->getFluid_ComposantNum());
+    if (c.components) {
+      EXPECT_EQ(c.components, f->getFluid_ComposantNum());
+    }
     EXPECT_NE(std::string::npos, sandbox.read("/trace.log").find(c.setUp));
     if (c.loaded) {
       EXPECT_NE(std::string::npos, console.find(std::string("Fluide: ") + c.name + " loaded OK."));
@@ -191,9 +193,15 @@ TEST_F(FacadeTest, SaturationStatesMatchPublishedValues) {
     auto f = facade();
     ASSERT_EQ(1, load(*f, c.fluid));
     ASSERT_EQ(0, f->upd_TempQ(c.tempC, c.quality));
-    if (!std::isnan(c.p)) EXPECT_NEAR(c.p, f->getFluid_Pressure(), c.p * c.pTol);
-    if (!std::isnan(c.rho)) EXPECT_NEAR(c.rho, f->getFluid_Density(), c.rho * c.rhoTol);
-    if (!std::isnan(c.h)) EXPECT_NEAR(c.h, f->getFluid_Enthalpy() / 1000.0, c.hTol);
+    if (!std::isnan(c.p)) {
+      EXPECT_NEAR(c.p, f->getFluid_Pressure(), c.p * c.pTol);
+    }
+    if (!std::isnan(c.rho)) {
+      EXPECT_NEAR(c.rho, f->getFluid_Density(), c.rho * c.rhoTol);
+    }
+    if (!std::isnan(c.h)) {
+      EXPECT_NEAR(c.h, f->getFluid_Enthalpy() / 1000.0, c.hTol);
+    }
     EXPECT_NEAR(c.tempC, f->getFluid_Temperature(), 1e-9);
     EXPECT_GT(f->getFluid_SoundSpeed(), 0.0);
     EXPECT_GT(f->getFluid_Viscosity(), 0.0);
@@ -280,6 +288,16 @@ TEST_F(FacadeTest, UpdatesFailWithoutALoadedRefrigerant) {
   EXPECT_DOUBLE_EQ(0.0, f->getFluid_TempCritical());
   for (int rc : {f->upd_PressTemp(2.0, 10.0), f->upd_PressQ(2.0, 1), f->upd_TempQ(0.0, 0),
                  f->upd_PressEntro(2.0, 1700.0), f->upd_PressEntha(2.0, 400000.0)})
+    EXPECT_EQ(1, rc);
+}
+
+TEST_F(FacadeTest, UnusableInputsFailInsteadOfGivingNumbers) {
+  auto f = facade();
+  ASSERT_EQ(1, load(*f, "R134a"));
+  const double nan = std::nan("");
+  for (int rc : {f->upd_PressTemp(nan, 10.0), f->upd_PressTemp(-1.0, 10.0), f->upd_PressQ(nan, 1),
+                 f->upd_TempQ(nan, 0), f->upd_TempQ(150.0, 0) /* above Tc */,
+                 f->upd_PressEntha(2.0, nan), f->upd_PressEntro(nan, 1700.0)})
     EXPECT_EQ(1, rc);
 }
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "ORV_UpdCore.h"
+#include "ORV_fileManip.h"
 #include "ORV_sysNet.h"
 #include "orvDatas.h"
 #include "orvPlatform.h"
@@ -342,7 +343,8 @@ void ORV_UpdThread::checkDhcpLease() {
   store->setCFG_struct(CFG_MASK, mask.c_str());
   store->setCFG_struct(CFG_GW, gw.c_str());
   std::printf("ORV_UpdThread::Réseau DHCP:: Reconfiguration Nouvelle IP OK.\n");
-  core_->write_logfile(kEventNewDhcpAddress, "Nouvelle IP DHCP = ", ip.c_str(), "");
+  if (ORV_fileManip* files = core_->ORV_fileManip_Ptr())
+    files->write_logfile(kEventNewDhcpAddress, "Nouvelle IP DHCP = ", ip.c_str(), "");
 }
 
 bool ORV_UpdThread::serverPortAnswers(const std::string& address) {

@@ -13,6 +13,7 @@
 
 #include "ORV_UpdCore.h"
 #include "ORV_UpdThread.h"
+#include "ORV_fileManip.h"
 #include "orvPlatform.h"
 #include "orvDatas.h"
 #include "orv_utils.h"
@@ -101,13 +102,14 @@ int ORV_UpdThread::addFileToUploadMap(int row, SftpUploadMap& map) {
   if (row < 0 || row > 13) return 1;
   const std::string id = std::to_string(serverId_);
   const std::string device = deviceDir();
+  ORV_fileManip* files = core_ ? core_->ORV_fileManip_Ptr() : nullptr;
   switch (row) {
     case 0:  // "tension-1.log" is yesterday's rotated log: it goes once sent
       for (const std::string& path : dataFilesMatching(ORV_FILES_TOSRV[0]))
         map[{path, device}] = string_endsWith(path.c_str(), "-1.log") == 1;
       break;
     case 2: {  // day files: all but today's go once sent
-      std::string today = core_ ? core_->getMeasureMsrFileName() : "";
+      std::string today = files ? files->getMeasureMsrFileName() : "";
       for (const std::string& path : dataFilesMatching(ORV_FILES_TOSRV[2]))
         map[{path, device}] = !today.empty() && path != kDataDir + today;
       break;
@@ -137,14 +139,14 @@ int ORV_UpdThread::addFileToUploadMap(int row, SftpUploadMap& map) {
       break;
     }
     case 7: {
-      if (!core_ || !core_->CreateUploadOK_File(serverId_))
+      if (!files || !files->CreateUploadOK_File(serverId_))
         std::printf(" -- ORV_UpdThread:: Error in creation of UploadOK_File\n");
       std::string marker = kDataDir + ORV_FILES_TOSRV[7] + id;
       if (orvFileExist(marker.c_str())) map[{marker, kServerRoot + "Chargement"}] = true;
       break;
     }
     case 8: {
-      if (!core_ || !core_->CreateSendDownloadOK_File(serverId_, checkPeriod_))
+      if (!files || !files->CreateSendDownloadOK_File(serverId_, checkPeriod_))
         std::printf(" -- ORV_UpdThread:: Error in creation of DownloadOK_File\n");
       std::string marker = kDataDir + ORV_FILES_TOSRV[8] + id;
       if (orvFileExist(marker.c_str())) map[{marker, kServerRoot + "Frequence"}] = true;

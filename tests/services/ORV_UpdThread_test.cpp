@@ -20,37 +20,13 @@
 
 namespace {
 
-// The core as the thread sees it: the real network and file services, and the two marker
-// files in the form the server reads.
+// The core as the thread sees it: its network and file services.
 class TestCore : public ORV_UpdCore {
 public:
   ORV_sysNet* ORV_sysNet_Ptr() override { return &net; }
-  int write_logfile(int event, const char* a, const char* b, const char* c) override {
-    return files.write_logfile(event, a, b, c);
-  }
-  std::string getMeasureMsrFileName() override { return files.getMeasureMsrFileName(); }
-  int CreateUploadOK_File(int id) override {
-    return writeMarker("zORV_", id, std::to_string(id) + "\r\n");
-  }
-  int CreateSendDownloadOK_File(int id, int periodSeconds) override {
-    time_t now = orv::wallClockNow();
-    struct tm tm {};
-    localtime_r(&now, &tm);
-    char text[128];
-    std::snprintf(text, sizeof text, "ID=%d\r\nDATE=%4i/%02i/%02i\r\nHEURE=%02i:%02i\r\nPERIODE=%d\r\n",
-                  id, tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
-                  periodSeconds / 60);
-    return writeMarker("zORV-", id, text);
-  }
-
+  ORV_fileManip* ORV_fileManip_Ptr() override { return &files; }
   ORV_sysNet net;
   ORV_fileManip files;
-
-private:
-  int writeMarker(const char* prefix, int id, const std::string& text) {
-    std::string path = std::string("/home/ORV/") + prefix + std::to_string(id);
-    return files.writeToFile(path.c_str(), text, false, false);
-  }
 };
 
 // One device as the exchange thread sees it: a sandbox with the program clock at

@@ -16,15 +16,17 @@ using KeyDefault = std::function<double(const ModuleKeyDef&)>;
 std::string plainKey(const ModuleKeyDef& def) { return def.key; }
 double plainDefault(const ModuleKeyDef& def) { return def.def; }
 
-// Integer keys are read as int, float keys as double narrowed to float.
+// Integer keys are read as int, float keys as double narrowed to float. Unsigned keys
+// (speeds, ratings, delays) are read through double, which holds every u32 exactly: they
+// are written unsigned, and a value above INT_MAX would not read back as an int.
 void readKeys(orv_configFile& file, const std::string& section, const ModuleKeyTable& table,
               void* record, const KeyName& keyOf, const KeyDefault& defaultOf) {
   for (size_t i = 0; i < table.count; ++i) {
     const ModuleKeyDef& def = table.keys[i];
     std::string key = keyOf(def);
-    double value = def.type == ModKeyType::F32
-                       ? file.get<double>(key, defaultOf(def), section)
-                       : file.get<int>(key, static_cast<int>(defaultOf(def)), section);
+    bool wide = def.type == ModKeyType::F32 || def.type == ModKeyType::U32;
+    double value = wide ? file.get<double>(key, defaultOf(def), section)
+                        : file.get<int>(key, static_cast<int>(defaultOf(def)), section);
     setModuleField(record, def, value);
   }
 }

@@ -3,6 +3,8 @@
 // then runs its operations in order, so that a client identified by "init" can be polled,
 // have its clock advanced and be polled again in the same call:
 //   orvcore-cli v2 init poll 66 --flags clock +181 poll 1
+// "send" makes one exchange of a command; "queue" makes a command the next one of the
+// cycle ("poll", "cycle"), as the program queues a reboot or a configuration push.
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -259,6 +261,7 @@ int runHpf(const CliArgs& args) {
     cliPrint("state", static_cast<long long>(hpf.isHPFconnected()));
   };
   ops["data"] = [&](Words& w) { printValue(hpf.getDATA_struct(static_cast<int>(w.integer()))); };
+  ops["queue"] = [&](Words& w) { hpf.setHPFcmdToSend(w.code()); };
   ops["send"] = [&](Words& w) {
     cliPrint("rc", static_cast<long long>(hpf.orvcomm_sendToHPF(w.code())));
   };
@@ -310,6 +313,10 @@ int runEner(const CliArgs& args) {
     int n = static_cast<int>(w.integer());
     cliPrint("rc", static_cast<long long>(ener.orvcomm_sendToENER(n, w.code())));
   };
+  ops["queue"] = [&](Words& w) {
+    int n = static_cast<int>(w.integer());
+    ener.setENERcmdToSend(n, w.code());
+  };
   ops["get"] = [&](Words& w) {
     int n = static_cast<int>(w.integer());
     printValue(ener.getCFG_struct(n, static_cast<int>(w.integer())));
@@ -331,10 +338,11 @@ CliGroup v2Group("v2",
 CliGroup v1Group("v1", "v1 [init] [poll N] [silent-count K] [clock +S] ...", &runV1);
 CliGroup hpfGroup("hpf",
                   "hpf [init] [cycle [--running R] [--comp KW,..] [--text T] [--tcond T] [--hp P]] "
-                  "[data INDEX] [send CODE] [get ID] [set ID VALUE] [clock +S] ...",
+                  "[data INDEX] [send CODE] [queue CODE] [get ID] [set ID VALUE] [clock +S] ...",
                   &runHpf);
 CliGroup enerGroup("ener",
-                   "ener [init] [poll N] [data N INDEX] [send N CODE] [get N ID] [set N ID VALUE] "
+                   "ener [init] [poll N] [data N INDEX] [send N CODE] [queue N CODE] [get N ID] "
+                   "[set N ID VALUE] "
                    "[clock +S] ...",
                    &runEner);
 

@@ -22,18 +22,6 @@ const char kFastModules[] =
     "[Module_Energie_0]\nz6_ENER_uart2_cfg_speed=115200\n"
     "[Module_Energie_1]\nz7_ENER_uart2_cfg_speed=115200\n";
 
-Bytes reply(unsigned char address, unsigned char code, const Bytes& payload) {
-  Bytes wire = encodeBusRequest(BusFrame{address, code, payload});
-  wire.pop_back();
-  return wire;
-}
-
-std::string captured(const std::function<void()>& run) {
-  testing::internal::CaptureStdout();
-  run();
-  return testing::internal::GetCapturedStdout();
-}
-
 // A line on which every request gets the same answer, for runs of dozens of cycles.
 class ScriptedLine : public CComRS485 {
 public:
@@ -130,12 +118,13 @@ TEST(EnerModul, RepliesAreCheckedBeforeAnythingIsStored) {
     int result;
     bool configStored;
   } cases[] = {
-      {"measurements of module 0", 0, reply(6, '6', measurements(2.5f, 3.0f)), 0, false},
-      {"module 1's answer to module 0", 0, reply(7, '6', measurements(2.5f, 3.0f)), -1, false},
-      {"measurements with 127 bytes", 0, reply(6, '6', Bytes(127, 0)), -1, false},
-      {"configuration naming this module", 0, reply(6, '7', config), 0, true},
-      {"configuration naming another module", 0, reply(6, '7', foreignConfig), 0, false},
-      {"identification with 70 bytes", 0, reply(6, '3', config), -1, false},
+      {"measurements of module 0", 0, moduleReply(6, '6', measurements(2.5f, 3.0f)), 0, false},
+      {"module 1's answer to module 0", 0, moduleReply(7, '6', measurements(2.5f, 3.0f)), -1,
+       false},
+      {"measurements with 127 bytes", 0, moduleReply(6, '6', Bytes(127, 0)), -1, false},
+      {"configuration naming this module", 0, moduleReply(6, '7', config), 0, true},
+      {"configuration naming another module", 0, moduleReply(6, '7', foreignConfig), 0, false},
+      {"identification with 70 bytes", 0, moduleReply(6, '3', config), -1, false},
   };
   for (const Case& c : cases) {
     EnerModul ener(nullptr);
@@ -178,7 +167,7 @@ TEST(EnerModul, HandshakePullsOrPushesTheConfiguration) {
                           "\nz7_ENER_puissance_affectation_BP2=6\n");
     ASSERT_TRUE(bench.sim->ready());
     EnerModul ener(&bench.link);
-    std::string out = captured([&] { EXPECT_EQ(ener.ENERinit_Comm(1, true), 1) << c.what; });
+    std::string out = capturedStdout([&] { EXPECT_EQ(ener.ENERinit_Comm(1, true), 1) << c.what; });
     EXPECT_EQ(bench.requests(7, '7').size(), c.pulls) << c.what;
     EXPECT_EQ(bench.requests(7, '8').size(), c.pushes) << c.what;
     if (c.message) EXPECT_NE(out.find(c.message), std::string::npos) << c.what << "\n" << out;
@@ -252,7 +241,7 @@ TEST(EnerModul, WatchdogAndConnectedCount) {
   EXPECT_EQ(ener.isENERconnected(1), 1);
   bench.advanceClock(2);
   std::string out;
-  out = captured([&] { EXPECT_EQ(ener.orvcomm_sendNextCmdToAllENER(), 1); });
+  out = capturedStdout([&] { EXPECT_EQ(ener.orvcomm_sendNextCmdToAllENER(), 1); });
   EXPECT_EQ(ener.isENERconnected(0), 1) << "module 0 answered: its time was renewed";
   EXPECT_EQ(ener.isENERconnected(1), 2);
   EXPECT_EQ(ener.getENERcmdToSend(1), '4');
@@ -260,7 +249,7 @@ TEST(EnerModul, WatchdogAndConnectedCount) {
   EXPECT_NE(out.find("ENERGIE_1 Deconnecte via WATCHDOG, erreur RS485"), std::string::npos);
 
   bench.sim->command("fault 7 none");
-  out = captured([&] { EXPECT_EQ(ener.orvcomm_sendNextCmdToAllENER(), 1); });
+  out = capturedStdout([&] { EXPECT_EQ(ener.orvcomm_sendNextCmdToAllENER(), 1); });
   EXPECT_NE(out.find("ENERGIE_1 Reconnecte via WATCHDOG, OK"), std::string::npos);
   EXPECT_EQ(ener.isENERconnected(1), 1);
   EXPECT_EQ(ener.ENERtotalConnected(), 2) << "the count follows the reconnection";
@@ -281,22 +270,22 @@ TEST(EnerModul, InputFaultLatchesAtThe66thInvalidReading) {
   TestSandbox box;
   ScriptedLine line;
   EnerModul ener(&line);
-  line.answer = reply(7, '3', {0, 0, 0, 0x40, 0x40});
+  line.answer = moduleReply(7, '3', {0, 0, 0, 0x40, 0x40});
   ASSERT_EQ(ener.ENERinit_Comm(1, false), 1);
   const uint8_t on = 1;
   ener.setCFG_struct(1, 188, &on);  // pressure input used; PT100 input not
-  line.answer = reply(7, '6', measurements(999.0f, 999.0f));
+  line.answer = moduleReply(7, '6', measurements(999.0f, 999.0f));
   for (int i = 0; i < 65; ++i) ASSERT_EQ(ener.orvcomm_sendNextCmdToAllENER(), 1);
   EXPECT_EQ(ener.ENER_sensorError(1, 0), 0);
   ener.orvcomm_sendNextCmdToAllENER();
   EXPECT_EQ(ener.ENER_sensorError(1, 0), 1);
   EXPECT_EQ(ener.ENER_sensorError(1, 1), 0);
   // Acknowledged commands do not count the old measurements again.
-  line.answer = reply(7, 'D', {'<'});
+  line.answer = moduleReply(7, 'D', {'<'});
   ener.setENERcmdToSend(1, '<');
   ener.orvcomm_sendNextCmdToAllENER();
   EXPECT_EQ(ener.ENER_sensorError(1, 0), 1);
-  line.answer = reply(7, '6', measurements(2.0f, 999.0f));
+  line.answer = moduleReply(7, '6', measurements(2.0f, 999.0f));
   ener.orvcomm_sendNextCmdToAllENER();
   EXPECT_EQ(ener.ENER_sensorError(1, 0), 0);
 }

@@ -19,18 +19,6 @@ using Bytes = std::vector<unsigned char>;
 
 const char kFastModule[] = "[Module_HPF]\nz0_HPF-CONFIG_uart2_cfg_speed=57600\n";
 
-Bytes reply(unsigned char address, unsigned char code, const Bytes& payload) {
-  Bytes wire = encodeBusRequest(BusFrame{address, code, payload});
-  wire.pop_back();
-  return wire;
-}
-
-std::string captured(const std::function<void()>& run) {
-  testing::internal::CaptureStdout();
-  run();
-  return testing::internal::GetCapturedStdout();
-}
-
 uint32_t payloadU32(const Bytes& p, size_t offset) {
   uint32_t v = 0;
   std::memcpy(&v, p.data() + offset, 4);
@@ -131,12 +119,12 @@ TEST(HpfModul, RepliesAreCheckedBeforeAnythingIsStored) {
     int result;
     bool configured;  // the configuration was taken over
   } cases[] = {
-      {"state with its 36 bytes", reply(5, 'h', Bytes(36, 1)), 0, false},
-      {"state from address 6", reply(6, 'h', Bytes(36, 1)), -1, false},
-      {"state with 37 bytes", reply(5, 'h', Bytes(37, 1)), -1, false},
-      {"identification in a configuration answer", reply(5, 'e', config), -1, false},
-      {"configuration of a module not configured", reply(5, 'i', config), 0, false},
-      {"unknown code, any size", reply(5, 'y', {1, 2}), 0, false},
+      {"state with its 36 bytes", moduleReply(5, 'h', Bytes(36, 1)), 0, false},
+      {"state from address 6", moduleReply(6, 'h', Bytes(36, 1)), -1, false},
+      {"state with 37 bytes", moduleReply(5, 'h', Bytes(37, 1)), -1, false},
+      {"identification in a configuration answer", moduleReply(5, 'e', config), -1, false},
+      {"configuration of a module not configured", moduleReply(5, 'i', config), 0, false},
+      {"unknown code, any size", moduleReply(5, 'y', {1, 2}), 0, false},
   };
   for (const Case& c : cases) {
     HpfModul hpf(nullptr);
@@ -170,7 +158,7 @@ TEST(HpfModul, HandshakePullsOrPushesTheConfiguration) {
                           std::to_string(c.fileConfigured) + "\nz0_HPF-CONFIG_HP_Max=40\n");
     ASSERT_TRUE(bench.sim->ready());
     HpfModul hpf(&bench.link);
-    std::string out = captured([&] { EXPECT_EQ(hpf.HPFinit_Comm(true), 1) << c.what; });
+    std::string out = capturedStdout([&] { EXPECT_EQ(hpf.HPFinit_Comm(true), 1) << c.what; });
     EXPECT_EQ(bench.requests(5, 'i').size(), c.pulls) << c.what;
     EXPECT_EQ(bench.requests(5, 'j').size(), c.pushes) << c.what;
     if (c.message) EXPECT_NE(out.find(c.message), std::string::npos) << c.what << "\n" << out;
@@ -201,13 +189,13 @@ TEST(HpfModul, WatchdogDeclaresTheModuleLostAndReconnectsIt) {
   EXPECT_EQ(hpf.HPF_sendToORV(), -2);
   EXPECT_EQ(hpf.isHPFconnected(), 1);
   bench.advanceClock(2);
-  std::string out = captured([&] { hpf.HPF_sendToORV(); });
+  std::string out = capturedStdout([&] { hpf.HPF_sendToORV(); });
   EXPECT_EQ(hpf.isHPFconnected(), 2);
   EXPECT_EQ(hpf.getHPFcmdToSend(), static_cast<unsigned>('f'));
   EXPECT_NE(out.find("HPF deconnecte via WATCHDOG, erreur RS485"), std::string::npos);
 
   bench.sim->command("fault 5 none");
-  out = captured([&] { EXPECT_EQ(hpf.HPF_sendToORV(), -4); });
+  out = capturedStdout([&] { EXPECT_EQ(hpf.HPF_sendToORV(), -4); });
   EXPECT_EQ(hpf.isHPFconnected(), 1);
   EXPECT_NE(out.find("HPF Reconnecte via WATCHDOG, OK"), std::string::npos);
 

@@ -21,18 +21,6 @@ using Bytes = std::vector<unsigned char>;
 // A section of config.conf that makes the card client talk fast (t1.5 = 750 us).
 const char kFastCard[] = "[Module_Mesure_V2]\nz2_CM_UART2_SPEED=57600\n";
 
-Bytes reply(unsigned char address, unsigned char code, const Bytes& payload) {
-  Bytes wire = encodeBusRequest(BusFrame{address, code, payload});
-  wire.pop_back();  // a module sends no trailing 0x00
-  return wire;
-}
-
-std::string captured(const std::function<void()>& run) {
-  testing::internal::CaptureStdout();
-  run();
-  return testing::internal::GetCapturedStdout();
-}
-
 }  // namespace
 
 // Each command as it goes on the wire, what the client makes of the card's answer, and
@@ -114,15 +102,15 @@ TEST(MesV2Modul, RepliesAreCheckedBeforeAnythingIsStored) {
     Bytes frame;
     int result;
   } cases[] = {
-      {"values with their 28 bytes", reply(1, 13, values), 0},
-      {"values from another address", reply(7, 13, values), 0},
-      {"unknown code, any size", reply(1, 99, {1, 2, 3}), 0},
-      {"configuration code with 28 bytes", reply(1, 14, values), -1},
-      {"values code with 55 bytes", reply(1, 13, Bytes(55, 0)), -1},
-      {"calibration state with 55 bytes", reply(1, 27, Bytes(55, 0)), -1},
-      {"identification one byte short", reply(1, 11, Bytes(4, 0)), -1},
-      {"CRC wrong", with(reply(1, 13, values), [](Bytes& b) { b[4] ^= 0xFF; }), -1},
-      {"length field one above", with(reply(1, 13, values), [](Bytes& b) { ++b[1]; }), -1},
+      {"values with their 28 bytes", moduleReply(1, 13, values), 0},
+      {"values from another address", moduleReply(7, 13, values), 0},
+      {"unknown code, any size", moduleReply(1, 99, {1, 2, 3}), 0},
+      {"configuration code with 28 bytes", moduleReply(1, 14, values), -1},
+      {"values code with 55 bytes", moduleReply(1, 13, Bytes(55, 0)), -1},
+      {"calibration state with 55 bytes", moduleReply(1, 27, Bytes(55, 0)), -1},
+      {"identification one byte short", moduleReply(1, 11, Bytes(4, 0)), -1},
+      {"CRC wrong", with(moduleReply(1, 13, values), [](Bytes& b) { b[4] ^= 0xFF; }), -1},
+      {"length field one above", with(moduleReply(1, 13, values), [](Bytes& b) { ++b[1]; }), -1},
   };
   for (const Case& c : cases) {
     MesV2Modul card(nullptr);
@@ -159,7 +147,7 @@ TEST(MesV2Modul, HandshakePullsOrPushesTheConfiguration) {
                           std::to_string(c.fileConfigured) + "\nz2_CM_JAUGE_TARE_gr=42.5\n");
     ASSERT_TRUE(bench.sim->ready());
     MesV2Modul card(&bench.link);
-    std::string out = captured([&] { EXPECT_EQ(card.CMinit_Comm(true), 1) << c.what; });
+    std::string out = capturedStdout([&] { EXPECT_EQ(card.CMinit_Comm(true), 1) << c.what; });
     EXPECT_EQ(bench.requests(1, 12).size(), 1u) << c.what;
     EXPECT_EQ(bench.requests(1, 14).size(), c.pulls) << c.what;
     EXPECT_EQ(bench.requests(1, 15).size(), c.pushes) << c.what;
@@ -203,7 +191,7 @@ TEST(MesV2Modul, RefusedCommandIsRepeatedEveryCycle) {
   MesV2Modul card(&bench.link);
   ASSERT_EQ(card.CMinit_Comm(true), 1);
   card.setCMcmdToSend(15);
-  std::string out = captured([&] {
+  std::string out = capturedStdout([&] {
     for (int i = 0; i < 3; ++i) card.CM_sendToORV();
   });
   EXPECT_EQ(bench.requests(1, 15).size(), 3u);
@@ -227,12 +215,12 @@ TEST(MesV2Modul, WatchdogDeclaresTheCardLostAndReconnectsIt) {
   EXPECT_EQ(card.CM_sendToORV(), -2);
   EXPECT_EQ(card.isCMconnected(), 1);
   bench.advanceClock(2);
-  std::string out = captured([&] { card.CM_sendToORV(); });
+  std::string out = capturedStdout([&] { card.CM_sendToORV(); });
   EXPECT_EQ(card.isCMconnected(), 2);
   EXPECT_NE(out.find("MESUREv2 Deconnecte via WATCHDOG, erreur RS485"), std::string::npos);
 
   bench.sim->command("fault 1 none");
-  out = captured([&] { EXPECT_EQ(card.CM_sendToORV(), -4); });
+  out = capturedStdout([&] { EXPECT_EQ(card.CM_sendToORV(), -4); });
   EXPECT_EQ(card.isCMconnected(), 1);
   EXPECT_NE(out.find("MESUREv2 Reconnecte via WATCHDOG, OK"), std::string::npos);
 

@@ -7,12 +7,16 @@
 //   ...; EXPECT_EQ(bench.requests(1, 15).size(), 1u);
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "CComRS485.h"
+#include "busFrame.h"
 #include "orvDatas.h"
 #include "orv_classPtr.h"
 #include "orv_test_sandbox.h"
@@ -69,4 +73,19 @@ inline float payloadFloat(const std::vector<unsigned char>& p, size_t offset) {
   float v = 0;
   if (offset + 4 <= p.size()) std::memcpy(&v, p.data() + offset, 4);
   return v;
+}
+
+// A reply frame as a module sends it (no trailing 0x00).
+inline std::vector<unsigned char> moduleReply(unsigned char address, unsigned char code,
+                                              const std::vector<unsigned char>& payload) {
+  std::vector<unsigned char> wire = encodeBusRequest(BusFrame{address, code, payload});
+  wire.pop_back();
+  return wire;
+}
+
+// What `run` printed on the console (the clients' traces).
+inline std::string capturedStdout(const std::function<void()>& run) {
+  testing::internal::CaptureStdout();
+  run();
+  return testing::internal::GetCapturedStdout();
 }

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "gpio.h"
 #include "orv_classPtr.h"
 
@@ -31,6 +33,17 @@ ProcFixture::~ProcFixture() {
 void ProcFixture::makeThread() {
   thread.reset(new ProcThreadPeer(&core, &modules));
   thread->setSleepFunction([this](unsigned s) { sleeps.push_back(s); });
+}
+
+void ProcFixture::startThread() {
+  ASSERT_EQ(thread->start(), 0);
+  for (int i = 0; i < 1000 && thread->get_ThreadRunning() == 0; ++i) usleep(1000);
+  ASSERT_EQ(thread->get_ThreadRunning(), 1);
+}
+
+void ProcFixture::stopThread() {
+  thread->set_ThreadRunning(0);
+  EXPECT_EQ(thread->join(), 0);
 }
 
 void ProcFixture::setCfg(int id, int value) { ASSERT_EQ(store->setCFG_struct(id, &value), 1); }

@@ -59,6 +59,10 @@ protected:
 
   // A fresh thread (after the store and the clock are set up as the test needs).
   void makeThread();
+  // Starts the thread's loop and waits until it runs (its loop raises the running flag
+  // itself, so a stop requested before that would be overwritten).
+  void startThread();
+  void stopThread();
 
   TestSandbox box;
   std::unique_ptr<orvDatas> store;

@@ -25,3 +25,12 @@ constexpr _VPN_Entry ORV_VPN_SITES[3] = {
     {2, "Site client 2", "127.0.0.12"},
 };
 #endif
+
+// Supervision servers tried at start-up, in this order, when the configured one does not
+// answer on its SFTP port. The board's values are the maker's public addresses (to be
+// filled in by the maker; documentation addresses stand there, which never answer).
+#ifdef ORV_DEVICE_BUILD
+constexpr const char* ORV_FALLBACK_SFTP_SERVERS[2] = {"203.0.113.10", "203.0.113.11"};
+#else
+constexpr const char* ORV_FALLBACK_SFTP_SERVERS[2] = {"127.0.0.21", "127.0.0.22"};
+#endif

@@ -4,6 +4,8 @@
 # host key, PID file and log, all in one folder.
 #
 #   sftp-server.sh start DIR [ID ...]   lay out DIR, start sshd, print "home=<folder>"
+#   sftp-server.sh run DIR [ID ...]     the same with sshd in the foreground, as this
+#                                       process (a supervisor stops it with SIGTERM)
 #   sftp-server.sh stop DIR             stop the sshd whose PID file is in DIR
 #   sftp-server.sh status DIR           exit 0 while that sshd runs
 #   sftp-server.sh check                exit 0 when a server could start here, else 3
@@ -25,7 +27,7 @@ PORT=22
 SSHD=/usr/sbin/sshd
 
 usage() {
-  echo "usage: $0 start DIR [ID ...] | stop DIR | status DIR | check" >&2
+  echo "usage: $0 start|run DIR [ID ...] | stop DIR | status DIR | check" >&2
   exit 2
 }
 
@@ -89,7 +91,8 @@ check() {
   fi
 }
 
-start() {
+# Lays out DIR (configuration, host key, account files, tree); sets `dir` and `home`.
+prepare() {
   dir=$1
   shift
   [ $# -gt 0 ] || set -- 12
@@ -137,12 +140,23 @@ EOF
   mkdir -p /run/sshd
   chmod 755 /run/sshd
   rm -f "$dir/sshd.pid"
-  unshare --mount --propagation private sh -c '
-    set -e
-    for f in passwd shadow group; do mount --bind "$1/etc/$f" "/etc/$f"; done
-    "$2" -t -f "$1/etc/sshd_config"
-    exec "$2" -f "$1/etc/sshd_config" -E "$1/sshd.log"' sh "$dir" "$SSHD"
+}
 
+# Runs sshd over the private account files; extra arguments go to sshd (-D: foreground).
+# unshare and sh exec into sshd, so this process becomes sshd itself.
+exec_sshd() {
+  exec unshare --mount --propagation private sh -c '
+    set -e
+    dir=$1 sshd=$2
+    shift 2
+    for f in passwd shadow group; do mount --bind "$dir/etc/$f" "/etc/$f"; done
+    "$sshd" -t -f "$dir/etc/sshd_config"
+    exec "$sshd" -f "$dir/etc/sshd_config" -E "$dir/sshd.log" "$@"' sh "$dir" "$SSHD" "$@"
+}
+
+start() {
+  prepare "$@"
+  (exec_sshd)
   # sshd forks into the background; it serves once its PID file and listener are there.
   tries=0
   until running "$dir" && port_busy; do
@@ -178,6 +192,10 @@ shift
 case "$command" in
   check) check ;;
   start) start "$@" ;;
+  run)
+    prepare "$@"
+    exec_sshd -D
+    ;;
   stop) stop "$1" ;;
   status) running "$1" ;;
   *) usage ;;

@@ -2,8 +2,10 @@
 
 #include <arpa/inet.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <netinet/in.h>
 #include <sys/file.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -79,35 +81,88 @@ std::string SftpTestServer::start(const std::vector<int>& ids, bool* failed) {
   char tmpl[] = "/tmp/orv-sftp-server-XXXXXX";
   dir_ = mkdtemp(tmpl) ? tmpl : "";
   ids_.clear();
-  for (int id : ids) ids_ += " " + std::to_string(id);
-  std::string out;
-  int status = runScript("start '" + dir_ + "'" + ids_, &out);
-  size_t at = out.find("home=");
-  if (status != 0 || at == std::string::npos) {
-    *failed = status != 3;
+  for (int id : ids) ids_.push_back(std::to_string(id));
+  std::string why;
+  if (!launch(&why)) {
+    *failed = true;
     stop();
-    return trimmed(out);
+    return why;
   }
-  home_ = trimmed(out.substr(at + 5));
+  home_ = dir_ + "/home/" + kAccount;
   return "";
 }
 
+// sshd runs in the foreground as a child of this process, and is told to end (SIGTERM)
+// when this process ends in any way: no server outlives its test, even a killed one.
+bool SftpTestServer::launch(std::string* why) {
+  std::vector<std::string> args{"sh", script(), "run", dir_};
+  args.insert(args.end(), ids_.begin(), ids_.end());
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(&a[0]);
+  argv.push_back(nullptr);
+  pid_t parent = getpid();
+  pid_t child = fork();
+  if (child < 0) {
+    *why = "cannot fork";
+    return false;
+  }
+  if (child == 0) {
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != parent) _exit(1);
+    execv("/bin/sh", argv.data());
+    _exit(127);
+  }
+  daemon_ = child;
+  for (int i = 0; i < 400; ++i) {
+    int status;
+    if (waitpid(child, &status, WNOHANG) == child) {
+      daemon_ = -1;
+      std::ifstream log(dir_ + "/sshd.log");
+      std::stringstream text;
+      text << log.rdbuf();
+      *why = "sshd ended at start: " + text.str();
+      return false;
+    }
+    if (portAnswers()) return true;
+    usleep(25000);
+  }
+  *why = "sshd did not come up";
+  stopDaemon();
+  return false;
+}
+
+bool SftpTestServer::portAnswers() {
+  int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_port = htons(22);
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  bool open = fd >= 0 && connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+  if (fd >= 0) close(fd);
+  return open;
+}
+
+void SftpTestServer::stopDaemon() {
+  if (daemon_ <= 0) return;
+  kill(daemon_, SIGTERM);
+  waitpid(daemon_, nullptr, 0);
+  daemon_ = -1;
+}
+
 bool SftpTestServer::suspend() {
-  std::string out;
-  return runScript("stop '" + dir_ + "'", &out) == 0;
+  stopDaemon();
+  return !portAnswers();
 }
 
 bool SftpTestServer::resume() {
-  std::string out;
-  return runScript("start '" + dir_ + "'" + ids_, &out) == 0;
+  std::string why;
+  return launch(&why);
 }
 
 void SftpTestServer::stop() {
-  if (!dir_.empty()) {
-    std::string out;
-    runScript("stop '" + dir_ + "'", &out);
-    if (!std::getenv("ORV_KEEP_SANDBOX")) std::system(("rm -rf '" + dir_ + "'").c_str());
-  }
+  stopDaemon();
+  if (!dir_.empty() && !std::getenv("ORV_KEEP_SANDBOX"))
+    std::system(("rm -rf '" + dir_ + "'").c_str());
   dir_.clear();
   home_.clear();
   delete claim_;

@@ -1,12 +1,14 @@
 // The supervision server for the services tests: platform/sftp-server/sftp-server.sh run
 // by the test itself, an OpenSSH sshd on 127.0.0.1:22 of the test's private network
 // namespace, with the account "Voredane" and the server tree of one or more device IDs.
+// sshd is a child of the test process and ends with it.
 //
 // Port 22 is claimed first through a lock file named after the network namespace, so
 // that the test programs that ctest runs side by side take it one after the other.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/types.h>
 
 #include <string>
 #include <vector>
@@ -60,10 +62,15 @@ public:
   void clearFiles() const;
 
 private:
+  bool launch(std::string* why);
+  void stopDaemon();
+  static bool portAnswers();
+
   Port22Claim* claim_ = nullptr;
   std::string dir_;
   std::string home_;
-  std::string ids_;
+  std::vector<std::string> ids_;
+  pid_t daemon_ = -1;
 };
 
 // Base of a test suite that shares one server with the tree of device 12: started before

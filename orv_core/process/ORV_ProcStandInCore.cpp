@@ -124,7 +124,9 @@ int ORV_ProcStandInCore::write_mesurement_file(const char* line) {
   return 1;
 }
 
-std::vector<ORV_ProcStandInCore::AlarmRecord> ORV_ProcStandInCore::alarms() { return copyOf(alarms_); }
+std::vector<ORV_ProcStandInCore::AlarmRecord> ORV_ProcStandInCore::alarms() {
+  return copyOf(alarms_);
+}
 
 std::vector<std::string> ORV_ProcStandInCore::notices() { return copyOf(notices_); }
 

@@ -129,7 +129,8 @@ int ORV_ProcThread::fluid_Calc() {
     s1.val[7] = static_cast<float>(f->getFluid_Pressure());
     storeSecondPoint(f, s1);
     double mu = f->getFluid_Viscosity();  // Pa.s
-    s1.val[11] = static_cast<float>(f->getFluid_gazPercentInLiquid(s1.val[6], s2.val[6], s1.val[13]));
+    double vapourShare = f->getFluid_gazPercentInLiquid(s1.val[6], s2.val[6], s1.val[13]);
+    s1.val[11] = static_cast<float>(vapourShare);
     s1.val[14] = mu > 0.0 ? quotient(mu * 1000000.0, s1.val[8] * 1000.0) : 0.0f;  // mm2/s
   }
 
@@ -162,9 +163,10 @@ int ORV_ProcThread::fluid_Calc() {
         } else {
           v.val[2] = cumul.puissTotalComp * 1000.0f;
           // Measured discharge: ENERGIE module 1 with its pressure and PT100 inputs on.
-          bool measured = ener1 && trefValid && modules_ &&
-                          modules_->ener_getCFG_struct(1, enerkey::PressureInputEnabled).charValue == 1 &&
-                          modules_->ener_getCFG_struct(1, enerkey::Pt100InputEnabled).charValue == 1;
+          bool measured =
+              ener1 && trefValid && modules_ &&
+              modules_->ener_getCFG_struct(1, enerkey::PressureInputEnabled).charValue == 1 &&
+              modules_->ener_getCFG_struct(1, enerkey::Pt100InputEnabled).charValue == 1;
           bool dischargeKnown = true;
           if (measured) {
             v.val[7] = quotient(v.val[2], std::fabs(s2.val[6] - hSuc));
@@ -190,7 +192,8 @@ int ORV_ProcThread::fluid_Calc() {
           if (correct) recalc_enthalpie_reelle_refoulement();
           float condensing = cumul.puissTotalComp + cumul.puissVentilCond;
           v.val[4] = quotient(v.val[8], condensing * 1000.0f);
-          v.val[5] = quotient(v.val[8], (condensing + cumul.puissPompes + cumul.puissCompP) * 1000.0f);
+          float plant = condensing + cumul.puissPompes + cumul.puissCompP;
+          v.val[5] = quotient(v.val[8], plant * 1000.0f);
           setMesFloat(procmes::RefrigerationCapacity, v.val[8] / 1000.0f);
           setMesFloat(procmes::MassFlow, v.val[7] / 1000.0f);
         }

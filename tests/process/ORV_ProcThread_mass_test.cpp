@@ -119,8 +119,8 @@ TEST_F(MassTest, InvalidInputsGiveInvalidLevelAndMass) {
   const Case cases[] = {
       {"invalid weight -999", [](modules_exchange_t& x) { x.value[modval::Poids] = -999.0f; },
        999},
-      {"liquid temperature marker", [](modules_exchange_t& x) { x.value[modval::TempSOR] = 999.0f; },
-       1080},
+      {"liquid temperature marker",
+       [](modules_exchange_t& x) { x.value[modval::TempSOR] = 999.0f; }, 1080},
       {"liquid temperature fault flag",
        [](modules_exchange_t& x) { x.sensorFault[modval::TempSOR] = 1; }, 1080},
       {"both cards connected", [](modules_exchange_t& x) { x.stateMesV1 = 1; }, 1080},

@@ -278,7 +278,8 @@ TEST_F(ProcThreadTest, NightlyWorkMovesTheDayFileAndAsksForARestart) {
     EXPECT_EQ(modules.counts().enerReboots - before.enerReboots, c.nightly ? 1 : 0);
     EXPECT_EQ(modules.counts().dailyPowerLogs - before.dailyPowerLogs, c.nightly ? 1 : 0);
     EXPECT_EQ(thread->alarm100_hours, c.nightly ? 0u : 3u);
-    box.run("rm -f '" + box.path("/home/ORV/" + name) + "' '" + box.path("/platform_calls.log") + "'");
+    box.run("rm -f '" + box.path("/home/ORV/" + name) + "' '" + box.path("/platform_calls.log") +
+            "'");
   }
 }
 

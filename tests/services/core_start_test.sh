@@ -146,4 +146,26 @@ for knob in none mask; do
   fi
   [ "$(value "$N" network_link)" = 1 ] || fail "link with a carrier"
 done
+
+# --- DHCP with no kernel address: one lease request through the recorded udhcpc, then the
+# kernel's values stored.
+sandbox D
+printf '1\n' > "$D/sys/class/net/eth0/carrier"
+printf '0x1043\n' > "$D/sys/class/net/eth0/flags"
+printf '0.0.0.0 0.0.0.0\n' > "$D/sys/class/net/eth0/ipv4"
+mkdir -p "$D/platform_stub" && printf '10.1.2.3 255.255.255.0 10.1.2.1\n' > "$D/platform_stub/udhcpc.lease"
+printf '[General]\nCONFIG_DHCP=1\n' > "$D/home/ORV/config.conf"
+start "$D"
+[ "$(grep -c '/usr/sbin/udhcpc -bq -i eth0' "$D/log/commands.log")" = 1 ] || fail "lease requests: $(cat "$D/log/commands.log")"
+has "$D/start.out" "[ORV_core] Réseau DHCP:: Reconfiguration Nouvelle IP 10.1.2.3 OK."
+[ "$(key "$D" CONFIG_IP)/$(key "$D" CONFIG_MASK)/$(key "$D" CONFIG_GW)" = 10.1.2.3/255.255.255.0/10.1.2.1 ] ||
+  fail "DHCP keys: $(grep -E '^CONFIG_(IP|MASK|GW)=' "$D/home/ORV/config.conf")"
+
+# --- An interface the core does not know: no link, no network check, exchange paused.
+sandbox W
+printf '1\n' > "$W/sys/class/net/eth0/carrier"
+printf '[General]\nCONFIG_IFACE=wlan0\n' > "$W/home/ORV/config.conf"
+start "$W"
+[ "$(value "$W" network_link)/$(value "$W" upd_paused)" = 0/1 ] || fail "wlan0: $(grep -E '^(network_link|upd_paused)=' "$W/start.out")"
+! grep -qE "Cable|INTERNET|Réseau::" "$W/start.out" || fail "wlan0 checked the network"
 echo "core start: all checks passed"

@@ -168,4 +168,56 @@ printf '[General]\nCONFIG_IFACE=wlan0\n' > "$W/home/ORV/config.conf"
 start "$W"
 [ "$(value "$W" network_link)/$(value "$W" upd_paused)" = 0/1 ] || fail "wlan0: $(grep -E '^(network_link|upd_paused)=' "$W/start.out")"
 ! grep -qE "Cable|INTERNET|Réseau::" "$W/start.out" || fail "wlan0 checked the network"
+
+# --- Server reachability and the clock: only in a private network namespace, where port 22
+# of the loopback is ours (taken in turn with the SFTP tests through their lock).
+if [ "$(readlink /proc/self/ns/net)" = "$(readlink /proc/1/ns/net)" ]; then
+  echo "core start: server and clock checks skipped (no private network namespace)"
+  echo "core start: all checks passed"
+  exit 0
+fi
+exec 9> "/tmp/orv-sftp-port22-net$(readlink /proc/self/ns/net | tr -dc 0-9).lock"
+flock 9
+# listen ADDRESS...: accepts connections on port 22 of these addresses
+listen() {
+  python3 -c 'import socket, sys, time
+socks = []
+for a in sys.argv[1:]:
+    s = socket.socket(); s.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+    s.bind((a, 22)); s.listen(8); socks.append(s)
+print("listening", flush=True); time.sleep(300)' "$@" > "$1.listen" 2>&1 &
+  sims+=($!)
+  for _ in $(seq 50); do grep -q listening "$1.listen" && return 0; sleep 0.1; done
+  fail "no listener on $*: $(cat "$1.listen")"
+}
+# clock ROOT SERVER NTPCLIENT_OUTPUT NTPNET_CHECK_STATUS: carrier up, the time programs scripted
+clock() {
+  printf '1\n' > "$1/sys/class/net/eth0/carrier"
+  printf '[General]\nCONFIG_DHCP=1\nCONFIG_STFP_IP=%s\n' "$2" > "$1/home/ORV/config.conf"
+  mkdir -p "$1/bin" "$1/platform_stub" && : > "$1/bin/ntpclient"
+  [ -n "$3" ] && printf '%s\n' "$3" > "$1/platform_stub/ntpclient.out"
+  echo "$4" > "$1/platform_stub/ntpnet_check.status"
+}
+cd /tmp
+listen 127.0.0.1 127.0.0.22
+sandbox K
+clock "$K" 127.0.0.1 "New Local DateTime: 2024-01-31 08:05:09" 1
+start "$K"
+has "$K/start.out" "[ORV_core] Réseau:: INTERNET: OUI"
+has "$K/start.out" "[ORV_core] Mise a jour de la date/heure OK"
+[ "$(grep -E 'ntpclient|hwclock' "$K/log/commands.log" | tr '\n' '|')" = "/bin/ntpclient 127.0.0.1|hwclock -w|" ] ||
+  fail "time commands: $(cat "$K/log/commands.log")"
+[ "$(value "$K" server_reachable)" = 1 ] || fail "server answered but not recorded"
+# No success text and a failing second program: the clock is not written.
+sandbox K
+clock "$K" 127.0.0.1 "" 1
+start "$K"
+has "$K/start.out" "[ORV_core] ECHEC de Mise a jour de la date/heure, erreur pas Internet"
+! grep -q "hwclock -w" "$K/log/commands.log" || fail "hwclock -w after a failed synchronisation"
+# The configured server silent, the second fall-back answering: it becomes the server.
+sandbox K
+clock "$K" 127.0.0.5 "New Local DateTime: 2024-01-31 08:05:09" 1
+start "$K"
+[ "$(key "$K" CONFIG_STFP_IP)" = 127.0.0.22 ] || fail "fall-back server not kept: $(key "$K" CONFIG_STFP_IP)"
+grep -q "^/bin/ntpclient 127.0.0.22$" "$K/log/commands.log" || fail "clock not set from the fall-back server"
 echo "core start: all checks passed"

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "ORV_FieldLine.h"
@@ -215,8 +214,11 @@ int ORV_ProcThread::WriteMoyenne(tm* t) {
 }
 
 void ORV_ProcThread::file_saving_management() {
-  noyau_.result_A3j = 0;
-  noyau_.result_ALP = 0;
+  {
+    std::lock_guard<std::mutex> lock(alarmStateMutex);
+    noyau_.result_A3j = 0;
+    noyau_.result_ALP = 0;
+  }
   if (!core_) return;
   const std::string name = core_->getMeasureMsrFileName();
   if (name.empty()) return;

@@ -146,4 +146,21 @@ EOF
 sandbox G "FLAG_ALARM=0" "MOYENNE_REFERENCE=0.5" "FLAG_PREM_DEMARRAGE=$((now - 700000))"
 core "$G" "${sane[@]}" check-ref
 [ "$(value "$G" check_ref)/$(key "$G" MOYENNE_REFERENCE)" = 0/0.5 ] || fail "check-ref with a reference"
+
+# --- Storage: at 44 MiB free the day files go but today's; at 45 MiB nothing goes.
+for free in 44 45; do
+  sandbox T
+  for day in 01 02 03 31; do : > "$T/home/ORV/ORV_2024_01_$day.msr"; done
+  mkdir -p "$T/platform_stub" && echo "$((free * 1048576)) $((2048 * 1048576))" > "$T/platform_stub/diskspace"
+  core "$T" storage
+  [ "$(value "$T" free_mib)/$(value "$T" total_mib)" = "$free/2048" ] || fail "storage figures: $(tail "$T/out")"
+  left=$(cd "$T/home/ORV" && ls ORV_*.msr | tr '\n' ' ')
+  if [ $free = 44 ]; then
+    [ "$left" = "ORV_2024_01_31.msr " ] || fail "44 MiB free left: $left"
+    grep -q "^\[0\]= .*/home/ORV/ORV_2024_01_01.msr$" "$T/out" || fail "deletion trace: $(cat "$T/out")"
+  else
+    [ "$left" = "ORV_2024_01_01.msr ORV_2024_01_02.msr ORV_2024_01_03.msr ORV_2024_01_31.msr " ] ||
+      fail "45 MiB free left: $left"
+  fi
+done
 echo "core actions: all checks passed"

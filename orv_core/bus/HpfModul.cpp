@@ -325,7 +325,9 @@ int HpfModul::setCFG_struct(int id, const void* value) {
     changed = proc_.rs485_id != byte;
     proc_.rs485_id = byte;
   } else if (id == 172) {
-    changed = proc_.ident.relayCardNum != byte;
+    // Detection hands back the count the identification just stored, so a comparison
+    // would never record it; like the version, it is always written (the store rewrites
+    // the file only when the text differs).
     proc_.ident.relayCardNum = byte;
   } else {
     changed = storeModuleField(&config_, *def, value);

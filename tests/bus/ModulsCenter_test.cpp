@@ -57,6 +57,7 @@ TEST(ModulsCenter, detectsTheModulesThatAnswer) {
   EXPECT_NE(bench.section("General").find("\nz2_CM_TYPE=2\n"), std::string::npos);
   EXPECT_NE(bench.section("Module_Mesure_V2").find("\nz2_CM_VERSION=10.000000\n"), std::string::npos);
   EXPECT_NE(bench.section("Module_HPF").find("\nz0_HPF-CONFIG_VERSION=2.000000\n"), std::string::npos);
+  EXPECT_NE(bench.section("Module_HPF").find("\nz0_HPF-CONFIG_RelayCardNum=2\n"), std::string::npos);
   EXPECT_NE(bench.section("Module_Energie_1"), "");
   EXPECT_EQ(bench.section("Module_Energie_0"), "");
   EXPECT_EQ(bench.section("Module_Energie_2"), "");

@@ -28,8 +28,7 @@ namespace {
 
 // Folders of the board that the core expects to exist.
 const char* const kDeviceFolders[] = {"/home/ORV/programme", "/home/ORV/firmware", "/ramdisk",
-                                      "/tmp", "/etc/init.d", "/home/WIRELESS",
-                                      "/usr/share/norfluid"};
+                                      "/tmp", "/etc/init.d", "/home/WIRELESS"};
 
 void layOutSandbox() {
   if (orv::sandboxRoot().empty()) return;  // the board has them

@@ -198,7 +198,9 @@ int runCommand(const std::string& command) {
   return std::system(shellText(command).c_str());
 }
 
-int runProgram(const std::vector<std::string>& argv) {
+namespace {
+// Starts `argv` without a shell and waits for it; the command log keeps `logged`.
+int spawnAndWait(const std::vector<std::string>& argv, const std::vector<std::string>& logged) {
   if (argv.empty() || argv[0].empty()) return -1;
   std::fflush(nullptr);
   std::string program = argv[0];
@@ -206,7 +208,7 @@ int runProgram(const std::vector<std::string>& argv) {
   for (char** e = environ; *e; ++e) env.emplace_back(*e);
 #ifndef ORV_DEVICE_BUILD
   std::string line;
-  for (const auto& word : argv) line += (line.empty() ? "" : " ") + word;
+  for (const auto& word : logged) line += (line.empty() ? "" : " ") + word;
   shellText(line);  // keeps the words in the command log
   program = deviceCommandText(program);
   for (auto it = env.begin(); it != env.end();)
@@ -214,6 +216,8 @@ int runProgram(const std::vector<std::string>& argv) {
   const char* path = std::getenv("PATH");
   env.push_back("PATH=" + stubDir() + ":" + (path ? path : "/usr/bin:/bin"));
   env.push_back("ORV_ROOT=" + sandboxRoot());
+#else
+  (void)logged;
 #endif
   // Everything the child needs is built before the fork: a threaded parent's child may
   // only call async-signal-safe functions.
@@ -234,6 +238,26 @@ int runProgram(const std::vector<std::string>& argv) {
     if (errno != EINTR) return -1;
   }
   return status;
+}
+}  // namespace
+
+int runProgram(const std::vector<std::string>& argv) { return spawnAndWait(argv, argv); }
+
+int runProgramOnFiles(const std::vector<std::string>& argv) {
+  std::vector<std::string> resolved = argv;
+  for (size_t i = 1; i < resolved.size(); ++i)
+    if (!resolved[i].empty() && resolved[i][0] == '/') resolved[i] = devicePath(resolved[i]);
+  return spawnAndWait(resolved, argv);
+}
+
+int runServerCommand(const std::string& command) {
+#ifdef ORV_DEVICE_BUILD
+  return runCommand(command);
+#else
+  shellText(command);  // the command log keeps it; the text itself is never run here
+  recordPlatformCall("server-command " + command);
+  return 0;
+#endif
 }
 
 std::string captureCommand(const std::string& command, int* status) {

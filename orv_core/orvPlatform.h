@@ -42,6 +42,16 @@ int runCommand(const std::string& command);
 // when it could not be started; a program that cannot be executed exits with 127.
 int runProgram(const std::vector<std::string>& argv);
 
+// runProgram for a program that works on the files its arguments name (tar): host build,
+// the arguments that are absolute device paths are resolved under the sandbox for the
+// run, and kept in the command log as given.
+int runProgramOnFiles(const std::vector<std::string>& argv);
+
+// Runs a command line that the supervision server sent (the shell-command element of the
+// remote actions file) through the shell. Host build: kept in the command log and
+// recorded in the call log as "server-command <text>", never executed; returns 0.
+int runServerCommand(const std::string& command);
+
 // Runs a shell command and returns what it printed on stdout. `status` (optional)
 // receives the wait status, -1 when the command could not be started.
 std::string captureCommand(const std::string& command, int* status = nullptr);

@@ -16,7 +16,9 @@
 #pragma once
 
 #include <atomic>
+#include <list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ORV_ProcCore.h"
@@ -126,6 +128,15 @@ public:
   // Re-reads the configuration file after a backup download and rewrites the boot script;
   // non-zero on success (then the processing thread stays paused), 0 on failure.
   int reloadBackupCONFIG(bool reboot);
+
+  // --- Remote action codes and commands from the server (ORV_coreActions.cpp) ---
+  // Runs each (code, journal flag) in order, journals the flagged actions that took place
+  // with the origin "NET", and queues upload request 5 after codes 2, 3 or 8. 0 for an
+  // empty list, else 1.
+  int dispatchNetACTIONS_List(std::list<std::pair<int, bool>>& actions);
+  // Runs the server's shell commands one second apart with the running workers paused.
+  // 0 for an empty list, else 1.
+  int dispatchNetCMDS_List(std::vector<std::string>& commands);
 
   // --- Storage (ORV_coreAlarm.cpp) ---
   void getStorageInfoSize(int* totalMiB, int* freeMiB);

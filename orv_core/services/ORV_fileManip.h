@@ -140,6 +140,18 @@ public:
   int updateFirmware(int energyCount, float energyVersion, bool energyUpdate, float hpfVersion,
                      bool hpfUpdate, float mesVersion, bool mesUpdate);
 
+  // --- Archives and factory reset (ORV_fileManipArchive.cpp) ---
+  // Unpacks a ".tar.gz" into a directory with "tar xvzf" (run without a shell), then
+  // deletes the archive whatever happened. The command's status, 0 on success; -1 and
+  // nothing run for a path that is not a plain device path.
+  int uncomp_targz(std::string archive, std::string directory);
+  // "tar cvfz" of the files into the archive (run without a shell). -1 for an empty list
+  // or a path that is not a plain device path, else the command's status.
+  int comp_targz(std::string archive, std::vector<std::string>* files);
+  // Deletes the energy voltage logs, the route trace, every day measurement file of the
+  // flash, the journal, the configuration file and the hourly means file. 1.
+  int factory_Reset();
+
 private:
   bool replaceFile(const std::string& hostPath, const std::string& text, bool chmodFlag);
 

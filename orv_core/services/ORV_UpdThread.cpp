@@ -352,16 +352,6 @@ bool ORV_UpdThread::serverPortAnswers(const std::string& address) {
   return net && net->checkInternet_Status(address.c_str(), "22") == 1;
 }
 
-// The checks of the pass (remote actions, program and firmware updates) run between the
-// two flag changes; the flag keeps a GUI-thread pass and the loop's apart.
-int ORV_UpdThread::receive_SFTP_files() {
-  if (!receiveAllowed_ || serverReachable_ == 0) return 0;
-  bool allowed = true;
-  if (!receiveAllowed_.compare_exchange_strong(allowed, false)) return 0;
-  receiveAllowed_ = true;
-  return 1;
-}
-
 // --- SFTP client with the thread's address and account ---
 
 int ORV_UpdThread::curlListDir(const std::string& remoteDir, std::vector<std::string>& out,

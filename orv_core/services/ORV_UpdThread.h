@@ -26,6 +26,7 @@
 #include "Curl_Wrapper.h"
 #include "Thread.h"
 
+class FirmwareModules;
 class ORV_UpdCore;
 class orvDatas;
 
@@ -85,6 +86,43 @@ public:
   // last check, else 1.
   int receive_SFTP_files();
 
+  // --- Receive pass and remote downloads (ORV_UpdThreadReceive.cpp) ---
+  // Download types: 0 remote actions file, 1 program archives, 2 module firmware (3, 4, 5
+  // one kind of firmware each), 6 comm test file, 7 server ID file. Only names of the
+  // type's exact form are taken; any other listed name is refused with a trace.
+  // Fills `map` from the server's listing; the map's size.
+  int OnListFilesFromServer(int type, SftpDownloadMap& map);
+  // Lists and downloads: 2 nothing listed, 3 a download failed, else the number of
+  // entries of `map` whose tag is 0 (0 for a map built by the listing alone).
+  int OnReceiveFilesFromServer(int type, SftpDownloadMap& map);
+  // Fetches and carries out the remote actions files, then sends the download marker.
+  // 1 when every file held at least one line between its frame lines, else 0.
+  int CheckActions();
+  // Fetches newer program archives and hands them to the program update; the last
+  // hand-off's result, 0 when none happened.
+  int CheckProgramNetUpgrade();
+  // Fetches newer firmware for the connected modules and unpacks it into
+  // "/home/ORV/firmware/"; the number of archives unpacked.
+  int CheckFirmwareNetUpgrade();
+  // 1 when "/home/ORV/numerodossier.txt" exists or was fetched (and removed from the
+  // server), else 0.
+  int getFromServer_orvID();
+  // Replaces the live "config.conf" and "moy.msr" with those of server folder `id`, both
+  // or neither: true when both were fetched and put in place.
+  bool getBackupConf_FromServer(int id);
+  // 0 "testcom.txt" not received; 1 received but not sent back; 2 received and sent back.
+  int CheckTestCOMM();
+
+  // --- Remote actions file (ORV_UpdThreadActions.cpp) ---
+  // Reads the file, applies its settings, hands its commands and action codes to the
+  // core, and deletes it. The number of lines between the frame lines; 0 for a missing or
+  // unreadable file or one of fewer than 3 lines.
+  int decodeActionFile(std::string path);
+
+  // The modules whose versions the firmware listing reads; null (the default) is the
+  // module centre of the object registry.
+  void setFirmwareModules(FirmwareModules* modules) { firmwareModules_ = modules; }
+
   // The SFTP client with the thread's base URL and the account; 0 while no address is set.
   int curlListDir(const std::string& remoteDir, std::vector<std::string>& out,
                   const std::string& pattern);
@@ -142,6 +180,25 @@ private:
   // Retry pacing after a failed upload (monotonic clock).
   std::atomic<int64_t> retryAtMs_;
   std::atomic<int64_t> retryDelayMs_;
+
+  // What the firmware listing found for the hand-off to the module flash script; kept
+  // until a hand-off clears it. Written by the thread running the pass.
+  struct FirmwareHandOver {
+    bool energyUpdate = false;
+    float energyVersion = 0.0f;
+    bool mesUpdate = false;
+    float mesVersion = 0.0f;
+    bool hpfUpdate = false;
+    int energyCount = 0;
+    float hpfVersion = 0.0f;
+  };
+  FirmwareHandOver handOver_;
+  FirmwareModules* firmwareModules_ = nullptr;
+
+  // Whether a listed name of a download type is taken, and its tag.
+  bool acceptListedName(int type, const std::string& name, int* tag);
+  bool acceptFirmware(int kind, float version, int* tag);
+  FirmwareModules* firmwareModules() const;
 
   std::mutex wakeMutex_;
   std::condition_variable wakeCv_;

@@ -3,86 +3,40 @@
 // started (the exchange thread only queues its upload requests).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <list>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 
-#include "ORV_ProcThread.h"
-#include "ORV_UpdThread.h"
-#include "ORV_core.h"
-#include "orvDatas.h"
-#include "orv_test_sandbox.h"
+#include "support/core_device.h"
 
 namespace {
 
 using Actions = std::list<std::pair<int, bool>>;
 using Lines = std::vector<std::string>;
 
-// Device 12 on 2024-03-01 10:00, link up, sane sensors, learning started two days ago
-// (not over), no alarm, a reference level of 3.5.
-class ActionsDevice {
+// Device 12, sane sensors, learning started two days ago (not over), no alarm, a
+// reference level of 3.5.
+class ActionsDevice : public CoreDevice {
 public:
-  ActionsDevice() {
-    setenv("ORV_CLOCK_START", "2024-03-01 10:00:00", 1);
-    orv::resetWallClock();
-    const long twoDaysAgo = static_cast<long>(orv::wallClockNow()) - 2 * 86400;
-    box.write("/home/ORV/config.conf", "[General]\nCONFIG_SRV_ID=12\nFLAG_ALARM=0\n"
-                                       "MOYENNE_REFERENCE=3.5\nFLAG_PREM_DEMARRAGE=" +
-                                           std::to_string(twoDaysAgo) + "\n");
-    core.reset(new ORV_core());
-    core->start_orvDatas();
-    core->start_ORV_fileManip();
-    int link = 1;
-    core->datas()->setMES_struct(ORV_core::kMesNetworkLink, &link);
+  ActionsDevice()
+      : CoreDevice("CONFIG_SRV_ID=12\nFLAG_ALARM=0\nMOYENNE_REFERENCE=3.5\nFLAG_PREM_DEMARRAGE=" +
+                   std::to_string(twoDaysBeforeTheClock()) + "\n") {
     // Valid mass and card readings: the sensor check lets relearning through.
     for (int index : {504, 627, 628, 624}) {
       float reading = 12.5f;
       core->datas()->setMES_struct(index, &reading);
     }
-    proc.reset(new ORV_ProcThread(core.get(), nullptr));
-    upd.reset(new ORV_UpdThread(core.get()));
-    core->adoptWorkerThreads(proc.get(), upd.get());
   }
-  ~ActionsDevice() {
-    core->adoptWorkerThreads(nullptr, nullptr);
-    core->closeORV_core();
-    unsetenv("ORV_CLOCK_START");
+
+private:
+  static long twoDaysBeforeTheClock() {
+    setenv("ORV_CLOCK_START", "2024-03-01 10:00:00", 1);
     orv::resetWallClock();
+    return static_cast<long>(orv::wallClockNow()) - 2 * 86400;
   }
-
-  int cfgInt(const char* key) {
-    return core->datas()->getCFG_struct(orvDatas::getCFG_ID_fromKeyString(key)).intValue;
-  }
-  // Journal lines without their date and time.
-  Lines journal() {
-    std::istringstream in(box.read("/home/ORV/journal.log"));
-    Lines lines;
-    for (std::string line; std::getline(in, line);) {
-      size_t secondField = line.find(';', line.find(';') + 1);
-      lines.push_back(line.substr(secondField + 1));
-    }
-    return lines;
-  }
-  std::vector<int> uploads() {
-    std::vector<int> codes = upd->queuedRequests();
-    std::sort(codes.begin(), codes.end());
-    return codes;
-  }
-  std::string paused() {
-    return std::string(upd->get_sleepThreadState() ? "upd" : "-") + "/" +
-           (proc->get_sleepThreadState() ? "proc" : "-");
-  }
-
-  TestSandbox box;
-  std::unique_ptr<ORV_core> core;
-  std::unique_ptr<ORV_ProcThread> proc;
-  std::unique_ptr<ORV_UpdThread> upd;
 };
 
 class ActionsBench : public ::testing::Test, public ActionsDevice {};

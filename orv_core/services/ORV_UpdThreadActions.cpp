@@ -1,0 +1,120 @@
+// The remote actions file "actions.xml": between a first and a last frame line, one
+// action element per line, a setting, a shell command or an action code:
+//   <action type="1" key="ALARME_TEMPORISATION" value="45" journal="1"/>
+//   <action type="14" cmd="..."/>
+//   <action type="2" journal="1"/>
+// Settings go to the configuration store, commands and action codes to the core, in this
+// order, once the whole file has been read.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <list>
+#include <utility>
+
+#include "ORV_UpdCore.h"
+#include "ORV_UpdThread.h"
+#include "ORV_core.h"
+#include "ORV_fileManip.h"
+#include "orvDatas.h"
+#include "orv_classPtr.h"
+#include "orv_utils.h"
+
+namespace {
+
+// Longest key or command, and longest value. Each field is read one character wider: a
+// field that fills its width is too long, and its line is refused whole.
+constexpr size_t kKeyMost = 511;
+constexpr size_t kValueMost = 63;
+constexpr size_t kCommandMost = 511;
+const char kSettingFormat[] =
+    "  <action type=\"%d\" key=\"%512[a-z-A-Z-0-9-_.]\" value=\"%64[a-z-A-Z-0-9-_. ]\" "
+    "journal=\"%d\"/>";
+const char kCommandFormat[] =
+    "  <action type=\"%d\" cmd=\"%512[~&'|?+=)(){,};:!$*_-.%'<>/ a-zA-Z0-9]\"/>";
+const char kActionFormat[] = "  <action type=\"%d\" journal=\"%d\"/>";
+
+// Remote delays above 90 s are not allowed for these two alarm delays.
+constexpr long kLongestAlarmDelay = 90;
+
+bool contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
+
+void refuseLongField(size_t lineNumber) {
+  std::printf("ORV_UpdThread:: --- ligne %zu refusee: champ trop long\n", lineNumber);
+}
+
+// A delay value that reads as a base-10 integer above 90 becomes "90".
+void capAlarmDelay(const std::string& key, std::string& value) {
+  if (key != "ALARME_TEMPORISATION" && key != "ALARME_TEMPORISATION_NUIT") return;
+  char* end = nullptr;
+  long delay = std::strtol(value.c_str(), &end, 10);
+  if (end != value.c_str() && delay > kLongestAlarmDelay) value = std::to_string(kLongestAlarmDelay);
+}
+
+}  // namespace
+
+int ORV_UpdThread::decodeActionFile(std::string path) {
+  ORV_core::DBG_PrintCons("ORV_UpdThread:: -- decodeActionFile:: %s", path.c_str());
+  if (!orvFileExist(path.c_str())) return 0;
+  ORV_fileManip* files = core_ ? core_->ORV_fileManip_Ptr() : nullptr;
+  ORV_fileManip reader;
+  std::vector<std::string> lines;
+  if (!(files ? files : &reader)->readFile_All(path.c_str(), &lines) || lines.size() < 3) {
+    orvFileDelete(path.c_str());
+    return 0;
+  }
+
+  std::list<std::pair<std::string, std::string>> settings;
+  std::vector<std::string> commands;
+  std::list<std::pair<int, bool>> actions;
+  ORV_core* core = Singleton<orv_classPtr>::ptr()->core;
+  for (size_t n = 1; n + 1 < lines.size(); ++n) {
+    const char* line = lines[n].c_str();
+    int type = 0, journal = 0;
+    if (contains(lines[n], "type=\"1\"")) {
+      char key[kKeyMost + 2] = {0}, value[kValueMost + 2] = {0};
+      if (!contains(lines[n], "key=") || !contains(lines[n], "value=") ||
+          std::sscanf(line, kSettingFormat, &type, key, value, &journal) != 4)
+        continue;
+      if (std::strlen(key) > kKeyMost || std::strlen(value) > kValueMost) {
+        refuseLongField(n + 1);
+        continue;
+      }
+      std::printf("ORV_UpdThread:: --- _iActionType= %d, _sKey= %s, _sValue= %s, _bJournal=%d\n",
+                  type, key, value, journal);
+      std::string k = key, v = value;
+      capAlarmDelay(k, v);
+      if (contains(k, "CONFIG_FLUID")) {
+        if (core) core->change_FLuid(v);  // loaded and stored by the core, not listed
+      } else {
+        if (contains(k, "z5_CONFIG_HPFcorrection") || contains(k, "z5_CONFIG_HPF_J") ||
+            contains(k, "z5_CONFIG_HPF_H"))
+          journal = 0;
+        settings.emplace_back(k, v);
+      }
+      if (journal == 1 && files) files->write_logfile(E_EVT_ACTION_WRITE_CONFIG, k.c_str(), v.c_str(), "NET");
+    } else if (contains(lines[n], "type=\"14\"")) {
+      char command[kCommandMost + 2] = {0};
+      if (!contains(lines[n], "cmd=") || std::sscanf(line, kCommandFormat, &type, command) != 2)
+        continue;
+      if (std::strlen(command) > kCommandMost) {
+        refuseLongField(n + 1);
+        continue;
+      }
+      std::printf("ORV_UpdThread:: --- _iActionType= %d, cmd=%s\n", type, command);
+      commands.emplace_back(command);
+    } else if (contains(lines[n], "type=") && contains(lines[n], "journal=")) {
+      if (std::sscanf(line, kActionFormat, &type, &journal) != 2) continue;
+      std::printf("ORV_UpdThread:: --- _iActionType= %d, _bJournal=%d\n", type, journal);
+      actions.emplace_back(type, journal != 0);
+    }
+  }
+
+  if (!settings.empty()) {
+    if (orvDatas* store = datas()) store->dispatchNetCFG_List(settings);
+    add_toSendFilesToServerList(5);
+  }
+  if (!commands.empty() && core) core->dispatchNetCMDS_List(commands);
+  if (!actions.empty() && core) core->dispatchNetACTIONS_List(actions);
+  orvFileDelete(path.c_str());
+  return static_cast<int>(lines.size()) - 2;
+}

@@ -1,0 +1,139 @@
+// The remote actions file as the receive pass hands it over in "/tmp/": its settings,
+// commands and action codes, on a core whose workers are not started.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/core_device.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+const char kPath[] = "/tmp/actions.xml";
+
+// Device 12 with no alarm, and its actions file.
+class ActionsFileDevice : public CoreDevice {
+public:
+  ActionsFileDevice() : CoreDevice("CONFIG_SRV_ID=12\nFLAG_ALARM=0\n") {}
+
+  // Lays the file: a frame line, the inner lines, a frame line.
+  void layFile(const Lines& inner) {
+    std::string text = "<actions>\n";
+    for (const std::string& line : inner) text += line + "\n";
+    box.write(kPath, text + "</actions>\n");
+  }
+};
+
+std::string setting(const std::string& key, const std::string& value, int journal) {
+  return "  <action type=\"1\" key=\"" + key + "\" value=\"" + value + "\" journal=\"" +
+         std::to_string(journal) + "\"/>";
+}
+std::string action(int code, int journal) {
+  return "  <action type=\"" + std::to_string(code) + "\" journal=\"" + std::to_string(journal) + "\"/>";
+}
+
+// Each file on a fresh device: the result, what the configuration file holds afterwards,
+// the journal and the queued upload requests (sorted). The file is gone in every case.
+TEST(ORV_UpdThreadActions, SettingsJournalAndUploads) {
+  struct Case {
+    const char* what;
+    Lines inner;
+    int result;
+    Lines stored;  // "KEY=VALUE" lines of the configuration file
+    Lines journal;
+    std::vector<int> uploads;
+  } cases[] = {
+      {"frame lines only", {}, 0, {}, {}, {}},
+      {"one setting", {setting("CONFIG_DIAM_TUBE", "42", 0)}, 1, {"CONFIG_DIAM_TUBE=42"}, {}, {5}},
+      {"alarm delay 120 capped and journalled", {setting("ALARME_TEMPORISATION", "120", 1)}, 1,
+       {"ALARME_TEMPORISATION=90"}, {"5000;ALARME_TEMPORISATION;90;NET;"}, {5}},
+      {"alarm delay 90 kept", {setting("ALARME_TEMPORISATION", "90", 0)}, 1,
+       {"ALARME_TEMPORISATION=90"}, {}, {5}},
+      {"night delay 91 capped", {setting("ALARME_TEMPORISATION_NUIT", "91", 0)}, 1,
+       {"ALARME_TEMPORISATION_NUIT=90"}, {}, {5}},
+      {"night delay 45 kept", {setting("ALARME_TEMPORISATION_NUIT", "45", 0)}, 1,
+       {"ALARME_TEMPORISATION_NUIT=45"}, {}, {5}},
+      {"a delay that is no integer is kept", {setting("ALARME_TEMPORISATION", "abc", 0)}, 1,
+       {"ALARME_TEMPORISATION=abc"}, {}, {5}},
+      {"HPF correction never journalled", {setting("z5_CONFIG_HPF_J", "3", 1)}, 1,
+       {"z5_CONFIG_HPF_J=3"}, {}, {5}},
+      {"journal flag 2 on a setting: no line", {setting("CONFIG_DIAM_TUBE", "40", 2)}, 1,
+       {"CONFIG_DIAM_TUBE=40"}, {}, {5}},
+      {"type 14 without cmd= is no action code", {"  <action type=\"14\" journal=\"1\"/>"}, 1, {},
+       {}, {}},
+      {"type 1 without key= is no action code", {"  <action type=\"1\" journal=\"1\"/>"}, 1, {}, {},
+       {}},
+      {"action journal flag 2 counts as true, twice in file order",
+       {action(2, 2), action(2, 1)}, 2, {}, {"5001;;;NET;", "5001;;;NET;"}, {1, 5}},
+      {"malformed lines skipped, the others apply",
+       {"  <action type=\"1\" key=\"CONFIG_DIAM_TUBE\" value=\"1; rm -rf /\" journal=\"0\"/>",
+        "garbage", setting("CONFIG_HEIGHT", "800", 0)},
+       3, {"CONFIG_HEIGHT=800"}, {}, {5}},
+      {"value of 63 characters taken", {setting("CONFIG_NOM", std::string(63, 'v'), 0)}, 1,
+       {"CONFIG_NOM=" + std::string(63, 'v')}, {}, {5}},
+      {"value of 64 characters refused", {setting("CONFIG_NOM", std::string(64, 'v'), 0)}, 1, {},
+       {}, {}},
+      {"key of 512 characters refused", {setting(std::string(512, 'K'), "1", 1)}, 1, {}, {}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ActionsFileDevice device;
+    device.layFile(c.inner);
+    const std::string configBefore = device.config();
+
+    EXPECT_EQ(c.result, device.upd->decodeActionFile(kPath));
+
+    EXPECT_FALSE(device.box.exists(kPath));
+    for (const std::string& keyValue : c.stored) EXPECT_TRUE(device.configHas(keyValue)) << keyValue;
+    if (c.stored.empty()) {
+      EXPECT_EQ(configBefore, device.config());
+    }
+    EXPECT_EQ(c.journal, device.journal());
+    EXPECT_EQ(c.uploads, device.uploads());
+  }
+}
+
+TEST(ORV_UpdThreadActions, MissingOrShortFile) {
+  ActionsFileDevice device;
+  EXPECT_EQ(0, device.upd->decodeActionFile(kPath));
+  device.box.write(kPath, "<actions>\n" + setting("CONFIG_DIAM_TUBE", "42", 0) + "\n");
+  EXPECT_EQ(0, device.upd->decodeActionFile(kPath)) << "two lines: both are frame lines";
+  EXPECT_FALSE(device.box.exists(kPath));
+  EXPECT_FALSE(device.configHas("CONFIG_DIAM_TUBE=42"));
+}
+
+// The refrigerant is changed by the core at once and stored by it; it is no setting of
+// the list, so no upload of the configuration follows for it.
+TEST(ORV_UpdThreadActions, RefrigerantChangedAtOnceByTheCore) {
+  ActionsFileDevice device;
+  device.core->start_FLuidsNorvale();
+  device.layFile({setting("CONFIG_FLUID", "R134a", 1)});
+
+  EXPECT_EQ(1, device.upd->decodeActionFile(kPath));
+
+  EXPECT_EQ("R134a", device.core->datas()->getCFG_struct(CFG_FLUID).stringValue);
+  EXPECT_EQ((Lines{"5000;CONFIG_FLUID;R134a;NET;"}), device.journal());
+  EXPECT_TRUE(device.uploads().empty());
+}
+
+// Settings first, then the commands, then the action codes; the command is recorded and
+// never run in the host build.
+TEST(ORV_UpdThreadActions, CommandsAndActionCodesGoToTheCore) {
+  ActionsFileDevice device;
+  const std::string marker = "/tmp/orv-actions-file-command-ran";
+  device.layFile({action(4, 1), "  <action type=\"14\" cmd=\"touch " + marker + "; echo $HOME\"/>",
+                  setting("CONFIG_DIAM_TUBE", "42", 1)});
+
+  EXPECT_EQ(3, device.upd->decodeActionFile(kPath));
+
+  EXPECT_NE(std::string::npos,
+            device.box.platformCalls().find("server-command touch " + marker + "; echo $HOME\n"));
+  EXPECT_FALSE(device.box.exists(marker));
+  EXPECT_NE(0, access(marker.c_str(), F_OK));
+  EXPECT_EQ((Lines{"5000;CONFIG_DIAM_TUBE;42;NET;", "5003;;;NET;"}), device.journal());
+  EXPECT_TRUE(device.box.exists("/home/ORV/yORV.12"));
+  EXPECT_EQ((std::vector<int>{1, 5}), device.uploads());
+}
+
+}  // namespace

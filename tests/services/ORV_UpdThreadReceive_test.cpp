@@ -268,6 +268,27 @@ TEST_F(ReceivePass, NoPassWhileTheServerWasUnreachableAtTheLastCheck) {
   EXPECT_FALSE(server_.exists("ORV/Frequence/zORV-12"));
 }
 
+// The first pass is busy with the file's two commands (one second each) when the second
+// call comes: it returns at once and leaves the server's new file alone.
+TEST_F(ReceivePass, SecondPassWhileOneRunsReturnsAtOnce) {
+  ReceiveDevice device;
+  server_.write("ORV/12/SversD/actions.xml",
+                "<actions>\n  <action type=\"14\" cmd=\"true\"/>\n  <action type=\"14\" cmd=\"true\"/>\n"
+                "</actions>\n");
+  int first = -1;
+  std::thread pass([&] { first = device.upd->receive_SFTP_files(); });
+  ASSERT_TRUE(waitFor([&] { return ReceiveDevice::has(device.box.platformCalls(), "server-command true"); }));
+  server_.write("ORV/12/SversD/actions.xml", "<actions>\n  <action type=\"6\" journal=\"0\"/>\n</actions>\n");
+
+  EXPECT_FALSE(device.upd->okTo_receive_SFTP_files());
+  EXPECT_EQ(0, device.upd->receive_SFTP_files());
+
+  pass.join();
+  EXPECT_EQ(1, first);
+  EXPECT_TRUE(server_.exists("ORV/12/SversD/actions.xml"));
+  EXPECT_TRUE(device.upd->okTo_receive_SFTP_files());
+}
+
 TEST_F(ReceivePass, CommTestFileIsSentBackAndStaysOnTheServer) {
   ReceiveDevice device;
   EXPECT_EQ(0, device.upd->CheckTestCOMM());

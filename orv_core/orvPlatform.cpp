@@ -17,13 +17,15 @@ namespace orv {
 namespace {
 
 #ifndef ORV_DEVICE_BUILD
-// Device folders whose contents live in the sandbox. A path is mapped when it equals one
-// of these or continues below it. "/usr/share/" alone is the backup folder that
-// "cp /home/ORV/config.conf /usr/share/" copies into; the rest of "/usr/share" stays real.
-const char* const kDeviceRoots[] = {
-    "/home", "/ramdisk", "/tmp", "/etc", "/dev", "/sys", "/proc/mounts", "/proc/net",
-    "/usr/share/norfluid", "/usr/bin/fwloader", "/mnt",
-    "/usr/share/", "/usr/share/config.conf", "/usr/share/rcS"};
+// In command texts every absolute path resolves under the sandbox, except the real
+// programs and system data below, the kernel's special files and a lone "/" (which only
+// the tar stub sees, and refuses). The machine's own files are out of a command's reach
+// whatever path the program builds.
+const char* const kRealPrefixes[] = {"/bin/", "/sbin/", "/usr/bin/", "/usr/sbin/",
+                                     "/usr/local/bin/", "/lib/", "/usr/lib/",
+                                     "/usr/share/zoneinfo/"};
+// Device files that live below a real prefix and still belong in the sandbox.
+const char* const kDeviceFilesUnderRealPrefixes[] = {"/usr/bin/fwloader"};
 
 // Programs that change the machine. In command texts an absolute path to one of them is
 // replaced by its stub (a bare name already finds the stub first on PATH).
@@ -62,6 +64,20 @@ bool startsWithRoot(const std::string& text, size_t pos, const char* root) {
   if (text.compare(pos, n, root) != 0) return false;
   char next = pos + n < text.size() ? text[pos + n] : '\0';
   return isPathBoundary(next);
+}
+
+// The absolute path at `pos` of a command text stays as it is (see kRealPrefixes).
+bool isRealPathInCommand(const std::string& text, size_t pos, const std::string& root) {
+  if (text.compare(pos, root.size(), root) == 0) return true;  // already in the sandbox
+  // A lone "/", or "//" as in a URL.
+  if (isPathBoundary(pos + 1 < text.size() ? text[pos + 1] : '\0')) return true;
+  for (const char* f : kRealDeviceFiles)
+    if (startsWithRoot(text, pos, f)) return true;
+  for (const char* f : kDeviceFilesUnderRealPrefixes)
+    if (startsWithRoot(text, pos, f)) return false;
+  for (const char* p : kRealPrefixes)
+    if (text.compare(pos, std::strlen(p), p) == 0) return true;
+  return false;
 }
 #endif
 
@@ -153,16 +169,7 @@ std::string deviceCommandText(const std::string& command) {
         if (done) break;
       }
       if (done) continue;
-      bool real = command.compare(i, root.size(), root) == 0;
-      for (const char* f : kRealDeviceFiles) real = real || startsWithRoot(command, i, f);
-      if (!real) {
-        for (const char* r : kDeviceRoots) {
-          if (startsWithRoot(command, i, r)) {
-            out += root;
-            break;
-          }
-        }
-      }
+      if (!isRealPathInCommand(command, i, root)) out += root;
     }
     out += command[i++];
   }

@@ -33,7 +33,16 @@ TEST(CommandText, RewritesDevicePathsAndStubsMachinePrograms) {
       {"/sbin/hwclock -w; /usr/bin/fwloader 5 /home/ORV/firmware/x.hex",
        stubs + "/hwclock -w; " + box.root() + "/usr/bin/fwloader 5 " + box.root() + "/home/ORV/firmware/x.hex"},
       {"echo a/home/ORV", "echo a/home/ORV"},
-      {"cat /homeless", "cat /homeless"},
+      {"cat /homeless", "cat " + box.root() + "/homeless"},
+      // Whatever path a command names, the machine's own files stay out of reach...
+      {"cp /home/ORV/config.conf /usr/share/", "cp " + box.root() + "/home/ORV/config.conf " + box.root() + "/usr/share/"},
+      {"rm -rf /var/lib/x /root", "rm -rf " + box.root() + "/var/lib/x " + box.root() + "/root"},
+      // ...but programs, zone files, a lone "/" and URLs stay as they are.
+      {"ln -s /usr/share/zoneinfo/Etc/GMT-2 /etc/localtime",
+       "ln -s /usr/share/zoneinfo/Etc/GMT-2 " + box.root() + "/etc/localtime"},
+      {"/bin/sh -c true", "/bin/sh -c true"},
+      {"tar -xzf a.tgz -C /", "tar -xzf a.tgz -C /"},
+      {"curl sftp://127.0.0.1/x", "curl sftp://127.0.0.1/x"},
   };
   for (const auto& c : cases) EXPECT_EQ(orv::deviceCommandText(c.in), c.out) << c.in;
 }

@@ -211,12 +211,15 @@ int ORV_ProcThread::initORV_process() {
   orv::runCommand("free");
   std::printf("\n");
 
-  // The day file continues on the RAM disk after a restart in the same day.
+  // The day file continues on the RAM disk after a restart in the same day. A RAM copy that
+  // survived the restart (no reboot) holds lines the hourly flash copy does not have yet.
   if (core_) {
     std::string name = core_->getMeasureMsrFileName();
     std::string flash = std::string("/home/ORV/") + name;
     std::string ram = std::string("/ramdisk/") + name;
-    if (orvFileCopy(flash.c_str(), ram.c_str())) {
+    if (orvFileExist(ram.c_str())) {
+      std::printf("ORV_process : le fichier mesure %s est deja dans la RAM\n", name.c_str());
+    } else if (orvFileCopy(flash.c_str(), ram.c_str())) {
       std::printf("ORV_process : Copie de %s dans la RAM\n", name.c_str());
     } else {
       std::printf("ORV_process : le fichier mesure %s n'existe pas !!!\n", name.c_str());

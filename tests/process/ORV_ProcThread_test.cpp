@@ -81,6 +81,17 @@ TEST_F(ProcThreadTest, StartUpReadsTheInputsAndBringsTheDayFileToRam) {
   EXPECT_EQ(box.read("/ramdisk/" + name), "earlier lines\n");
 }
 
+TEST_F(ProcThreadTest, StartUpWithoutARebootKeepsTheRamDayFile) {
+  // The program restarted during the day: the RAM file has the lines written since the
+  // last hourly copy to flash.
+  const std::string name = core.getMeasureMsrFileName();
+  box.write("/home/ORV/" + name, "earlier lines\n");
+  box.write("/ramdisk/" + name, "earlier lines\nlines of the last hour\n");
+  thread->initORV_process();
+  EXPECT_EQ(box.read("/ramdisk/" + name), "earlier lines\nlines of the last hour\n");
+  EXPECT_EQ(box.read("/home/ORV/" + name), "earlier lines\n");
+}
+
 TEST_F(ProcThreadTest, PassPublishesAndNotifiesEvenWithoutAModuleCentre) {
   setCfg(prockey::FLAG_PREM_DEMARRAGE, 0);
   thread->setModulsCenter(nullptr);

@@ -1,9 +1,6 @@
 #include "orvDatas.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -258,7 +255,7 @@ int orvDatas::saveConfigFile(const std::string& path) {
   }
   std::string text = config.fileText();
   unlock_ORVconfig();
-  int ok = orv_configFile::replaceFileContent(path, text);
+  int ok = orvFileReplace(path.c_str(), text);
   unlock_FILEconfig();
   return ok;
 }

@@ -1,17 +1,12 @@
 #include "orv_configFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <locale>
 #include <sstream>
 
 #include "orvPlatform.h"
+#include "orv_utils.h"
 
 namespace {
 
@@ -28,26 +23,6 @@ char unescaped(char c) {
     case 'r': return '\r';
     default: return c;  // "\?" and any other character stand for themselves
   }
-}
-
-bool writeAll(int fd, const std::string& text) {
-  size_t done = 0;
-  while (done < text.size()) {
-    ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-// Makes the rename durable. Filesystems that cannot sync a folder say EINVAL.
-bool syncFolder(const std::string& dir) {
-  int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return false;
-  bool ok = ::fsync(fd) == 0 || errno == EINVAL;
-  ::close(fd);
-  return ok;
 }
 
 }  // namespace
@@ -251,32 +226,10 @@ std::string orv_configFile::fileText() {
   return out;
 }
 
-int orv_configFile::replaceFileContent(const std::string& path, const std::string& text) {
-  static std::atomic<unsigned> counter{0};
-  const std::string target = orv::devicePath(path);
-  size_t slash = target.find_last_of('/');
-  const std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
-  const std::string temp = target + ".tmp" + std::to_string(::getpid()) + "_" +
-                           std::to_string(counter.fetch_add(1));
-
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return 0;
-  struct stat old;
-  bool ok = true;
-  if (::stat(target.c_str(), &old) == 0) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-  ok = ok && writeAll(fd, text) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (!ok || ::rename(temp.c_str(), target.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return 0;
-  }
-  return syncFolder(dir) ? 1 : 0;
-}
-
 int orv_configFile::writeFile(const std::string& fileName) {
   const std::string& name = fileName.empty() ? fileName_ : fileName;
   if (name.empty()) return 0;
-  return replaceFileContent(name, fileText());
+  return orvFileReplace(name.c_str(), fileText());
 }
 
 int orv_configFile::findSection(const std::string& section, SectionIterator& out) {

@@ -39,8 +39,6 @@ public:
   int writeFile(const std::string& fileName = "");
   // The text writeFile would write (applies the "@variant" rule to the content).
   std::string fileText();
-  // Replaces `path` (a device path) by `text` as writeFile does; 1 on success, else 0.
-  static int replaceFileContent(const std::string& path, const std::string& text);
 
   int findSection(const std::string& section, SectionIterator& out);
   int findEntry(const std::string& keyword, const std::string& section, EntryIterator& out);

@@ -7,6 +7,8 @@
 #include <sys/time.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +19,39 @@
 
 namespace {
 std::string hostPath(const char* path) { return orv::devicePath(path ? path : ""); }
+
+bool writeAll(int fd, const std::string& text) {
+  size_t done = 0;
+  while (done < text.size()) {
+    ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// File systems that cannot sync an entry (some cannot sync a folder) say EINVAL: nothing
+// more can be done there, so it counts as synced.
+bool syncHostPath(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+  ::close(fd);
+  return ok;
+}
+
+// A new temporary file beside `target`, named after it, the process and a counter, so that
+// two writers of one file never share it; a leftover of an earlier run is stepped over.
+int createTemporary(const std::string& target, std::string* temp) {
+  static std::atomic<unsigned> counter{0};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    *temp = target + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+    int fd = ::open(temp->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
 }  // namespace
 
 int64_t getDISK_FreeSpace(const char* path) {
@@ -134,6 +169,35 @@ std::string get_FileNameFromPath(const std::string& path) {
 int orvFileExist(const char* path) {
   if (!path) return 0;
   return access(hostPath(path).c_str(), F_OK) == 0 ? 1 : 0;
+}
+
+int orvFileReplace(const char* devicePath, const std::string& text, int mode) {
+  if (!devicePath || !*devicePath) return 0;
+  const std::string target = hostPath(devicePath);
+  const size_t slash = target.find_last_of('/');
+  const std::string folder =
+      slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
+  std::string temp;
+  int fd = createTemporary(target, &temp);
+  if (fd < 0) return 0;
+  struct stat old;
+  bool ok = true;
+  if (mode >= 0)
+    ok = ::fchmod(fd, static_cast<mode_t>(mode)) == 0;
+  else if (::stat(target.c_str(), &old) == 0)
+    ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+  ok = ok && writeAll(fd, text) && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  if (!ok || ::rename(temp.c_str(), target.c_str()) != 0) {
+    ::unlink(temp.c_str());
+    return 0;
+  }
+  return syncHostPath(folder) ? 1 : 0;
+}
+
+int orvFileSync(const char* devicePath) {
+  if (!devicePath || !*devicePath) return 0;
+  return syncHostPath(hostPath(devicePath)) ? 1 : 0;
 }
 
 int orvFileCopy(const char* src, const char* dst, int mode) {

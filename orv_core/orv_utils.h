@@ -32,6 +32,14 @@ void eraseVectorContainsStr(std::vector<std::string>& v, const std::string& sub)
 std::string get_FileNameFromPath(const std::string& path);
 
 int orvFileExist(const char* path);
+// Replaces the file by `text` so that a power cut leaves the old or the new content: a
+// temporary file of a unique name in the same folder, synced, renamed over the file, then
+// the folder synced. `mode` sets the permission bits (0774 for a script); -1 keeps those of
+// the old file (a new one gets 0666 less the umask). 1 on success, 0 on any failure, the
+// old file then left as it was.
+int orvFileReplace(const char* devicePath, const std::string& text, int mode = -1);
+// Flushes a file's data, or a folder's entries, to the storage: 1, or 0 on failure.
+int orvFileSync(const char* devicePath);
 int orvFileCopy(const char* src, const char* dst, int mode = 0);
 int orvFileRename(const char* from, const char* to);
 int orvFileDelete(const char* path);

@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "orvPlatform.h"
+#include "orv_utils.h"
 
 namespace meansfile {
 
@@ -102,10 +103,9 @@ bool appendLine(const std::string& line) {
       last != '\n') {
     text.insert(text.begin(), '\n');
   }
-  ssize_t written = ::write(fd, text.data(), text.size());
-  bool ok = written == static_cast<ssize_t>(text.size()) && ::fsync(fd) == 0;
+  bool ok = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
   ok = ::close(fd) == 0 && ok;
-  return ok;
+  return ok && orvFileSync(kPath) == 1;
 }
 
 }  // namespace meansfile

@@ -1,9 +1,8 @@
 // The hourly accumulator, the hourly means line of "/home/ORV/moy.msr", the scan of that
 // file and the hourly copy of the day measurement file to flash.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "ORV_FieldLine.h"
@@ -18,19 +17,13 @@ namespace {
 // Mean of a sum over its count; 0 when nothing was counted.
 double meanOf(double sum, int count) { return count > 0 ? sum / count : 0.0; }
 
-// Copies `src` over `dst` through a synced temporary file renamed over it, so that a power
-// cut leaves the previous copy or the new one on flash.
+// Copies `src` over `dst` so that a power cut leaves the previous copy or the new one on
+// flash.
 bool copyThroughRename(const std::string& src, const std::string& dst) {
-  const std::string temp = dst + ".tmp";
-  bool ok = orvFileCopy(src.c_str(), temp.c_str(), 0664) == 1;
-  if (ok) {
-    int fd = ::open(orv::devicePath(temp).c_str(), O_RDONLY | O_CLOEXEC);
-    ok = fd >= 0 && ::fsync(fd) == 0;
-    if (fd >= 0) ::close(fd);
-  }
-  ok = ok && orvFileRename(temp.c_str(), dst.c_str()) == 1;
-  if (!ok) orvFileDelete(temp.c_str());
-  return ok;
+  std::ifstream in(orv::devicePath(src), std::ios::binary);
+  if (!in) return false;
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return orvFileReplace(dst.c_str(), text) == 1;
 }
 }  // namespace
 

@@ -5,9 +5,6 @@
 // Every listed name comes from the server: only names of the exact form of their download
 // type are taken, so that no server text can become a path outside its folder or a word
 // of a command. Other names are refused with a console trace and stay on the server.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -110,15 +107,6 @@ int runningVersion() {
 void refuse(const std::string& remotePath) {
   ORV_core::DBG_PrintCons("ORV_UpdThread:: --- fichier serveur refuse (nom non conforme): %s",
                           remotePath.c_str());
-}
-
-// Flushes a downloaded file to the flash before it is renamed over a live one.
-bool flushToFlash(const std::string& path) {
-  int fd = ::open(orv::devicePath(path).c_str(), O_RDONLY);
-  if (fd < 0) return false;
-  bool ok = ::fsync(fd) == 0;
-  ::close(fd);
-  return ok;
 }
 
 bool contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
@@ -325,7 +313,7 @@ bool ORV_UpdThread::getBackupConf_FromServer(int id) {
     live[i] = std::string(kDataDir) + names[i];
     temporary[i] = live[i] + ".download";
     complete = complete && curlDownload(folder + names[i], temporary[i], false) == 1 &&
-               flushToFlash(temporary[i]);
+               orvFileSync(temporary[i].c_str()) == 1;
   }
   if (!complete) {
     for (const std::string& path : temporary) orvFileDelete(path.c_str());

@@ -1,7 +1,6 @@
 #include "ORV_fileManip.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -23,22 +22,11 @@ std::string localTimeText(time_t when, const char* format) {
   return std::strftime(text, sizeof text, format, &tm) ? text : "";
 }
 
-// Writes the whole buffer to a file descriptor, retrying short writes.
-bool writeAll(int fd, const std::string& text) {
-  size_t done = 0;
-  while (done < text.size()) {
-    ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
+// One write on an O_APPEND descriptor: a line is never split by another writer.
 bool appendToFile(const std::string& hostFile, const std::string& text) {
   int fd = ::open(hostFile.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return false;
-  bool ok = writeAll(fd, text);
+  bool ok = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
   return ::close(fd) == 0 && ok;
 }
 
@@ -62,35 +50,16 @@ int ORV_fileManip::write_logfile(_EEventType event, const char* a, const char* b
   std::string line = localTimeText(orv::wallClockNow(), "%d/%m/%Y;%H:%M:%S");
   line += ';' + std::to_string(event) + ';';
   line += std::string(a ? a : "") + ';' + (b ? b : "") + ';' + (c ? c : "") + ";\n";
-  // One write on an O_APPEND descriptor: a line is never split by another writer.
   if (appendToFile(hostPath(kJournalPath), line)) return 1;
   std::printf("[ORV_fileManip] journal %s: %s\n", kJournalPath, std::strerror(errno));
   return 0;
 }
 
-bool ORV_fileManip::replaceFile(const std::string& target, const std::string& text,
-                                bool chmodFlag) {
-  struct stat old {};
-  bool existed = ::stat(target.c_str(), &old) == 0;
-  std::string tmp = target + ".tmp";
-  int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  bool ok = writeAll(fd, text);
-  if (ok && chmodFlag) ok = ::fchmod(fd, 0774) == 0;
-  else if (ok && existed) ::fchmod(fd, old.st_mode & 07777);  // a plain rewrite keeps the mode
-  ok = ok && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  if (ok) ok = std::rename(tmp.c_str(), target.c_str()) == 0;
-  if (!ok) std::remove(tmp.c_str());
-  return ok;
-}
-
 int ORV_fileManip::writeToFile(const char* path, const std::string& text, bool append,
                                bool chmodFlag) {
   if (!path || !*path) return 0;
-  std::string target = hostPath(path);
-  bool ok = append ? appendToFile(target, text) : replaceFile(target, text, chmodFlag);
-  return ok ? 1 : 0;
+  if (append) return appendToFile(hostPath(path), text) ? 1 : 0;
+  return orvFileReplace(path, text, chmodFlag ? 0774 : -1);
 }
 
 int ORV_fileManip::purge_lines_file(const char* path, int maxLines, int removeCount) {
@@ -110,7 +79,7 @@ int ORV_fileManip::purge_lines_file(const char* path, int maxLines, int removeCo
     if (number >= firstKept) kept += line + '\n';
   if (in.bad()) return 0;
   in.close();
-  return replaceFile(target, kept, false) ? 1 : 0;
+  return orvFileReplace(path, kept);
 }
 
 int ORV_fileManip::readFile_LinesNum(const char* path, int n, std::vector<std::string>* lines) {

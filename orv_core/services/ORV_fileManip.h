@@ -153,8 +153,6 @@ public:
   int factory_Reset();
 
 private:
-  bool replaceFile(const std::string& hostPath, const std::string& text, bool chmodFlag);
-
   std::mutex journalMutex_;      // one whole journal line, and trimming, at a time
   std::mutex dayFileNameMutex_;  // the name is set by the processing thread, read by others
   std::string dayFileName_;

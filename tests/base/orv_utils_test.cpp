@@ -1,6 +1,8 @@
 #include "orv_utils.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "orv_test_sandbox.h"
 
@@ -96,6 +98,64 @@ TEST(Files, CopyToAFullDeviceFails) {
   if (access(full.c_str(), W_OK) != 0) GTEST_SKIP() << "no /dev/full here";
   std::system(("ln -s /dev/full '" + box.path("/ramdisk/full") + "'").c_str());
   EXPECT_EQ(orvFileCopy("/home/ORV/data", "/ramdisk/full", 0), 0);
+}
+
+namespace {
+int modeOf(const TestSandbox& box, const std::string& devicePath) {
+  struct stat st {};
+  return ::stat(box.path(devicePath).c_str(), &st) == 0 ? static_cast<int>(st.st_mode & 07777) : -1;
+}
+}  // namespace
+
+TEST(FileReplace, WritesTheWholeTextAndKeepsOrSetsTheMode) {
+  TestSandbox box;
+  const char* p = "/home/ORV/f.conf";
+  EXPECT_EQ(orvFileReplace(p, "new\n"), 1);
+  EXPECT_EQ(box.read(p), "new\n");
+  ::chmod(box.path(p).c_str(), 0640);
+  EXPECT_EQ(orvFileReplace(p, ""), 1);  // an empty text empties the file
+  EXPECT_EQ(box.read(p), "");
+  EXPECT_EQ(modeOf(box, p), 0640);
+  EXPECT_EQ(orvFileReplace(p, "#!/bin/sh\n", 0774), 1);
+  EXPECT_EQ(modeOf(box, p), 0774);
+  EXPECT_EQ(orvFileReplace("/ramdisk/new.sh", "x", 0774), 1);
+  EXPECT_EQ(modeOf(box, "/ramdisk/new.sh"), 0774);
+  EXPECT_EQ(orv::captureCommand("ls -a /home/ORV"), ".\n..\nf.conf\n");  // no temporary left
+}
+
+TEST(FileReplace, AFailureLeavesWhatWasThere) {
+  TestSandbox box;
+  box.mkdirs("/home/ORV/dir.conf");
+  box.write("/home/ORV/dir.conf/inside", "kept");
+  EXPECT_EQ(orvFileReplace("/home/ORV/dir.conf", "x"), 0);  // a folder cannot be replaced
+  EXPECT_EQ(box.read("/home/ORV/dir.conf/inside"), "kept");
+  EXPECT_EQ(orvFileReplace("/home/ORV/nofolder/f", "x"), 0);
+  EXPECT_EQ(orvFileReplace("", "x"), 0);
+  EXPECT_EQ(orvFileReplace(nullptr, "x"), 0);
+  EXPECT_EQ(orv::captureCommand("ls -a /home/ORV"), ".\n..\ndir.conf\n");
+}
+
+TEST(FileReplace, StepsOverTemporariesLeftByAnEarlierRun) {
+  // After a power cut the program restarts with the same process id: the temporaries the
+  // cut left behind must not block the next write, nor be taken for its own.
+  TestSandbox box;
+  const std::string p = "/home/ORV/config.conf";
+  box.write(p, "old\n");
+  for (int n = 0; n < 50; ++n)
+    box.write(p + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(n), "stale");
+  EXPECT_EQ(orvFileReplace(p.c_str(), "new\n"), 1);
+  EXPECT_EQ(box.read(p), "new\n");
+  EXPECT_EQ(box.read(p + ".tmp" + std::to_string(::getpid()) + "_0"), "stale");
+}
+
+TEST(FileSync, FilesAndFolders) {
+  TestSandbox box;
+  box.write("/home/ORV/moy.msr", "1\n");
+  EXPECT_EQ(orvFileSync("/home/ORV/moy.msr"), 1);
+  EXPECT_EQ(orvFileSync("/home/ORV"), 1);
+  EXPECT_EQ(orvFileSync("/home/ORV/missing"), 0);
+  EXPECT_EQ(orvFileSync(""), 0);
+  EXPECT_EQ(orvFileSync(nullptr), 0);
 }
 
 TEST(VersionTexts, ComeFromTheKernelAndTheBootLog) {

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "orvPlatform.h"
+#include "orv_utils.h"
 #endif
 
 #ifdef ORV_DEVICE_BUILD
@@ -33,6 +34,7 @@ int orv::interfaceIoctl(int socket, unsigned long request, void* arg) {
 namespace {
 
 const char kInterfaceRoot[] = "/sys/class/net/";
+const char kRouteTable[] = "/proc/net/route";
 const char kRouteHeader[] = "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT";
 
 using orv::dottedAddress;
@@ -163,15 +165,12 @@ std::vector<std::string> interfaceNames() {
 }
 
 // A new file under the name: a reader still walking the old table keeps its content.
-void replaceFile(const std::string& path, const std::vector<std::string>& lines) {
+void writeRouteTable(const std::vector<std::string>& lines) {
   mkdir(orv::devicePath("/proc").c_str(), 0755);
   mkdir(orv::devicePath("/proc/net").c_str(), 0755);
-  std::string temp = path + ".new";
-  {
-    std::ofstream out(temp);
-    for (const std::string& l : lines) out << l << '\n';
-  }
-  std::rename(temp.c_str(), path.c_str());
+  std::string text;
+  for (const std::string& l : lines) text += l + '\n';
+  orvFileReplace(kRouteTable, text);
 }
 
 std::string routeLine(const std::string& iface, in_addr_t dest, in_addr_t gateway, unsigned flags,
@@ -191,10 +190,9 @@ int routeRequest(unsigned long request, const struct rtentry* rt) {
                           dottedAddress(gateway) + (dev.empty() ? "" : " dev " + dev));
   if (scriptedFailure(request == SIOCADDRT ? "SIOCADDRT" : "SIOCDELRT")) return fail(EPERM);
 
-  std::string path = orv::devicePath("/proc/net/route");
   std::vector<std::string> lines;
   {
-    std::ifstream in(path);
+    std::ifstream in(orv::devicePath(kRouteTable));
     std::string line;
     while (std::getline(in, line))
       if (!line.empty()) lines.push_back(line);
@@ -215,7 +213,7 @@ int routeRequest(unsigned long request, const struct rtentry* rt) {
     for (size_t i = 1; i < lines.size(); ++i) {
       if (sameRoute(lines[i], dev)) {
         lines.erase(lines.begin() + static_cast<long>(i));
-        replaceFile(path, lines);
+        writeRouteTable(lines);
         return 0;
       }
     }
@@ -233,7 +231,7 @@ int routeRequest(unsigned long request, const struct rtentry* rt) {
   for (size_t i = 1; i < lines.size(); ++i)
     if (sameRoute(lines[i], iface)) return fail(EEXIST);
   lines.push_back(routeLine(iface, dest, gateway, rt->rt_flags, mask));
-  replaceFile(path, lines);
+  writeRouteTable(lines);
   return 0;
 }
 

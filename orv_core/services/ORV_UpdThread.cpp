@@ -215,10 +215,10 @@ int ORV_UpdThread::run() {
     // Straight on to the next queued request after a success; otherwise rest.
     if (!sentOne) nap(kIdleNapMs);
   }
-  {
-    std::lock_guard<std::mutex> lock(wakeMutex_);
-    loopActive_ = false;
-  }
+  // Notified under the lock: the destructor frees this object as soon as it sees the loop
+  // ended, so releasing this lock must be the loop's last touch of it.
+  std::lock_guard<std::mutex> lock(wakeMutex_);
+  loopActive_ = false;
   wakeCv_.notify_all();
   return 0;
 }

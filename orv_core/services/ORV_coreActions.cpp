@@ -1,6 +1,8 @@
 // What the supervision server asks of the device through its remote actions file: action
 // codes (acknowledgement, relearning, module reboots, restarts, ...) and shell commands.
 // Both run in the thread of the receive pass.
+#include <unistd.h>
+
 #include <chrono>
 #include <thread>
 
@@ -108,6 +110,7 @@ int ORV_core::dispatchNetACTIONS_List(std::list<std::pair<int, bool>>& actions) 
         if (modules_ && modules_->isModulMesV2_connected() && modules_->mesV2_ptr()) {
           modules_->mesV2_ptr()->resetMODUL();
           sleepMs(kResetBeforeRebootMs);
+          ::sync();  // the workers were not paused: flush what they wrote
           systemCommand("reboot");
           event = kEventResetMesure;
         }

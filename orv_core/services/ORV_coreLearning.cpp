@@ -3,6 +3,8 @@
 //
 // A refused request changes nothing: a technician or the server asking at the wrong time
 // must not reset the leak monitor's state.
+#include <algorithm>
+
 #include "ORV_ProcThread.h"
 #include "ORV_core.h"
 #include "ORV_fileManip.h"
@@ -90,40 +92,32 @@ bool ORV_core::checkMoyRef() {
   return true;
 }
 
-namespace {
-// Allowed range of the 3-day sensitivity r and its companion s for one class of plant:
-// r below `lowest` is reset with s (two pairs, chosen by s); r above `highest` sets s;
-// r from `lowest` up to `middle` (excluded) sets s to `ceiling`; otherwise s is kept
-// within [floor, ceiling].
-struct SensitivityRange {
-  float lowest, middle, highest;
-  float resetBelowCompanion;  // companion below this: reset to (resetLowR, resetLowS)
-  float resetLowR, resetLowS, resetHighR, resetHighS;
-  float aboveHighest, floor, ceiling;
-};
-// Set point below -20 degC, and -20 degC or more.
-constexpr SensitivityRange kColdPlant{-7.0f, -5.0f, -3.0f, 200.0f, -3.0f, 0.0f, -5.0f, 200.0f,
-                                      0.0f, -1e30f, 200.0f};
-constexpr SensitivityRange kOtherPlant{-7.0f, -7.0f, -4.0f, 400.0f, -4.0f, 100.0f, -7.0f, 400.0f,
-                                       100.0f, 100.0f, 400.0f};
-}  // namespace
-
 int ORV_core::checkSensiStat() {
   float r = cfgFloat(kSensitivity);
   float s = cfgFloat(kSensitivityCompanion);
-  const SensitivityRange& range = cfgInt(kConsigneBp) < -20 ? kColdPlant : kOtherPlant;
-  if (r < range.lowest) {
-    const bool low = s < range.resetBelowCompanion;
-    r = low ? range.resetLowR : range.resetHighR;
-    s = low ? range.resetLowS : range.resetHighS;
-  } else if (r > range.highest) {
-    s = range.aboveHighest;
-  } else if (r < range.middle) {
-    s = range.ceiling;
-  } else if (s < range.floor) {
-    s = range.floor;
-  } else if (s > range.ceiling) {
-    s = range.ceiling;
+  // Set point below -20 degC: s is 0 for r above -3, 200 for r below -5, at most 200
+  // between. Otherwise: s is 100 for r above -4, within [100, 400] below. An r below -7
+  // is reset together with s, to a pair chosen by s.
+  if (cfgInt(kConsigneBp) < -20) {
+    if (r < -7.0f) {
+      const bool low = s < 200.0f;
+      r = low ? -3.0f : -5.0f;
+      s = low ? 0.0f : 200.0f;
+    } else if (r > -3.0f) {
+      s = 0.0f;
+    } else if (r < -5.0f || s > 200.0f) {
+      s = 200.0f;
+    }
+  } else {
+    if (r < -7.0f) {
+      const bool low = s < 400.0f;
+      r = low ? -4.0f : -7.0f;
+      s = low ? 100.0f : 400.0f;
+    } else if (r > -4.0f) {
+      s = 100.0f;
+    } else {
+      s = std::clamp(s, 100.0f, 400.0f);
+    }
   }
   setCfg(kSensitivity, r);
   setCfg(kSensitivityCompanion, s);

@@ -27,9 +27,11 @@ namespace {
 
 void sleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-// The main window (slot 7) is a QWidget, whose QObject base sits at the start of the
-// object: the core reaches its slots by name knowing it only as a QObject, so it needs no
-// widget library.
+// The core reaches the main window's slots by name knowing it only as a QObject, so it
+// needs no widget library. Slot 7 holds a cORV, whose first and only base is QWidget, and
+// QWidget's first base is QObject: with the C++ ABI of GCC and Clang both are primary
+// bases at offset 0, so the slot's address is the window's QObject (tests/gui/cORV_test
+// checks it on the real class). A polymorphic base placed before QWidget would break it.
 QObject* mainWindow() {
   return reinterpret_cast<QObject*>(Singleton<orv_classPtr>::ptr()->mainWindow);
 }

@@ -58,6 +58,8 @@ TEST(cORV, RegistersAsTheMainWindowForItsLifetime) {
   {
     cORV window(nullptr);
     EXPECT_EQ(registry->mainWindow, &window);
+    // The core knows the window only as a QObject and takes that at the slot's address.
+    EXPECT_EQ(reinterpret_cast<QObject*>(registry->mainWindow), static_cast<QObject*>(&window));
   }
   EXPECT_EQ(registry->mainWindow, nullptr);
 }

@@ -11,8 +11,9 @@
 #   sftp-server.sh check                exit 0 when a server could start here, else 3
 #
 # The account exists only for this server: sshd runs in a mount namespace of its own in
-# which private copies of /etc/passwd, /etc/shadow and /etc/group, holding the account,
-# are bound over the machine's. The machine's account files are never written.
+# which private copies of /etc/passwd and /etc/group with the account added, and a shadow
+# file holding the account alone, are bound over the machine's. The machine's account
+# files are never written.
 #
 # Port 22 is only free, and nothing leaves the machine, inside a private network namespace
 # (test.sh and run.sh run in one): start refuses elsewhere, and when the port is taken, with
@@ -110,7 +111,9 @@ prepare() {
   { cat /etc/passwd; echo "$ACCOUNT:x:$uid:$uid:supervision server:$home:/usr/sbin/nologin"; } \
     >"$dir/etc/passwd"
   { cat /etc/group; echo "$ACCOUNT:x:$uid:"; } >"$dir/etc/group"
-  { cat /etc/shadow; echo "$ACCOUNT:$PASSWORD_HASH:19000:0:99999:7:::"; } >"$dir/etc/shadow"
+  # sshd reads the password entry of the account that logs in, and only this account may:
+  # the machine's password hashes stay out of a folder that outlives the run (run.sh).
+  echo "$ACCOUNT:$PASSWORD_HASH:19000:0:99999:7:::" >"$dir/etc/shadow"
   chmod 644 "$dir/etc/passwd" "$dir/etc/group"
   chmod 640 "$dir/etc/shadow"
 

@@ -9,8 +9,9 @@
 //
 // Threads: the pass runs in this thread only. change_sleepThreadState, ResetProcess and
 // ResetAlarmes come from other threads; the pause and running flags have their own
-// mutexes, and alarmStateMutex guards the latches, flag_alarme and the alarm-100 state
-// against the pass (the pass holds it around its alarm steps and its analyses).
+// mutexes, and alarmStateMutex guards the latches, flag_alarme, the alarm-100 state and
+// the alarm relays against the pass (the pass holds it around its alarm steps, its leak
+// relay and its analyses).
 #pragma once
 
 #include <cstdint>
@@ -249,8 +250,8 @@ protected:
   int threadRunning;
   std::mutex runningMutex;
 
-  // Latches, flag_alarme, result_*, alarm100_* and the low-level episode against
-  // ResetAlarmes and ResetProcess.
+  // Latches, flag_alarme, result_*, alarm100_*, the low-level episode and the relay drive
+  // against ResetAlarmes and ResetProcess.
   std::mutex alarmStateMutex;
 
   ORV_ProcCore* core_;

@@ -245,9 +245,13 @@ int ORV_ProcThread::fluid_Calc() {
     setMesFloat(procmes::HeatToReject, mesFloat(procmes::RefrigerationCapacity) + comp);
   }
 
-  // A standing 3-day leak alarm keeps its relay on.
-  if (cfgInt(prockey::FLAG_ALARM) > 1 && cfgInt(prockey::STAT3J_CHECK) == 1) {
-    driveRelay("PORTE10", 1);
+  // A standing 3-day leak alarm keeps its relay on. Read and driven under the alarm-state
+  // lock: an acknowledgement in between would otherwise find its relay switched on again.
+  {
+    std::lock_guard<std::mutex> lock(alarmStateMutex);
+    if (cfgInt(prockey::FLAG_ALARM) > 1 && cfgInt(prockey::STAT3J_CHECK) == 1) {
+      driveRelay("PORTE10", 1);
+    }
   }
 
   // One measurement line every CONFIG_CYCLE_NBRE calls.

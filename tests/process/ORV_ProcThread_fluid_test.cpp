@@ -3,7 +3,10 @@
 // guarded divisions, the leak relay and the measurement line cadence.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <future>
+#include <mutex>
 
 #include "FLuidsNorvale.h"
 #include "gpio.h"
@@ -218,6 +221,21 @@ TEST_F(FluidTest, LeakRelayHeldByAStanding3DayAlarm) {
     thread->fluid_Calc();
     EXPECT_EQ(relay("PORTE10"), c.porte10) << c.flagAlarm << " " << c.stat3j;
   }
+}
+
+TEST_F(FluidTest, LeakRelayDoesNotUndoAnAcknowledgementMadeDuringTheStep) {
+  // The acknowledgement clears FLAG_ALARM and the relays under the alarm-state lock; a step
+  // running meanwhile must not switch the leak relay on again from the alarm it replaced.
+  setCfg(prockey::FLAG_ALARM, 2);
+  int off = 0;
+  GPIO("PORTE10", "OUTPUT", &off);
+  std::unique_lock<std::mutex> acknowledging(thread->alarmStateMutex);
+  auto step = std::async(std::launch::async, [this] { return thread->fluid_Calc(); });
+  EXPECT_EQ(step.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+  setCfg(prockey::FLAG_ALARM, 0);
+  acknowledging.unlock();
+  EXPECT_EQ(step.get(), 1);
+  EXPECT_EQ(relay("PORTE10"), 0);
 }
 
 TEST_F(FluidTest, MeasurementLineCadence) {

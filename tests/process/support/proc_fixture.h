@@ -30,6 +30,7 @@ public:
   using ORV_ProcThread::passTime;
   using ORV_ProcThread::valCalcul_;
   using ORV_ProcThread::alarm100_hours;
+  using ORV_ProcThread::alarmStateMutex;
 };
 
 class ProcFixture : public ::testing::Test {

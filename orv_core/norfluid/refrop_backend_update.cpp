@@ -127,7 +127,6 @@ void refrop_backend::saturationOrFlash(input_pairs pair, double q, double given,
       REFPROP_CALL(THERMdll)(&temperature_K, &o.d, z, &o.p, &o.e, &o.h, &o.s, &o.cv, &o.cp,
                              &o.w, &o.hjt);
       q = sq;
-      if (pair == PQ) o.p = pkPa;
       done = true;
     } else {
       ierr = 0;
@@ -147,9 +146,9 @@ void refrop_backend::saturationOrFlash(input_pairs pair, double q, double given,
                               &o.h, &o.s, &o.cv, &o.cp, &o.w, &ierr, herr,
                               kRefpropMessageLength);
       if (ierr > 0) throw RefPropBridgeError(format("PQ: %s", messageText(herr).c_str()));
-      o.p = pkPa;
     }
   }
+  // PQ keeps the given pressure; QT takes the library's (THERMdll or the flash).
   pressure_Pa = pair == PQ ? given * 100000.0 : o.p * 1000.0;
   rhomolar = o.d * 1000.0;
   hmolar = o.h;

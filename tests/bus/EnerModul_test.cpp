@@ -145,21 +145,14 @@ TEST(EnerModul, RepliesAreCheckedBeforeAnythingIsStored) {
 // Module 1 at address 7: the side that holds a commissioned configuration gives it to
 // the other; the section keys of the measuring blocks end in "BP" and the block number.
 TEST(EnerModul, HandshakePullsOrPushesTheConfiguration) {
-  struct Case {
-    const char* what;
-    int moduleConfigured;
-    int fileConfigured;
-    size_t pulls;
-    size_t pushes;
-    const char* message;
-  } cases[] = {
+  const HandshakeCase cases[] = {
       {"module configured, file not: pull", 1, 0, 1, 0,
        " +++ ENER[1]_Receive Config from Modul for new ORV OK"},
       {"file configured, module not: push", 0, 1, 0, 1,
        " +++ ENER[1]_Send Config from ORV to new Modul OK"},
       {"both configured: nothing", 1, 1, 0, 0, nullptr},
   };
-  for (const Case& c : cases) {
+  for (const HandshakeCase& c : cases) {
     ModuleBench bench("module 7 energie configured=" + std::to_string(c.moduleConfigured) +
                           "\nset 7 config affectation 1=4\nset 7 config p_max 10.0\n",
                       "[Module_Energie_1]\nz7_ENER_uart2_cfg_speed=115200\nz7_ENER_isConfigured=" +
@@ -167,10 +160,7 @@ TEST(EnerModul, HandshakePullsOrPushesTheConfiguration) {
                           "\nz7_ENER_puissance_affectation_BP2=6\n");
     ASSERT_TRUE(bench.sim->ready());
     EnerModul ener(&bench.link);
-    std::string out = capturedStdout([&] { EXPECT_EQ(ener.ENERinit_Comm(1, true), 1) << c.what; });
-    EXPECT_EQ(bench.requests(7, '7').size(), c.pulls) << c.what;
-    EXPECT_EQ(bench.requests(7, '8').size(), c.pushes) << c.what;
-    if (c.message) EXPECT_NE(out.find(c.message), std::string::npos) << c.what << "\n" << out;
+    expectHandshake(bench, 7, '7', '8', c, [&] { return ener.ENERinit_Comm(1, true); });
     if (c.pulls) {
       EXPECT_TRUE(bench.configHas("Module_Energie_1", "z7_ENER_puissance_affectation_BP1=4"))
           << bench.configText();
@@ -179,9 +169,7 @@ TEST(EnerModul, HandshakePullsOrPushesTheConfiguration) {
     }
     if (c.pushes) {
       // 77 bytes on the wire, starting 07 46 00 38.
-      Bytes wire;
-      for (const auto& f : bench.sim->frames())
-        if (f.direction == "RX" && f.bytes.size() > 3 && f.bytes[3] == '8') wire = f.bytes;
+      Bytes wire = bench.lastRequest(7, '8');
       ASSERT_EQ(wire.size(), 77u);
       EXPECT_EQ(Bytes(wire.begin(), wire.begin() + 4), (Bytes{0x07, 0x46, 0x00, 0x38}));
       EXPECT_EQ(wire[6 + 4], 6) << "block 2 assignment from the file";

@@ -84,9 +84,7 @@ TEST(HpfModul, CycleSendsThePlantValuesAndStoresTheModuleState) {
   plant.pressionHP = 12.5f;
   hpf.cfg_setORV_Data(&plant);
   EXPECT_EQ(hpf.HPF_sendToORV(), 0);
-  Bytes wire;
-  for (const auto& f : bench.sim->frames())
-    if (f.direction == "RX" && f.bytes.size() > 3 && f.bytes[3] == 'k') wire = f.bytes;
+  Bytes wire = bench.lastRequest(5, 'k');
   ASSERT_EQ(wire.size(), 44u);
   EXPECT_EQ(Bytes(wire.begin(), wire.begin() + 4), (Bytes{0x05, 0x25, 0x00, 0x6B}));
   Bytes payload(wire.begin() + 6, wire.end() - 1);
@@ -137,31 +135,21 @@ TEST(HpfModul, RepliesAreCheckedBeforeAnythingIsStored) {
 }
 
 TEST(HpfModul, HandshakePullsOrPushesTheConfiguration) {
-  struct Case {
-    const char* what;
-    int moduleConfigured;
-    int fileConfigured;
-    size_t pulls;
-    size_t pushes;
-    const char* message;
-  } cases[] = {
+  const HandshakeCase cases[] = {
       {"module configured, file not: pull", 1, 0, 1, 0,
        " +++ HPF_Receive Config from Modul for new ORV OK"},
       {"file configured, module not: push", 0, 1, 0, 1,
        " +++ HPF_Send Config from ORV to new Modul OK"},
       {"neither configured: nothing", 0, 0, 0, 0, nullptr},
   };
-  for (const Case& c : cases) {
+  for (const HandshakeCase& c : cases) {
     ModuleBench bench("module 5 hpf configured=" + std::to_string(c.moduleConfigured) +
                           "\nset 5 config tes 33.5\nset 5 config stage_kw 1=7\n",
                       std::string(kFastModule) + "z0_HPF-CONFIG_ISCONFIGIRED=" +
                           std::to_string(c.fileConfigured) + "\nz0_HPF-CONFIG_HP_Max=40\n");
     ASSERT_TRUE(bench.sim->ready());
     HpfModul hpf(&bench.link);
-    std::string out = capturedStdout([&] { EXPECT_EQ(hpf.HPFinit_Comm(true), 1) << c.what; });
-    EXPECT_EQ(bench.requests(5, 'i').size(), c.pulls) << c.what;
-    EXPECT_EQ(bench.requests(5, 'j').size(), c.pushes) << c.what;
-    if (c.message) EXPECT_NE(out.find(c.message), std::string::npos) << c.what << "\n" << out;
+    expectHandshake(bench, 5, 'i', 'j', c, [&] { return hpf.HPFinit_Comm(true); });
     if (c.pulls) {
       EXPECT_TRUE(bench.configHas("Module_HPF", "z0_HPF-CONFIG_TES=33.5")) << bench.configText();
       EXPECT_TRUE(bench.configHas("Module_HPF", "z0_HPF_CONFIG_V_MP_Kw_1=7"));

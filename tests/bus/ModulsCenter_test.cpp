@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "EnerModul.h"
-#include "support/centre_bench.h"
+#include "support/module_bench.h"
 
 namespace {
 

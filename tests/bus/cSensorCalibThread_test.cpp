@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <string>
 
-#include "support/centre_bench.h"
+#include "support/module_bench.h"
 
 namespace {
 

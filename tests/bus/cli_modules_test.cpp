@@ -28,15 +28,6 @@ int occurrences(const std::string& out, const std::string& text) {
   return n;
 }
 
-// Wire bytes of the last request to `address` with `code`.
-Bytes lastWire(const ModuleBench& bench, int address, int code) {
-  Bytes wire;
-  for (const auto& f : bench.sim->frames())
-    if (f.direction == "RX" && f.bytes.size() > 3 && f.bytes[0] == address && f.bytes[3] == code)
-      wire = f.bytes;
-  return wire;
-}
-
 // Command codes of the requests to `address`, in order.
 std::vector<int> codesSent(const ModuleBench& bench, int address) {
   std::vector<int> codes;
@@ -136,7 +127,7 @@ TEST(CliModules, HpfInitCycleAndData) {
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(bench.requests(5, 'i').size(), 1u);
   EXPECT_TRUE(bench.configHas("Module_HPF", "z0_HPF-CONFIG_TES=33.5")) << bench.configText();
-  Bytes wire = lastWire(bench, 5, 'k');
+  Bytes wire = bench.lastRequest(5, 'k');
   ASSERT_EQ(wire.size(), 44u);
   EXPECT_EQ(Bytes(wire.begin(), wire.begin() + 4), (Bytes{0x05, 0x25, 0x00, 0x6B}));
   EXPECT_NE(bench.sim->log().find("running=1 comp_kw=3,0,0,0,0,0 temp_ext=20 temp_cond=35 hp=12.5"),
@@ -156,7 +147,7 @@ TEST(CliModules, EnerInitPushesTheConfigurationAndReadsTheBlocks) {
   auto r = bench.box.cli("ener init poll 1 data 1 16");
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(values(r.out, "found"), (std::vector<std::string>{"3"}));
-  Bytes wire = lastWire(bench, 7, '8');
+  Bytes wire = bench.lastRequest(7, '8');
   ASSERT_EQ(wire.size(), 77u);
   EXPECT_EQ(Bytes(wire.begin(), wire.begin() + 4), (Bytes{0x07, 0x46, 0x00, 0x38}));
   EXPECT_NE(r.out.find(" +++ ENER[1]_Send Config from ORV to new Modul OK"), std::string::npos);

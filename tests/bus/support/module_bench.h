@@ -1,10 +1,15 @@
-// A plant on the test bench for the module clients: a sandbox with its config.conf, the
-// configuration store registered in slot 1 as the core does, orvbus-sim with the
-// scenario's modules on "/dev/ttyS1", and the one bus link.
+// A plant on the test bench for the module clients and their centre: a sandbox with its
+// config.conf, the configuration store registered in slot 1 as the core does, orvbus-sim
+// with the scenario's modules on "/dev/ttyS1", and a bus link. CentreBench adds the module
+// centre, registered in slot 3, which owns a link of its own.
 //
 //   ModuleBench bench("module 1 mesv2 configured=1\n", "[Module_Mesure_V2]\nz2_CM_CONFIGURED=0\n");
 //   MesV2Modul card(&bench.link);
 //   ...; EXPECT_EQ(bench.requests(1, 15).size(), 1u);
+//
+//   CentreBench bench("module 1 mesv2 version=10.0\n");
+//   EXPECT_EQ(bench.detect(), 1);
+//   bench.centre->sendTo_AllModuls();
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,6 +21,7 @@
 #include <vector>
 
 #include "CComRS485.h"
+#include "ModulsCenter.h"
 #include "busFrame.h"
 #include "orvDatas.h"
 #include "orv_classPtr.h"
@@ -31,15 +37,19 @@ public:
     Singleton<orv_classPtr>::ptr()->datas = store.get();
     sim.reset(new BusSimulator(box, scenario));
   }
-  ~ModuleBench() { Singleton<orv_classPtr>::ptr()->datas = nullptr; }
+  virtual ~ModuleBench() { Singleton<orv_classPtr>::ptr()->datas = nullptr; }
 
   // The payloads of the requests the simulator received for `address` with `code`.
   std::vector<std::vector<unsigned char>> requests(int address, int code) const {
     std::vector<std::vector<unsigned char>> out;
-    for (const BusSimulator::LoggedFrame& f : sim->frames())
-      if (f.direction == "RX" && f.bytes.size() >= 7 && f.bytes[0] == address && f.bytes[3] == code)
-        out.emplace_back(f.bytes.begin() + 6, f.bytes.end() - 1);
+    for (const std::vector<unsigned char>& wire : wires(address, code))
+      out.emplace_back(wire.begin() + 6, wire.end() - 1);
     return out;
+  }
+  // Wire bytes of the last request the simulator received for `address` with `code`.
+  std::vector<unsigned char> lastRequest(int address, int code) const {
+    std::vector<std::vector<unsigned char>> all = wires(address, code);
+    return all.empty() ? std::vector<unsigned char>() : all.back();
   }
   // Wire bytes of the last request the simulator received.
   std::vector<unsigned char> lastRequest() const {
@@ -49,15 +59,17 @@ public:
     return last;
   }
   std::string configText() const { return box.read("/home/ORV/config.conf"); }
-  // Whether config.conf holds the line "key=value" in section `section`.
-  bool configHas(const std::string& section, const std::string& line) const {
+  // The body of section `name` of config.conf, its header included; "" when there is none.
+  std::string section(const std::string& name) const {
     std::string text = configText();
-    size_t start = text.find("[" + section + "]");
-    if (start == std::string::npos) return false;
+    size_t start = text.find("[" + name + "]");
+    if (start == std::string::npos) return "";
     size_t end = text.find("\n[", start + 1);
-    std::string body =
-        text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-    return ("\n" + body + "\n").find("\n" + line + "\n") != std::string::npos;
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start) + "\n";
+  }
+  // Whether config.conf holds the line "key=value" in section `name`.
+  bool configHas(const std::string& name, const std::string& line) const {
+    return ("\n" + section(name)).find("\n" + line + "\n") != std::string::npos;
   }
   // Moves the program's wall clock: the watchdogs count on it.
   void advanceClock(long seconds) const { orv::setWallClock(orv::wallClockNow() + seconds); }
@@ -66,6 +78,42 @@ public:
   std::unique_ptr<orvDatas> store;
   std::unique_ptr<BusSimulator> sim;
   CComRS485 link;
+
+private:
+  // Wire bytes of the requests (a payload at least) for `address` with `code`, in order.
+  std::vector<std::vector<unsigned char>> wires(int address, int code) const {
+    std::vector<std::vector<unsigned char>> out;
+    for (const BusSimulator::LoggedFrame& f : sim->frames())
+      if (f.direction == "RX" && f.bytes.size() >= 7 && f.bytes[0] == address && f.bytes[3] == code)
+        out.push_back(f.bytes);
+    return out;
+  }
+};
+
+class CentreBench : public ModuleBench {
+public:
+  explicit CentreBench(const std::string& scenario, const std::string& config = "")
+      : ModuleBench(scenario, config), centre(new ModulsCenter()) {
+    Singleton<orv_classPtr>::ptr()->modules = centre.get();
+  }
+  ~CentreBench() override { centre.reset(); }
+
+  int detect() {
+    centre->initModulsCenter();
+    return centre->autoDetect_AllModuls();
+  }
+  modules_exchange_t record() {
+    modules_exchange_t r;
+    centre->get_Moduls_StructDatas(r);
+    return r;
+  }
+  struct_cumul_puissanse cumuls() {
+    struct_cumul_puissanse c;
+    centre->get_CumulPuiss_StructDatas(c);
+    return c;
+  }
+
+  std::unique_ptr<ModulsCenter> centre;
 };
 
 // A float at `offset` of a little-endian payload.
@@ -88,4 +136,28 @@ inline std::string capturedStdout(const std::function<void()>& run) {
   testing::internal::CaptureStdout();
   run();
   return testing::internal::GetCapturedStdout();
+}
+
+// One case of a client's configuration handshake at identification: the side that holds a
+// commissioned configuration gives it to the other.
+struct HandshakeCase {
+  const char* what;
+  int moduleConfigured;  // the module's configured flag
+  int fileConfigured;    // the controller's, in config.conf
+  size_t pulls;          // configuration reads from the module
+  size_t pushes;         // configuration writes into the module
+  const char* message;   // console line of the transfer, nullptr for none
+};
+
+// Runs `identify` (the client's identification with its handshake), which must succeed,
+// and checks the pulls (`pullCode`) and pushes (`pushCode`) sent to `address` and the
+// console line of case `c`.
+inline void expectHandshake(const ModuleBench& bench, int address, int pullCode, int pushCode,
+                            const HandshakeCase& c, const std::function<int()>& identify) {
+  std::string out = capturedStdout([&] { EXPECT_EQ(identify(), 1) << c.what; });
+  EXPECT_EQ(bench.requests(address, pullCode).size(), c.pulls) << c.what;
+  EXPECT_EQ(bench.requests(address, pushCode).size(), c.pushes) << c.what;
+  if (c.message) {
+    EXPECT_NE(out.find(c.message), std::string::npos) << c.what << "\n" << out;
+  }
 }

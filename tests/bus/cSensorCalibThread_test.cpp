@@ -50,7 +50,8 @@ CalibResult calibrate(int module, int kind) {
 
 TEST(cSensorCalibThread, readsOneInputOfAConnectedModule) {
   application();
-  CentreBench bench("module 6 energie pressure=3.5 pt100=-5\nmodule 7 energie\nmodule 8 energie\n");
+  CentreBench bench("module 6 energie pressure=3.5 pt100=-5\nmodule 7 energie\nmodule 8 energie\n" +
+                    garbledModules({0, 1, 5}));
   ASSERT_TRUE(bench.sim->ready());
   ASSERT_EQ(bench.detect(), 3);
   bench.centre->Modul_setConnectState(3, 2);  // ENERGIE module 1 lost

@@ -205,9 +205,11 @@ TEST(modules_Upgrade, laterReportsRepeatTheFirst) {
 // centre asked, the report taken by the stand-in core, the final 10-second wait.
 TEST(modules_Upgrade, upgradeCommandFlashesTheDetectedCard) {
   FlashBench bench;
-  // ENERGIE modules on every address keep the detection short; no file is meant for them.
+  // A module on every address (a garbled V1 card) keeps the detection short; no file is
+  // meant for the ENERGIE modules.
   BusSimulator sim(bench.box, "module 1 mesv2 version=10.0\nmodule 5 hpf version=2.0\n"
-                              "module 6 energie\nmodule 7 energie\nmodule 8 energie\n");
+                              "module 6 energie\nmodule 7 energie\nmodule 8 energie\n" +
+                                  garbledModules({0}));
   ASSERT_TRUE(sim.ready());
   bench.firmware("module_MESURE.v10.01.hex");
   bench.firmware("module_HPF.v1.5.hex");

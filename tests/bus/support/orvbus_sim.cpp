@@ -101,3 +101,17 @@ int BusSimulator::requestsSeen(const std::vector<unsigned char>& bytes) const {
     if (f.direction == "RX" && f.bytes == bytes) ++count;
   return count;
 }
+
+std::string garbledModules(std::initializer_list<int> addresses) {
+  std::string lines;
+  for (int address : addresses) {
+    if (address == 0) {
+      lines += "module 0 mesv1\nset 0 header 00 00\n";
+      continue;
+    }
+    std::string a = std::to_string(address);
+    const char* type = address == 1 ? "mesv2" : address == 5 ? "hpf" : "energie";
+    lines += "module " + a + " " + type + "\nfault " + a + " crc\n";
+  }
+  return lines;
+}

@@ -11,6 +11,7 @@
 
 #include <sys/types.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -45,3 +46,10 @@ private:
   pid_t pid_ = -1;
   bool ready_ = false;
 };
+
+// Scenario lines of modules whose every answer is garbled: a V1 card (address 0) with a
+// wrong header, the framed modules (1 V2 card, 5 HPF, 6..8 ENERGIE) with a wrong CRC.
+// Their clients reject the answer at once, so detection passes over them as over absent
+// modules without waiting out the link's silent tries (4.5 s an exchange, three exchanges
+// for the V1 card).
+std::string garbledModules(std::initializer_list<int> addresses);

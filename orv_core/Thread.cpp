@@ -2,21 +2,24 @@
 
 #include <cstdint>
 
-Thread::Thread() : threadId_(0), running_(0), detached_(0), joined_(false) {}
+Thread::Thread() : threadId_(0), running_(0), detached_(0), joined_(false), finished_(false) {}
 
 Thread::~Thread() {
   if (!running_ || joined_) return;
   if (!detached_) pthread_detach(threadId_);
-  pthread_cancel(threadId_);
+  if (!finished_) pthread_cancel(threadId_);
 }
 
 void* Thread::runThread(void* object) {
   pthread_setcanceltype(PTHREAD_CANCEL_DEFERRED, nullptr);
-  int result = static_cast<Thread*>(object)->run();
+  Thread* thread = static_cast<Thread*>(object);
+  int result = thread->run();
+  thread->finished_ = true;
   return reinterpret_cast<void*>(static_cast<intptr_t>(result));
 }
 
 int Thread::start() {
+  finished_ = false;
   pthread_t id;
   int rc = pthread_create(&id, nullptr, &Thread::runThread, this);
   if (rc != 0) return rc;
@@ -27,7 +30,8 @@ int Thread::start() {
 }
 
 int Thread::join() {
-  if (!running_ || joined_) return -1;
+  // A detached thread cannot be waited for (and may be gone already).
+  if (!running_ || joined_ || detached_) return -1;
   int rc = pthread_join(threadId_, nullptr);
   if (rc == 0) {
     detached_ = 0;

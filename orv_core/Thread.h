@@ -8,6 +8,8 @@
 
 #include <pthread.h>
 
+#include <atomic>
+
 class Thread {
 public:
   Thread();
@@ -29,4 +31,7 @@ private:
   int running_;
   int detached_;
   bool joined_;  // a joined thread is gone: the destructor must neither detach nor cancel it
+  // Set once run() has returned: a finished thread's id may already be reused, so it is
+  // never cancelled.
+  std::atomic<bool> finished_;
 };

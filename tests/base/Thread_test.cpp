@@ -33,6 +33,7 @@ TEST(Thread, StartJoinAndDetachOnce) {
   ASSERT_EQ(detached.start(), 0);
   EXPECT_EQ(detached.detach(), 0);
   EXPECT_EQ(detached.detach(), -1);
+  EXPECT_EQ(detached.join(), -1);  // a detached thread cannot be waited for
   while (detached.runs == 0) {
   }
 }

@@ -53,8 +53,9 @@ void ORV_ProcThread::save_mesurement() {
   line.add("%0.2f", s1(13));
   line.add("%0.2f", s3(13));
   line.add("%0.2f", x(modval::TempENT));
-  // Without ENERGIE module 0 the low pressure is held absolute: shown as gauge.
-  if (modsDatas_.stateEner[0] == 0) {
+  // Unless ENERGIE module 0 answers (state 1), the refrigerant step holds the low pressure
+  // absolute (saturation at the set point): shown as gauge. A lost module is no exception.
+  if (modsDatas_.stateEner[0] != 1) {
     double bp = x(modval::BP) - kAtm;
     line.add("%0.2f", bp < 0.0 ? 0.0 : bp);
   } else {

@@ -133,8 +133,8 @@ TEST_F(RecordTest, FieldsFollowModulesAndSensorStates) {
          thread->modsDatas_.value[modval::BP] = 3.0f;
        },
        {{13, "1.99"}}},
-      {"ENERGIE module 0 lost: low side as read, no running blocks",
-       [this] { thread->modsDatas_.stateEner[0] = 2; }, {{13, "2.50"}, {42, "0"}}},
+      {"ENERGIE module 0 lost, 2.5 bar absolute: shown as gauge, no running blocks",
+       [this] { thread->modsDatas_.stateEner[0] = 2; }, {{13, "1.49"}, {42, "0"}}},
       {"invalid discharge and second pressure: 0.00; invalid liquid temperature as read",
        [this] {
          thread->modsDatas_.sensorFault[modval::TempREF] = 1;

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class orvDatas;
+
 using CliArgs = std::vector<std::string>;
 using CliHandler = int (*)(const CliArgs& args);
 
@@ -23,3 +25,10 @@ void cliPrint(const std::string& key, double value);
 
 // Prints the usage of the current group on stderr and returns 2.
 int cliUsage(const char* group);
+
+// A whole decimal integer word: false (and `out` untouched) for anything else.
+bool cliParseInt(const std::string& text, int* out);
+
+// The configuration store as the core starts it: created (loaded, created with defaults
+// or migrated) on the first call and registered in slot 1 of the registry.
+orvDatas* cliStore();

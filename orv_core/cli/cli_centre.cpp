@@ -29,15 +29,9 @@ int runCfgDispatch(const CliArgs& args);
 
 namespace {
 
-orvDatas* startStore() {
-  orv_classPtr* registry = Singleton<orv_classPtr>::ptr();
-  if (!registry->datas) registry->datas = new orvDatas();
-  return registry->datas;
-}
-
 // The centre as the core starts it: registered in slot 3, then detection.
 ModulsCenter* startCentre() {
-  startStore();
+  cliStore();
   ModulsCenter* centre = new ModulsCenter();
   Singleton<orv_classPtr>::ptr()->modules = centre;
   centre->initModulsCenter();
@@ -176,7 +170,7 @@ int runBusCentre(const CliArgs& args) {
     } else if (args[i] == "dispatch") {
       std::list<std::pair<std::string, std::string>> pairs;
       if (!parsePairs(args, i + 1, &i, &pairs)) return cliUsage("bus");
-      cliPrint("dispatch", static_cast<long long>(startStore()->dispatchNetCFG_List(pairs)));
+      cliPrint("dispatch", static_cast<long long>(cliStore()->dispatchNetCFG_List(pairs)));
     } else if (args[i] == "reset-energy") {
       centre->reset_CumulPuissance_Wh();
       ++i;
@@ -191,6 +185,6 @@ int runCfgDispatch(const CliArgs& args) {
   std::list<std::pair<std::string, std::string>> pairs;
   size_t next = 0;
   if (!parsePairs(args, 1, &next, &pairs) || next != args.size()) return cliUsage("cfg");
-  cliPrint("dispatch", static_cast<long long>(startStore()->dispatchNetCFG_List(pairs)));
+  cliPrint("dispatch", static_cast<long long>(cliStore()->dispatchNetCFG_List(pairs)));
   return 0;
 }

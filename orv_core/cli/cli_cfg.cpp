@@ -6,27 +6,11 @@
 #include "cli.h"
 #include "orvDatas.h"
 #include "orvPlatform.h"
-#include "orv_classPtr.h"
 
 // Settings received from the server (cli_centre.cpp).
 int runCfgDispatch(const CliArgs& args);
 
 namespace {
-
-// The store as the core starts it: created once and registered in slot 1.
-orvDatas* startStore() {
-  orvDatas* datas = new orvDatas();
-  Singleton<orv_classPtr>::ptr()->datas = datas;
-  return datas;
-}
-
-bool parseId(const std::string& text, int* id) {
-  char* end = nullptr;
-  long v = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end) return false;
-  *id = static_cast<int>(v);
-  return true;
-}
 
 // A printable char key value shows as its character (V, H), any other as its number.
 std::string charText(char c) {
@@ -45,7 +29,7 @@ int runCfg(const CliArgs& args) {
   int id = -1;
   if (args.size() >= 2 && args[0] == "dispatch") return runCfgDispatch(args);
   if (args.size() == 1 && args[0] == "load") {
-    orvDatas* datas = startStore();
+    orvDatas* datas = cliStore();
     cliPrint("file", orv::devicePath(datas->configFilePath()));
     return 0;
   }
@@ -53,11 +37,11 @@ int runCfg(const CliArgs& args) {
     cliPrint("id", static_cast<long long>(orvDatas::getCFG_ID_fromKeyString(args[1])));
     return 0;
   }
-  if (args.size() == 2 && args[0] == "get" && parseId(args[1], &id)) {
-    printValue(startStore()->getCFG_struct(id));
+  if (args.size() == 2 && args[0] == "get" && cliParseInt(args[1], &id)) {
+    printValue(cliStore()->getCFG_struct(id));
     return 0;
   }
-  if (args.size() == 3 && args[0] == "set" && parseId(args[1], &id)) {
+  if (args.size() == 3 && args[0] == "set" && cliParseInt(args[1], &id)) {
     const std::string& text = args[2];
     int asInt = std::atoi(text.c_str());
     float asFloat = std::strtof(text.c_str(), nullptr);
@@ -72,7 +56,7 @@ int runCfg(const CliArgs& args) {
         std::fprintf(stderr, "cfg set: %d is no key of section General\n", id);
         return 1;
     }
-    int rc = startStore()->setCFG_struct(id, value);
+    int rc = cliStore()->setCFG_struct(id, value);
     cliPrint("set", static_cast<long long>(rc));
     return rc == 1 ? 0 : 1;
   }

@@ -5,17 +5,8 @@
 
 #include "cli.h"
 #include "orvDatas.h"
-#include "orv_classPtr.h"
 
 namespace {
-
-bool parseNumber(const std::string& text, int* out) {
-  char* end = nullptr;
-  long v = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end) return false;
-  *out = static_cast<int>(v);
-  return true;
-}
 
 // VALUE is read as the field's type: a float, an int (also for byte fields, of which the
 // low 8 bits are kept) or a char given by its number.
@@ -32,19 +23,18 @@ int setField(orvDatas& datas, int index, const std::string& text) {
 
 int runMes(const CliArgs& args) {
   if (args.empty()) return cliUsage("mes");
-  orvDatas* datas = new orvDatas();
-  Singleton<orv_classPtr>::ptr()->datas = datas;
+  orvDatas* datas = cliStore();
   size_t i = 0;
   while (i < args.size()) {
     int index = 0;
-    if (args[i] == "get" && i + 1 < args.size() && parseNumber(args[i + 1], &index)) {
+    if (args[i] == "get" && i + 1 < args.size() && cliParseInt(args[i + 1], &index)) {
       mes_value_t v = datas->getMES_struct(index);
       cliPrint("index", static_cast<long long>(index));
       cliPrint("char", static_cast<long long>(v.charValue));
       cliPrint("int", static_cast<long long>(v.intValue));
       cliPrint("float", static_cast<double>(v.floatValue));
       i += 2;
-    } else if (args[i] == "set" && i + 2 < args.size() && parseNumber(args[i + 1], &index)) {
+    } else if (args[i] == "set" && i + 2 < args.size() && cliParseInt(args[i + 1], &index)) {
       cliPrint("set", static_cast<long long>(setField(*datas, index, args[i + 2])));
       i += 3;
     } else {

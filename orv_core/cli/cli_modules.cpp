@@ -21,7 +21,6 @@
 #include "cli.h"
 #include "orvDatas.h"
 #include "orvPlatform.h"
-#include "orv_classPtr.h"
 
 namespace {
 
@@ -90,8 +89,6 @@ int runOperations(const char* group, const CliArgs& args, Operations ops) {
   return 0;
 }
 
-void startStore() { Singleton<orv_classPtr>::ptr()->datas = new orvDatas(); }
-
 void printValue(const cfg_value_t& v) {
   cliPrint("char", static_cast<long long>(static_cast<unsigned char>(v.charValue)));
   cliPrint("int", static_cast<long long>(v.intValue));
@@ -132,7 +129,7 @@ std::string joined(const void* values, int n) {
 // ---- V2 measurement card ----------------------------------------------------------------
 
 int runV2(const CliArgs& args) {
-  startStore();
+  cliStore();
   CComRS485 link;
   MesV2Modul card(&link);
   auto flags = [&card]() {
@@ -180,7 +177,7 @@ int runV2(const CliArgs& args) {
 // ---- V1 measurement card ----------------------------------------------------------------
 
 int runV1(const CliArgs& args) {
-  startStore();
+  cliStore();
   CComRS485 link;
   MesV1Modul card(&link);
   Operations ops;
@@ -242,7 +239,7 @@ void readPlantValues(Words& w, orv_toHP_datas_t* plant) {
 }
 
 int runHpf(const CliArgs& args) {
-  startStore();
+  cliStore();
   CComRS485 link;
   HpfModul hpf(&link);
   Operations ops;
@@ -279,7 +276,7 @@ int runHpf(const CliArgs& args) {
 // ---- ENERGIE modules --------------------------------------------------------------------
 
 int runEner(const CliArgs& args) {
-  startStore();
+  cliStore();
   CComRS485 link;
   EnerModul ener(&link);
   Operations ops;

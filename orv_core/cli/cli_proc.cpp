@@ -53,12 +53,6 @@ private:
   ORV_fileManip files_;
 };
 
-orvDatas* startStore() {
-  orv_classPtr* registry = Singleton<orv_classPtr>::ptr();
-  if (!registry->datas) registry->datas = new orvDatas();
-  return registry->datas;
-}
-
 // The refrigerant of the configuration, named as the core names it.
 void startFluids(orvDatas& datas) {
   std::string name = datas.getCFG_struct(prockey::CONFIG_FLUID).stringValue;
@@ -171,7 +165,7 @@ void dumpRecord(orvDatas& datas) {
 int runPasses(const CliArgs& args) {
   RunOptions o;
   if (!parseRun(args, &o)) return cliUsage("proc");
-  orvDatas* datas = startStore();
+  orvDatas* datas = cliStore();
   startFluids(*datas);
 
   std::unique_ptr<ORV_ProcModules> modules;
@@ -209,7 +203,7 @@ int runProc(const CliArgs& args) {
   if (args.empty()) return cliUsage("proc");
   if (args[0] == "run") return runPasses(args);
   if ((args[0] == "ack" && args.size() == 2) || (args[0] == "relearn" && args.size() == 1)) {
-    startStore();
+    cliStore();
     CliProcCore core;
     ORV_ProcThread thread(&core, nullptr);
     if (args[0] == "ack") {

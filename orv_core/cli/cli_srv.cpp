@@ -13,8 +13,6 @@
 #include "ORV_UpdThread.h"
 #include "ORV_fileManip.h"
 #include "cli.h"
-#include "orvDatas.h"
-#include "orv_classPtr.h"
 
 namespace {
 
@@ -38,8 +36,7 @@ int runSrv(const CliArgs& args) {
   const bool getBackup = args.size() == 2 && args[0] == "get-backup" && !args[1].empty() && *end == '\0';
   if (!getId && !getBackup) return cliUsage("srv");
 
-  orvDatas* store = new orvDatas();  // registered for the process, as the core does
-  Singleton<orv_classPtr>::ptr()->datas = store;
+  cliStore();
   ORV_UpdThread exchange;
   exchange.init();
   if (getId) return runGetId(exchange);

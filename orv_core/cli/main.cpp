@@ -1,7 +1,10 @@
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 #include "cli.h"
+#include "orvDatas.h"
+#include "orv_classPtr.h"
 
 namespace {
 struct Entry {
@@ -32,6 +35,20 @@ int cliUsage(const char* group) {
   auto it = groups().find(group);
   if (it != groups().end()) std::fprintf(stderr, "usage: orvcore-cli %s\n", it->second.usage);
   return 2;
+}
+
+bool cliParseInt(const std::string& text, int* out) {
+  char* end = nullptr;
+  long v = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end) return false;
+  *out = static_cast<int>(v);
+  return true;
+}
+
+orvDatas* cliStore() {
+  orv_classPtr* registry = Singleton<orv_classPtr>::ptr();
+  if (!registry->datas) registry->datas = new orvDatas();
+  return registry->datas;
 }
 
 int main(int argc, char** argv) {

@@ -4,6 +4,9 @@
 
 #include <chrono>
 #include <cstdio>
+#include <vector>
+
+#include "busFrame.h"
 
 namespace {
 
@@ -85,19 +88,16 @@ void modules_Upgrade::closeModules_Upgrade() {
 int modules_Upgrade::sendModulFirmUpMode(int id) {
   int code = bootModeCode(id);
   if (code < 0) return 0;
-  // Module-bus request: address, payload length 1 (LE), command, CRC of the payload
-  // (LE), the payload (the command again), then the 0x00 that follows every request.
-  uint8_t frame[8] = {static_cast<uint8_t>(id), 1, 0, static_cast<uint8_t>(code), 0, 0,
-                      static_cast<uint8_t>(code), 0};
-  uint16_t crc = bootframe::crc16(&frame[6], 1);
-  frame[4] = static_cast<uint8_t>(crc & 0xFF);
-  frame[5] = static_cast<uint8_t>(crc >> 8);
+  // A module-bus request without data: its code is its one-byte payload (8 bytes on the
+  // wire with the trailing 0x00).
+  std::vector<uint8_t> frame =
+      encodeBusRequest(BusFrame{static_cast<uint8_t>(id), static_cast<uint8_t>(code), {}});
   bootLoader_.ClosePort();
   if (!bootLoader_.OpenPort(kBootModeBaud)) return 0;
-  int written = bootLoader_.WritePort(frame, sizeof frame);
+  int written = bootLoader_.WritePort(frame.data(), static_cast<int>(frame.size()));
   timer_.waitTimeout(timing_.bootFrameDrainMs);
   bootLoader_.ClosePort();
-  return written == static_cast<int>(sizeof frame) ? 1 : 0;
+  return written == static_cast<int>(frame.size()) ? 1 : 0;
 }
 
 int modules_Upgrade::onSerialPort_Open() {

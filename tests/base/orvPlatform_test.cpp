@@ -67,6 +67,22 @@ TEST(Commands, TarRunsOnlyInsideTheSandbox) {
   EXPECT_TRUE(box.exists("/tmp/a.tgz"));
   EXPECT_EQ(orv::runCommand("cd /tmp && tar -xzf a.tgz -C /"), 0);  // "/" stays real: only recorded
   EXPECT_NE(box.platformCalls().find("tar -xzf a.tgz -C /\n"), std::string::npos);
+
+  // A folder of this machine outside the sandbox, named however tar may be told of it.
+  char outsideTemplate[] = "/tmp/orv-tar-outside-XXXXXX";
+  const std::string outside = mkdtemp(outsideTemplate);
+  const std::string tarStub = "'" + testSourceDir() + "/platform/stubs/tar'";
+  const std::string archive = box.path("/tmp/a.tgz");
+  for (const std::string& words :
+       {"-xzf " + archive + " --directory=" + outside, "-xzf " + archive + " -C" + outside,
+        "-xzf " + archive + " -C " + box.root() + "/../" + outside.substr(5),
+        "-xzPf " + archive + " -C " + box.root() + "/tmp", "xzPf " + archive + " -C " + box.root() + "/tmp"}) {
+    box.run("ORV_ROOT='" + box.root() + "' " + tarStub + " " + words);
+    EXPECT_NE(box.platformCalls().find("tar " + words + "\n"), std::string::npos) << words;
+  }
+  EXPECT_EQ(box.run("ls -A '" + outside + "'").out, "");
+  EXPECT_FALSE(box.exists("/tmp/a.txt"));
+  std::system(("rm -rf '" + outside + "'").c_str());
 }
 
 TEST(WallClock, StartsAtTheConfiguredTimeAndCanBeSet) {

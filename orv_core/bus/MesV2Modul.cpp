@@ -9,6 +9,9 @@
 namespace {
 
 constexpr int kAddress = 1;
+// The card's bus id: a byte of the configuration that the by-id interface hands out in
+// intValue.
+constexpr int kBusIdKey = 115;
 constexpr float kWeightInvalid = -999.0f;
 constexpr float kValueInvalid = 999.0f;
 
@@ -385,10 +388,13 @@ cfg_value_t MesV2Modul::getCFG_struct(int id) {
   cfg_value_t r;
   const ModuleKeyDef* def = MESV2_KEY_TABLE.find(id);
   if ((id != 114 && def == nullptr) || !lock_CMconfig()) return r;
-  if (id == 114)
+  if (id == 114) {
     r.floatValue = proc_.ident.version;
-  else
+  } else if (id == kBusIdKey) {
+    r.intValue = config_.rs485_id;
+  } else {
     r = moduleFieldValue(&config_, *def);
+  }
   unlock_CMconfig();
   return r;
 }
@@ -407,7 +413,8 @@ int MesV2Modul::setCFG_struct(int id, const void* value) {
   if (id == 114)
     writeModuleKey(MESV2_VERSION_KEY, moduleFieldText(v, ModKeyType::F32), MESV2_SECTION);
   else
-    writeModuleKey(def->key, moduleFieldText(v, def->type), MESV2_SECTION);
+    writeModuleKey(def->key, moduleFieldText(v, id == kBusIdKey ? ModKeyType::I32 : def->type),
+                   MESV2_SECTION);
   return 1;
 }
 

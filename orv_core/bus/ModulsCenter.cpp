@@ -151,11 +151,7 @@ uint8_t ModulsCenter::isModul_connected(int type) {
 }
 
 int ModulsCenter::getModul_rs485_id(int type) {
-  if (type == TYPE_MESV2 && mesV2_) {
-    // The card's id is one byte; take it from whichever field the client fills.
-    cfg_value_t id = mesV2_->getCFG_struct(kMesV2BusId);
-    return id.intValue != 0 ? id.intValue : static_cast<unsigned char>(id.charValue);
-  }
+  if (type == TYPE_MESV2 && mesV2_) return mesV2_->getCFG_struct(kMesV2BusId).intValue;
   if (type == TYPE_HPF && hpf_)
     return static_cast<unsigned char>(hpf_->getCFG_struct(kHpfBusId).charValue);
   if (type >= 2 && type <= 4 && ener_)

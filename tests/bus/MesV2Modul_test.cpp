@@ -273,7 +273,7 @@ TEST(MesV2Modul, FirmwareLoaderEntryLeavesTheCardAbsent) {
 TEST(MesV2Modul, SingleKeysAreWrittenInTheirNumberForm) {
   ModuleBench bench("");
   MesV2Modul card(nullptr);
-  const uint8_t configured = 1;
+  const uint8_t configured = 1, busId = 3;
   const float tare = 12.5f, version = 2.25f;
   const uint32_t speed = 19200;
   struct Case {
@@ -281,6 +281,7 @@ TEST(MesV2Modul, SingleKeysAreWrittenInTheirNumberForm) {
     const void* value;
     const char* line;
   } cases[] = {
+      {115, &busId, "z2_CM_RS485_ID=3"},
       {116, &configured, "z2_CM_CONFIGURED=1"},
       {120, &tare, "z2_CM_JAUGE_TARE_gr=12.500000"},
       {130, &speed, "z2_CM_UART2_SPEED=19200"},
@@ -291,6 +292,8 @@ TEST(MesV2Modul, SingleKeysAreWrittenInTheirNumberForm) {
     EXPECT_TRUE(bench.configHas("Module_Mesure_V2", c.line)) << c.line << "\n"
                                                              << bench.configText();
   }
+  EXPECT_EQ(card.getCFG_struct(115).intValue, 3) << "the bus id comes as an integer";
+  EXPECT_EQ(card.getCFG_struct(116).charValue, 1);
   EXPECT_EQ(card.getCFG_struct(130).intValue, 19200);
   EXPECT_FLOAT_EQ(card.getCFG_struct(114).floatValue, 2.25f);
   cfg_value_t none = card.getCFG_struct(131);

@@ -262,7 +262,7 @@ class Bus:
                 self.log.line("RX", request, "unframed, for addr=%d %s"
                               % (station.model.address, self._line_text()))
                 if self._speed_ok(station):
-                    self._answer(station, station.model.handle_raw(request, self), raw=True)
+                    self._answer(station, station.model.handle_raw(request, self))
                 return True
             maybe = maybe or n < 0
         return NEED_MORE if maybe and not final else None
@@ -295,7 +295,7 @@ class Bus:
         return True
 
     # --- answering ---------------------------------------------------------------------
-    def _answer(self, station, reply, raw=False):
+    def _answer(self, station, reply):
         address = station.model.address
         if reply is None:
             return

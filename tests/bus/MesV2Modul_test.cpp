@@ -147,7 +147,9 @@ TEST(MesV2Modul, HandshakePullsOrPushesTheConfiguration) {
       EXPECT_TRUE(bench.configHas("Module_Mesure_V2", "z2_CM_CONFIGURED=1")) << bench.configText();
       EXPECT_TRUE(bench.configHas("Module_Mesure_V2", "z2_CM_JAUGE_TARE_gr=123.5"));
     }
-    if (c.pushes) EXPECT_FLOAT_EQ(payloadFloat(bench.requests(1, 15)[0], 11), 42.5f);
+    if (c.pushes) {
+      EXPECT_FLOAT_EQ(payloadFloat(bench.requests(1, 15)[0], 11), 42.5f);
+    }
     EXPECT_EQ(card.CM_sendToORV(), 0) << c.what;
     EXPECT_EQ(bench.requests(1, 13).size(), 1u) << c.what << ": polls of 13 follow";
   }

@@ -171,6 +171,20 @@ int orvFileExist(const char* path) {
   return access(hostPath(path).c_str(), F_OK) == 0 ? 1 : 0;
 }
 
+int orvFileCopyReplace(const char* src, const char* dst) {
+  if (!src || !dst) return 0;
+  int fd = ::open(hostPath(src).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return 0;
+  std::string text;
+  char buf[65536];
+  ssize_t n;
+  while ((n = ::read(fd, buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR))
+    if (n > 0) text.append(buf, static_cast<size_t>(n));
+  ::close(fd);
+  if (n < 0) return 0;  // a half-read day file must not replace the whole one on flash
+  return orvFileReplace(dst, text);
+}
+
 int orvFileReplace(const char* devicePath, const std::string& text, int mode) {
   if (!devicePath || !*devicePath) return 0;
   const std::string target = hostPath(devicePath);

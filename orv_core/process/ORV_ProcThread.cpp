@@ -427,8 +427,9 @@ void ORV_ProcThread::nightlyWork() {
     std::lock_guard<std::mutex> lock(alarmStateMutex);
     alarm100_hours = 0;
   }
-  // The RAM copy goes only once flash holds the whole day.
-  if (!name.empty() && orvFileCopy(source.c_str(), destination.c_str())) {
+  // The RAM copy goes only once flash holds the whole day; a power cut during the copy
+  // leaves the last hourly copy on flash.
+  if (!name.empty() && orvFileCopyReplace(source.c_str(), destination.c_str())) {
     orvFileDelete(source.c_str());
   } else {
     std::printf("ORV_process::_24hour_flag: le fichier mesure %s n'existe pas !!!\n",

@@ -1,8 +1,6 @@
 // The hourly accumulator, the hourly means line of "/home/ORV/moy.msr", the scan of that
 // file and the hourly copy of the day measurement file to flash.
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "ORV_FieldLine.h"
@@ -16,15 +14,6 @@
 namespace {
 // Mean of a sum over its count; 0 when nothing was counted.
 double meanOf(double sum, int count) { return count > 0 ? sum / count : 0.0; }
-
-// Copies `src` over `dst` so that a power cut leaves the previous copy or the new one on
-// flash.
-bool copyThroughRename(const std::string& src, const std::string& dst) {
-  std::ifstream in(orv::devicePath(src), std::ios::binary);
-  if (!in) return false;
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  return orvFileReplace(dst.c_str(), text) == 1;
-}
 }  // namespace
 
 void ORV_ProcThread::accumulate_moyenne() {
@@ -216,7 +205,7 @@ void ORV_ProcThread::file_saving_management() {
   const std::string name = core_->getMeasureMsrFileName();
   if (name.empty()) return;
   // A failed copy is not reported: the next hour copies the whole day file again.
-  copyThroughRename("/ramdisk/" + name, "/home/ORV/" + name);
+  orvFileCopyReplace(("/ramdisk/" + name).c_str(), ("/home/ORV/" + name).c_str());
 }
 
 int ORV_ProcThread::get_taille_index(int* n, int* indice_un, int* indice_zero) {

@@ -177,3 +177,14 @@ TEST(Cli, Regress) {
   EXPECT_NE(r.out.find("rc=-1"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("slope=0.0000\n"), std::string::npos) << r.out;
 }
+
+TEST(Files, CopyReplaceLeavesTheOldCopyWholeOnFailure) {
+  TestSandbox box;
+  box.write("/ramdisk/day.msr", "line 1\nline 2\n");
+  box.write("/home/ORV/day.msr", "line 1\n");
+  EXPECT_EQ(orvFileCopyReplace("/ramdisk/day.msr", "/home/ORV/day.msr"), 1);
+  EXPECT_EQ(box.read("/home/ORV/day.msr"), "line 1\nline 2\n");
+  EXPECT_EQ(orvFileCopyReplace("/ramdisk/missing.msr", "/home/ORV/day.msr"), 0);
+  EXPECT_EQ(orvFileCopyReplace("/ramdisk", "/home/ORV/day.msr"), 0);  // unreadable: a folder
+  EXPECT_EQ(box.read("/home/ORV/day.msr"), "line 1\nline 2\n");
+}

@@ -25,21 +25,6 @@ bool readLines(const std::string& path, std::vector<std::string>* lines) {
   return true;
 }
 
-// Writes `content` beside `path` and renames it over `path`.
-bool replaceFile(const std::string& path, const std::string& content) {
-  std::string target = hostPath(path);
-  std::string temporary = target + ".tmp";
-  FILE* out = std::fopen(temporary.c_str(), "wb");
-  if (!out) return false;
-  bool ok = std::fwrite(content.data(), 1, content.size(), out) == content.size();
-  ok = (std::fflush(out) == 0) && ok;
-  ok = (std::fclose(out) == 0) && ok;
-  if (!ok || std::rename(temporary.c_str(), target.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
-}
 }  // namespace
 
 int file_search(const char* dir, const char* ext, int n, char* nameOut) {
@@ -100,7 +85,7 @@ int c_file_copy(const char* src, const char* dst, C_File_protect_mode mode) {
     content.append(chunk.data(), got);
   bool readOk = !std::ferror(in);
   std::fclose(in);
-  return readOk && replaceFile(dst, content) ? 0 : -1;
+  return readOk && orvFileReplace(dst, content) == 1 ? 0 : -1;
 }
 
 int file_copy(const char* name, const char* srcDir, const char* dstDir) {
@@ -129,7 +114,7 @@ int file_put_line(const char* name, const char* dir, int n, const char* text) {
   lines[n] = text;
   std::string content;
   for (const std::string& line : lines) content += line + "\n";
-  return replaceFile(path, content) ? 0 : -1;
+  return orvFileReplace(path.c_str(), content) == 1 ? 0 : -1;
 }
 
 int get_dateline(const char* name, const char* dir, int maxLineLength, int first) {
@@ -172,5 +157,5 @@ int Coupe_file(const char* name, const char* dir, const char* ext, int limit, in
   size_t from = static_cast<size_t>(std::max(0, count - limit + extra));
   std::string content;
   for (size_t i = from; i < lines.size(); ++i) content += lines[i] + "\n";
-  return replaceFile(path, content) ? 0 : -2;
+  return orvFileReplace(path.c_str(), content) == 1 ? 0 : -2;
 }

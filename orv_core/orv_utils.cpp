@@ -289,11 +289,18 @@ int orvDirCopy(const char* src, const char* dst) {
   return systemCommand((std::string("cp -R ") + src + " " + dst).c_str()) == 0 ? 1 : 0;
 }
 
+// Matches in the sandbox on a host but answers with device paths, as on the board: the
+// callers compare and pass on device paths.
 std::vector<std::string> getDirFilesList(const std::string& pattern) {
   std::vector<std::string> files;
+  const std::string root = orv::sandboxRoot() + "/";
   glob_t g{};
   if (glob(orv::devicePath(pattern).c_str(), GLOB_TILDE | GLOB_MARK, nullptr, &g) == 0) {
-    for (size_t i = 0; i < g.gl_pathc; ++i) files.emplace_back(g.gl_pathv[i]);
+    for (size_t i = 0; i < g.gl_pathc; ++i) {
+      std::string path = g.gl_pathv[i];
+      if (root.size() > 1 && path.compare(0, root.size(), root) == 0) path.erase(0, root.size() - 1);
+      files.push_back(path);
+    }
   }
   globfree(&g);
   return files;

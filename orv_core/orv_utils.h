@@ -53,6 +53,7 @@ int orvDirCreate(const char* path);
 int orvDirRename(const char* from, const char* to);
 int orvDirDelete(const char* path);
 int orvDirCopy(const char* src, const char* dst);
+// The device paths matching a shell pattern, directories ending in "/", sorted.
 std::vector<std::string> getDirFilesList(const std::string& pattern);
 
 int systemCommand(const char* cmd);

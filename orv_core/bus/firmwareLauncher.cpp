@@ -32,16 +32,6 @@ bool contains(const std::string& text, const char* part) {
   return text.find(part) != std::string::npos;
 }
 
-// The file expansion gives host paths in the host build; the job works on device paths,
-// as the file name patterns and the flasher's command line expect.
-std::string toDevicePath(const std::string& path) {
-  std::string root = orv::sandboxRoot();
-  if (!root.empty() && path.compare(0, root.size(), root) == 0 && path.size() > root.size() &&
-      path[root.size()] == '/')
-    return path.substr(root.size());
-  return path;
-}
-
 }  // namespace
 
 bool firmwareFileVersion(int type, const std::string& path, float* version) {
@@ -89,7 +79,7 @@ bool modules_Upgrade::scanFirmwareDir() {
   if (!orvDirExist(kFirmwareDir)) return false;
   fileList_.clear();
   for (const auto& path : getDirFilesList(std::string(kFirmwareDir) + "*.hex"))
-    fileList_.push_back(toDevicePath(path));
+    fileList_.push_back(path);
   return !fileList_.empty();
 }
 

@@ -46,12 +46,7 @@ int singleRowOf(int code) {
 // Files of the data directory matching a pattern, as device paths (the listing gives
 // where they live on this machine).
 std::vector<std::string> dataFilesMatching(const char* pattern) {
-  std::vector<std::string> paths = getDirFilesList(kDataDir + pattern);
-  const std::string root = orv::sandboxRoot();
-  for (std::string& path : paths)
-    if (!root.empty() && path.compare(0, root.size() + 1, root + "/") == 0)
-      path.erase(0, root.size());
-  return paths;
+  return getDirFilesList(kDataDir + pattern);
 }
 
 }  // namespace

@@ -48,8 +48,8 @@ int storageThread::run() {
     // Today's file is kept by the file services' name and by the clock's: before the file
     // services exist there is no stored name, and just after midnight it is yesterday's.
     const std::string today = ORV_fileManip::measureMsrFileNameAt(orv::wallClockNow());
-    std::set<std::string> kept{orv::devicePath(kDataDir + today)};
-    if (files_) kept.insert(orv::devicePath(kDataDir + files_->getMeasureMsrFileName()));
+    std::set<std::string> kept{kDataDir + today};
+    if (files_) kept.insert(kDataDir + files_->getMeasureMsrFileName());
 
     std::vector<std::string> list = getDirFilesList(kDayFilePattern);
     for (size_t i = 0; i < list.size(); ++i) {

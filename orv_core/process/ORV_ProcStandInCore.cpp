@@ -115,11 +115,14 @@ void ORV_ProcStandInCore::write_logfile(int event, const char* a, const char* b,
 }
 
 std::string ORV_ProcStandInCore::getMeasureMsrFileName() {
-  return localStamp("ORV_%Y_%m_%d.msr");
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (dayFileName_.empty()) dayFileName_ = localStamp("ORV_%Y_%m_%d.msr");
+  return dayFileName_;
 }
 
 int ORV_ProcStandInCore::write_mesurement_file(const char* line) {
   std::lock_guard<std::mutex> lock(mutex_);
+  dayFileName_ = localStamp("ORV_%Y_%m_%d.msr");
   lines_.push_back(line ? line : "");
   return 1;
 }

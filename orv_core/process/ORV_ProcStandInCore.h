@@ -74,6 +74,9 @@ private:
   std::vector<std::string> notices_;
   std::vector<std::string> journal_;
   std::vector<std::string> lines_;
+  // Like the file service: the day file's name is that of the last record written, so the
+  // nightly move still finds the day's file when it runs a little after midnight.
+  std::string dayFileName_;
   std::vector<int> restarts_;
   int uploads_;
   int cleanups_;

@@ -23,7 +23,7 @@ new_root() {
   mkdir -p "$root/home/ORV/firmware"
   cp "$fixture" "$root/home/ORV/firmware/"
 }
-start_sim() {  # module spec
+start_sim() {  # module description
   python3 "$sim" --root "$root" --module "$1" >"$root/sim.out" 2>&1 &
   simpid=$!
   for _ in $(seq 100); do

@@ -150,8 +150,8 @@ def main(argv=None):
     server = None
     try:
         log.line("--", text="orvbus-sim on %s -> %s" % (bus.device_link, bus.pty_name))
-        for spec in args.module:
-            commands.run("module " + spec)
+        for module in args.module:
+            commands.run("module " + module)
         for path in args.scenario:
             with open(path) as f:
                 Scenario(f.read().splitlines(), commands, bus, path).start()

@@ -83,12 +83,20 @@ bool isRealPathInCommand(const std::string& text, size_t pos, const std::string&
 
 std::mutex clockMutex;
 bool clockReady = false;
-time_t clockOffset = 0;  // program time minus system time, in seconds
+// Program time minus system time, in microseconds: setting the clock to a whole second
+// starts that second now, as settimeofday does, so that it reads the same for a second.
+int64_t clockOffsetUs = 0;
+
+int64_t systemTimeUs() {
+  struct timeval tv {};
+  gettimeofday(&tv, nullptr);
+  return static_cast<int64_t>(tv.tv_sec) * 1000000 + tv.tv_usec;
+}
 
 void prepareClockLocked() {
   if (clockReady) return;
   clockReady = true;
-  clockOffset = 0;
+  clockOffsetUs = 0;
 #ifndef ORV_DEVICE_BUILD
   const char* start = std::getenv("ORV_CLOCK_START");
   if (start && *start) {
@@ -96,7 +104,8 @@ void prepareClockLocked() {
     if (strptime(start, "%Y-%m-%d %H:%M:%S", &tm)) {
       tm.tm_isdst = -1;
       time_t wanted = mktime(&tm);
-      if (wanted != static_cast<time_t>(-1)) clockOffset = wanted - time(nullptr);
+      if (wanted != static_cast<time_t>(-1))
+        clockOffsetUs = static_cast<int64_t>(wanted) * 1000000 - systemTimeUs();
     } else {
       std::fprintf(stderr, "[orvPlatform] ORV_CLOCK_START '%s' is not YYYY-MM-DD HH:MM:SS\n",
                    start);
@@ -328,11 +337,16 @@ bool diskSpaceOverride(int64_t* freeBytes, int64_t* totalBytes) {
 time_t wallClockNow() { return wallClockTimeOfDay().tv_sec; }
 
 struct timeval wallClockTimeOfDay() {
+  int64_t offsetUs;
+  {
+    std::lock_guard<std::mutex> lock(clockMutex);
+    prepareClockLocked();
+    offsetUs = clockOffsetUs;
+  }
+  const int64_t us = systemTimeUs() + offsetUs;
   struct timeval tv {};
-  gettimeofday(&tv, nullptr);
-  std::lock_guard<std::mutex> lock(clockMutex);
-  prepareClockLocked();
-  tv.tv_sec += clockOffset;
+  tv.tv_sec = static_cast<time_t>(us / 1000000);
+  tv.tv_usec = static_cast<suseconds_t>(us % 1000000);
   return tv;
 }
 
@@ -344,7 +358,7 @@ int setWallClock(time_t when) {
   {
     std::lock_guard<std::mutex> lock(clockMutex);
     prepareClockLocked();
-    clockOffset = when - time(nullptr);
+    clockOffsetUs = static_cast<int64_t>(when) * 1000000 - systemTimeUs();
   }
   recordPlatformCall("settimeofday " + std::to_string(static_cast<long long>(when)));
   return 0;

@@ -19,6 +19,7 @@
 #include "orvDatas.h"
 #include "orv_classPtr.h"
 #include "orv_test_sandbox.h"
+#include "support/core_device.h"
 
 namespace {
 
@@ -32,27 +33,16 @@ void ensureApplication() {
   (void)app;
 }
 
-// A core with its store and file services in a fresh sandbox, worker objects that are not
-// started, and a recorder as the main window.
-class CoreBench : public ::testing::Test {
+// The device of the remote-action tests (a core with its store, file and network services,
+// worker objects that are not started) with a recorder as the main window.
+class CoreBench : public ::testing::Test, protected CoreDevice {
 protected:
+  CoreBench() : CoreDevice("CONFIG_SRV_ID=42\n") {}
   void SetUp() override {
     ensureApplication();
-    box.write("/home/ORV/config.conf", "[General]\nCONFIG_SRV_ID=42\n");
-    core.reset(new ORV_core());
-    core->start_orvDatas();
-    core->start_ORV_fileManip();
-    core->start_ORV_sysNet();
-    proc.reset(new ORV_ProcThread(core.get(), nullptr));
-    upd.reset(new ORV_UpdThread(core.get()));
-    core->adoptWorkerThreads(proc.get(), upd.get());
     window.reset(new ORV_noticeRecorder(false));
   }
-  void TearDown() override {
-    window.reset();
-    core->adoptWorkerThreads(nullptr, nullptr);
-    core->closeORV_core();
-  }
+  void TearDown() override { window.reset(); }
 
   // The notices delivered once the event loop ran.
   Notices delivered() {
@@ -61,15 +51,7 @@ protected:
     window->clear();
     return n;
   }
-  std::string paused() {
-    return std::string(upd->get_sleepThreadState() ? "upd" : "-") + "/" +
-           (proc->get_sleepThreadState() ? "proc" : "-");
-  }
 
-  TestSandbox box;
-  std::unique_ptr<ORV_core> core;
-  std::unique_ptr<ORV_ProcThread> proc;
-  std::unique_ptr<ORV_UpdThread> upd;
   std::unique_ptr<ORV_noticeRecorder> window;
 };
 

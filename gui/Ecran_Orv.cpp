@@ -1,5 +1,6 @@
 #include "Ecran_Orv.h"
 
+#include <QFont>
 #include <QPushButton>
 
 #include "standInPage.h"
@@ -18,7 +19,9 @@ Ecran_Orv::Ecran_Orv(QWidget* parent) : QWidget(parent) {
                           {0, 210, 71, 100},  {530, 430, 111, 51}, {10, 10, 131, 51}};
   for (size_t i = 0; i < buttons.size(); ++i) {
     buttons[i]->setGeometry(places[i]);
+    // The flat buttons lie over the plant picture; their names in small type.
     buttons[i]->setFlat(i != 0);
+    if (i != 0) buttons[i]->setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
   }
   trackShown(this, &screenShown);
 }

@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QSocketNotifier>
+#include <QSplashScreen>
 #include <QStackedWidget>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -156,6 +157,13 @@ void cORVTestHooks::onPageChanged() {
 }
 
 void cORVTestHooks::onSettled() {
+  // The start-up splash still covers the window: the page is taken once it is gone.
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (qobject_cast<QSplashScreen*>(top) && top->isVisible()) {
+      settle_->start();
+      return;
+    }
+  }
   takeScreenshot(window_->currentPageName());
   writeDump();
 }

@@ -1,4 +1,5 @@
 #include "cORV.h"
+#include "cORV_registry.h"
 
 #include <unistd.h>
 
@@ -48,6 +49,8 @@
 #include "orv_classPtr.h"
 #include "screenMsgBox.h"
 
+using namespace orvqt;
+
 namespace {
 // The inactivity timer as built; the first page change replaces it by the stored 600000 ms.
 constexpr int kConstructionTimeoutMs = 900000;
@@ -58,16 +61,7 @@ constexpr int kHpfFirmwareKey = 131;
 constexpr const char* kUsbDevice = "/dev/uba1";
 constexpr const char* kUsbUnmount = "umount /home/usbkey1";
 
-orvDatas* store() { return Singleton<orv_classPtr>::ptr()->datas; }
-ModulsCenter* modules() { return Singleton<orv_classPtr>::ptr()->modules; }
-ORV_ProcThread* procThread() { return Singleton<orv_classPtr>::ptr()->procThread; }
-ORV_UpdThread* updThread() { return Singleton<orv_classPtr>::ptr()->updThread; }
 
-cfg_value_t config(const char* keyword) {
-  orvDatas* datas = store();
-  if (!datas) return cfg_value_t();
-  return datas->getCFG_struct(orvDatas::getCFG_ID_fromKeyString(keyword));
-}
 }  // namespace
 
 cORV::cORV(QWidget* parent) : QWidget(parent) {

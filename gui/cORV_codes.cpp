@@ -13,11 +13,14 @@
 #include "ORV_UpdThread.h"
 #include "cMessageBox.h"
 #include "cORV.h"
+#include "cORV_registry.h"
 #include "cPassword.h"
 #include "orvAccessCodes.h"
 #include "orvDatas.h"
 #include "orvPlatform.h"
 #include "orv_classPtr.h"
+
+using namespace orvqt;
 
 namespace {
 // Menu-code page contexts.
@@ -28,11 +31,6 @@ constexpr int kModeServerId = 1;
 constexpr int kModeServerAddress = 2;
 constexpr int kErrorBoxMs = 5000;
 
-cfg_value_t config(const char* keyword) {
-  orvDatas* datas = Singleton<orv_classPtr>::ptr()->datas;
-  if (!datas) return cfg_value_t();
-  return datas->getCFG_struct(orvDatas::getCFG_ID_fromKeyString(keyword));
-}
 
 // The two requests of the challenge text, by the configured language.
 struct ChallengeWords {
@@ -121,7 +119,7 @@ void cORV::OnMenuPasswordValidation(QString aPassword) {
   }
   if (aPassword == QLatin1String(orv_access::kNetworkCode) && passwordContext == kContextNetwork &&
       mainStack) {
-    if (ORV_UpdThread* upd = Singleton<orv_classPtr>::ptr()->updThread)
+    if (ORV_UpdThread* upd = updThread())
       upd->change_sleepThreadState(true);
     networkPageReady()->showNetwork();
     showPage(networkPage);

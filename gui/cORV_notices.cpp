@@ -9,6 +9,7 @@
 #include "ModulsCenter.h"
 #include "PoidsCtrl.h"
 #include "cORV.h"
+#include "cORV_registry.h"
 #include "cp_InfoDisplay.h"
 #include "enerInfo_Display.h"
 #include "hpfInfo_Display.h"
@@ -16,6 +17,8 @@
 #include "orvDatas.h"
 #include "orv_classPtr.h"
 #include "screenMsgBox.h"
+
+using namespace orvqt;
 
 namespace {
 // Index of the liquid density in a refrigerant-state block (586 in the first block).
@@ -57,11 +60,11 @@ constexpr int kLastFirmwareFailure = 11;
 }  // namespace
 
 void cORV::OnNoyauUpdate() {
-  orvDatas* datas = Singleton<orv_classPtr>::ptr()->datas;
+  orvDatas* datas = store();
   if (!datas) return;
   struct_mesure record;
   datas->get_ORVmesure(record);
-  ModulsCenter* centre = Singleton<orv_classPtr>::ptr()->modules;
+  ModulsCenter* centre = modules();
 
   // Only the first shown page of the list is refreshed.
   if (mainScreen && mainScreen->screenShown) {

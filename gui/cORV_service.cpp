@@ -19,10 +19,13 @@
 #include "ORV_fileManip.h"
 #include "ORV_sysNet.h"
 #include "cORV.h"
+#include "cORV_registry.h"
 #include "hpfInfo_Display.h"
 #include "orvDatas.h"
 #include "orvPlatform.h"
 #include "orv_classPtr.h"
+
+using namespace orvqt;
 
 namespace {
 // Journal events of the technician's intervention and of the menu's relearning requests.
@@ -39,21 +42,13 @@ constexpr int kAckFromNetwork = 2;
 constexpr int kLearningDateSize = 32;
 constexpr const char* kLearningDateFormat = "%d/%m/%Y";
 
-orvDatas* store() { return Singleton<orv_classPtr>::ptr()->datas; }
-ORV_ProcThread* procThread() { return Singleton<orv_classPtr>::ptr()->procThread; }
-ORV_UpdThread* updThread() { return Singleton<orv_classPtr>::ptr()->updThread; }
 
-cfg_value_t config(const char* keyword) {
-  orvDatas* datas = store();
-  if (!datas) return cfg_value_t();
-  return datas->getCFG_struct(orvDatas::getCFG_ID_fromKeyString(keyword));
-}
 
 QString version(float v) { return QString::number(v, 'g', 6); }
 }  // namespace
 
 void cORV::OnMenuConfigInfoNorvale() {
-  ModulsCenter* centre = Singleton<orv_classPtr>::ptr()->modules;
+  ModulsCenter* centre = modules();
   QString modulesText;
   switch (config("z2_CM_TYPE").intValue) {
     case 1: modulesText += tr("\tCarte Mesure : V1\n"); break;
@@ -168,7 +163,7 @@ void cORV::OnChangeRefPropFluid(QString _newFluid) {
 }
 
 void cORV::OnCalibPressV1() {
-  ModulsCenter* centre = Singleton<orv_classPtr>::ptr()->modules;
+  ModulsCenter* centre = modules();
   if (centre && centre->isModulMesV1_connected() == 1 && centre->mesV1_ptr())
     centre->mesV1_ptr()->CMv1_startPressureCalib(true);
 }

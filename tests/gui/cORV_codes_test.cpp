@@ -11,18 +11,12 @@
 
 namespace {
 
-// A device past its start-up report: the report closed by its button or timer.
-void leaveReport(WindowPlant& plant) {
-  ASSERT_TRUE(plant.start());
-  plant.exitTimer()->start(1);
-  QTRY_VERIFY(plant.page() != QStringLiteral("msgBoxPage"));
-}
 
 TEST(cORVCodes, EachCodeOpensOnlyItsOwnDoor) {
   PlantOptions options;
   options.config = "INTERVENTION_TECH=1\n";
   WindowPlant plant(options);
-  leaveReport(plant);
+  plant.startPastReport();
   ASSERT_EQ(plant.page().toStdString(), "menuCodePage");  // not commissioned
   auto* menu = plant.find<Menu>("Menu");
 
@@ -93,7 +87,7 @@ TEST(cORVCodes, TimeChallengeUnlocksTheServerFields) {
   options.config = "FLAG_PREM_DEMARRAGE=1709283900\n";
   options.clockStart = "2024-03-01 09:05:00";
   WindowPlant plant(options);
-  leaveReport(plant);
+  plant.startPastReport();
   Network1* network = openNetworkPage(plant);
   ASSERT_NE(network, nullptr);
   auto* lastCall = plant.find<QLabel>("lastCall");
@@ -143,7 +137,7 @@ TEST(cORVCodes, ChallengeSpeaksTheConfiguredLanguageAndCancelLocksAnUncommission
   PlantOptions options;
   options.config = "CONFIG_LANGUE=en\n";
   WindowPlant plant(options);
-  leaveReport(plant);
+  plant.startPastReport();
   Network1* network = openNetworkPage(plant);
   ASSERT_NE(network, nullptr);
   emit network->emit_ServerIDchange(1);

@@ -92,7 +92,7 @@ TEST(cORVNotices, OnlyTheFirstShownLivePageIsRefreshed) {
   WindowPlant plant(options);
   ASSERT_TRUE(plant.start());
   plant.exitTimer()->start(1);
-  QTRY_COMPARE(plant.page(), QStringLiteral("mainScreen"));
+  ASSERT_TRUE(waitUntil([&] { return plant.page() == QStringLiteral("mainScreen"); }));
   auto* screen = plant.find<Ecran_Orv>("Ecran_Orv");
   // The processing thread sends its own notices; count from a quiet moment.
   plant.proc()->change_sleepThreadState(true);

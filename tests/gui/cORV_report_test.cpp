@@ -104,7 +104,7 @@ TEST(cORVReport, CommissionedPlantListsItsModulesAndStartsMeasuring) {
   plant.shot("msgBoxPage-report-modules");
 
   plant.exitTimer()->start(1);
-  QTRY_COMPARE(plant.page(), QStringLiteral("mainScreen"));
+  ASSERT_TRUE(waitUntil([&] { return plant.page() == QStringLiteral("mainScreen"); }));
   EXPECT_EQ(plant.paused(), "-/-");
   EXPECT_TRUE(cORVProbe::inactivity(*plant.window)->isActive());
   EXPECT_EQ(cORVProbe::inactivity(*plant.window)->interval(), 600000);

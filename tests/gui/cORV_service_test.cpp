@@ -17,11 +17,6 @@ namespace {
 
 constexpr const char* kCommissioned = "FLAG_PREM_DEMARRAGE=1709283900\n";
 
-void leaveReport(WindowPlant& plant) {
-  ASSERT_TRUE(plant.start());
-  plant.exitTimer()->start(1);
-  QTRY_VERIFY(plant.page() != QStringLiteral("msgBoxPage"));
-}
 
 std::string configValue(WindowPlant& plant, const std::string& key) {
   const std::string text = plant.box.read("/home/ORV/config.conf");
@@ -35,7 +30,7 @@ TEST(cORVService, InterventionIsStoredAndJournalled) {
   PlantOptions options;
   options.config = kCommissioned;
   WindowPlant plant(options);
-  leaveReport(plant);
+  plant.startPastReport();
   Menu* menu = plant.find<Menu>("Menu");
   emit menu->sig_intervFrigo(true);
   EXPECT_EQ(configValue(plant, "INTERVENTION_TECH"), "1");
@@ -57,7 +52,7 @@ TEST(cORVService, InformationTextsDescribeTheModulesAndTheDevice) {
                     garbledModules({0, 5, 6, 8});
   WindowPlant plant(options);
   ASSERT_TRUE(plant.sim->ready());
-  leaveReport(plant);
+  plant.startPastReport();
   emit plant.find<Menu>("Menu")->info();
   ASSERT_EQ(plant.page().toStdString(), "infoNorvalePage");
   auto* info = plant.find<Info_Norvale>("Info_Norvale");
@@ -88,7 +83,7 @@ TEST(cORVService, DatePageExitAppliesTheZoneAndResumesBothThreads) {
     PlantOptions options;
     options.config = c.config;
     WindowPlant plant(options);
-    leaveReport(plant);
+    plant.startPastReport();
     plant.box.mkdirs("/etc");
     emit plant.find<Menu>("Menu")->fuseauHorraire();
     ASSERT_EQ(plant.page().toStdString(), "fuseauPage");
@@ -117,7 +112,7 @@ TEST(cORVService, CoreOperationsFromTheMenus) {
   PlantOptions options;
   options.config = kCommissioned;
   WindowPlant plant(options);
-  leaveReport(plant);
+  plant.startPastReport();
 
   testing::internal::CaptureStdout();
   plant.window->OnChangeRefPropFluid(QStringLiteral("R407C"));

@@ -22,13 +22,6 @@ namespace {
 
 constexpr const char* kCommissioned = "FLAG_PREM_DEMARRAGE=1709283900\n";
 
-// A started window past its report: on the main screen when commissioned, on the menu-code
-// page otherwise.
-void leaveReport(WindowPlant& plant) {
-  ASSERT_TRUE(plant.start());
-  plant.exitTimer()->start(1);
-  QTRY_VERIFY(plant.page() != QStringLiteral("msgBoxPage"));
-}
 
 Menu* menu(WindowPlant& plant) { return plant.find<Menu>("Menu"); }
 ModulsCenter* centre() { return Singleton<orv_classPtr>::ptr()->modules; }
@@ -52,7 +45,7 @@ TEST(cORV, ALeftConfigurationPageSetsFiveMinutesForWhatFollows) {
   PlantOptions options;
   options.config = kCommissioned;
   WindowPlant plant(options);
-  leaveReport(plant);
+  plant.startPastReport();
   ASSERT_EQ(plant.page().toStdString(), "mainScreen");
   EXPECT_EQ(cORVProbe::storedTimeout(*plant.window), 600000);
 
@@ -66,7 +59,7 @@ TEST(cORV, ALeftConfigurationPageSetsFiveMinutesForWhatFollows) {
 
   // On the main screen the timeout runs the common leave once, then the timer rests.
   plant.window->OnReloadConfTimer(1);
-  QTRY_VERIFY(!cORVProbe::inactivity(*plant.window)->isActive());
+  ASSERT_TRUE(waitUntil([&] { return !cORVProbe::inactivity(*plant.window)->isActive(); }));
   EXPECT_EQ(plant.page().toStdString(), "mainScreen");
   EXPECT_EQ(plant.paused(), "-/-");
 }
@@ -75,7 +68,7 @@ TEST(cORV, InactivityAlwaysLocksTheConfigurationMenuAgain) {
   PlantOptions options;
   options.config = kCommissioned;
   WindowPlant plant(options);
-  leaveReport(plant);
+  plant.startPastReport();
 
   emit plant.find<Choix>("Choix")->okConfig();
   plant.enterCode(QStringLiteral("5086"));
@@ -92,7 +85,7 @@ TEST(cORV, InactivityAlwaysLocksTheConfigurationMenuAgain) {
   const int configCalls = menu(plant)->configCalls;
 
   plant.window->OnReloadConfTimer(1);
-  QTRY_COMPARE(plant.page(), QStringLiteral("mainScreen"));
+  ASSERT_TRUE(waitUntil([&] { return plant.page() == QStringLiteral("mainScreen"); }));
   EXPECT_FALSE(cORVProbe::configMenuEntered(*plant.window));
   EXPECT_EQ(menu(plant)->configCalls, configCalls);
   EXPECT_EQ(plant.paused(), "-/-");
@@ -105,13 +98,13 @@ TEST(cORV, InactivityAlwaysLocksTheConfigurationMenuAgain) {
 
 TEST(cORV, AnUncommissionedDeviceAlwaysLeavesToTheMenuCode) {
   WindowPlant plant;
-  leaveReport(plant);
+  plant.startPastReport();
   ASSERT_EQ(plant.page().toStdString(), "menuCodePage");
   ASSERT_TRUE(plant.proc()->get_sleepThreadState());
   plant.enterCode(QStringLiteral("5086"));
   ASSERT_EQ(plant.page().toStdString(), "menuPage");
   plant.window->OnReloadConfTimer(1);
-  QTRY_COMPARE(plant.page(), QStringLiteral("menuCodePage"));
+  ASSERT_TRUE(waitUntil([&] { return plant.page() == QStringLiteral("menuCodePage"); }));
   EXPECT_TRUE(plant.proc()->get_sleepThreadState());
   plant.window->OnReloadConfTimer(600000);
   emit plant.find<Ecran_Orv>("Ecran_Orv")->OnMenuSignal();
@@ -134,7 +127,7 @@ TEST(cORV, EachPageOpensWithItsPausesAndItsCloseDeletesIt) {
   PlantOptions options;
   options.config = kCommissioned;
   WindowPlant plant(options);
-  leaveReport(plant);
+  plant.startPastReport();
   ASSERT_EQ(plant.page().toStdString(), "mainScreen");
   auto screen = [&plant] { return plant.find<Ecran_Orv>("Ecran_Orv"); };
 
@@ -204,7 +197,7 @@ TEST(cORV, WizardGetsTheRefrigerantListEachTimeItIsBuilt) {
   PlantOptions options;
   options.config = kCommissioned;
   WindowPlant plant(options);
-  leaveReport(plant);
+  plant.startPastReport();
   for (int round = 0; round < 2; ++round) {
     emit menu(plant)->config();
     auto* wizard = plant.find<cConfWizard>("cConfWizard");
@@ -221,7 +214,7 @@ TEST(cORV, ModuleConfigurationsOpenOnlyForAConnectedModule) {
   PlantOptions options;
   options.config = kCommissioned;
   WindowPlant plant(options);
-  leaveReport(plant);
+  plant.startPastReport();
   ModulsCenter* modules = centre();
   ASSERT_NE(modules, nullptr);
   // Clients without a module behind them, to set the states the detection would find.
@@ -256,7 +249,7 @@ TEST(cORV, LanguagePageIsPreparedAgainAtEachRequest) {
   PlantOptions options;
   options.config = std::string(kCommissioned) + "CONFIG_LANGUE=de\n";
   WindowPlant plant(options);
-  leaveReport(plant);
+  plant.startPastReport();
   emit menu(plant)->langue();
   auto* langue = plant.window->findChild<Langue*>();
   ASSERT_NE(langue, nullptr);
@@ -274,7 +267,7 @@ TEST(cORV, ClosingTheUsbPageUnmountsOnlyAMountedKey) {
     WindowPlant plant(options);
     plant.box.write("/proc/mounts", std::string("rootfs / rootfs rw 0 0\n") +
                                         (mounted ? "/dev/uba1 /home/usbkey1 vfat rw 0 0\n" : ""));
-    leaveReport(plant);
+    plant.startPastReport();
     emit menu(plant)->sig_copyToUsb();
     plant.click("sig_usbExitButton");
     EXPECT_EQ(plant.box.commands().find("umount /home/usbkey1") != std::string::npos, mounted);

@@ -8,6 +8,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -36,6 +38,18 @@
 #include "screenMsgBox.h"
 #include "support/orvqt_workdir.h"
 #include "support/screen_shot.h"
+
+// Lets the event loop run until `done` holds or `ms` have passed; whether it holds.
+inline bool waitUntil(const std::function<bool()>& done, int ms = 10000) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > ms) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QThread::msleep(5);
+  }
+  return true;
+}
 
 struct cORVProbe {
   static QString page(const cORV& w) { return w.currentPageName(); }
@@ -80,6 +94,10 @@ public:
   ~WindowPlant() {
     orv_classPtr* registry = Singleton<orv_classPtr>::ptr();
     if (ORV_core* core = registry->core) {
+      // The worker threads first: they use the module centre and the refrigerant facade,
+      // which the core's own close deletes before them.
+      core->stop_ORV_UpdThread();
+      core->stop_ORV_process();
       core->closeORV_core();
       delete core;
     }
@@ -94,6 +112,13 @@ public:
   WindowPlant& operator=(const WindowPlant&) = delete;
 
   bool start(const std::string& language = "fr") { return window->On_initAll(language); }
+  // Starts and closes the report at once (its timer run out): the main screen on a
+  // commissioned plant, the menu-code page otherwise.
+  void startPastReport() {
+    ASSERT_TRUE(start());
+    exitTimer()->start(1);
+    EXPECT_TRUE(waitUntil([this] { return page() != QStringLiteral("msgBoxPage"); }));
+  }
 
   QString page() const { return cORVProbe::page(*window); }
   template <typename T = QWidget>

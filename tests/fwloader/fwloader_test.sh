@@ -104,24 +104,17 @@ check "missing file: ENERGIE boot frame, no erase" has "$(module_status 6)" "boo
 check "missing file: boot frame bytes" grep -q "RX 06 01 00 3D FE E7 3D 00" "$root/orvbus-sim.log"
 finish
 
-# 6. A damaged file (bad record checksum): 6 before anything is erased.
-new_root
-sed 's/FFF8$/FFF9/' "$fixture" >"$root/home/ORV/firmware/module_MESURE.v10.02.hex"
-start_sim "1 bootloader letters=ME id=3"
-flash 0 /home/ORV/firmware/module_MESURE.v10.02.hex
-check "bad checksum: exit 6 (got $rc)" [ "$rc" = 6 ]
-check "bad checksum: no erase" has "$(module_status 1)" "cmd1=1 cmd7=1 passes=0"
-finish
-
-# 6b. Records the module would receive but the CRC would not cover: 6, no erase.
+# 6. Damaged files, and records the module would receive but the CRC would not cover:
+# 6 before anything is erased.
 body=$(sed '$d' "$fixture")
-for hexcase in "wrap|$body"$'\n'":02000004FFFFFC"$'\n'":08FFFC000102030405060708D9"$'\n'":00000001FF" \
+for hexcase in "bad checksum|$(sed 's/FFF8$/FFF9/' "$fixture")" \
+  "wrap|$body"$'\n'":02000004FFFFFC"$'\n'":08FFFC000102030405060708D9"$'\n'":00000001FF" \
   "after end|$(cat "$fixture")"$'\n'":020000041D00DD" \
   "unknown type|$body"$'\n'":00000007F9"$'\n'":00000001FF"; do
   new_root
-  printf '%s\n' "${hexcase#*|}" >"$root/home/ORV/firmware/module_MESURE.v10.03.hex"
+  printf '%s\n' "${hexcase#*|}" >"$root/home/ORV/firmware/module_MESURE.v10.02.hex"
   start_sim "1 bootloader letters=ME id=3"
-  flash 0 /home/ORV/firmware/module_MESURE.v10.03.hex
+  flash 0 /home/ORV/firmware/module_MESURE.v10.02.hex
   check "${hexcase%%|*}: exit 6 (got $rc)" [ "$rc" = 6 ]
   check "${hexcase%%|*}: no erase" has "$(module_status 1)" "cmd1=1 cmd7=1 passes=0"
   finish

@@ -8,7 +8,7 @@
 namespace {
 constexpr int64_t kWrapSeconds = 1048576;
 constexpr int kWrapMs = 1048576000;
-constexpr int kWaitStepMs = 2;
+constexpr int kWaitStepMs = 5;
 std::atomic<int64_t> milliSourceOffset{0};
 }  // namespace
 
@@ -84,8 +84,9 @@ int zuvTimer::waitTimeout(int ms) {
   if (ms <= 0) return 0;
   if (started_) stop();
   start(ms);
-  // Sleeps in short steps until the countdown has run out: the wait ends within a step of
-  // its length and leaves the processor to the other threads (the board has two cores).
+  // Sleeps in short steps, never past what remains, until the countdown has run out: the
+  // wait keeps its length and leaves the processor to the other threads (the board has
+  // two cores, shared with the processing thread and the screen).
   int remaining;
   while ((remaining = elapsed()) != 0) {
     int step = remaining < kWaitStepMs ? remaining : kWaitStepMs;

@@ -147,7 +147,7 @@ times=$(cat "$root/time.out")
 check "no serial port: exit 8 (got $rc)" [ "$rc" = 8 ]
 check "no serial port: message" has "$out" "Aucunne Reponse RS-232"
 check "no serial port: waits sleep (user sys wall: $times)" \
-  awk -v t="$times" 'BEGIN { split(t, v, " "); exit !(v[3] >= 5 && v[1] + v[2] < 0.5) }'
+  awk -v t="$times" 'BEGIN { split(t, v, " "); exit !(v[3] >= 5 && v[1] + v[2] < 1.0) }'
 finish
 
 echo "$passed passed, $failed failed"

@@ -402,7 +402,11 @@ std::string orvDatas::netCFG_refusal(const std::string& keyword, const std::stri
   if (!cfgTextFitsType(cfgKeyType(id), value)) return "valeur d'un autre type que la cle";
   bool usable = true;
   switch (id) {
-    case CFG_IFACE: usable = isKnownInterface(value); break;
+    case CFG_IFACE:
+      // A board whose kernel is a "brindlow" one has no Wi-Fi dongle interface.
+      usable = isKnownInterface(value) &&
+               !(value == "ra0" && read_KernelVersion().find("brindlow") != std::string::npos);
+      break;
     case CFG_DHCP: usable = value == "0" || value == "1"; break;
     case CFG_IP:
     case CFG_MASK:

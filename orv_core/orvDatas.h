@@ -88,7 +88,8 @@ public:
   // Why a setting received from the server must not be applied, "" when it may: the
   // keyword is one the store keeps (section "General" or a module section), the value is
   // of the key's type, and a network value is one the device stays reachable with (an
-  // interface of the board, dotted addresses and mask, a MAC address, a server name).
+  // interface of the board as the network page lists them, dotted addresses and mask, a
+  // MAC address, a server name).
   static std::string netCFG_refusal(const std::string& keyword, const std::string& value);
 
   void get_ORVnetworkConfig(network_conf_t& out);

@@ -432,6 +432,15 @@ TEST(ConfigStoreReceived, PairsGoToTheirSectionsAndTheFileIsWrittenOnce) {
   EXPECT_NE(printed.find("dispatchNetCFG_List: CONFIG_IFACE refuse"), std::string::npos) << printed;
 }
 
+// The network page offers no Wi-Fi on a "brindlow" board: the server cannot choose it.
+TEST(ConfigStoreReceived, WifiIsNoInterfaceOfABrindlowBoard) {
+  TestSandbox box;
+  EXPECT_EQ(orvDatas::netCFG_refusal("CONFIG_IFACE", "ra0"), "");
+  box.scriptStub("uname", 0, "2.6.35.3-brindlow\n");
+  EXPECT_NE(orvDatas::netCFG_refusal("CONFIG_IFACE", "ra0"), "");
+  EXPECT_EQ(orvDatas::netCFG_refusal("CONFIG_IFACE", "eth0"), "");
+}
+
 TEST(ConfigStoreNetwork, SettingsRecordRoundTripsThroughTheKeys) {
   TestSandbox box;
   auto d = startStore();

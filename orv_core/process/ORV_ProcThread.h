@@ -129,6 +129,10 @@ public:
 
   // ---- Refrigerant mass in the receivers ----
   int conversion_WeightToLevel();
+  // Column weight, net weight, level and mass become the invalid 999: the pass calls it
+  // while no measurement card answers (lost or absent), so that the screens, the lines and
+  // the means never show the last reading of a card that is gone.
+  void invalidateColumnReadings();
   // Liquid volume of depth h in a horizontal cylinder of radius r and length L.
   static float Volume(float r, float L, float h);
 
@@ -226,6 +230,8 @@ protected:
   // ---- The steps of a pass ----
   void busRound();
   void decidePlantRunning();
+  // A V1 or V2 card is connected (state 1) on the module centre.
+  bool measurementCardConnected() const;
   bool refrigerantStepDue();
   void publishCopies();
   void hpfExchange();

@@ -140,7 +140,7 @@ int ORV_ProcThread::analyse_moy() {
 }
 
 int ORV_ProcThread::learnReference(const MeansLine* lines, int n, int indice_un, int indice_zero) {
-  // At least one day is averaged, whatever the configured learning period.
+  // One day to six months are averaged, whatever the configured learning period.
   const int days = windowDays(cfgInt(prockey::NOMBRE_JOURS_APPRENTISSAGE));
   if (!(days * kLinesPerDay + 2 < indice_un - indice_zero)) {
     std::printf("analyse_moy() : Pas assez de donnees....\n");

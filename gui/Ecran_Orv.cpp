@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 
 #include "ClickableLabel.h"
 #include "MesV2Modul.h"
@@ -126,15 +127,10 @@ Ecran_Orv::Ecran_Orv(QWidget* parent)
   ui->label_net_state->setScaledContents(true);
   ui->label_rs485_state->setScaledContents(true);
 
-  for (QWidget* w : {static_cast<QWidget*>(ui->FLOWinfosButton),
-                     static_cast<QWidget*>(ui->label_flasf_gaz),
-                     static_cast<QWidget*>(ui->progBar_ThermoRadioBattLevel),
-                     static_cast<QWidget*>(ui->label_StrBattLevel),
-                     static_cast<QWidget*>(ui->progressBar_rejet),
-                     static_cast<QWidget*>(ui->label_rejet_pourcent),
-                     static_cast<QWidget*>(ui->label_rejet_kW), static_cast<QWidget*>(ui->tempRefoul),
-                     static_cast<QWidget*>(ui->pressionHP_Gaz),
-                     static_cast<QWidget*>(ui->tempSRliq), static_cast<QWidget*>(ui->tempSRlent)})
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           ui->FLOWinfosButton, ui->label_flasf_gaz, ui->progBar_ThermoRadioBattLevel,
+           ui->label_StrBattLevel, ui->progressBar_rejet, ui->label_rejet_pourcent,
+           ui->label_rejet_kW, ui->tempRefoul, ui->pressionHP_Gaz, ui->tempSRliq, ui->tempSRlent})
     w->hide();
   // No alarm is known before the first refresh: the captions appear only when one says so.
   ui->ALARME->hide();

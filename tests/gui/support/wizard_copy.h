@@ -72,8 +72,7 @@ inline void tap(QAbstractButton* button) {
 // The picture a label of the page shows (null when none), and a picture of "gui_images/"
 // loaded as the pages load it, to compare with.
 inline QImage shownPicture(QWidget& page, const char* label) {
-  const QPixmap* shown = page.findChild<QLabel*>(label)->pixmap();
-  return shown ? shown->toImage() : QImage();
+  return page.findChild<QLabel*>(label)->pixmap(Qt::ReturnByValue).toImage();
 }
 inline QImage guiImage(const char* file) {
   return QPixmap(QStringLiteral("gui_images/") + file).toImage();

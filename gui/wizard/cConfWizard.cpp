@@ -40,7 +40,6 @@ constexpr int kLeaveTimeoutMs = 300000;
 constexpr int kButtonHeight = 50;
 const char kGeneral[] = "General";
 const char kCardSection[] = "Module_Mesure_V2";
-constexpr unsigned char kSendCardConfiguration = 15;
 const char kKeepCopiesCommand[] = "cp /etc/init.d/rcS /usr/share/; cp /home/ORV/config.conf /usr/share/";
 
 // The store's key lock guards the entries its readers and writers walk; the holders keep it
@@ -265,7 +264,11 @@ void cConfWizard::pushCardConfiguration() {
   MesV2Modul* card = modules->mesV2_ptr();
   if (!card) return;
   card->cfg_readCM_Config_fromFile();
-  if (card->CM_sendTo(kSendCardConfiguration) == 0) return;
+  // A card that refuses the configuration answers well-formed: only its acknowledgement
+  // means it took it.
+  if (card->CM_sendTo(MesV2Modul::CMD_SET_CONFIG) == 0 &&
+      card->lastReplyCode() == MesV2Modul::CMD_ACK)
+    return;
   QMessageBox warning(QMessageBox::Warning, tr("MesV2: ERREUR Envoi Configuration"),
                       tr("MesV2: ERREUR, Envoi Nouvelle Configuration, veuillez re-essayer"),
                       QMessageBox::Ok);

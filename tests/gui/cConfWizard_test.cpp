@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -363,4 +364,109 @@ TEST(cConfWizard, MergeWaitsForTheStoreKeyLock) {
                            "CONFIG_HEIGHT=2000", "CONFIG_COLUMN_TYPE=40x2",
                            "CONFIG_CHARGE_FLUIDE=350", "CONFIG_FLAG_REFOIDISSEUR=1"})
     EXPECT_TRUE(device.configHas(line)) << line;
+}
+
+namespace {
+
+const char kCardPlant[] =
+    "FLAG_PREM_DEMARRAGE=1709200000\nFLAG_DATE_INSTALLATION=1709200000\nCONFIG_FLUID=R404A\n"
+    "z2_CM_TYPE=2\n[Module_Mesure_V2]\nz2_CM_RADIO_ENABLED=0\n";
+
+// Requests to the card with the configuration write code, in the simulator's frame log.
+int configurationWrites(const BusSimulator& sim) {
+  int writes = 0;
+  for (const BusSimulator::LoggedFrame& frame : sim.frames())
+    if (frame.direction == "RX" && frame.text.find("addr=1 code=0F") != std::string::npos)
+      ++writes;
+  return writes;
+}
+
+// The store's card setting changed in memory since the wizard copied it: the copy's 0
+// counts as a change at finish.
+void changeStoredRadio(WizardDevice& device) {
+  orvDatas* datas = device.core->datas();
+  datas->lock_ORVconfig();
+  datas->ORV_FileConfig_ptr()->setVar("z2_CM_RADIO_ENABLED", "1", "Module_Mesure_V2", "");
+  datas->unlock_ORVconfig();
+}
+
+}  // namespace
+
+TEST(cConfWizard, ChangedCardSettingsArePushedAndARefusalIsShown) {
+  testApplication();
+  struct Case {
+    const char* extra;  // scenario lines after the card
+    bool card;
+    int writes;
+    std::vector<std::string> titles;
+  };
+  const Case cases[] = {
+      {"set 1 ack 0F 1A\n", true, 1,
+       {"MesV2: ERREUR Envoi Configuration", "Fin de configuration"}},
+      {"", true, 1, {"Fin de configuration"}},
+      {"", false, 0, {"Fin de configuration"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.card ? "card " : "no card ") + c.extra);
+    bool warned = false;
+    WizardDevice device(kCardPlant);
+    BusSimulator sim(device.box, (c.card ? "module 1 mesv2 configured=1\n" + std::string(c.extra)
+                                         : garbledModules({1})) +
+                                     garbledModules({0, 5, 6, 7, 8}));
+    ASSERT_TRUE(sim.ready());
+    device.core->start_ModulsCenter();
+    ASSERT_EQ(device.core->modulsCenter()->isModulMesV2_connected() == 1, c.card);
+    Wizard wizard;
+    changeStoredRadio(device);
+    wizard.goTo(16);
+    const int writesBefore = configurationWrites(sim);
+    std::string configAtWarning;
+    ModalBoxes boxes([&](QMessageBox* box) {
+      if (box->icon() != QMessageBox::Warning) return;
+      warned = true;
+      configAtWarning = device.config();
+      EXPECT_EQ(box->text().toStdString(),
+                "MesV2: ERREUR, Envoi Nouvelle Configuration, veuillez re-essayer");
+      EXPECT_EQ(box->buttons().size(), 1);
+      saveScreen(box, "wizard-card-refused");
+    });
+    QSignalSpy finished(wizard.frame.get(), SIGNAL(OnBtnFinishSignal()));
+    QTest::mouseClick(wizard.button("finishButton"), Qt::LeftButton);
+    EXPECT_EQ(boxes.titles(), c.titles);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(configurationWrites(sim) - writesBefore, c.writes);
+    // Without a card the plant has no card section in the wizard's copy.
+    if (c.card) EXPECT_NE(device.config().find("z2_CM_RADIO_ENABLED=0"), std::string::npos);
+    if (warned) EXPECT_NE(configAtWarning.find("z2_CM_RADIO_ENABLED=0"), std::string::npos);
+  }
+}
+
+TEST(cConfWizard, SavingPageCountsEveryEntryOfEverySection) {
+  testApplication();
+  WizardDevice device(kCardPlant);
+  Wizard wizard;
+  wizard.goTo(16);
+  auto* bar = wizard.current()->findChild<QProgressBar*>("enrgprogressBar");
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->value(), 0);
+  ModalBoxes boxes([&](QMessageBox*) { wizard.shot("wizard-page16-saved"); });
+  QTest::mouseClick(wizard.button("finishButton"), Qt::LeftButton);
+  EXPECT_GT(bar->maximum(), 1);
+  EXPECT_EQ(bar->value(), bar->maximum());  // full, the card section included
+}
+
+TEST(cConfWizard, PagesAskForTheirTimeoutThroughTheFrame) {
+  testApplication();
+  WizardDevice device(kNewPlant);
+  Wizard wizard;
+  wizard.goTo(10);
+  QSignalSpy timeouts(wizard.frame.get(), SIGNAL(OnReloadConfTimerSignal(int)));
+  wizard.next();  // the PT100 page asks for an hour while it loads, the frame then for 5 min
+  std::vector<int> asked;
+  for (const QList<QVariant>& args : timeouts) asked.push_back(args.at(0).toInt());
+  EXPECT_EQ(asked, (std::vector<int>{300000, 3600000, 300000}));
+  timeouts.clear();
+  wizard.current()->findChild<QPushButton*>("calibStartButton")->click();
+  ASSERT_EQ(timeouts.count(), 1);
+  EXPECT_EQ(timeouts.at(0).at(0).toInt(), 3600000);
 }

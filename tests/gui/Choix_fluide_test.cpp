@@ -14,6 +14,9 @@
 
 #include "Choix_fluide.h"
 #include "FLuidsNorvale.h"
+#include "ModulsCenter.h"
+#include "core_device.h"
+#include "orvbus_sim.h"
 #include "support/orvqt_workdir.h"
 #include "support/screen_shot.h"
 #include "support/wizard_copy.h"
@@ -139,4 +142,35 @@ TEST(Choix_fluide, CondenserTypeWithoutEnergyModule) {
   EXPECT_EQ(copy.get("CONFIG_CONDENSEUR_TYPE"), "1");
   // The hidden field was never loaded: the stored power stays.
   EXPECT_EQ(copy.get("CONFIG_CONDENSEUR_PUISSANCE"), "150");
+}
+
+TEST(Choix_fluide, AirCondenserPowerShownWithEnergyModuleOne) {
+  testApplication();
+  CoreDevice device("CONFIG_FLUID=R404A\nCONFIG_CONDENSEUR_TYPE=1\n");
+  WorkingDirectory cwd(prepareOrvqtWorkDir(device.box));
+  BusSimulator sim(device.box, "module 6 energie configured=1\n" + garbledModules({0, 1, 5, 7, 8}));
+  ASSERT_TRUE(sim.ready());
+  device.core->start_ModulsCenter();
+  ASSERT_EQ(device.core->modulsCenter()->isModulEner_connected(0), 1);
+  WizardCopy copy;
+  copy.set("CONFIG_CONDENSEUR_TYPE", "1");
+  FluidPage fluid(copy);
+  arrive(fluid.page);
+  EXPECT_TRUE(fluid.checked("cB_condenseur"));
+  EXPECT_TRUE(fluid.shown("spinBox_PuissCondenseur"));
+  EXPECT_TRUE(fluid.shown("label_PuissCondenseur"));
+  EXPECT_EQ(fluid.page.findChild<QSpinBox*>("spinBox_PuissCondenseur")->value(), 150);
+  EXPECT_EQ(copy.get("CONFIG_CONDENSEUR_PUISSANCE"), "150");
+  saveScreen(&fluid.page, "Choix_fluide-air-power");
+  fluid.page.findChild<QSpinBox*>("spinBox_PuissCondenseur")->setValue(220);
+  leave(fluid.page);
+  EXPECT_EQ(copy.get("CONFIG_CONDENSEUR_PUISSANCE"), "220");
+
+  // "Autre" hides the field again.
+  arrive(fluid.page);
+  tap(fluid.page.findChild<QCheckBox*>("cB_echangeur"));
+  EXPECT_FALSE(fluid.shown("spinBox_PuissCondenseur"));
+  leave(fluid.page);
+  EXPECT_EQ(copy.get("CONFIG_CONDENSEUR_TYPE"), "0");
+  EXPECT_EQ(copy.get("CONFIG_CONDENSEUR_PUISSANCE"), "220");
 }

@@ -2,8 +2,10 @@
 
 #include "standInPage.h"
 
-CompressorType::CompressorType(QWidget* parent, orv_configFile* config) : cConfigurationWidget(parent), config(config) {
-  buildStandInBody(this, QStringLiteral("CompressorType"), {
+CompressorType::CompressorType(QWidget* parent, orv_configFile* config)
+    : cConfigurationWidget(parent), config(config) {
+  buildStandInBody(this, QStringLiteral("CompressorType"),
+                   {
 
-  });
+                   });
 }

@@ -2,8 +2,10 @@
 
 #include "standInPage.h"
 
-OrvName::OrvName(QWidget* parent, orv_configFile* config) : cConfigurationWidget(parent), config(config) {
-  buildStandInBody(this, QStringLiteral("OrvName"), {
+OrvName::OrvName(QWidget* parent, orv_configFile* config)
+    : cConfigurationWidget(parent), config(config) {
+  buildStandInBody(this, QStringLiteral("OrvName"),
+                   {
 
-  });
+                   });
 }

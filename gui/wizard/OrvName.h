@@ -1,4 +1,5 @@
-// Stand-in until the device and site names page (wizard page 1) is built: its constructor and signals.
+// Stand-in until the device and site names page (wizard page 1) is built: its constructor and
+// signals.
 #pragma once
 
 #include "cConfigurationWidget.h"

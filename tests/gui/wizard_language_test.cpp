@@ -100,10 +100,8 @@ TEST(WizardLanguage, PagesSetTheirFormTextsAgainInTheNewLanguage) {
 }
 
 TEST(WizardLanguage, ReceiverCountListKeepsTheLanguageOfItsConstruction) {
-  testApplication();
-  TestSandbox sandbox;
-  WorkingDirectory cwd(prepareOrvqtWorkDir(sandbox));
-  WizardCopy copy;
+  PageBench bench;
+  WizardCopy& copy = bench.copy;
   WizardSlot slot;
   Reservoirs* page = slot.put(new Reservoirs(&slot, copy.ptr()));
   arrive(*page);

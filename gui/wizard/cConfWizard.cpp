@@ -82,6 +82,7 @@ protected:
 
 cConfWizard::cConfWizard(QWidget* parent)
     : cConfigurationWidget(parent), nextAllowed(true), cardType(0), mesV2SectionChanges(0) {
+  setObjectName(QStringLiteral("cConfWizard"));
   wizardConfig = new orv_configFile("");
   loadAllConfig();
 

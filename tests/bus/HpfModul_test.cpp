@@ -51,7 +51,8 @@ TEST(HpfModul, EachCommandGoesOutAsItsFrameAndSetsTheNextCommand) {
     size_t before = bench.requests(5, c.command).size();
     EXPECT_EQ(hpf.orvcomm_sendToHPF(static_cast<unsigned char>(c.command)), c.result) << c.command;
     EXPECT_EQ(hpf.getHPFcmdToSend(), c.next) << c.command;
-    auto sent = bench.requests(5, c.command);
+    auto sent = c.payloadSize == 0 ? bench.requests(5, c.command)
+                                   : bench.awaitRequests(5, c.command, before + 1);
     if (c.payloadSize == 0) {
       EXPECT_EQ(sent.size(), before) << c.command << ": something went out";
     } else {

@@ -57,10 +57,13 @@ TEST(MesV2Modul, EachCommandGoesOutAsItsFrameAndSetsTheNextCommand) {
     if (c.prepare) c.prepare();
     card.setCMcmdToSend(kUnchanged);
     size_t before = bench.sim->frames().size();
+    size_t beforeCode = bench.requests(1, c.command).size();
     EXPECT_EQ(card.CM_sendTo(c.command), c.result) << c.what;
     EXPECT_EQ(card.getCMcmdToSend(), c.next) << c.what;
     if (c.sent) {
-      EXPECT_EQ(bench.lastRequest(), encodeBusRequest(BusFrame{1, c.command, c.payload})) << c.what;
+      ASSERT_EQ(bench.awaitRequests(1, c.command, beforeCode + 1).size(), beforeCode + 1) << c.what;
+      EXPECT_EQ(bench.lastRequest(1, c.command), encodeBusRequest(BusFrame{1, c.command, c.payload}))
+          << c.what;
     } else {
       EXPECT_EQ(bench.sim->frames().size(), before) << c.what << ": something went out";
     }

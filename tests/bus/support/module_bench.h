@@ -14,10 +14,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "CComRS485.h"
@@ -46,17 +48,20 @@ public:
       out.emplace_back(wire.begin() + 6, wire.end() - 1);
     return out;
   }
+  // The simulator logs a request once it has read it; a client that sends without reading a
+  // reply returns before that, so this waits (5 s at most) for `count` such requests.
+  std::vector<std::vector<unsigned char>> awaitRequests(int address, int code, size_t count) const {
+    std::vector<std::vector<unsigned char>> out = requests(address, code);
+    for (int i = 0; i < 500 && out.size() < count; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      out = requests(address, code);
+    }
+    return out;
+  }
   // Wire bytes of the last request the simulator received for `address` with `code`.
   std::vector<unsigned char> lastRequest(int address, int code) const {
     std::vector<std::vector<unsigned char>> all = wires(address, code);
     return all.empty() ? std::vector<unsigned char>() : all.back();
-  }
-  // Wire bytes of the last request the simulator received.
-  std::vector<unsigned char> lastRequest() const {
-    std::vector<unsigned char> last;
-    for (const BusSimulator::LoggedFrame& f : sim->frames())
-      if (f.direction == "RX") last = f.bytes;
-    return last;
   }
   std::string configText() const { return box.read("/home/ORV/config.conf"); }
   // The body of section `name` of config.conf, its header included; "" when there is none.

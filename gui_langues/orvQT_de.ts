@@ -157,6 +157,22 @@ p, li { white-space: pre-wrap; }
         <translation>Start des ORV v%1.%2.%3</translation>
     </message>
     <message>
+        <source> ++ Espace de Stockage (libre/total): %1Mo/%2Mo</source>
+        <translation> ++ Speicherplatz (frei/gesamt): %1MB/%2MB</translation>
+    </message>
+    <message>
+        <source> -- Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation> -- Speicher voll, alte Tagesdateien werden gelöscht ...</translation>
+    </message>
+    <message>
+        <source> ++ Initialisation CONFIGURATION Termine avec succes</source>
+        <translation> ++ KONFIGURATION erfolgreich initialisiert</translation>
+    </message>
+    <message>
+        <source> ++ ID ORV: %1</source>
+        <translation> ++ ORV-ID: %1</translation>
+    </message>
+    <message>
         <source>Chargement de la LANGUE:</source>
         <translation>Laden der SPRACHE:</translation>
     </message>
@@ -171,6 +187,290 @@ p, li { white-space: pre-wrap; }
     <message>
         <source> -- ERREUR Chargement fichier LANGUE [%1]</source>
         <translation> -- FEHLER beim Laden der SPRACHDATEI [%1]</translation>
+    </message>
+    <message>
+        <source>Configuration Reseau ETHERNET:</source>
+        <translation>ETHERNET-Netzwerkeinstellungen:</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK</source>
+        <translation> ++ ETHERNET-Kabel angeschlossen OK</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher</source>
+        <translation> -- ACHTUNG ETHERNET-Kabel nicht angeschlossen</translation>
+    </message>
+    <message>
+        <source>Configuration Reseau WIFI:</source>
+        <translation>WIFI-Netzwerkeinstellungen:</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK</source>
+        <translation> ++ USB-WIFI-Adapter angeschlossen OK</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher</source>
+        <translation> -- ACHTUNG USB-WIFI-Adapter nicht angeschlossen</translation>
+    </message>
+    <message>
+        <source>Connection Internet/Voredane:</source>
+        <translation>Internet/Voredane-Verbindung:</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK</source>
+        <translation> ++ Verbindung zum VOREDANE-Server OK</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE</source>
+        <translation> -- FEHLER Verbindung zum VOREDANE-Server</translation>
+    </message>
+    <message>
+        <source>Modules Detecter/Trouver:</source>
+        <translation>Erkannte/gefundene Module:</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV</source>
+        <translation> -- Kein MESS-Modul v1 oder v2 erkannt/gefunden....
+    -(1) Bitte die Anschlüsse prüfen
+    -(2) Dann den ORV NEU STARTEN</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1</source>
+        <translation> ++ Messmodul V1: %1</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1</source>
+        <translation> ++ Messmodul V2: v%1</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1</source>
+        <translation> ++ HPF-Modul: v%1</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2</source>
+        <translation> ++ ENERGIE_%1-Modul: v%2</translation>
+    </message>
+    <message>
+        <source>ERREUR detecter, veuillez verifier.</source>
+        <translation>FEHLER erkannt, bitte prüfen.</translation>
+    </message>
+    <message>
+        <source>Demarrage des Mesures ...</source>
+        <translation>Start der Messungen ...</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Mot de passe incorrect</source>
+        <translation>Falsches Passwort</translation>
+    </message>
+    <message>
+        <source>Informations</source>
+        <translation>Informationen</translation>
+    </message>
+    <message>
+        <source>Informations...</source>
+        <translation>Informationen...</translation>
+    </message>
+    <message>
+        <source>Analyse Mesures</source>
+        <translation>Messanalyse</translation>
+    </message>
+    <message>
+        <source>Analyse en cours...</source>
+        <translation>Analyse läuft...</translation>
+    </message>
+    <message>
+        <source>Mise a Jour</source>
+        <translation>Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Programme en cours...</source>
+        <translation>Programmaktualisierung läuft...</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Module(s)</source>
+        <translation>Modulaktualisierung</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Firmware Module(s) en cours...</source>
+        <translation>Firmware-Aktualisierung der Module läuft...</translation>
+    </message>
+    <message>
+        <source>Sauvegarde des mesures</source>
+        <translation>Sicherung der Messungen</translation>
+    </message>
+    <message>
+        <source>Debut des Analyses</source>
+        <translation>Beginn der Analysen</translation>
+    </message>
+    <message>
+        <source>Fin des Analyses</source>
+        <translation>Ende der Analysen</translation>
+    </message>
+    <message>
+        <source>Operation Terminee</source>
+        <translation>Vorgang beendet</translation>
+    </message>
+    <message>
+        <source>Redemarrage du ORV</source>
+        <translation>Neustart des ORV</translation>
+    </message>
+    <message>
+        <source>Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation>Speicher voll, alte Tagesdateien werden gelöscht ...</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module MESUREv2.</source>
+        <translation>Fehler bei der Firmware-Aktualisierung des Moduls MESUREv2.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module HPF.</source>
+        <translation>Fehler bei der Firmware-Aktualisierung des Moduls HPF.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_1.</source>
+        <translation>Fehler bei der Firmware-Aktualisierung des Moduls ENERGIE_1.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_2.</source>
+        <translation>Fehler bei der Firmware-Aktualisierung des Moduls ENERGIE_2.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_3.</source>
+        <translation>Fehler bei der Firmware-Aktualisierung des Moduls ENERGIE_3.</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure : V1
+</source>
+        <translation>	Messkarte: V1
+</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure : V2 / </source>
+        <translation>	Messkarte: V2 / </translation>
+    </message>
+    <message>
+        <source>
+</source>
+        <translation>
+</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure non detectee
+</source>
+        <translation>	Messkarte nicht erkannt
+</translation>
+    </message>
+    <message>
+        <source>	Module Energie %1 : </source>
+        <translation>	Energiemodul %1: </translation>
+    </message>
+    <message>
+        <source>N/C 
+</source>
+        <translation>N/C 
+</translation>
+    </message>
+    <message>
+        <source>	Module HPF : </source>
+        <translation>	HPF-Modul: </translation>
+    </message>
+    <message>
+        <source>Dernier Apprentissage : </source>
+        <translation>Letztes Lernen: </translation>
+    </message>
+    <message>
+        <source>Derniere tare : </source>
+        <translation>Letzte Tara: </translation>
+    </message>
+    <message>
+        <source>XX.XX.XXXX</source>
+        <translation>XX.XX.XXXX</translation>
+    </message>
+    <message>
+        <source>Adresse MAC : </source>
+        <translation>MAC-Adresse: </translation>
+    </message>
+    <message>
+        <source>ID ORV : </source>
+        <translation>ORV-ID: </translation>
+    </message>
+    <message>
+        <source>Contacter le SAV au : </source>
+        <translation>Contacter le SAV au : </translation>
+    </message>
+    <message>
+        <source>Pour avoir le code indiquer le numero :</source>
+        <translation>Pour avoir le code indiquer le numero :</translation>
+    </message>
+    <message>
+        <source>Contact the after-sales service at: </source>
+        <translation>Contact the after-sales service at: </translation>
+    </message>
+    <message>
+        <source>To have the code indicate the number:</source>
+        <translation>To have the code indicate the number:</translation>
+    </message>
+    <message>
+        <source>Kontaktieren Sie den Kundendienst unter: </source>
+        <translation>Kontaktieren Sie den Kundendienst unter: </translation>
+    </message>
+    <message>
+        <source>Damit der Code die Nummer anzeigt:</source>
+        <translation>Damit der Code die Nummer anzeigt:</translation>
+    </message>
+    <message>
+        <source>Contactar con el SPV en: </source>
+        <translation>Contactar con el SPV en: </translation>
+    </message>
+    <message>
+        <source>Para obtener la contraseña, indicar el código:</source>
+        <translation>Para obtener la contraseña, indicar el código:</translation>
+    </message>
+    <message>
+        <source>Contattare il servizio post-vendita al numero: </source>
+        <translation>Contattare il servizio post-vendita al numero: </translation>
+    </message>
+    <message>
+        <source>Per avere il codice indicare il numero:</source>
+        <translation>Per avere il codice indicare il numero:</translation>
+    </message>
+    <message>
+        <source>Neem contact op met de klantenservice na: </source>
+        <translation>Neem contact op met de klantenservice na: </translation>
+    </message>
+    <message>
+        <source>Om de code het nummer te laten vermelden:</source>
+        <translation>Om de code het nummer te laten vermelden:</translation>
+    </message>
+    <message>
+        <source>Обратитесь в сервисную службу по адресу: </source>
+        <translation>Обратитесь в сервисную службу по адресу: </translation>
+    </message>
+    <message>
+        <source> Чтобы код указывал номер:</source>
+        <translation> Чтобы код указывал номер:</translation>
+    </message>
+    <message>
+        <source>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </source>
+        <translation>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </translation>
+    </message>
+    <message>
+        <source>A kód megadásához jelezze a számot:</source>
+        <translation>A kód megadásához jelezze a számot:</translation>
+    </message>
+    <message>
+        <source>请联系售后服务: </source>
+        <translation>请联系售后服务: </translation>
+    </message>
+    <message>
+        <source>要让代码指示数字:</source>
+        <translation>要让代码指示数字:</translation>
     </message>
 </context>
 <context>
@@ -522,6 +822,24 @@ Cliquez sur OK pour terminer la configuration.</source>
         <translation>- Wenn Sie die Säule entleert haben, können Sie die Ventile wieder öffnen.
 - Wenn Sie die PT100-Fühler kalibriert haben, können Sie die Widerstände entfernen und die Fühler wieder einsetzen.
 Klicken Sie auf OK, um die Konfiguration abzuschließen.</translation>
+    </message>
+</context>
+<context>
+    <name>screenMsgBox</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>led_Rect</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
     </message>
 </context>
 </TS>

@@ -157,6 +157,22 @@ p, li { white-space: pre-wrap; }
         <translation>Starting ORV v%1.%2.%3</translation>
     </message>
     <message>
+        <source> ++ Espace de Stockage (libre/total): %1Mo/%2Mo</source>
+        <translation> ++ Storage space (free/total): %1MB/%2MB</translation>
+    </message>
+    <message>
+        <source> -- Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation> -- Storage full, deleting the old daily files ...</translation>
+    </message>
+    <message>
+        <source> ++ Initialisation CONFIGURATION Termine avec succes</source>
+        <translation> ++ CONFIGURATION initialised successfully</translation>
+    </message>
+    <message>
+        <source> ++ ID ORV: %1</source>
+        <translation> ++ ORV ID: %1</translation>
+    </message>
+    <message>
         <source>Chargement de la LANGUE:</source>
         <translation>Loading the LANGUAGE:</translation>
     </message>
@@ -171,6 +187,290 @@ p, li { white-space: pre-wrap; }
     <message>
         <source> -- ERREUR Chargement fichier LANGUE [%1]</source>
         <translation> -- ERROR loading LANGUAGE file [%1]</translation>
+    </message>
+    <message>
+        <source>Configuration Reseau ETHERNET:</source>
+        <translation>ETHERNET network settings:</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK</source>
+        <translation> ++ ETHERNET cable plugged in OK</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher</source>
+        <translation> -- WARNING ETHERNET cable unplugged</translation>
+    </message>
+    <message>
+        <source>Configuration Reseau WIFI:</source>
+        <translation>WIFI network settings:</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK</source>
+        <translation> ++ USB WIFI adapter plugged in OK</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher</source>
+        <translation> -- WARNING USB WIFI adapter unplugged</translation>
+    </message>
+    <message>
+        <source>Connection Internet/Voredane:</source>
+        <translation>Internet/Voredane connection:</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK</source>
+        <translation> ++ Connected to the VOREDANE server OK</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE</source>
+        <translation> -- ERROR connecting to the VOREDANE server</translation>
+    </message>
+    <message>
+        <source>Modules Detecter/Trouver:</source>
+        <translation>Modules detected/found:</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV</source>
+        <translation> -- No MEASUREMENT module v1 or v2 detected/found....
+    -(1) Please check the connections
+    -(2) Then REBOOT/RESTART the ORV</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1</source>
+        <translation> ++ MeasurementV1 module: %1</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1</source>
+        <translation> ++ MeasurementV2 module: v%1</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1</source>
+        <translation> ++ HPF module: v%1</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2</source>
+        <translation> ++ ENERGIE_%1 module: v%2</translation>
+    </message>
+    <message>
+        <source>ERREUR detecter, veuillez verifier.</source>
+        <translation>ERROR detected, please check.</translation>
+    </message>
+    <message>
+        <source>Demarrage des Mesures ...</source>
+        <translation>Starting the measurements ...</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Mot de passe incorrect</source>
+        <translation>Wrong password</translation>
+    </message>
+    <message>
+        <source>Informations</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Informations...</source>
+        <translation>Information...</translation>
+    </message>
+    <message>
+        <source>Analyse Mesures</source>
+        <translation>Measurement analysis</translation>
+    </message>
+    <message>
+        <source>Analyse en cours...</source>
+        <translation>Analysis in progress...</translation>
+    </message>
+    <message>
+        <source>Mise a Jour</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Programme en cours...</source>
+        <translation>Program update in progress...</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Module(s)</source>
+        <translation>Module update</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Firmware Module(s) en cours...</source>
+        <translation>Module firmware update in progress...</translation>
+    </message>
+    <message>
+        <source>Sauvegarde des mesures</source>
+        <translation>Saving the measurements</translation>
+    </message>
+    <message>
+        <source>Debut des Analyses</source>
+        <translation>Analyses starting</translation>
+    </message>
+    <message>
+        <source>Fin des Analyses</source>
+        <translation>Analyses finished</translation>
+    </message>
+    <message>
+        <source>Operation Terminee</source>
+        <translation>Operation finished</translation>
+    </message>
+    <message>
+        <source>Redemarrage du ORV</source>
+        <translation>Restarting the ORV</translation>
+    </message>
+    <message>
+        <source>Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation>Storage full, deleting the old daily files ...</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module MESUREv2.</source>
+        <translation>Error while updating the firmware of module MESUREv2.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module HPF.</source>
+        <translation>Error while updating the firmware of module HPF.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_1.</source>
+        <translation>Error while updating the firmware of module ENERGIE_1.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_2.</source>
+        <translation>Error while updating the firmware of module ENERGIE_2.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_3.</source>
+        <translation>Error while updating the firmware of module ENERGIE_3.</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure : V1
+</source>
+        <translation>	Measurement card: V1
+</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure : V2 / </source>
+        <translation>	Measurement card: V2 / </translation>
+    </message>
+    <message>
+        <source>
+</source>
+        <translation>
+</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure non detectee
+</source>
+        <translation>	Measurement card not detected
+</translation>
+    </message>
+    <message>
+        <source>	Module Energie %1 : </source>
+        <translation>	Energy module %1: </translation>
+    </message>
+    <message>
+        <source>N/C 
+</source>
+        <translation>N/C 
+</translation>
+    </message>
+    <message>
+        <source>	Module HPF : </source>
+        <translation>	HPF module: </translation>
+    </message>
+    <message>
+        <source>Dernier Apprentissage : </source>
+        <translation>Last learning: </translation>
+    </message>
+    <message>
+        <source>Derniere tare : </source>
+        <translation>Last tare: </translation>
+    </message>
+    <message>
+        <source>XX.XX.XXXX</source>
+        <translation>XX.XX.XXXX</translation>
+    </message>
+    <message>
+        <source>Adresse MAC : </source>
+        <translation>MAC address: </translation>
+    </message>
+    <message>
+        <source>ID ORV : </source>
+        <translation>ORV ID: </translation>
+    </message>
+    <message>
+        <source>Contacter le SAV au : </source>
+        <translation>Contacter le SAV au : </translation>
+    </message>
+    <message>
+        <source>Pour avoir le code indiquer le numero :</source>
+        <translation>Pour avoir le code indiquer le numero :</translation>
+    </message>
+    <message>
+        <source>Contact the after-sales service at: </source>
+        <translation>Contact the after-sales service at: </translation>
+    </message>
+    <message>
+        <source>To have the code indicate the number:</source>
+        <translation>To have the code indicate the number:</translation>
+    </message>
+    <message>
+        <source>Kontaktieren Sie den Kundendienst unter: </source>
+        <translation>Kontaktieren Sie den Kundendienst unter: </translation>
+    </message>
+    <message>
+        <source>Damit der Code die Nummer anzeigt:</source>
+        <translation>Damit der Code die Nummer anzeigt:</translation>
+    </message>
+    <message>
+        <source>Contactar con el SPV en: </source>
+        <translation>Contactar con el SPV en: </translation>
+    </message>
+    <message>
+        <source>Para obtener la contraseña, indicar el código:</source>
+        <translation>Para obtener la contraseña, indicar el código:</translation>
+    </message>
+    <message>
+        <source>Contattare il servizio post-vendita al numero: </source>
+        <translation>Contattare il servizio post-vendita al numero: </translation>
+    </message>
+    <message>
+        <source>Per avere il codice indicare il numero:</source>
+        <translation>Per avere il codice indicare il numero:</translation>
+    </message>
+    <message>
+        <source>Neem contact op met de klantenservice na: </source>
+        <translation>Neem contact op met de klantenservice na: </translation>
+    </message>
+    <message>
+        <source>Om de code het nummer te laten vermelden:</source>
+        <translation>Om de code het nummer te laten vermelden:</translation>
+    </message>
+    <message>
+        <source>Обратитесь в сервисную службу по адресу: </source>
+        <translation>Обратитесь в сервисную службу по адресу: </translation>
+    </message>
+    <message>
+        <source> Чтобы код указывал номер:</source>
+        <translation> Чтобы код указывал номер:</translation>
+    </message>
+    <message>
+        <source>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </source>
+        <translation>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </translation>
+    </message>
+    <message>
+        <source>A kód megadásához jelezze a számot:</source>
+        <translation>A kód megadásához jelezze a számot:</translation>
+    </message>
+    <message>
+        <source>请联系售后服务: </source>
+        <translation>请联系售后服务: </translation>
+    </message>
+    <message>
+        <source>要让代码指示数字:</source>
+        <translation>要让代码指示数字:</translation>
     </message>
 </context>
 <context>
@@ -522,6 +822,24 @@ Cliquez sur OK pour terminer la configuration.</source>
         <translation>- If you emptied the column, you may open the valves again.
 - If you calibrated the PT100 probes, you may remove the resistors and refit the probes.
 Click OK to finish the configuration.</translation>
+    </message>
+</context>
+<context>
+    <name>screenMsgBox</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>led_Rect</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
     </message>
 </context>
 </TS>

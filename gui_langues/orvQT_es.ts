@@ -157,6 +157,22 @@ p, li { white-space: pre-wrap; }
         <translation>Arranque del ORV v%1.%2.%3</translation>
     </message>
     <message>
+        <source> ++ Espace de Stockage (libre/total): %1Mo/%2Mo</source>
+        <translation> ++ Espacio de almacenamiento (libre/total): %1MB/%2MB</translation>
+    </message>
+    <message>
+        <source> -- Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation> -- Almacenamiento lleno, borrado de los archivos diarios antiguos ...</translation>
+    </message>
+    <message>
+        <source> ++ Initialisation CONFIGURATION Termine avec succes</source>
+        <translation> ++ Inicialización de la CONFIGURACIÓN terminada con éxito</translation>
+    </message>
+    <message>
+        <source> ++ ID ORV: %1</source>
+        <translation> ++ ID ORV: %1</translation>
+    </message>
+    <message>
         <source>Chargement de la LANGUE:</source>
         <translation>Carga del IDIOMA:</translation>
     </message>
@@ -171,6 +187,290 @@ p, li { white-space: pre-wrap; }
     <message>
         <source> -- ERREUR Chargement fichier LANGUE [%1]</source>
         <translation> -- ERROR al cargar el archivo de IDIOMA [%1]</translation>
+    </message>
+    <message>
+        <source>Configuration Reseau ETHERNET:</source>
+        <translation>Configuración de red ETHERNET:</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK</source>
+        <translation> ++ Cable de red ETHERNET conectado OK</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher</source>
+        <translation> -- ATENCIÓN Cable de red ETHERNET desconectado</translation>
+    </message>
+    <message>
+        <source>Configuration Reseau WIFI:</source>
+        <translation>Configuración de red WIFI:</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK</source>
+        <translation> ++ Adaptador USB WIFI conectado OK</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher</source>
+        <translation> -- ATENCIÓN Adaptador USB WIFI desconectado</translation>
+    </message>
+    <message>
+        <source>Connection Internet/Voredane:</source>
+        <translation>Conexión Internet/Voredane:</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK</source>
+        <translation> ++ Conexión al servidor VOREDANE OK</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE</source>
+        <translation> -- ERROR de conexión al servidor VOREDANE</translation>
+    </message>
+    <message>
+        <source>Modules Detecter/Trouver:</source>
+        <translation>Módulos detectados/encontrados:</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV</source>
+        <translation> -- Ningún módulo de MEDIDA v1 o v2 detectado/encontrado....
+    -(1) Compruebe las conexiones
+    -(2) Luego REINICIE el ORV</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1</source>
+        <translation> ++ Módulo MedidaV1: %1</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1</source>
+        <translation> ++ Módulo MedidaV2: v%1</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1</source>
+        <translation> ++ Módulo HPF: v%1</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2</source>
+        <translation> ++ Módulo ENERGIE_%1: v%2</translation>
+    </message>
+    <message>
+        <source>ERREUR detecter, veuillez verifier.</source>
+        <translation>ERROR detectado, compruebe.</translation>
+    </message>
+    <message>
+        <source>Demarrage des Mesures ...</source>
+        <translation>Arranque de las medidas ...</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Mot de passe incorrect</source>
+        <translation>Contraseña incorrecta</translation>
+    </message>
+    <message>
+        <source>Informations</source>
+        <translation>Informaciones</translation>
+    </message>
+    <message>
+        <source>Informations...</source>
+        <translation>Informaciones...</translation>
+    </message>
+    <message>
+        <source>Analyse Mesures</source>
+        <translation>Análisis de medidas</translation>
+    </message>
+    <message>
+        <source>Analyse en cours...</source>
+        <translation>Análisis en curso...</translation>
+    </message>
+    <message>
+        <source>Mise a Jour</source>
+        <translation>Actualización</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Programme en cours...</source>
+        <translation>Actualización del programa en curso...</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Module(s)</source>
+        <translation>Actualización de módulo(s)</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Firmware Module(s) en cours...</source>
+        <translation>Actualización del firmware de módulo(s) en curso...</translation>
+    </message>
+    <message>
+        <source>Sauvegarde des mesures</source>
+        <translation>Guardado de las medidas</translation>
+    </message>
+    <message>
+        <source>Debut des Analyses</source>
+        <translation>Inicio de los análisis</translation>
+    </message>
+    <message>
+        <source>Fin des Analyses</source>
+        <translation>Fin de los análisis</translation>
+    </message>
+    <message>
+        <source>Operation Terminee</source>
+        <translation>Operación terminada</translation>
+    </message>
+    <message>
+        <source>Redemarrage du ORV</source>
+        <translation>Reinicio del ORV</translation>
+    </message>
+    <message>
+        <source>Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation>Almacenamiento lleno, borrado de los archivos diarios antiguos ...</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module MESUREv2.</source>
+        <translation>Error durante la actualización del firmware del módulo MESUREv2.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module HPF.</source>
+        <translation>Error durante la actualización del firmware del módulo HPF.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_1.</source>
+        <translation>Error durante la actualización del firmware del módulo ENERGIE_1.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_2.</source>
+        <translation>Error durante la actualización del firmware del módulo ENERGIE_2.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_3.</source>
+        <translation>Error durante la actualización del firmware del módulo ENERGIE_3.</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure : V1
+</source>
+        <translation>	Tarjeta de medida: V1
+</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure : V2 / </source>
+        <translation>	Tarjeta de medida: V2 / </translation>
+    </message>
+    <message>
+        <source>
+</source>
+        <translation>
+</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure non detectee
+</source>
+        <translation>	Tarjeta de medida no detectada
+</translation>
+    </message>
+    <message>
+        <source>	Module Energie %1 : </source>
+        <translation>	Módulo Energía %1: </translation>
+    </message>
+    <message>
+        <source>N/C 
+</source>
+        <translation>N/C 
+</translation>
+    </message>
+    <message>
+        <source>	Module HPF : </source>
+        <translation>	Módulo HPF: </translation>
+    </message>
+    <message>
+        <source>Dernier Apprentissage : </source>
+        <translation>Último aprendizaje: </translation>
+    </message>
+    <message>
+        <source>Derniere tare : </source>
+        <translation>Última tara: </translation>
+    </message>
+    <message>
+        <source>XX.XX.XXXX</source>
+        <translation>XX.XX.XXXX</translation>
+    </message>
+    <message>
+        <source>Adresse MAC : </source>
+        <translation>Dirección MAC: </translation>
+    </message>
+    <message>
+        <source>ID ORV : </source>
+        <translation>ID ORV: </translation>
+    </message>
+    <message>
+        <source>Contacter le SAV au : </source>
+        <translation>Contacter le SAV au : </translation>
+    </message>
+    <message>
+        <source>Pour avoir le code indiquer le numero :</source>
+        <translation>Pour avoir le code indiquer le numero :</translation>
+    </message>
+    <message>
+        <source>Contact the after-sales service at: </source>
+        <translation>Contact the after-sales service at: </translation>
+    </message>
+    <message>
+        <source>To have the code indicate the number:</source>
+        <translation>To have the code indicate the number:</translation>
+    </message>
+    <message>
+        <source>Kontaktieren Sie den Kundendienst unter: </source>
+        <translation>Kontaktieren Sie den Kundendienst unter: </translation>
+    </message>
+    <message>
+        <source>Damit der Code die Nummer anzeigt:</source>
+        <translation>Damit der Code die Nummer anzeigt:</translation>
+    </message>
+    <message>
+        <source>Contactar con el SPV en: </source>
+        <translation>Contactar con el SPV en: </translation>
+    </message>
+    <message>
+        <source>Para obtener la contraseña, indicar el código:</source>
+        <translation>Para obtener la contraseña, indicar el código:</translation>
+    </message>
+    <message>
+        <source>Contattare il servizio post-vendita al numero: </source>
+        <translation>Contattare il servizio post-vendita al numero: </translation>
+    </message>
+    <message>
+        <source>Per avere il codice indicare il numero:</source>
+        <translation>Per avere il codice indicare il numero:</translation>
+    </message>
+    <message>
+        <source>Neem contact op met de klantenservice na: </source>
+        <translation>Neem contact op met de klantenservice na: </translation>
+    </message>
+    <message>
+        <source>Om de code het nummer te laten vermelden:</source>
+        <translation>Om de code het nummer te laten vermelden:</translation>
+    </message>
+    <message>
+        <source>Обратитесь в сервисную службу по адресу: </source>
+        <translation>Обратитесь в сервисную службу по адресу: </translation>
+    </message>
+    <message>
+        <source> Чтобы код указывал номер:</source>
+        <translation> Чтобы код указывал номер:</translation>
+    </message>
+    <message>
+        <source>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </source>
+        <translation>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </translation>
+    </message>
+    <message>
+        <source>A kód megadásához jelezze a számot:</source>
+        <translation>A kód megadásához jelezze a számot:</translation>
+    </message>
+    <message>
+        <source>请联系售后服务: </source>
+        <translation>请联系售后服务: </translation>
+    </message>
+    <message>
+        <source>要让代码指示数字:</source>
+        <translation>要让代码指示数字:</translation>
     </message>
 </context>
 <context>
@@ -522,6 +822,24 @@ Cliquez sur OK pour terminer la configuration.</source>
         <translation>- Si ha vaciado la columna, puede volver a abrir las válvulas.
 - Si ha calibrado las sondas PT100, puede retirar las resistencias y volver a colocar las sondas.
 Pulse OK para terminar la configuración.</translation>
+    </message>
+</context>
+<context>
+    <name>screenMsgBox</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>led_Rect</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
     </message>
 </context>
 </TS>

@@ -157,6 +157,22 @@ p, li { white-space: pre-wrap; }
         <translation>Demarrage du ORV v%1.%2.%3</translation>
     </message>
     <message>
+        <source> ++ Espace de Stockage (libre/total): %1Mo/%2Mo</source>
+        <translation> ++ Espace de Stockage (libre/total): %1Mo/%2Mo</translation>
+    </message>
+    <message>
+        <source> -- Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation> -- Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</translation>
+    </message>
+    <message>
+        <source> ++ Initialisation CONFIGURATION Termine avec succes</source>
+        <translation> ++ Initialisation CONFIGURATION Termine avec succes</translation>
+    </message>
+    <message>
+        <source> ++ ID ORV: %1</source>
+        <translation> ++ ID ORV: %1</translation>
+    </message>
+    <message>
         <source>Chargement de la LANGUE:</source>
         <translation>Chargement de la LANGUE:</translation>
     </message>
@@ -171,6 +187,290 @@ p, li { white-space: pre-wrap; }
     <message>
         <source> -- ERREUR Chargement fichier LANGUE [%1]</source>
         <translation> -- ERREUR Chargement fichier LANGUE [%1]</translation>
+    </message>
+    <message>
+        <source>Configuration Reseau ETHERNET:</source>
+        <translation>Configuration Reseau ETHERNET:</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK</source>
+        <translation> ++ Cable Reseau ETHERNET brancher OK</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher</source>
+        <translation> -- ATTENTION Cable Reseau ETHERNET debrancher</translation>
+    </message>
+    <message>
+        <source>Configuration Reseau WIFI:</source>
+        <translation>Configuration Reseau WIFI:</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK</source>
+        <translation> ++ Reseau USB WIFI brancher OK</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher</source>
+        <translation> -- ATTENTION Reseau USB WIFI debrancher</translation>
+    </message>
+    <message>
+        <source>Connection Internet/Voredane:</source>
+        <translation>Connection Internet/Voredane:</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK</source>
+        <translation> ++ Connection au serveur VOREDANE OK</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE</source>
+        <translation> -- ERREUR connection au serveur VOREDANE</translation>
+    </message>
+    <message>
+        <source>Modules Detecter/Trouver:</source>
+        <translation>Modules Detecter/Trouver:</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV</source>
+        <translation> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1</source>
+        <translation> ++ Module MesureV1: %1</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1</source>
+        <translation> ++ Module MesureV2: v%1</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1</source>
+        <translation> ++ Module HPF: v%1</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2</source>
+        <translation> ++ Module ENERGIE_%1: v%2</translation>
+    </message>
+    <message>
+        <source>ERREUR detecter, veuillez verifier.</source>
+        <translation>ERREUR detecter, veuillez verifier.</translation>
+    </message>
+    <message>
+        <source>Demarrage des Mesures ...</source>
+        <translation>Demarrage des Mesures ...</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Mot de passe incorrect</source>
+        <translation>Mot de passe incorrect</translation>
+    </message>
+    <message>
+        <source>Informations</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>Informations...</source>
+        <translation>Informations...</translation>
+    </message>
+    <message>
+        <source>Analyse Mesures</source>
+        <translation>Analyse Mesures</translation>
+    </message>
+    <message>
+        <source>Analyse en cours...</source>
+        <translation>Analyse en cours...</translation>
+    </message>
+    <message>
+        <source>Mise a Jour</source>
+        <translation>Mise a Jour</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Programme en cours...</source>
+        <translation>Mise a Jour Programme en cours...</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Module(s)</source>
+        <translation>Mise a Jour Module(s)</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Firmware Module(s) en cours...</source>
+        <translation>Mise a Jour Firmware Module(s) en cours...</translation>
+    </message>
+    <message>
+        <source>Sauvegarde des mesures</source>
+        <translation>Sauvegarde des mesures</translation>
+    </message>
+    <message>
+        <source>Debut des Analyses</source>
+        <translation>Debut des Analyses</translation>
+    </message>
+    <message>
+        <source>Fin des Analyses</source>
+        <translation>Fin des Analyses</translation>
+    </message>
+    <message>
+        <source>Operation Terminee</source>
+        <translation>Operation Terminee</translation>
+    </message>
+    <message>
+        <source>Redemarrage du ORV</source>
+        <translation>Redemarrage du ORV</translation>
+    </message>
+    <message>
+        <source>Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation>Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module MESUREv2.</source>
+        <translation>Erreur lors de la mise à jour du firmware du module MESUREv2.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module HPF.</source>
+        <translation>Erreur lors de la mise à jour du firmware du module HPF.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_1.</source>
+        <translation>Erreur lors de la mise à jour du firmware du module ENERGIE_1.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_2.</source>
+        <translation>Erreur lors de la mise à jour du firmware du module ENERGIE_2.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_3.</source>
+        <translation>Erreur lors de la mise à jour du firmware du module ENERGIE_3.</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure : V1
+</source>
+        <translation>	Carte Mesure : V1
+</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure : V2 / </source>
+        <translation>	Carte Mesure : V2 / </translation>
+    </message>
+    <message>
+        <source>
+</source>
+        <translation>
+</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure non detectee
+</source>
+        <translation>	Carte Mesure non detectee
+</translation>
+    </message>
+    <message>
+        <source>	Module Energie %1 : </source>
+        <translation>	Module Energie %1 : </translation>
+    </message>
+    <message>
+        <source>N/C 
+</source>
+        <translation>N/C 
+</translation>
+    </message>
+    <message>
+        <source>	Module HPF : </source>
+        <translation>	Module HPF : </translation>
+    </message>
+    <message>
+        <source>Dernier Apprentissage : </source>
+        <translation>Dernier Apprentissage : </translation>
+    </message>
+    <message>
+        <source>Derniere tare : </source>
+        <translation>Derniere tare : </translation>
+    </message>
+    <message>
+        <source>XX.XX.XXXX</source>
+        <translation>XX.XX.XXXX</translation>
+    </message>
+    <message>
+        <source>Adresse MAC : </source>
+        <translation>Adresse MAC : </translation>
+    </message>
+    <message>
+        <source>ID ORV : </source>
+        <translation>ID ORV : </translation>
+    </message>
+    <message>
+        <source>Contacter le SAV au : </source>
+        <translation>Contacter le SAV au : </translation>
+    </message>
+    <message>
+        <source>Pour avoir le code indiquer le numero :</source>
+        <translation>Pour avoir le code indiquer le numero :</translation>
+    </message>
+    <message>
+        <source>Contact the after-sales service at: </source>
+        <translation>Contact the after-sales service at: </translation>
+    </message>
+    <message>
+        <source>To have the code indicate the number:</source>
+        <translation>To have the code indicate the number:</translation>
+    </message>
+    <message>
+        <source>Kontaktieren Sie den Kundendienst unter: </source>
+        <translation>Kontaktieren Sie den Kundendienst unter: </translation>
+    </message>
+    <message>
+        <source>Damit der Code die Nummer anzeigt:</source>
+        <translation>Damit der Code die Nummer anzeigt:</translation>
+    </message>
+    <message>
+        <source>Contactar con el SPV en: </source>
+        <translation>Contactar con el SPV en: </translation>
+    </message>
+    <message>
+        <source>Para obtener la contraseña, indicar el código:</source>
+        <translation>Para obtener la contraseña, indicar el código:</translation>
+    </message>
+    <message>
+        <source>Contattare il servizio post-vendita al numero: </source>
+        <translation>Contattare il servizio post-vendita al numero: </translation>
+    </message>
+    <message>
+        <source>Per avere il codice indicare il numero:</source>
+        <translation>Per avere il codice indicare il numero:</translation>
+    </message>
+    <message>
+        <source>Neem contact op met de klantenservice na: </source>
+        <translation>Neem contact op met de klantenservice na: </translation>
+    </message>
+    <message>
+        <source>Om de code het nummer te laten vermelden:</source>
+        <translation>Om de code het nummer te laten vermelden:</translation>
+    </message>
+    <message>
+        <source>Обратитесь в сервисную службу по адресу: </source>
+        <translation>Обратитесь в сервисную службу по адресу: </translation>
+    </message>
+    <message>
+        <source> Чтобы код указывал номер:</source>
+        <translation> Чтобы код указывал номер:</translation>
+    </message>
+    <message>
+        <source>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </source>
+        <translation>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </translation>
+    </message>
+    <message>
+        <source>A kód megadásához jelezze a számot:</source>
+        <translation>A kód megadásához jelezze a számot:</translation>
+    </message>
+    <message>
+        <source>请联系售后服务: </source>
+        <translation>请联系售后服务: </translation>
+    </message>
+    <message>
+        <source>要让代码指示数字:</source>
+        <translation>要让代码指示数字:</translation>
     </message>
 </context>
 <context>
@@ -522,6 +822,24 @@ Cliquez sur OK pour terminer la configuration.</source>
         <translation>- Si vous avez vidé la colonne, vous pouvez rouvrir les vannes.
 - Si vous avez étalonné les sondes PT100, vous pouvez retirer les résistances et remettre les sondes.
 Cliquez sur OK pour terminer la configuration.</translation>
+    </message>
+</context>
+<context>
+    <name>screenMsgBox</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>led_Rect</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
     </message>
 </context>
 </TS>

@@ -157,6 +157,22 @@ p, li { white-space: pre-wrap; }
         <translation>Az ORV indítása v%1.%2.%3</translation>
     </message>
     <message>
+        <source> ++ Espace de Stockage (libre/total): %1Mo/%2Mo</source>
+        <translation> ++ Tárhely (szabad/összes): %1MB/%2MB</translation>
+    </message>
+    <message>
+        <source> -- Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation> -- A tárhely megtelt, a régi napi fájlok törlése ...</translation>
+    </message>
+    <message>
+        <source> ++ Initialisation CONFIGURATION Termine avec succes</source>
+        <translation> ++ KONFIGURÁCIÓ sikeresen inicializálva</translation>
+    </message>
+    <message>
+        <source> ++ ID ORV: %1</source>
+        <translation> ++ ORV azonosító: %1</translation>
+    </message>
+    <message>
         <source>Chargement de la LANGUE:</source>
         <translation>NYELV betöltése:</translation>
     </message>
@@ -171,6 +187,290 @@ p, li { white-space: pre-wrap; }
     <message>
         <source> -- ERREUR Chargement fichier LANGUE [%1]</source>
         <translation> -- HIBA a NYELVI fájl betöltésekor [%1]</translation>
+    </message>
+    <message>
+        <source>Configuration Reseau ETHERNET:</source>
+        <translation>ETHERNET hálózati beállítások:</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK</source>
+        <translation> ++ ETHERNET kábel csatlakoztatva OK</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher</source>
+        <translation> -- FIGYELEM ETHERNET kábel nincs csatlakoztatva</translation>
+    </message>
+    <message>
+        <source>Configuration Reseau WIFI:</source>
+        <translation>WIFI hálózati beállítások:</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK</source>
+        <translation> ++ USB WIFI adapter csatlakoztatva OK</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher</source>
+        <translation> -- FIGYELEM USB WIFI adapter nincs csatlakoztatva</translation>
+    </message>
+    <message>
+        <source>Connection Internet/Voredane:</source>
+        <translation>Internet/Voredane kapcsolat:</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK</source>
+        <translation> ++ Kapcsolat a VOREDANE szerverrel OK</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE</source>
+        <translation> -- HIBA a VOREDANE szerverhez kapcsolódáskor</translation>
+    </message>
+    <message>
+        <source>Modules Detecter/Trouver:</source>
+        <translation>Érzékelt/talált modulok:</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV</source>
+        <translation> -- Nem található MÉRŐ modul (v1 vagy v2)....
+    -(1) Ellenőrizze a csatlakozásokat
+    -(2) Majd INDÍTSA ÚJRA az ORV-t</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1</source>
+        <translation> ++ MérőV1 modul: %1</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1</source>
+        <translation> ++ MérőV2 modul: v%1</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1</source>
+        <translation> ++ HPF modul: v%1</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2</source>
+        <translation> ++ ENERGIE_%1 modul: v%2</translation>
+    </message>
+    <message>
+        <source>ERREUR detecter, veuillez verifier.</source>
+        <translation>HIBA észlelve, kérjük ellenőrizze.</translation>
+    </message>
+    <message>
+        <source>Demarrage des Mesures ...</source>
+        <translation>Mérések indítása ...</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Hiba</translation>
+    </message>
+    <message>
+        <source>Mot de passe incorrect</source>
+        <translation>Hibás jelszó</translation>
+    </message>
+    <message>
+        <source>Informations</source>
+        <translation>Információk</translation>
+    </message>
+    <message>
+        <source>Informations...</source>
+        <translation>Információk...</translation>
+    </message>
+    <message>
+        <source>Analyse Mesures</source>
+        <translation>Mérések elemzése</translation>
+    </message>
+    <message>
+        <source>Analyse en cours...</source>
+        <translation>Elemzés folyamatban...</translation>
+    </message>
+    <message>
+        <source>Mise a Jour</source>
+        <translation>Frissítés</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Programme en cours...</source>
+        <translation>Programfrissítés folyamatban...</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Module(s)</source>
+        <translation>Modul(ok) frissítése</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Firmware Module(s) en cours...</source>
+        <translation>Modul firmware frissítése folyamatban...</translation>
+    </message>
+    <message>
+        <source>Sauvegarde des mesures</source>
+        <translation>Mérések mentése</translation>
+    </message>
+    <message>
+        <source>Debut des Analyses</source>
+        <translation>Elemzések kezdete</translation>
+    </message>
+    <message>
+        <source>Fin des Analyses</source>
+        <translation>Elemzések vége</translation>
+    </message>
+    <message>
+        <source>Operation Terminee</source>
+        <translation>Művelet befejezve</translation>
+    </message>
+    <message>
+        <source>Redemarrage du ORV</source>
+        <translation>ORV újraindítása</translation>
+    </message>
+    <message>
+        <source>Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation>A tárhely megtelt, a régi napi fájlok törlése ...</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module MESUREv2.</source>
+        <translation>Hiba a(z) MESUREv2 modul firmware frissítése közben.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module HPF.</source>
+        <translation>Hiba a(z) HPF modul firmware frissítése közben.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_1.</source>
+        <translation>Hiba a(z) ENERGIE_1 modul firmware frissítése közben.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_2.</source>
+        <translation>Hiba a(z) ENERGIE_2 modul firmware frissítése közben.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_3.</source>
+        <translation>Hiba a(z) ENERGIE_3 modul firmware frissítése közben.</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure : V1
+</source>
+        <translation>	Mérőkártya: V1
+</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure : V2 / </source>
+        <translation>	Mérőkártya: V2 / </translation>
+    </message>
+    <message>
+        <source>
+</source>
+        <translation>
+</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure non detectee
+</source>
+        <translation>	Mérőkártya nem található
+</translation>
+    </message>
+    <message>
+        <source>	Module Energie %1 : </source>
+        <translation>	Energia modul %1: </translation>
+    </message>
+    <message>
+        <source>N/C 
+</source>
+        <translation>N/C 
+</translation>
+    </message>
+    <message>
+        <source>	Module HPF : </source>
+        <translation>	HPF modul: </translation>
+    </message>
+    <message>
+        <source>Dernier Apprentissage : </source>
+        <translation>Utolsó tanulás: </translation>
+    </message>
+    <message>
+        <source>Derniere tare : </source>
+        <translation>Utolsó tára: </translation>
+    </message>
+    <message>
+        <source>XX.XX.XXXX</source>
+        <translation>XX.XX.XXXX</translation>
+    </message>
+    <message>
+        <source>Adresse MAC : </source>
+        <translation>MAC cím: </translation>
+    </message>
+    <message>
+        <source>ID ORV : </source>
+        <translation>ORV azonosító: </translation>
+    </message>
+    <message>
+        <source>Contacter le SAV au : </source>
+        <translation>Contacter le SAV au : </translation>
+    </message>
+    <message>
+        <source>Pour avoir le code indiquer le numero :</source>
+        <translation>Pour avoir le code indiquer le numero :</translation>
+    </message>
+    <message>
+        <source>Contact the after-sales service at: </source>
+        <translation>Contact the after-sales service at: </translation>
+    </message>
+    <message>
+        <source>To have the code indicate the number:</source>
+        <translation>To have the code indicate the number:</translation>
+    </message>
+    <message>
+        <source>Kontaktieren Sie den Kundendienst unter: </source>
+        <translation>Kontaktieren Sie den Kundendienst unter: </translation>
+    </message>
+    <message>
+        <source>Damit der Code die Nummer anzeigt:</source>
+        <translation>Damit der Code die Nummer anzeigt:</translation>
+    </message>
+    <message>
+        <source>Contactar con el SPV en: </source>
+        <translation>Contactar con el SPV en: </translation>
+    </message>
+    <message>
+        <source>Para obtener la contraseña, indicar el código:</source>
+        <translation>Para obtener la contraseña, indicar el código:</translation>
+    </message>
+    <message>
+        <source>Contattare il servizio post-vendita al numero: </source>
+        <translation>Contattare il servizio post-vendita al numero: </translation>
+    </message>
+    <message>
+        <source>Per avere il codice indicare il numero:</source>
+        <translation>Per avere il codice indicare il numero:</translation>
+    </message>
+    <message>
+        <source>Neem contact op met de klantenservice na: </source>
+        <translation>Neem contact op met de klantenservice na: </translation>
+    </message>
+    <message>
+        <source>Om de code het nummer te laten vermelden:</source>
+        <translation>Om de code het nummer te laten vermelden:</translation>
+    </message>
+    <message>
+        <source>Обратитесь в сервисную службу по адресу: </source>
+        <translation>Обратитесь в сервисную службу по адресу: </translation>
+    </message>
+    <message>
+        <source> Чтобы код указывал номер:</source>
+        <translation> Чтобы код указывал номер:</translation>
+    </message>
+    <message>
+        <source>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </source>
+        <translation>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </translation>
+    </message>
+    <message>
+        <source>A kód megadásához jelezze a számot:</source>
+        <translation>A kód megadásához jelezze a számot:</translation>
+    </message>
+    <message>
+        <source>请联系售后服务: </source>
+        <translation>请联系售后服务: </translation>
+    </message>
+    <message>
+        <source>要让代码指示数字:</source>
+        <translation>要让代码指示数字:</translation>
     </message>
 </context>
 <context>
@@ -522,6 +822,24 @@ Cliquez sur OK pour terminer la configuration.</source>
         <translation>- Ha leürítette az oszlopot, újra kinyithatja a szelepeket.
 - Ha kalibrálta a PT100 érzékelőket, eltávolíthatja az ellenállásokat és visszahelyezheti az érzékelőket.
 A konfiguráció befejezéséhez kattintson az OK gombra.</translation>
+    </message>
+</context>
+<context>
+    <name>screenMsgBox</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Kilépés</translation>
+    </message>
+</context>
+<context>
+    <name>led_Rect</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
     </message>
 </context>
 </TS>

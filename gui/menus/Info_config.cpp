@@ -3,14 +3,13 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QFile>
-#include <QScrollBar>
 
-#include "MyScrollStyle.h"
 #include "orv_classPtr.h"
 #include "ORV_core.h"
 #include "orvDatas.h"
 #include "orvPlatform.h"
 #include "ui_Info_config.h"
+#include "wideScrollBars.h"
 
 namespace {
 
@@ -22,14 +21,7 @@ const char* const kHiddenKey = "CONFIG_WIFI_KEY";
 
 Info_config::Info_config(QWidget* parent) : cConfigurationWidget(parent), ui(new Ui::Info_config) {
   ui->setupUi(this);
-  // Created after the form, so that it outlives the list it is set on.
-  auto* scrollStyle = new MyScrollStyle;
-  scrollStyle->setParent(this);
-  // The list's own scroll bars take their thickness from their style: all three get it.
-  for (QWidget* widget : {static_cast<QWidget*>(ui->listWidget),
-                          static_cast<QWidget*>(ui->listWidget->verticalScrollBar()),
-                          static_cast<QWidget*>(ui->listWidget->horizontalScrollBar())})
-    widget->setStyle(scrollStyle);
+  setWideScrollBars(ui->listWidget, this);
 }
 
 Info_config::~Info_config() = default;

@@ -3,14 +3,13 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
-#include <QScrollBar>
 #include <QStringList>
 #include <QTextStream>
 #include <QTimer>
 
-#include "MyScrollStyle.h"
 #include "orvPlatform.h"
 #include "ui_Journal.h"
+#include "wideScrollBars.h"
 
 namespace {
 
@@ -74,14 +73,7 @@ const EventName kKeys[] = {
 Journal::Journal(QWidget* parent)
     : cConfigurationWidget(parent), ui(new Ui::Journal), fillTimer(new QTimer(this)) {
   ui->setupUi(this);
-  // Created after the form, so that it outlives the list it is set on.
-  auto* scrollStyle = new MyScrollStyle;
-  scrollStyle->setParent(this);
-  // The list's own scroll bars take their thickness from their style: all three get it.
-  for (QWidget* widget : {static_cast<QWidget*>(ui->textEdit),
-                          static_cast<QWidget*>(ui->textEdit->verticalScrollBar()),
-                          static_cast<QWidget*>(ui->textEdit->horizontalScrollBar())})
-    widget->setStyle(scrollStyle);
+  setWideScrollBars(ui->textEdit, this);
 
   fillTimer->setObjectName(QStringLiteral("fillTimer"));
   fillTimer->setSingleShot(true);

@@ -211,31 +211,28 @@ void Menu_Reapprentissage::recalculProcess() {
       false);
 }
 
-// The two starts test the same flags in opposite orders; the core tests them again, with
-// the learning days and the sensors, and the main window reports its refusal. The
-// reference level is left to the core, which clears it only once it accepts.
-void Menu_Reapprentissage::startRecalcul(float newCharge) {
-  if (storedInt("FLAG_ALARM") == 1) {
-    notify(tr("Information"), tr("Le ORV est deja en mode APPRENTISSAGE"));
-  } else if (storedInt("FLAG_RECALC_MOYREF") == 1) {
-    notify(tr("Information"), tr("Le ORV est deja en mode RE-CALCUL"));
-  } else {
-    if (datas()) datas()->setNewCharge(newCharge);
-    pause(1);
-    emit recalculNivRef();
-  }
-  recalculDialog->close();
-}
+void Menu_Reapprentissage::startRecalcul(float newCharge) { start(newCharge, false); }
 
-void Menu_Reapprentissage::startReapprentissage(float newCharge) {
-  if (storedInt("FLAG_RECALC_MOYREF") == 1) {
+void Menu_Reapprentissage::startReapprentissage(float newCharge) { start(newCharge, true); }
+
+// Both flags count only at exactly 1. A relearn reports a pending recalculation first, a
+// recalculation a running learning period first. The core tests them again, with the
+// learning days and the sensors, and the main window reports its refusal; the reference
+// level is left to the core, which clears it only once it accepts.
+void Menu_Reapprentissage::start(float newCharge, bool relearn) {
+  const bool learning = storedInt("FLAG_ALARM") == 1;
+  const bool recalculating = storedInt("FLAG_RECALC_MOYREF") == 1;
+  if (recalculating && (relearn || !learning)) {
     notify(tr("Information"), tr("Le ORV est deja en mode RE-CALCUL"));
-  } else if (storedInt("FLAG_ALARM") == 1) {
+  } else if (learning) {
     notify(tr("Information"), tr("Le ORV est deja en mode APPRENTISSAGE"));
   } else {
     if (datas()) datas()->setNewCharge(newCharge);
     pause(1);
-    emit ReappMoyen();
+    if (relearn)
+      emit ReappMoyen();
+    else
+      emit recalculNivRef();
   }
   recalculDialog->close();
 }

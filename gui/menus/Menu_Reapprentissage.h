@@ -59,6 +59,8 @@ class Menu_Reapprentissage : public cConfigurationWidget {
   // leaves the page.
   void confirmStart(const QString& title, const QString& warning, const QString& question,
                     bool relearn);
+  // Stores the charge and hands the start to the main window, unless one is under way.
+  void start(float newCharge, bool relearn);
   bool sensorsSane();
   bool leakAlarmStanding();
   // Int value of a stored key, 0 without a store.

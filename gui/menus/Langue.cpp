@@ -70,6 +70,12 @@ void Langue::buildPage() {
   }
 }
 
+bool Langue::isLanguageCode(const QString& code) {
+  for (const LangueRow& langue : kLangues)
+    if (code == QLatin1String(langue.code)) return true;
+  return false;
+}
+
 void Langue::set_Langue(QString code) {
   if (code.isEmpty() || code == QLatin1String("*")) code = QStringLiteral("fr");
   const LangueRow* selected = &kLangues[0];

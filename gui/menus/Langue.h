@@ -30,6 +30,8 @@ class Langue : public QWidget {
   // Selects a language; an empty code, "*" or an unknown code selects "fr".
   void set_Langue(QString code);
   QString getLangue() const { return langueCode; }
+  // Whether `code` is one of the eight languages of the page.
+  static bool isLanguageCode(const QString& code);
 
  signals:
   void esc_langue();

@@ -27,6 +27,7 @@ constexpr int kLowLevelAlarm = 103;
 // Question boxes fill the 640 x 480 screen; their buttons are sized for a finger.
 const QSize kFullScreen(640, 480);
 const QSize kTouchButton(140, 56);
+constexpr int kQuestionPointSize = 16;
 
 ORV_core* core() { return Singleton<orv_classPtr>::ptr()->core; }
 orvDatas* datas() { return Singleton<orv_classPtr>::ptr()->datas; }
@@ -90,6 +91,9 @@ int Menu_Reapprentissage::ask(const QString& title, const QString& text, const Q
     buttons.push_back(box.addButton(answer, QMessageBox::ActionRole));
   if (answers.isEmpty()) box.setStandardButtons(QMessageBox::Ok);
   for (QAbstractButton* button : box.buttons()) button->setMinimumSize(kTouchButton);
+  QFont font = box.font();
+  font.setPointSize(kQuestionPointSize);
+  box.setFont(font);
   box.setMinimumSize(kFullScreen);
   // The box sizes itself to its layout: a spacer over the whole grid keeps it full screen.
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {

@@ -4,10 +4,10 @@
 #include <QEvent>
 #include <QFile>
 
-#include "orv_classPtr.h"
 #include "ORV_core.h"
 #include "orvDatas.h"
 #include "orvPlatform.h"
+#include "orv_classPtr.h"
 #include "ui_Info_config.h"
 #include "wideScrollBars.h"
 

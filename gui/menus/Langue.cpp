@@ -9,8 +9,9 @@
 #include <QTranslator>
 
 #include "cMessageBox.h"
-#include "orv_classPtr.h"
 #include "orvDatas.h"
+#include "orv_classPtr.h"
+#include "touchMessageBox.h"
 #include "ui_Langue.h"
 
 namespace {
@@ -104,6 +105,7 @@ void Langue::on_Nederland_clicked() { set_Langue(QStringLiteral("nl")); }
 void Langue::on_ValidButton_clicked() {
   QMessageBox box(QMessageBox::Warning, confirmTitle, confirmText,
                   QMessageBox::Ok | QMessageBox::Cancel);
+  fitForTouch(box);
   if (box.exec() != QMessageBox::Ok) return;
 
   const QString qmFile =

@@ -12,11 +12,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "cMessageBox.h"
-#include "orv_classPtr.h"
 #include "ORV_core.h"
-#include "orvDatas.h"
 #include "RecalculProcess.h"
+#include "cMessageBox.h"
+#include "orvDatas.h"
+#include "orv_classPtr.h"
+#include "touchMessageBox.h"
 #include "ui_Menu_Reapprentissage.h"
 
 namespace {
@@ -24,10 +25,8 @@ namespace {
 // Last alarm types that mean a leak: the 3-day statistical alarm and the low-level alarm.
 constexpr int kStatisticalLeakAlarm = 100;
 constexpr int kLowLevelAlarm = 103;
-// Question boxes fill the 640 x 480 screen; their buttons are sized for a finger.
+// Question boxes fill the 640 x 480 screen.
 const QSize kFullScreen(640, 480);
-const QSize kTouchButton(140, 56);
-constexpr int kQuestionPointSize = 16;
 
 ORV_core* core() { return Singleton<orv_classPtr>::ptr()->core; }
 orvDatas* datas() { return Singleton<orv_classPtr>::ptr()->datas; }
@@ -90,10 +89,7 @@ int Menu_Reapprentissage::ask(const QString& title, const QString& text, const Q
   for (const QString& answer : answers)
     buttons.push_back(box.addButton(answer, QMessageBox::ActionRole));
   if (answers.isEmpty()) box.setStandardButtons(QMessageBox::Ok);
-  for (QAbstractButton* button : box.buttons()) button->setMinimumSize(kTouchButton);
-  QFont font = box.font();
-  font.setPointSize(kQuestionPointSize);
-  box.setFont(font);
+  fitForTouch(box);
   box.setMinimumSize(kFullScreen);
   // The box sizes itself to its layout: a spacer over the whole grid keeps it full screen.
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {

@@ -170,6 +170,8 @@ private:
   Network1* networkPageReady();
   // The error box of a wrong code.
   void wrongCodeBox();
+  // Undoes what the relearn menu prepared for a start the core refused, and says so.
+  void learningRequestRefused();
   // Member name of the current page ("mainScreen", "msgBoxPage", ...), for the test hooks.
   QString currentPageName() const;
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "Langue.h"
 #include "ModulsCenter.h"
 #include "ORV_core.h"
 #include "ORV_fileManip.h"
@@ -21,6 +22,7 @@
 #include "orvPlatform.h"
 #include "orvVersion.h"
 #include "orv_classPtr.h"
+#include "orv_configFile.h"
 #include "screenMsgBox.h"
 #include "storageThread.h"
 
@@ -37,6 +39,12 @@ constexpr int kJournalLimit = 6000, kJournalRemove = 1000;
 constexpr const char* kDataDir = "/home/ORV/";
 
 QString moduleVersion(float version) { return QString::number(version, 'g'); }
+
+bool storedLanguageUnset() {
+  orv_configFile file(std::string(kDataDir) + "config.conf");
+  const QString code = QString::fromUtf8(file.getCString("CONFIG_LANGUE", "", "General")).trimmed();
+  return code.isEmpty() || code == QLatin1String("*");
+}
 }  // namespace
 
 bool cORV::On_initAll(std::string langue) {
@@ -59,9 +67,14 @@ bool cORV::On_initAll(std::string langue) {
     cleanup.join();
   }
 
+  // The language chosen on the first-start page came before the store: it is stored once
+  // the store exists, in place of a missing, empty or "*" entry.
+  const bool languageUnset = storedLanguageUnset();
   core->initORV_core();
   msgBoxPage->appendBoxMessage(tr(" ++ Initialisation CONFIGURATION Termine avec succes"));
   orvDatas* datas = core->datas();
+  if (languageUnset && Langue::isLanguageCode(QString::fromStdString(langue)))
+    datas->setCFG_struct(orvDatas::getCFG_ID_fromKeyString("CONFIG_LANGUE"), langue.c_str());
   auto cfg = [datas](const char* keyword) {
     return datas->getCFG_struct(orvDatas::getCFG_ID_fromKeyString(keyword));
   };

@@ -18,6 +18,7 @@
 #include "ORV_core.h"
 #include "ORV_fileManip.h"
 #include "ORV_sysNet.h"
+#include "cMessageBox.h"
 #include "cORV.h"
 #include "cORV_registry.h"
 #include "hpfInfo_Display.h"
@@ -41,6 +42,8 @@ constexpr int kAckFromDevice = 1;
 constexpr int kAckFromNetwork = 2;
 constexpr int kLearningDateSize = 32;
 constexpr const char* kLearningDateFormat = "%d/%m/%Y";
+// A refused relearning request is told in a box that closes itself.
+constexpr int kNoticeBoxMs = 5000;
 
 
 
@@ -113,15 +116,27 @@ void cORV::OnIntervFrigo(bool _flag) {
 }
 
 void cORV::OnMenuReapprentissageReapp() {
-  if (!core || !core->startREAPPRENTISSAGE()) return;
+  if (!core) return;
+  if (!core->startREAPPRENTISSAGE()) return learningRequestRefused();
   if (ORV_fileManip* files = core->ORV_fileManip_Ptr())
     files->write_logfile(kEventRelearn, nullptr, nullptr, "ORV");
 }
 
 void cORV::OnMenuRecalculNivRefBtn() {
-  if (!core || !core->setRecalculNivRef()) return;
+  if (!core) return;
+  // The core clears the reference level only once it accepts the request.
+  if (!core->setRecalculNivRef(true)) return learningRequestRefused();
   if (ORV_fileManip* files = core->ORV_fileManip_Ptr())
     files->write_logfile(kEventRecalculation, nullptr, nullptr, "ORV");
+}
+
+// A refused relearn or recalculation changes nothing: the charge the relearn menu stored
+// would otherwise go into the next hourly line as a recharge.
+void cORV::learningRequestRefused() {
+  if (orvDatas* datas = store()) datas->setNewCharge(0.0f);
+  cMessageBox::information(tr("Information"), tr("Demande refusee par le ORV, aucun changement."),
+                           QMessageBox::Ok, kNoticeBoxMs, cMessageBox::TimeoutClose,
+                           QFont(QStringLiteral("Times"), 18, QFont::Bold));
 }
 
 void cORV::OnMenuReapprentissageReset() {

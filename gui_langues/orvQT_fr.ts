@@ -474,6 +474,131 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>Choix</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choix de mode d&apos;acces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parametrages et Reglages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visualisations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Info_Norvale</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NORVALE S.A.S.
+1 allee des Frigoristes - 69000 LYON - FRANCE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support technique :
+Tel : +33 (0)4 00 00 00 01
+support@norvale.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service commercial :
+Tel : +33 (0)4 00 00 00 02
+commercial@norvale.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>label version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date tare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>label date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(c) NORVALE 2004 - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>	ORV Version : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Info_config</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informations sur la configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date du jour	:	</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contenu Fichier RCS systeme:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Espace de Stockage en Mo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Config Section	:	</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libre = %1 Mo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total = %1 Mo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fichier Journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Langue</name>
     <message>
         <source>Language</source>
@@ -484,12 +609,604 @@ p, li { white-space: pre-wrap; }
         <translation>Langue</translation>
     </message>
     <message>
+        <source> Francais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Espagnol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> A&amp;nglais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Russe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> A&amp;llemand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Hungary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Italien</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> &amp;Neerlandais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Valider</source>
         <translation>Valider</translation>
     </message>
     <message>
         <source>Quitter</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Changement de la langue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selection de la langue francaise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English language selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ändern der Sprache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deutsche Sprache ausgewahlte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>El cambio de idioma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>El ORV debe reiniciar el sistema para cargar el idioma español</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La modifica della lingua</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il ORV deve riavviare per caricare italiano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het wijzigen van de taal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De ORV moet herstarten om de Nederlandse taal te laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Russian language selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyelv módosítása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A magyar nyelv válogatott</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERREUR Chargement fichier LANGUE [%1]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogConversion</name>
+    <message>
+        <source>E_EVT_FIRST_SERVICE</source>
+        <translation>Premiere mise en service</translation>
+    </message>
+    <message>
+        <source>E_EVT_ACQ</source>
+        <translation>Acquittement d&apos;alarme</translation>
+    </message>
+    <message>
+        <source>E_EVT_LEARN</source>
+        <translation>Apprentissage</translation>
+    </message>
+    <message>
+        <source>E_EVT_VOLTAGE_SHUTDOWN</source>
+        <translation>Coupure d&apos;alimentation</translation>
+    </message>
+    <message>
+        <source>E_EVT_ORV_START</source>
+        <translation>Demarrage du ORV</translation>
+    </message>
+    <message>
+        <source>E_EVT_LOAD_USB</source>
+        <translation>Chargement depuis l&apos;USB</translation>
+    </message>
+    <message>
+        <source>E_EVT_LOAD_NETWORK</source>
+        <translation>Chargement depuis le reseau</translation>
+    </message>
+    <message>
+        <source>E_EVT_ALARM_TYPE1</source>
+        <translation>Alarme type 1 (fuite statistique 3 jours)</translation>
+    </message>
+    <message>
+        <source>E_EVT_ALARM_TYPE2</source>
+        <translation>Alarme type 2</translation>
+    </message>
+    <message>
+        <source>E_EVT_ALARM_TYPE3</source>
+        <translation>Alarme type 3</translation>
+    </message>
+    <message>
+        <source>E_EVT_ALARM_CUVE_LOW_LEVEL</source>
+        <translation>Alarme niveau bas reservoir</translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_TEXT</source>
+        <translation>Defaut sonde temperature exterieure</translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_TENT</source>
+        <translation>Defaut sonde temperature entree reservoir</translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_TSOR</source>
+        <translation>Defaut sonde temperature sortie reservoir</translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_TASP</source>
+        <translation>Defaut sonde temperature aspiration</translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_SRLIQ</source>
+        <translation>Defaut sonde liquide sous-refroidisseur</translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_JAUGE_CONTRAINTE</source>
+        <translation>Defaut jauge de contrainte</translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PRESSION_HP</source>
+        <translation>Defaut capteur haute pression</translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PRESSION_BP</source>
+        <translation>Defaut capteur basse pression</translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_COM_CARTE_MESURE</source>
+        <translation>Defaut communication carte mesure</translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_COM_DEBITMETRE</source>
+        <translation>Defaut communication debitmetre</translation>
+    </message>
+    <message>
+        <source>E_EVT_RESTART_COM</source>
+        <translation>Redemarrage de la communication</translation>
+    </message>
+    <message>
+        <source>LOG_INFO</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>LOG_ERROR</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>LOG_MESUREMENT</source>
+        <translation>Mesure</translation>
+    </message>
+    <message>
+        <source>LOG_MISCELLANEAOUS</source>
+        <translation>Divers</translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_MIN_HP</source>
+        <translation>Modification HP minimum</translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_CONTACT_NF_NO</source>
+        <translation>Modification contact NF/NO</translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_ETAT_BPADAP</source>
+        <translation>Modification etat BP adaptative</translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_ETAT_HPFLOT</source>
+        <translation>Modification etat HP flottante</translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_REGLAGE_SENALARM3</source>
+        <translation>Modification sensibilite alarme 3 jours</translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_FLAG_ALARM3</source>
+        <translation>Modification indicateur alarme 3 jours</translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_DIAM_TUBELIQ</source>
+        <translation>Modification diametre tube liquide</translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_TYPE_MONTAGE_DEBIT</source>
+        <translation>Modification type de montage debit</translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_ECART_DEBIT</source>
+        <translation>Modification ecart debit</translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_ETAL_PT100_SOUS_REFROID</source>
+        <translation>Modification etalonnage PT100 sous-refroidissement</translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_GR_CLIENT</source>
+        <translation>Modification groupe client</translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_TYPE_MAGASIN</source>
+        <translation>Modification type de magasin</translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_CODE_3</source>
+        <translation>Modification code 3</translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_CODE_CONTRAT</source>
+        <translation>Modification code contrat</translation>
+    </message>
+    <message>
+        <source>E_EVT_CONSULT_COURBES</source>
+        <translation>Consultation des courbes</translation>
+    </message>
+    <message>
+        <source>E_EVT_CONSULT_JOURNAL</source>
+        <translation>Controle des capteurs en defaut</translation>
+    </message>
+    <message>
+        <source>E_EVT_ACTION_WRITE_CONFIG</source>
+        <translation>Ecriture de la configuration</translation>
+    </message>
+    <message>
+        <source>E_EVT_ACTION_REARMEMENT</source>
+        <translation>Rearmement</translation>
+    </message>
+    <message>
+        <source>E_EVT_ACTION_REAPP</source>
+        <translation>Lancement d&apos;un reapprentissage</translation>
+    </message>
+    <message>
+        <source>E_EVT_ACTION_SEND</source>
+        <translation>Envoi des fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Principal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trace Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info sur la configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mesure du Poids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info et Assistance Norvale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration
+ORV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration
+Module HP Flottante</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration
+ Module Energie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauvegarde/Restauration
+USB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Demarrer Intervention
+Frigoriste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reapprentissage
+Acquittement Alarmes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date/Heure
+Fuseau Horaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AutoTest ORV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redemarrage
+du ORV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Visualisations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Parametrages et Reglages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arreter Intervention
+Frigoriste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redemarrage/Reboot du ORV ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmez le redemarrage du ORV ?!
+Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Menu_Reapprentissage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acquittement des Alarmes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reapprentissage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recalcule du Niveau
+de Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Veuillez vérifier le câblage de vos capteurs SVP !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selectionnez une option...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acquittement process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Avez-vous localise et repare une fuite ?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;En fonction de votre intervention, veuillez lancer un recalcul ou un reapprentissage.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recalcul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reapprentissage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plus tard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Veuillez verifier les reglages d alarmes (sensibilite, temporisation, niveau bas).
+
+Rappel, le kit de maintenance reglementaire doit etre change tous les ans.
+
+Voir le guide des bonnes pratiques pour plus d informations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avez-vous effectue une recharge ?
+
+ Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
+
+Sinon, cliquez sur &quot;No&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reapprentissage process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attention si une fuite est toujours active sur la centrale pendant un reapprentissage, la fiabilite de la detection de fuite peut etre impactee.
+
+Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un reapprentissage doit etre lance dans les cas suivants:
+
+- Modification sur l installation (mise en route hivernale de la recuperation de chaleur, fermeture d un etage de condensation).
+
+- Modification sur le ORV (changement de kit annuel, nouvelle tare).
+
+Etes-vous sur de vouloir lancer un reapprentissage?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recalcul process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attention si une fuite est toujours active sur la centrale pendant un recalcul, la fiabilite de la detection de fuite peut etre impactee.
+
+Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un recalcul doit etre lance uniquement dans les cas suivants :
+
+- changement du niveau moyen du reservoir.
+
+- reparation d&apos;une fuite statistique avec ou sans recharge.
+
+- en cas de complement de charge.
+
+Etes-vous sur de vouloir lancer un recalcul?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le ORV est deja en mode APPRENTISSAGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le ORV est deja en mode RE-CALCUL</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecalculProcess</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avez-vous effectue une recharge ?
+
+ Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
+
+Sinon, cliquez sur &quot;No&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nouvelle charge kg:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>cPassword</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mot de passe:  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annulation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Validation</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,18 @@
 #include "Choix.h"
 
-#include "standInPage.h"
+#include <QEvent>
 
-Choix::Choix(QWidget* parent) : QWidget(parent) {
-  buildStandInBody(
-      this, QStringLiteral("Choix"),
-      {{QStringLiteral("paramButton"), tr("Parametrages et Reglages"), [this] { emit okConfig(); }},
-       {QStringLiteral("visualisationButton"), tr("Visualisations"),
-        [this] { emit okVisualisation(); }},
-       {QStringLiteral("escButton"), tr("Quitter"), [this] { emit escButtonSignal(); }}});
+#include "ui_Choix.h"
+
+Choix::Choix(QWidget* parent) : QWidget(parent), ui(new Ui::Choix) { ui->setupUi(this); }
+
+Choix::~Choix() = default;
+
+void Choix::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) ui->retranslateUi(this);
+  QWidget::changeEvent(e);
 }
+
+void Choix::on_paramButton_clicked() { emit okConfig(); }
+void Choix::on_visualisationButton_clicked() { emit okVisualisation(); }
+void Choix::on_escButton_clicked() { emit escButtonSignal(); }

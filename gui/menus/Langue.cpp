@@ -3,11 +3,16 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDebug>
-#include <QGridLayout>
-#include <QLabel>
+#include <QEvent>
+#include <QIcon>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTranslator>
+
+#include "cMessageBox.h"
+#include "orvDatas.h"
+#include "orv_classPtr.h"
+#include "touchMessageBox.h"
+#include "ui_Langue.h"
 
 namespace {
 
@@ -16,83 +21,60 @@ namespace {
 struct LangueRow {
   const char* code;
   const char* button;  // object name
-  const char* text;
+  const char* flag;    // picture in gui_images/
   const char* confirmTitle;
   const char* confirmText;
 };
 
 const LangueRow kLangues[] = {
-    {"fr", "Francais", QT_TRANSLATE_NOOP("Langue", " Francais"),
-     QT_TRANSLATE_NOOP("Langue", "Changement de la langue"),
+    {"fr", "Francais", "fr.png", QT_TRANSLATE_NOOP("Langue", "Changement de la langue"),
      QT_TRANSLATE_NOOP("Langue", "Selection de la langue francaise")},
-    {"en", "Anglais", QT_TRANSLATE_NOOP("Langue", " A&nglais"),
-     QT_TRANSLATE_NOOP("Langue", "Language Change"),
+    {"en", "Anglais", "gb.png", QT_TRANSLATE_NOOP("Langue", "Language Change"),
      QT_TRANSLATE_NOOP("Langue", "English language selected")},
-    {"de", "Allemand", QT_TRANSLATE_NOOP("Langue", " A&llemand"),
-     QT_TRANSLATE_NOOP("Langue", "Ändern der Sprache"),
+    {"de", "Allemand", "de.png", QT_TRANSLATE_NOOP("Langue", "Ändern der Sprache"),
      QT_TRANSLATE_NOOP("Langue", "Deutsche Sprache ausgewahlte")},
-    {"es", "Espagnol", QT_TRANSLATE_NOOP("Langue", " Espagnol"),
-     QT_TRANSLATE_NOOP("Langue", "El cambio de idioma"),
+    {"es", "Espagnol", "es.png", QT_TRANSLATE_NOOP("Langue", "El cambio de idioma"),
      QT_TRANSLATE_NOOP("Langue", "El ORV debe reiniciar el sistema para cargar el idioma español")},
-    {"it", "Italien", QT_TRANSLATE_NOOP("Langue", " Italien"),
-     QT_TRANSLATE_NOOP("Langue", "La modifica della lingua"),
+    {"it", "Italien", "it.png", QT_TRANSLATE_NOOP("Langue", "La modifica della lingua"),
      QT_TRANSLATE_NOOP("Langue", "Il ORV deve riavviare per caricare italiano")},
-    {"nl", "Nederland", QT_TRANSLATE_NOOP("Langue", " &Neerlandais"),
-     QT_TRANSLATE_NOOP("Langue", "Het wijzigen van de taal"),
+    {"nl", "Nederland", "nl.png", QT_TRANSLATE_NOOP("Langue", "Het wijzigen van de taal"),
      QT_TRANSLATE_NOOP("Langue", "De ORV moet herstarten om de Nederlandse taal te laden")},
-    {"ru", "Russia", QT_TRANSLATE_NOOP("Langue", " Russe"),
-     QT_TRANSLATE_NOOP("Langue", "Language Change"),
+    {"ru", "Russia", "ru.png", QT_TRANSLATE_NOOP("Langue", "Language Change"),
      QT_TRANSLATE_NOOP("Langue", "Russian language selected")},
-    {"hu", "Hungary", QT_TRANSLATE_NOOP("Langue", " Hungary"),
-     QT_TRANSLATE_NOOP("Langue", "A nyelv módosítása"),
+    {"hu", "Hungary", "hu.png", QT_TRANSLATE_NOOP("Langue", "A nyelv módosítása"),
      QT_TRANSLATE_NOOP("Langue", "A magyar nyelv válogatott")},
 };
 
-// Grid places of the buttons: French, English, German, Italian on the left; Spanish,
-// Russian, Hungarian, Dutch on the right (indexes into kLangues).
-const int kLeftColumn[] = {0, 1, 2, 4};
-const int kRightColumn[] = {3, 6, 7, 5};
-
 }  // namespace
 
-Langue::Langue(int mode, QWidget* parent) : Langue(mode, parent, new QTranslator) {}
+Langue::Langue(QWidget* parent, QTranslator* translator)
+    : QWidget(parent), ui(new Ui::Langue), langueTranslator(translator), langueMode(1) {
+  buildPage();
+}
 
-Langue::Langue(QWidget* parent, QTranslator* translator) : Langue(1, parent, translator) {}
+Langue::Langue(int mode, QWidget* parent)
+    : QWidget(parent), ui(new Ui::Langue), langueTranslator(new QTranslator), langueMode(mode) {
+  buildPage();
+}
 
-Langue::Langue(int mode, QWidget* parent, QTranslator* translator)
-    : QWidget(parent), langueTranslator(translator), langueMode(mode),
-      langueButtons(new QButtonGroup(this)) {
-  setWindowTitle(tr("Language"));
-  auto* layout = new QGridLayout(this);
-  auto* header = new QLabel(QStringLiteral("<b>%1</b>").arg(tr("Langue")), this);
-  header->setObjectName(QStringLiteral("LangueEntete"));
-  header->setAlignment(Qt::AlignCenter);
-  layout->addWidget(header, 0, 0, 1, 2);
+Langue::~Langue() = default;
 
+void Langue::buildPage() {
+  ui->setupUi(this);
   // One exclusive group of checkable buttons, so that the selection always shows.
+  langueButtons = new QButtonGroup(this);
   langueButtons->setExclusive(true);
-  for (int row = 0; row < 4; ++row) {
-    for (int column = 0; column < 2; ++column) {
-      const LangueRow& langue = kLangues[column == 0 ? kLeftColumn[row] : kRightColumn[row]];
-      auto* button = new QPushButton(tr(langue.text), this);
-      button->setObjectName(QLatin1String(langue.button));
-      button->setCheckable(true);
-      button->setMinimumSize(300, 60);
-      langueButtons->addButton(button);
-      const QString code = QLatin1String(langue.code);
-      connect(button, &QPushButton::clicked, this, [this, code] { set_Langue(code); });
-      layout->addWidget(button, row + 1, column);
-    }
+  for (const LangueRow& langue : kLangues) {
+    auto* button = findChild<QAbstractButton*>(QLatin1String(langue.button));
+    button->setIcon(QIcon(QStringLiteral("gui_images/") + QLatin1String(langue.flag)));
+    langueButtons->addButton(button);
   }
+}
 
-  auto* valid = new QPushButton(tr("Valider"), this);
-  valid->setObjectName(QStringLiteral("ValidButton"));
-  auto* esc = new QPushButton(tr("Quitter"), this);
-  esc->setObjectName(QStringLiteral("EscButton"));
-  esc->setDefault(true);
-  layout->addWidget(valid, 5, 0);
-  layout->addWidget(esc, 5, 1);
-  QMetaObject::connectSlotsByName(this);
+bool Langue::isLanguageCode(const QString& code) {
+  for (const LangueRow& langue : kLangues)
+    if (code == QLatin1String(langue.code)) return true;
+  return false;
 }
 
 void Langue::set_Langue(QString code) {
@@ -106,29 +88,58 @@ void Langue::set_Langue(QString code) {
       break;
     }
   }
-  if (auto* button = findChild<QAbstractButton*>(QLatin1String(selected->button)))
-    button->setChecked(true);
+  findChild<QAbstractButton*>(QLatin1String(selected->button))->setChecked(true);
   confirmTitle = tr(selected->confirmTitle);
   confirmText = tr(selected->confirmText);
 }
 
+void Langue::on_Francais_clicked() { set_Langue(QStringLiteral("fr")); }
+void Langue::on_Anglais_clicked() { set_Langue(QStringLiteral("en")); }
+void Langue::on_Allemand_clicked() { set_Langue(QStringLiteral("de")); }
+void Langue::on_Italien_clicked() { set_Langue(QStringLiteral("it")); }
+void Langue::on_Espagnol_clicked() { set_Langue(QStringLiteral("es")); }
+void Langue::on_Russia_clicked() { set_Langue(QStringLiteral("ru")); }
+void Langue::on_Hungary_clicked() { set_Langue(QStringLiteral("hu")); }
+void Langue::on_Nederland_clicked() { set_Langue(QStringLiteral("nl")); }
+
 void Langue::on_ValidButton_clicked() {
   QMessageBox box(QMessageBox::Warning, confirmTitle, confirmText,
                   QMessageBox::Ok | QMessageBox::Cancel);
+  fitForTouch(box);
   if (box.exec() != QMessageBox::Ok) return;
 
-  // Mode 0 runs before the configuration store exists: the choice is not stored here.
   const QString qmFile =
       QStringLiteral("%1orvQT_%2.qm").arg(QStringLiteral("gui_langues/"), langueCode);
   qDebug() << "Langue" << qmFile;
+  // The file is tried on a scratch translator first: a language that cannot load leaves
+  // the installed translation and the stored language as they were.
+  QTranslator scratch;
+  if (!scratch.load(qmFile)) return showLoadError();
   if (langueTranslator) {
     QCoreApplication::removeTranslator(langueTranslator);
-    if (langueTranslator->load(qmFile)) {
-      QCoreApplication::installTranslator(langueTranslator);
-      qDebug() << "translation OK";
-    }
+    if (!langueTranslator->load(qmFile)) return showLoadError();
+    QCoreApplication::installTranslator(langueTranslator);
+    qDebug() << "translation OK";
+  }
+
+  // The first-start page runs before the store exists: the entry point takes the code.
+  if (orvDatas* datas = Singleton<orv_classPtr>::ptr()->datas) {
+    const QByteArray code = langueCode.toUtf8();
+    datas->setCFG_struct(orvDatas::getCFG_ID_fromKeyString("CONFIG_LANGUE"), code.constData());
   }
   if (langueMode == 0) close();
 }
 
+void Langue::showLoadError() {
+  cMessageBox::critical(tr("Erreur"), tr("ERREUR Chargement fichier LANGUE [%1]").arg(langueCode),
+                        QMessageBox::Ok, 5000, cMessageBox::TimeoutClose,
+                        QFont(QStringLiteral("Times"), 18, QFont::Bold));
+}
+
 void Langue::on_EscButton_clicked() { emit esc_langue(); }
+
+void Langue::changeEvent(QEvent* e) {
+  // The confirmation texts stay in the language they were selected in.
+  if (e->type() == QEvent::LanguageChange) ui->retranslateUi(this);
+  QWidget::changeEvent(e);
+}

@@ -1,42 +1,65 @@
 // The language page: eight language buttons, "Valider" to confirm the choice in a message
-// box written in the chosen language, "Quitter" to leave. Mode 0 is the first start, when
-// the entry point asks for a language before anything else exists.
+// box written in the chosen language, "Quitter" to leave. Mode 1 is opened from the menu
+// and reloads the main window's translator; mode 0 is the first start, when the entry
+// point asks for a language before anything else exists.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 
-class QAbstractButton;
+#include <memory>
+
 class QButtonGroup;
 class QTranslator;
+
+namespace Ui {
+class Langue;
+}
 
 class Langue : public QWidget {
   Q_OBJECT
 
-public:
-  // Mode 0: the first-start page, with a translator of its own that stays installed.
-  Langue(int mode, QWidget* parent);
-  // The menu's page: it reloads the main window's translator.
+ public:
+  // Mode 1: `translator` is the main window's, used and never freed here.
   Langue(QWidget* parent, QTranslator* translator);
+  // Mode `mode` (0 at first start) with a translator of the page's own, never freed, so
+  // that it stays installed after the page is gone.
+  Langue(int mode, QWidget* parent);
+  ~Langue() override;
 
   // Selects a language; an empty code, "*" or an unknown code selects "fr".
   void set_Langue(QString code);
   QString getLangue() const { return langueCode; }
+  // Whether `code` is one of the eight languages of the page.
+  static bool isLanguageCode(const QString& code);
 
-signals:
+ signals:
   void esc_langue();
 
-private slots:
+ protected:
+  void changeEvent(QEvent* e) override;
+
+ private slots:
+  void on_Francais_clicked();
+  void on_Anglais_clicked();
+  void on_Allemand_clicked();
+  void on_Italien_clicked();
+  void on_Espagnol_clicked();
+  void on_Russia_clicked();
+  void on_Hungary_clicked();
+  void on_Nederland_clicked();
   void on_ValidButton_clicked();
   void on_EscButton_clicked();
 
-private:
-  Langue(int mode, QWidget* parent, QTranslator* translator);
+ private:
+  void buildPage();
+  void showLoadError();
 
+  std::unique_ptr<Ui::Langue> ui;
   QString langueCode;
   QString confirmTitle;
   QString confirmText;
-  QTranslator* langueTranslator;  // mode 0: never freed, stays installed after the page
+  QTranslator* langueTranslator;
   int langueMode;
   QButtonGroup* langueButtons;
 };

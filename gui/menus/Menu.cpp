@@ -1,52 +1,96 @@
 #include "Menu.h"
 
-#include <QLabel>
-#include <QPushButton>
+#include <QEvent>
+#include <QMessageBox>
+#include <QTimer>
 
-#include "standInPage.h"
+#include "touchMessageBox.h"
+#include "ui_Menu.h"
 
-Menu::Menu(QWidget* parent) : QWidget(parent) {
-  std::vector<QPushButton*> buttons = buildStandInBody(
-      this, QStringLiteral("Menu"),
-      {{QStringLiteral("traceroute"), QString(), [this] { emit traceroute(); }},
-       {QStringLiteral("journalButton"), QString(), [this] { emit journal(); }},
-       {QStringLiteral("infoConfigButton"), QString(), [this] { emit iconfig(); }},
-       {QStringLiteral("langueButton"), QString(), [this] { emit langue(); }},
-       {QStringLiteral("poidsButton"), QString(), [this] { emit sigMesPoids(1); }},
-       {QStringLiteral("infoNorvaleButton"), QString(), [this] { emit info(); }},
-       {QStringLiteral("configButton"), QString(), [this] { emit config(); }},
-       {QStringLiteral("configButtonHPF"), QString(), [this] { emit configHPF(); }},
-       {QStringLiteral("configButtonENERGIE"), QString(), [this] { emit configENERGIE(); }},
-       {QStringLiteral("copyToUsbButton"), QString(), [this] { emit sig_copyToUsb(); }},
-       {QStringLiteral("interventionButton"), QString(),
-        [this] {
-          interTechActive = !interTechActive;
-          emit sig_intervFrigo(interTechActive);
-        }},
-       {QStringLiteral("networkButton"), QString(), [this] { emit network(); }},
-       {QStringLiteral("reapprentissageButton"), QString(), [this] { emit reapp(); }},
-       {QStringLiteral("fuseauHorraireButton"), QString(), [this] { emit fuseauHorraire(); }},
-       {QStringLiteral("autoTestButton"), QString(), [this] { emit sig_testAuto(); }},
-       {QStringLiteral("rebootButton"), QString(), [this] { emit sig_rebootORV(); }},
-       {QStringLiteral("Esc"), tr("Quitter"), [this] { emit escape(); }}});
-  configButtonHPF = buttons[7];
-  configButtonENERGIE = buttons[8];
-  // The page's title line, under the stand-in's own title.
-  label = new QLabel(this);
-  label->setObjectName(QStringLiteral("label"));
-  label->setAlignment(Qt::AlignCenter);
-  label->setGeometry(0, 420, 640, 40);
+Menu::Menu(QWidget* parent)
+    : QWidget(parent), ui(new Ui::Menu), interTechActive(false), interTechTimer(new QTimer(this)) {
+  ui->setupUi(this);
+  setWindowState(windowState() | Qt::WindowFullScreen);
+  ui->widget_Visualisation->hide();
+  ui->widget_Configuration->hide();
+
+  // One timer for the whole page: a start (re)arms it, an end stops it, so no earlier
+  // start can end a later intervention.
+  interTechTimer->setObjectName(QStringLiteral("interTechTimer"));
+  interTechTimer->setSingleShot(true);
+  interTechTimer->setInterval(kInterventionMaxMs);
+  connect(interTechTimer, &QTimer::timeout, this, &Menu::stopTechInterAfter12h);
 }
 
-void Menu::showMenuVisualisation() { label->setText(tr("Menu Visualisations")); }
+Menu::~Menu() = default;
+
+void Menu::showMenuVisualisation() {
+  ui->label->setText(tr("Menu Visualisations"));
+  ui->widget_Configuration->hide();
+  ui->widget_Visualisation->show();
+}
 
 void Menu::showMenuConfig(int interTech) {
-  ++configCalls;
-  lastInterTech = interTech;
+  ui->label->setText(tr("Menu Parametrages et Reglages"));
+  ui->widget_Visualisation->hide();
+  ui->widget_Configuration->show();
   interTechActive = interTech != 0;
-  label->setText(tr("Menu Parametrages et Reglages"));
+  showInterventionText();
 }
 
-void Menu::EnerVisibility(bool visibility) { configButtonENERGIE->setVisible(visibility); }
+void Menu::showInterventionText() {
+  ui->interventionButton->setText(interTechActive ? tr("Arreter Intervention\nFrigoriste")
+                                                  : tr("Demarrer Intervention\nFrigoriste"));
+}
 
-void Menu::HPFVisibility(bool visibility) { configButtonHPF->setVisible(visibility); }
+void Menu::HPFVisibility(bool visible) { ui->configButtonHPF->setVisible(visible); }
+void Menu::EnerVisibility(bool visible) { ui->configButtonENERGIE->setVisible(visible); }
+
+void Menu::changeEvent(QEvent* e) {
+  // Resets the title and the intervention text to the form's; both are set again by
+  // showMenuVisualisation or showMenuConfig before the page is next shown.
+  if (e->type() == QEvent::LanguageChange) ui->retranslateUi(this);
+  QWidget::changeEvent(e);
+}
+
+void Menu::on_interventionButton_clicked() {
+  interTechActive = !interTechActive;
+  showInterventionText();
+  if (interTechActive)
+    interTechTimer->start();
+  else
+    interTechTimer->stop();
+  emit sig_intervFrigo(interTechActive);
+}
+
+void Menu::stopTechInterAfter12h() {
+  if (!interTechActive) return;
+  interTechActive = false;
+  showInterventionText();
+  emit sig_intervFrigo(false);
+}
+
+void Menu::on_rebootButton_clicked() {
+  QMessageBox box(QMessageBox::Warning, tr("Redemarrage/Reboot du ORV ?"),
+                  tr("Confirmez le redemarrage du ORV ?!\nVeuillez cliquer sur OK pour "
+                     "redemarrer/rebooter le ORV!"),
+                  QMessageBox::Yes | QMessageBox::No);
+  fitForTouch(box);
+  if (box.exec() == QMessageBox::Yes) emit sig_rebootORV();
+}
+
+void Menu::on_traceroute_clicked() { emit traceroute(); }
+void Menu::on_journalButton_clicked() { emit journal(); }
+void Menu::on_infoConfigButton_clicked() { emit iconfig(); }
+void Menu::on_langueButton_clicked() { emit langue(); }
+void Menu::on_poidsButton_clicked() { emit sigMesPoids(1); }
+void Menu::on_infoNorvaleButton_clicked() { emit info(); }
+void Menu::on_configButton_clicked() { emit config(); }
+void Menu::on_configButtonHPF_clicked() { emit configHPF(); }
+void Menu::on_configButtonENERGIE_clicked() { emit configENERGIE(); }
+void Menu::on_copyToUsbButton_clicked() { emit sig_copyToUsb(); }
+void Menu::on_networkButton_clicked() { emit network(); }
+void Menu::on_reapprentissageButton_clicked() { emit reapp(); }
+void Menu::on_fuseauHorraireButton_clicked() { emit fuseauHorraire(); }
+void Menu::on_autoTestButton_clicked() { emit sig_testAuto(); }
+void Menu::on_Esc_clicked() { emit escape(); }

@@ -1,46 +1,43 @@
 #include "cPassword.h"
 
-#include <QFont>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QEvent>
 
-#include "standInPage.h"
+#include "ui_cPassword.h"
+#include "ZuvVirtualKeyboard.h"
 
-cPassword::cPassword(QWidget* parent) : QWidget(parent) {
-  std::vector<QPushButton*> buttons = buildStandInBody(
-      this, QStringLiteral("cPassword"),
-      {{QStringLiteral("pushButtonAnnulation"), tr("Annulation"),
-        [this] { emit OnAnnulationSignal(); }},
-       {QStringLiteral("pushButtonValidation"), tr("Validation"), [this] {
-          linePassword->setFocus();
-          const QString code = linePassword->text();
-          emit OnValidationSignal(code);
-          linePassword->clear();
-        }}});
-  buttons[0]->setGeometry(12, 400, 302, 60);
-  buttons[1]->setGeometry(326, 400, 302, 60);
-
-  TxtLabel = new QLabel(this);
-  TxtLabel->setObjectName(QStringLiteral("TxtLabel"));
-  TxtLabel->setTextFormat(Qt::AutoText);
-  TxtLabel->setAlignment(Qt::AlignCenter);
-  TxtLabel->setWordWrap(true);
-  TxtLabel->setFrameShape(QFrame::Box);
-  TxtLabel->setGeometry(12, 60, 616, 180);
-
-  linePassword = new QLineEdit(this);
-  linePassword->setObjectName(QStringLiteral("linePassword"));
-  linePassword->setMaxLength(6);
-  linePassword->setEchoMode(QLineEdit::Password);
-  linePassword->setFont(QFont(QStringLiteral("DejaVu Sans"), 24, QFont::Bold));
-  linePassword->setGeometry(170, 280, 300, 60);
+cPassword::cPassword(QWidget* parent) : QWidget(parent), ui(new Ui::cPassword) {
+  ui->setupUi(this);
+  virtualKeyboard = new ZuvVirtualKeyboard(this);
+  virtualKeyboard->setObjectName(QStringLiteral("virtualKeyboard"));
+  virtualKeyboard->setMinimumSize(50, 150);
+  virtualKeyboard->setKeyboardLayout(1);  // AZERTY letters
+  virtualKeyboard->setDisplayNumber();    // codes are digits
+  ui->virtKeybordLayout->addWidget(virtualKeyboard);
 }
 
-void cPassword::setText(QString text) { TxtLabel->setText(text); }
+cPassword::~cPassword() { delete virtualKeyboard; }
 
-void cPassword::showEvent(QShowEvent* event) {
-  linePassword->clear();
-  linePassword->setFocus();
-  QWidget::showEvent(event);
+void cPassword::setText(QString text) { ui->TxtLabel->setText(text); }
+
+void cPassword::showEvent(QShowEvent* e) {
+  // No code survives a visit: every showing starts from an empty field that takes the keys.
+  ui->linePassword->clear();
+  ui->linePassword->setFocus();
+  QWidget::showEvent(e);
 }
+
+void cPassword::changeEvent(QEvent* e) {
+  // The form's information text is empty: a language change clears the shown one.
+  if (e->type() == QEvent::LanguageChange) ui->retranslateUi(this);
+  QWidget::changeEvent(e);
+}
+
+void cPassword::on_pushButtonValidation_clicked() {
+  ui->linePassword->setFocus();
+  const QString code = ui->linePassword->text();
+  // The main window's comparison runs inside this emission (direct connection).
+  emit OnValidationSignal(code);
+  ui->linePassword->clear();
+}
+
+void cPassword::on_pushButtonAnnulation_clicked() { emit OnAnnulationSignal(); }

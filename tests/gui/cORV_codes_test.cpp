@@ -61,8 +61,12 @@ TEST(cORVCodes, EachCodeOpensOnlyItsOwnDoor) {
   emit plant.find<Choix>("Choix")->okConfig();
   plant.enterCode(QStringLiteral("5086"));
   EXPECT_EQ(plant.page().toStdString(), "menuPage");
-  EXPECT_EQ(menu->configCalls, 1);
-  EXPECT_EQ(menu->lastInterTech, 1);
+  EXPECT_EQ(menu->findChild<QLabel*>("label")->text().toStdString(),
+            "Menu Parametrages et Reglages");
+  EXPECT_TRUE(menu->findChild<QWidget*>("widget_Configuration")->isVisible());
+  // INTERVENTION_TECH=1: an intervention is on.
+  EXPECT_EQ(menu->findChild<QPushButton*>("interventionButton")->text().toStdString(),
+            "Arreter Intervention\nFrigoriste");
   EXPECT_TRUE(cORVProbe::configMenuEntered(*plant.window));
   plant.shot("menuPage-configuration");
 }

@@ -56,10 +56,10 @@ TEST(cORVService, InformationTextsDescribeTheModulesAndTheDevice) {
   emit plant.find<Menu>("Menu")->info();
   ASSERT_EQ(plant.page().toStdString(), "infoNorvalePage");
   auto* info = plant.find<Info_Norvale>("Info_Norvale");
-  EXPECT_EQ(info->modulesText.toStdString(),
-            "\tCarte Mesure : V2 / 10.2\n\tModule Energie 1 : N/C \n\tModule Energie 2 : 1.3\n"
-            "\tModule Energie 3 : N/C \n");
-  EXPECT_EQ(info->datesText.toStdString(),
+  EXPECT_EQ(info->findChild<QLabel*>("label_Version")->text().toStdString(),
+            "\tORV Version : 10.04.05\n\tCarte Mesure : V2 / 10.2\n\tModule Energie 1 : N/C \n"
+            "\tModule Energie 2 : 1.3\n\tModule Energie 3 : N/C \n");
+  EXPECT_EQ(info->findChild<QLabel*>("info_tare")->text().toStdString(),
             "Dernier Apprentissage : 30/12/2024\nDerniere tare : XX.XX.XXXX\n"
             "Adresse MAC : 00:1A:2B:3C:4D:5E\nID ORV : 12");
 }
@@ -123,17 +123,31 @@ TEST(cORVService, CoreOperationsFromTheMenus) {
   // Relearning and recalculation are journalled only when the core takes them: not with
   // the readings of a missing card, then the recalculation once the readings are sane, the
   // relearning once no recalculation is pending.
+  // A refusal puts back the charge the relearn menu stored and says so.
   plant.proc()->change_sleepThreadState(true);
   auto count = [&plant](const char* line) {
     const std::vector<std::string> journal = plant.journal();
     return std::count(journal.begin(), journal.end(), line);
   };
+  orvDatas* datas = Singleton<orv_classPtr>::ptr()->datas;
+  BoxWatcher boxes;
+  datas->setNewCharge(12.5f);
   plant.window->OnMenuReapprentissageReapp();
+  EXPECT_EQ(datas->getNewCharge(), 0.0f);
+  datas->setNewCharge(12.5f);
   plant.window->OnMenuRecalculNivRefBtn();
+  EXPECT_EQ(datas->getNewCharge(), 0.0f);
   EXPECT_EQ(count("5002;;;ORV;"), 0);
   EXPECT_EQ(count("5004;;;ORV;"), 0);
+  ASSERT_EQ(boxes.seen.size(), 2u);
+  for (const SeenBox& box : boxes.seen) {
+    EXPECT_EQ(box.icon, QMessageBox::Information);
+    EXPECT_EQ(box.title, "Information");
+    EXPECT_EQ(box.text, "Demande refusee par le ORV, aucun changement.");
+    EXPECT_EQ(box.timeoutMs, 5000);
+    EXPECT_EQ(box.font, "Times 18 bold");
+  }
 
-  orvDatas* datas = Singleton<orv_classPtr>::ptr()->datas;
   int learningOver = 0;
   datas->setCFG_struct(orvDatas::getCFG_ID_fromKeyString("FLAG_ALARM"), &learningOver);
   for (int index : {504, 624, 627, 628}) {
@@ -144,10 +158,12 @@ TEST(cORVService, CoreOperationsFromTheMenus) {
   plant.window->OnMenuReapprentissageReapp();
   EXPECT_EQ(count("5004;;;ORV;"), 1);
   EXPECT_EQ(count("5002;;;ORV;"), 0);
+  EXPECT_EQ(boxes.seen.size(), 3u);  // the relearn while the recalculation is pending
   int none = 0;
   datas->setCFG_struct(orvDatas::getCFG_ID_fromKeyString("FLAG_RECALC_MOYREF"), &none);
   plant.window->OnMenuReapprentissageReapp();
   EXPECT_EQ(count("5002;;;ORV;"), 1);
+  EXPECT_EQ(boxes.seen.size(), 3u);
 }
 
 }  // namespace

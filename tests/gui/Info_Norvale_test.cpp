@@ -1,0 +1,94 @@
+// The maker information page: the version and the two texts of the main window at show,
+// the clock in French refreshed by its 500 ms timer while the page is shown.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "Info_Norvale.h"
+#include "orvPlatform.h"
+#include "support/orvqt_workdir.h"
+#include "support/screen_shot.h"
+
+namespace {
+
+class InfoNorvaleTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("TZ", "UTC", 1);
+    tzset();
+    setenv("ORV_CLOCK_START", "2024-12-30 12:00:00", 1);
+    orv::resetWallClock();
+  }
+  void TearDown() override {
+    unsetenv("ORV_CLOCK_START");
+    orv::resetWallClock();
+  }
+  std::string label(Info_Norvale& page, const char* name) {
+    return page.findChild<QLabel*>(QLatin1String(name))->text().toStdString();
+  }
+  QApplication& app = testApplication();
+  TestSandbox box;
+  WorkingDirectory cwd{prepareOrvqtWorkDir(box)};
+};
+
+TEST_F(InfoNorvaleTest, ShowsVersionTextsAndAClock) {
+  Info_Norvale page(nullptr);
+  auto* timer = page.findChild<QTimer*>(QStringLiteral("refreshTimer"));
+  ASSERT_NE(timer, nullptr);
+  EXPECT_FALSE(timer->isActive());
+  page.setCurrentInfo(QStringLiteral("\tCarte Mesure : V2 / 2.1\n"),
+                      QStringLiteral("Dernier Apprentissage : 30/12/2024\nDerniere tare : "
+                                     "XX.XX.XXXX\nAdresse MAC : 02:00:00:00:00:42\nID ORV : 12"));
+  EXPECT_EQ(label(page, "label_Version"), "label version");  // until shown
+
+  page.show();
+  EXPECT_EQ(label(page, "label_Version"), "\tORV Version : 10.04.05\n\tCarte Mesure : V2 / 2.1\n");
+  EXPECT_EQ(label(page, "info_tare"),
+            "Dernier Apprentissage : 30/12/2024\nDerniere tare : XX.XX.XXXX\nAdresse MAC : "
+            "02:00:00:00:00:42\nID ORV : 12");
+  const std::string atShow = label(page, "label_DH");
+  EXPECT_NE(atShow.find("2024\tlundi 30 / 12 / 2024 - 12 : 00 :"), std::string::npos) << atShow;
+  EXPECT_TRUE(timer->isActive());
+  EXPECT_FALSE(timer->isSingleShot());
+  EXPECT_EQ(timer->interval(), 500);
+  saveScreen(&page, "Info_Norvale");
+
+  QMetaObject::invokeMethod(&page, "OnTimerRefresh");
+  const std::string ticked = label(page, "label_DH");
+  EXPECT_EQ(ticked.rfind("lundi 30 / 12 / 2024 - 12 : 00 :", 0), 0u) << ticked;
+  EXPECT_NE(ticked.find('\n'), std::string::npos);
+  EXPECT_EQ(ticked.substr(ticked.size() - 4), "2024");
+  saveScreen(&page, "Info_Norvale-ticked");
+
+  // Texts given while shown wait for the next show.
+  page.setCurrentInfo(QStringLiteral("\tCarte Mesure non detectee\n"),
+                      QStringLiteral("ID ORV : 7"));
+  EXPECT_EQ(label(page, "info_tare").rfind("Dernier", 0), 0u);
+  QSignalSpy timeout(&page, &Info_Norvale::OnReloadConfTimerSignal);
+  page.hide();
+  EXPECT_FALSE(timer->isActive());
+  ASSERT_EQ(timeout.count(), 1);
+  EXPECT_EQ(timeout.at(0).at(0).toInt(), 300000);
+  page.show();
+  EXPECT_EQ(label(page, "info_tare"), "ID ORV : 7");
+
+  QSignalSpy escaped(&page, &Info_Norvale::esc_InfoNorvale);
+  page.findChild<QPushButton*>(QStringLiteral("accueilButton"))->click();
+  EXPECT_EQ(escaped.count(), 1);
+}
+
+TEST_F(InfoNorvaleTest, WithoutTheLogoTheControlsStillShow) {
+  std::remove((box.root() + "/app/gui_images/start_logo.png").c_str());
+  Info_Norvale page(nullptr);
+  page.show();
+  saveScreen(&page, "Info_Norvale-no-logo");
+  EXPECT_TRUE(page.findChild<QPushButton*>(QStringLiteral("accueilButton"))->isVisible());
+}
+
+}  // namespace

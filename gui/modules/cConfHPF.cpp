@@ -113,6 +113,8 @@ bool cConfHPF::loadRecords() {
 void cConfHPF::buildFrame() {
   mainLayout = new QVBoxLayout(this);
   mainLayout->setContentsMargins(0, 0, 0, 0);
+  // Room for the pages above the button row and the keyboard on a 480-pixel screen.
+  mainLayout->setSpacing(2);
   stackedWidget = new QStackedWidget(this);
   mainLayout->addWidget(stackedWidget);
 

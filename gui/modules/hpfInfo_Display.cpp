@@ -1,6 +1,7 @@
 #include "hpfInfo_Display.h"
 
 #include <QCursor>
+#include <QLayout>
 #include <QPixmap>
 
 #include <cstring>
@@ -14,6 +15,18 @@ constexpr int kLedNameSize = 12;
 constexpr int kReserveLed = 3;   // never shown
 constexpr int kFloatingLed = 4;  // floating head pressure (on) or emergency mode (off)
 constexpr int kStagesPerCard = 4;
+
+// A lamp of the page: its name in the given size, off, never focused, in `column`. The
+// lamp's own margins are narrowed so that the longest name fits the panel.
+led_Rect* addLamp(QWidget* page, QLayout* column, const QString& name) {
+  auto* led = new led_Rect(page);
+  led->setLedNameTextSize(kLedNameSize);
+  led->setLedName(name);
+  led->setFocusPolicy(Qt::NoFocus);
+  if (led->layout()) led->layout()->setContentsMargins(2, 2, 2, 2);
+  column->addWidget(led);
+  return led;
+}
 
 QString oneDecimal(float value) { return QString::number(double(value), 'f', 1); }
 }  // namespace
@@ -30,26 +43,17 @@ hpfInfo_Display::hpfInfo_Display(QWidget* parent)
   pageShown = false;
 
   for (int i = 0; i < 6; ++i) {
-    auto* led = new led_Rect(this);
-    compLeds.append(led);
-    led->setLedNameTextSize(kLedNameSize);
-    led->setLedName(tr("Comp_%1").arg(i + 1));
-    led->setLedState(false);
-    led->setFocusPolicy(Qt::NoFocus);
-    ui->verticalLayout_Comp->addWidget(led);
+    compLeds.append(addLamp(this, ui->verticalLayout_Comp, tr("Comp_%1").arg(i + 1)));
+    compLeds[i]->setLedState(false);
   }
   const QString stateNames[6] = {tr("M/A"), tr("DELEST"), tr("NUIT"), tr("RESERVE"),
                                  tr("HP Flottante"), tr("Compresseur(s) ORV")};
   for (int i = 0; i < 6; ++i) {
-    auto* led = new led_Rect(this);
+    led_Rect* led = addLamp(this, ui->verticalLayout_Other, stateNames[i]);
     stateLeds.append(led);
-    led->setLedNameTextSize(kLedNameSize);
-    led->setLedName(stateNames[i]);
     if (i == kReserveLed) led->setVisible(false);
     if (i == kFloatingLed) led->setLedColors(Qt::green, Qt::red);
     led->setLedState(false);
-    led->setFocusPolicy(Qt::NoFocus);
-    ui->verticalLayout_Other->addWidget(led);
   }
   ui->exitButton->raise();
   connect(ui->exitButton, SIGNAL(clicked()), this, SLOT(on_exitButton_clicked()),

@@ -14,6 +14,7 @@
 #include <QStackedWidget>
 #include <QString>
 
+#include <cstring>
 #include <string>
 
 #include "../../bus/support/module_bench.h"
@@ -21,6 +22,47 @@
 #include "cConfHPF.h"
 #include "orvqt_workdir.h"
 #include "screen_shot.h"
+
+// The record as config.conf gives it without a "Module_HPF" section: every key's default.
+inline hp_global_config_t hpfDefaultRecord() {
+  hp_global_config_t r;
+  std::memset(&r, 0, sizeof r);
+  for (size_t i = 0; i < HPF_KEY_TABLE.count; ++i)
+    setModuleField(&r, HPF_KEY_TABLE.keys[i], HPF_KEY_TABLE.keys[i].def);
+  return r;
+}
+
+// One page of the wizard on its own, on a working record of the test's, in a shown
+// 640x480 frame: show() and hide() are the wizard arriving on and leaving the page.
+struct ApplicationFirst {
+  ApplicationFirst() { testApplication(); }
+};
+
+template <typename Page>
+class PageHost : private ApplicationFirst {
+public:
+  explicit PageHost(hp_global_config_t* record) {
+    frame.resize(640, 480);
+    frame.addWidget(&elsewhere);  // what the frame shows while the page is left
+    frame.show();
+    page = new Page(&frame, record);
+    frame.addWidget(page);
+  }
+  void show() { frame.setCurrentWidget(page); }
+  void hide() { frame.setCurrentWidget(&elsewhere); }
+  template <typename T>
+  T* find(const char* name) const {
+    return page->template findChild<T*>(QString::fromLatin1(name));
+  }
+  void saveScreen(const std::string& name) {
+    QCoreApplication::processEvents();
+    ::saveScreen(&frame, name);
+  }
+
+  QStackedWidget frame;
+  QWidget elsewhere;
+  Page* page;
+};
 
 inline std::string hpfPlant() {
   return "module 1 mesv2 configured=1\nmodule 5 hpf relays=1 version=2.1\n" +
@@ -72,9 +114,11 @@ public:
   }
   QStackedWidget* pages() const { return wizard->findChild<QStackedWidget*>(); }
   int page() const { return pages()->currentIndex(); }
+  // A widget of the wizard by its form name; `page` for the names several forms use.
   template <typename T>
-  T* find(const char* name) const {
-    return wizard->findChild<T*>(QString::fromLatin1(name));
+  T* find(const char* name, int page = -1) const {
+    QObject* in = page < 0 ? static_cast<QObject*>(wizard) : pages()->widget(page);
+    return in->findChild<T*>(QString::fromLatin1(name));
   }
   // The picture once the layouts have placed what the last steps showed or hid.
   void saveScreen(const std::string& name) {

@@ -65,6 +65,7 @@ Bytes recordBytes(const hp_global_config_t& r) {
 
 TEST(cConfHPF, WalkOfThePagesFollowsTheNextFlag) {
   HpfScreenBench bench;
+  ASSERT_TRUE(bench.ready());
   WizardHost host;
   cConfHPF* wizard = host.open();
   QSignalSpy timeouts(wizard, SIGNAL(OnReloadConfTimerSignal(int)));
@@ -119,6 +120,7 @@ TEST(cConfHPF, WalkOfThePagesFollowsTheNextFlag) {
 // toggles the keyboard; Quit deletes the keyboard and asks to be left.
 TEST(cConfHPF, ShownAgainKeyboardAndQuit) {
   HpfScreenBench bench;
+  ASSERT_TRUE(bench.ready());
   WizardHost host;
   cConfHPF* wizard = host.open();
   typeStagePower(host, 2, "750");
@@ -153,6 +155,7 @@ TEST(cConfHPF, ShownAgainKeyboardAndQuit) {
 // gets the acknowledged record back, not the one read when the wizard was built.
 TEST(cConfHPF, SendSavesOnlyWhatTheModuleAcknowledged) {
   HpfScreenBench bench;
+  ASSERT_TRUE(bench.ready());
   WizardHost host;
   host.open();
   typeStagePower(host, 3, "1500");
@@ -195,6 +198,7 @@ TEST(cConfHPF, SendSavesOnlyWhatTheModuleAcknowledged) {
 // A module reported absent gets nothing: the red text at once, nothing sent or saved.
 TEST(cConfHPF, SendToAnAbsentModuleIsRefused) {
   HpfScreenBench bench;
+  ASSERT_TRUE(bench.ready());
   WizardHost host;
   host.open();
   bench.hpf()->HPFdisconnect(0);
@@ -210,6 +214,7 @@ TEST(cConfHPF, SendToAnAbsentModuleIsRefused) {
 // failure; the next send writes the section.
 TEST(cConfHPF, AcknowledgedSendWithoutTheFileWriteIsAFailure) {
   HpfScreenBench bench;
+  ASSERT_TRUE(bench.ready());
   WizardHost host;
   host.open();
   typeStagePower(host, 1, "900");
@@ -235,6 +240,7 @@ TEST(cConfHPF, AcknowledgedSendWithoutTheFileWriteIsAFailure) {
 // the client's record cannot be copied either, the send is refused.
 TEST(cConfHPF, NoAllZeroRecordIsEverSent) {
   HpfScreenBench bench;
+  ASSERT_TRUE(bench.ready());
   orv_classPtr* registry = Singleton<orv_classPtr>::ptr();
   {
     registry->datas = nullptr;
@@ -274,6 +280,7 @@ TEST(cConfHPF, NoAllZeroRecordIsEverSent) {
 TEST(cConfHPF, PagesLeaveNoInvalidValueInTheSentRecord) {
   HpfScreenBench bench("", "[Module_HPF]\nz0_HPF-CONFIG_RegulMode=3\nz0_HPF-CONFIG_Variateur=7\n"
                            "z0_HPF_CONFIG_V_MP_Kw_0=400\n");
+  ASSERT_TRUE(bench.ready());
   WizardHost host;
   host.open();
   typeStagePower(host, 1, "");

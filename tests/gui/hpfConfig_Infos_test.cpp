@@ -61,6 +61,7 @@ size_t requestsTo(const HpfScreenBench& bench, int address) {
 
 TEST(hpfConfig_Infos, AbsentModuleSearchAndBusAddress) {
   HpfScreenBench bench;
+  ASSERT_TRUE(bench.ready());
   bench.hpf()->HPFdisconnect(0);
   bench.sim->command("remove 5");
   WizardHost host;
@@ -107,6 +108,7 @@ TEST(hpfConfig_Infos, AbsentModuleSearchAndBusAddress) {
 // search then still goes to the module's address.
 TEST(hpfConfig_Infos, AddressReadTimeoutKeepsTheAddress) {
   HpfScreenBench bench("module 7 hpf\n");
+  ASSERT_TRUE(bench.ready());
   int seven = 7;
   bench.hpf()->setCFG_struct(132, &seven);
   ASSERT_EQ(addressKey(bench), "7");

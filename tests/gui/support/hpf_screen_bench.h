@@ -79,6 +79,8 @@ public:
     if (detectModules) detect();
   }
 
+  // The simulator runs and detection found the HPF module (tests assert it first).
+  bool ready() { return sim->ready() && hpf() != nullptr; }
   HpfModul* hpf() { return centre->hpf_ptr(); }
   hp_global_config_t clientRecord() {
     hp_global_config_t r;

@@ -5,14 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstring>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "busFrame.h"
+#include "lock_holder.h"
 #include "support/module_bench.h"
 
 namespace {
@@ -259,26 +258,20 @@ TEST(HpfModul, SectionWriteReportsWhetherTheFileWasWritten) {
   cfg.ventilPowerKw[0] = 250;
   hpf.cfg_setHPF_Config(false, &cfg);
 
-  // A lock taken by another thread for 2.5 s: longer than the write waits for it.
-  auto heldElsewhere = [](const std::function<bool()>& take, const std::function<void()>& give) {
-    return std::thread([take, give] {
-      if (!take()) return;
-      std::this_thread::sleep_for(std::chrono::milliseconds(2500));
-      give();
-    });
-  };
+  // Each lock taken by another thread for 2.5 s: longer than the write waits for it.
   std::string before = bench.configText();
-  for (int which = 0; which < 2; ++which) {
-    std::thread holder =
-        which == 0 ? heldElsewhere([&] { return bench.store->lock_ORVconfig() == 1; },
-                                   [&] { bench.store->unlock_ORVconfig(); })
-                   : heldElsewhere([&] { return hpf.lock_HPFconfig() == 1; },
-                                   [&] { hpf.unlock_HPFconfig(); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_EQ(hpf.cfg_writeHPF_Config_toFile(), 0) << (which == 0 ? "store's lock" : "client's lock");
-    holder.join();
-    EXPECT_EQ(bench.configText(), before);
+  {
+    LockHeldElsewhere held([&] { return bench.store->lock_ORVconfig() == 1; },
+                           [&] { bench.store->unlock_ORVconfig(); }, 2500);
+    EXPECT_EQ(hpf.cfg_writeHPF_Config_toFile(), 0) << "store's lock";
   }
+  EXPECT_EQ(bench.configText(), before);
+  {
+    LockHeldElsewhere held([&] { return hpf.lock_HPFconfig() == 1; },
+                           [&] { hpf.unlock_HPFconfig(); }, 2500);
+    EXPECT_EQ(hpf.cfg_writeHPF_Config_toFile(), 0) << "client's lock";
+  }
+  EXPECT_EQ(bench.configText(), before);
 
   EXPECT_EQ(hpf.cfg_writeHPF_Config_toFile(), 1);
   EXPECT_TRUE(bench.configHas("Module_HPF", "z0_HPF_CONFIG_V_MP_Kw_0=250")) << bench.configText();

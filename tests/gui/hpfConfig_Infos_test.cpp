@@ -9,9 +9,7 @@
 #include <QStyleOptionSpinBox>
 #include <QTest>
 
-#include <chrono>
-#include <thread>
-
+#include "lock_holder.h"
 #include "support/hpf_screen_bench.h"
 
 namespace {
@@ -121,14 +119,11 @@ TEST(hpfConfig_Infos, AddressReadTimeoutKeepsTheAddress) {
   ASSERT_EQ(page.address()->value(), 7);
   host.wizard->hide();
 
-  std::thread holder([&] {
-    if (!bench.hpf()->lock_HPFconfig()) return;
-    std::this_thread::sleep_for(std::chrono::seconds(3));
-    bench.hpf()->unlock_HPFconfig();
-  });
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  host.wizard->show();
-  holder.join();
+  {
+    LockHeldElsewhere held([&] { return bench.hpf()->lock_HPFconfig() == 1; },
+                           [&] { bench.hpf()->unlock_HPFconfig(); }, 3000);
+    host.wizard->show();
+  }
   EXPECT_EQ(addressKey(bench), "7");
   EXPECT_EQ(bench.hpf()->getCFG_struct(132).charValue, 7);
   EXPECT_EQ(page.address()->value(), 7);

@@ -24,6 +24,10 @@ public:
   explicit hpfInfo_Display(QWidget* parent = nullptr);
   ~hpfInfo_Display() override;
 
+  // Redraws the module's data from the last refresh's records (the main window also asks
+  // for it).
+  void on_update_HPFdatas();
+
   // Set by the show, cleared by the hide: the main window refreshes a shown page only.
   bool pageShown = false;
 
@@ -48,7 +52,6 @@ private slots:
 
 private:
   void on_update_HPFconfig();
-  void on_update_HPFdatas();
   void nameFloatingLed();
 
   Ui::hpfInfo_Display* ui;

@@ -122,6 +122,10 @@ void cConfHPF::buildFrame() {
   btnKeyboard = new QPushButton(this);
   btnPrev = new QPushButton(tr("PRECEDENT"), this);
   btnNext = new QPushButton(tr("SUIVANT"), this);
+  btnCancel->setObjectName(QStringLiteral("btnCancel"));
+  btnKeyboard->setObjectName(QStringLiteral("btnKeyboard"));
+  btnPrev->setObjectName(QStringLiteral("btnPrev"));
+  btnNext->setObjectName(QStringLiteral("btnNext"));
   btnKeyboard->setIcon(QIcon(QStringLiteral("gui_images/") + QStringLiteral("keyboard.png")));
   btnKeyboard->setMinimumWidth(100);
   btnKeyboard->setIconSize(QSize(90, 44));

@@ -134,9 +134,7 @@ TEST(cConfHPF, ShownAgainKeyboardAndQuit) {
   QWidget* keyboard = wizard->findChild<ZuvVirtualKeyboard*>();
   ASSERT_NE(keyboard, nullptr);
   EXPECT_FALSE(keyboard->isVisible());
-  QPushButton* keyboardButton = nullptr;
-  for (QPushButton* b : wizard->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
-    if (b->text().isEmpty() && b->isVisible()) keyboardButton = b;  // not the keyboard's preview
+  QPushButton* keyboardButton = host.find<QPushButton>("btnKeyboard");
   click(keyboardButton);
   EXPECT_TRUE(keyboard->isVisible());
   host.saveScreen("cConfHPF_page1_keyboard");

@@ -11,6 +11,9 @@
 #include <sstream>
 
 namespace {
+// A loaded machine may take its time to start a Python program.
+constexpr int kReadyWaitMs = 30000;
+
 std::string simulatorProgram() { return testSourceDir() + "/platform/orvbus-sim/orvbus-sim"; }
 }  // namespace
 
@@ -30,11 +33,10 @@ BusSimulator::BusSimulator(const TestSandbox& box, const std::string& scenario) 
     _exit(127);
   }
   close(out[1]);
-  // The simulator prints one "orvbus-sim ready ..." line once it is set up. On a machine
-  // busy with parallel test programs, a Python start can take well over ten seconds.
+  // The simulator prints one "orvbus-sim ready ..." line once it is set up.
   std::string seen;
   struct pollfd p {out[0], POLLIN, 0};
-  while (pid_ > 0 && seen.find('\n') == std::string::npos && poll(&p, 1, 30000) > 0) {
+  while (pid_ > 0 && seen.find('\n') == std::string::npos && poll(&p, 1, kReadyWaitMs) > 0) {
     char buf[512];
     ssize_t n = read(out[0], buf, sizeof buf);
     if (n <= 0) break;

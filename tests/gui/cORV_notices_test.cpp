@@ -8,6 +8,8 @@
 #include <thread>
 
 #include "Ecran_Orv.h"
+#include "orvDatas.h"
+#include "orv_classPtr.h"
 #include "cp_InfoDisplay.h"
 #include "support/orvqt_window.h"
 
@@ -94,19 +96,34 @@ TEST(cORVNotices, OnlyTheFirstShownLivePageIsRefreshed) {
   plant.exitTimer()->start(1);
   ASSERT_TRUE(waitUntil([&] { return plant.page() == QStringLiteral("mainScreen"); }));
   auto* screen = plant.find<Ecran_Orv>("Ecran_Orv");
-  // The processing thread sends its own notices; count from a quiet moment.
+  auto* mass = plant.find<QLabel>("poid");
+  ASSERT_NE(mass, nullptr);
+  // The processing thread sends its own notices; refresh from a quiet moment, with a mass in
+  // the live record that the screen cannot have shown before.
   plant.proc()->change_sleepThreadState(true);
   QCoreApplication::processEvents();
-  const int before = screen->updateCalls;
+  orvDatas* store = Singleton<orv_classPtr>::ptr()->datas;
+  auto publishMass = [store](float kg) {
+    struct_mesure m;
+    store->get_ORVmesure(m);
+    m.modules.stateMesV2 = 1;
+    m.modules.stateMesV1 = 0;
+    m.liquidLevel = 500;
+    m.refrigerantMass = kg;
+    store->set_ORVmesure(&m);
+  };
+  publishMass(123.4f);
   notice(plant, "OnNoyauUpdate");
-  EXPECT_EQ(screen->updateCalls, before + 1);
+  EXPECT_EQ(mass->text().toStdString(), "123.4Kg");
 
   emit screen->OnCPinfoSignal();
   auto* cop = plant.find<cp_InfoDisplay>("cp_InfoDisplay");
   ASSERT_NE(cop, nullptr);
+  publishMass(98.7f);
   notice(plant, "OnNoyauUpdate");
   EXPECT_EQ(cop->updateCalls, 1);
-  EXPECT_EQ(screen->updateCalls, before + 1);
+  // The hidden main screen is not refreshed.
+  EXPECT_EQ(mass->text().toStdString(), "123.4Kg");
 }
 
 }  // namespace

@@ -27,6 +27,18 @@ requests_after() {
     on && / RX / && index($0, code) { n++ }
     END { print n + 0 }' "$root/orvbus-sim.log"
 }
+# Until no new 'k' request came for 3 s: a processing pass already under way when the
+# processing was paused still ends with its exchange with the module.
+quiet_k() {
+  local last=-1 now
+  for _ in $(seq 20); do
+    now=$(grep -c "code=6B" "$root/orvbus-sim.log")
+    [ "$now" = "$last" ] && return 0
+    last=$now
+    sleep 3
+  done
+  fail "the 'k' requests go on: the processing is not paused"
+}
 # A tap on a button of the wizard's bottom row.
 wizard_button() { tap_widget "$1" || fail "no $1 on $(dump | head -1)"; }
 
@@ -86,6 +98,7 @@ expect_page menuPage
 tap_widget configButtonHPF || fail "no HPF configuration button: $(dump)"
 expect_page confHpfPage
 page_line | grep -q "proc_paused=1" || fail "processing not paused: $(page_line)"
+quiet_k
 simctl note wizard-opened
 for _ in $(seq 8); do wizard_button btnNext; done
 [ "$(field pushButton_SaveSendCgf 7)" = 1 ] || fail "not on the send page: $(dump)"

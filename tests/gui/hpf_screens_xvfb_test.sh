@@ -66,10 +66,8 @@ CONF
   echo "set 5 fans 1,1,0,0,0,0,0,0,0,0,0,0"
   for a in 6 7 8; do printf 'module %s energie\nfault %s crc\n' $a $a; done
 } > "$root/scenario"
-"$SIM" --root "$root" --scenario "$root/scenario" > "$root/sim.out" 2>&1 &
-sim=$!
-for _ in $(seq 300); do grep -q "^orvbus-sim ready" "$root/sim.out" && break; sleep 0.1; done
-grep -q "^orvbus-sim ready" "$root/sim.out" || fail "orvbus-sim: $(cat "$root/sim.out")"
+simulator_start "$root" "$root/scenario" || fail "no bus simulator"
+sim=$XS_SIM
 
 xsession_start "$root" TZ=UTC || fail "no X session"
 expect_page mainScreen 30

@@ -69,7 +69,7 @@ void cORV::OnNoyauUpdate() {
   // Only the first shown page of the list is refreshed.
   if (mainScreen && mainScreen->screenShown) {
     mainScreen->UpdateNoyauValues(record);
-  } else if (hpfInfoPage && hpfInfoPage->screenShown) {
+  } else if (hpfInfoPage && hpfInfoPage->pageShown) {
     HpfModul* hpf = centre ? centre->hpf_ptr() : nullptr;
     if (!hpf) return;
     const modules_exchange_t& m = record.modules;

@@ -220,5 +220,5 @@ void cORV::OnInfoDisplay_Exit() { OnShow_EcranORV(); }
 void cORV::OnMenuEnregistrementOK() { OnShow_EcranORV(); }
 
 void cORV::OnHPSinfo_Update() {
-  if (hpfInfoPage && hpfInfoPage->screenShown) hpfInfoPage->on_update_HPFdatas();
+  if (hpfInfoPage && hpfInfoPage->pageShown) hpfInfoPage->on_update_HPFdatas();
 }

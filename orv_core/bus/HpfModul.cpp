@@ -91,11 +91,12 @@ void HpfModul::cfg_setHPF_Config(bool toFile, const hp_global_config_t* in) {
   if (toFile) cfg_writeHPF_Config_toFile();
 }
 
-void HpfModul::cfg_writeHPF_Config_toFile() {
+int HpfModul::cfg_writeHPF_Config_toFile() {
   orvDatas* store = moduleStore();
-  if (store == nullptr || !lock_HPFconfig()) return;
-  store->writeHPF_Config_toFile(&config_);
+  if (store == nullptr || !lock_HPFconfig()) return 0;
+  int written = store->writeHPF_Config_toFile(&config_);
   unlock_HPFconfig();
+  return written == 1 ? 1 : 0;
 }
 
 void HpfModul::cfg_readHPF_Config_fromFile() {

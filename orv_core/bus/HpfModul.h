@@ -77,7 +77,9 @@ public:
   int cfg_initHPF_ProcValue(hpf_process_values_t* out);
   void cfg_getHPF_Config(hp_global_config_t* out);
   void cfg_setHPF_Config(bool toFile, const hp_global_config_t* in);
-  void cfg_writeHPF_Config_toFile();
+  // 1 when the store wrote section "Module_HPF" and the file, 0 when it did not (no store,
+  // the client's lock or the store's not obtained).
+  int cfg_writeHPF_Config_toFile();
   // The section replaces the configuration; kept as it was when the store cannot read.
   void cfg_readHPF_Config_fromFile();
   void cfg_initHPF_Data(hp_toORV_data_t* out);

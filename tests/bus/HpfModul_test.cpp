@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "busFrame.h"
+#include "lock_holder.h"
 #include "support/module_bench.h"
 
 namespace {
@@ -244,4 +245,38 @@ TEST(HpfModul, KeysByIdAndTheirFileForms) {
   EXPECT_EQ(hpf.getCFG_struct(132).charValue, 5);
   EXPECT_EQ(hpf.getCFG_struct(173).intValue, 0);
   EXPECT_EQ(hpf.getCFG_struct(173).floatValue, 0.0f);
+}
+
+// Writing the section reports whether it happened: 1 when the store wrote it, 0 without a
+// store or when the client's lock or the store's key lock is not obtained in time (the file
+// is then left as it was).
+TEST(HpfModul, SectionWriteReportsWhetherTheFileWasWritten) {
+  ModuleBench bench("", "[Module_HPF]\nz0_HPF_CONFIG_V_MP_Kw_0=100\n");
+  HpfModul hpf(nullptr);
+  hpf.cfg_readHPF_Config_fromFile();
+  hp_global_config_t cfg;
+  hpf.cfg_getHPF_Config(&cfg);
+  cfg.ventilPowerKw[0] = 250;
+  hpf.cfg_setHPF_Config(false, &cfg);
+
+  // Each lock taken by another thread for 2.5 s: longer than the write waits for it.
+  std::string before = bench.configText();
+  {
+    LockHeldElsewhere held([&] { return bench.store->lock_ORVconfig() == 1; },
+                           [&] { bench.store->unlock_ORVconfig(); }, 2500);
+    EXPECT_EQ(hpf.cfg_writeHPF_Config_toFile(), 0) << "store's lock";
+  }
+  EXPECT_EQ(bench.configText(), before);
+  {
+    LockHeldElsewhere held([&] { return hpf.lock_HPFconfig() == 1; },
+                           [&] { hpf.unlock_HPFconfig(); }, 2500);
+    EXPECT_EQ(hpf.cfg_writeHPF_Config_toFile(), 0) << "client's lock";
+  }
+  EXPECT_EQ(bench.configText(), before);
+
+  EXPECT_EQ(hpf.cfg_writeHPF_Config_toFile(), 1);
+  EXPECT_TRUE(bench.configHas("Module_HPF", "z0_HPF_CONFIG_V_MP_Kw_0=250")) << bench.configText();
+
+  Singleton<orv_classPtr>::ptr()->datas = nullptr;
+  EXPECT_EQ(hpf.cfg_writeHPF_Config_toFile(), 0) << "no store";
 }

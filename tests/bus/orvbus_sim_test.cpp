@@ -136,3 +136,26 @@ TEST(OrvbusSim, ScenarioStepsAndControlCommands) {
   EXPECT_EQ(sim.command("set 9 delay 5"), "error no module at address 9");
   EXPECT_EQ(sim.command("set 1 colour red"), "error echo has no setting 'colour'");
 }
+
+// A fault given a command code spoils only the answers to that code, for its count; the
+// module answers its other commands soundly meanwhile.
+TEST(OrvbusSim, FaultLimitedToOneCommandCode) {
+  TestSandbox box;
+  BusSimulator sim(box, "module 1 echo\n");
+  ASSERT_TRUE(sim.ready());
+  const Bytes readRequest = {0x01, 0x01, 0x00, 0x0D, 0xAD, 0xD1, 0x0D, 0x00};
+  EXPECT_EQ(sim.command("fault 1 silent 2 0C"),
+            "ok addr=1 type=echo delay=5 speed=any faults=silent*2@0C");
+  struct Step {
+    const Bytes& request;
+    bool answered;
+  } steps[] = {{kIdent, false}, {readRequest, true}, {kIdent, false}, {kIdent, true}};
+  for (const Step& s : steps)
+    EXPECT_EQ(rawExchange(s.request, 7).size(), s.answered ? 7u : 0u) << sim.log();
+
+  EXPECT_EQ(sim.command("fault 1 crc all 0D"),
+            "ok addr=1 type=echo delay=5 speed=any faults=crc@0D");
+  EXPECT_EQ(rawExchange(kIdent, 7).size(), 7u);
+  EXPECT_NE(rawExchange(readRequest, 7), withoutTrailer(readRequest)) << "CRC spoilt";
+  EXPECT_EQ(sim.command("fault 1 crc 1 ZZ").rfind("error 'ZZ' is not a command code", 0), 0u);
+}

@@ -143,7 +143,7 @@ TEST(cORV, EachPageOpensWithItsPausesAndItsCloseDeletesIt) {
       {"menuNorPage", [&](WindowPlant&) { emit screen()->OnMenuNorvaleSignal(); }, "-/-",
        "escapeButton", "mainScreen"},
       {"hpfInfoPage", [&](WindowPlant&) { emit screen()->OnHPFinfoSignal(); }, "-/-",
-       "OnHPSinfoExitButton", "mainScreen"},
+       "exitButton", "mainScreen"},
       {"cpInfoPage", [&](WindowPlant&) { emit screen()->OnCPinfoSignal(); }, "-/-",
        "OnCPinfoExitButton", "mainScreen"},
       {"enerInfoPage", [&](WindowPlant&) { emit screen()->OnENERinfoSignal(); }, "-/-",
@@ -246,7 +246,7 @@ TEST(cORV, ModuleConfigurationsOpenOnlyForAConnectedModule) {
   emit menu(plant)->configHPF();
   EXPECT_EQ(plant.page().toStdString(), "confHpfPage");
   EXPECT_EQ(plant.paused(), "-/proc");
-  plant.click("OnBtnCancelSignalButton");
+  plant.click("btnCancel");
   EXPECT_EQ(plant.page().toStdString(), "mainScreen");
   EXPECT_EQ(plant.paused(), "-/-");
 }

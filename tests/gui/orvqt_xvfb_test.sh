@@ -6,7 +6,6 @@
 set -u
 fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
-SIM="$ORV_SOURCE_DIR/platform/orvbus-sim/orvbus-sim"
 SERVER="$ORV_SOURCE_DIR/platform/sftp-server/sftp-server.sh"
 roots=()
 sim=""
@@ -104,10 +103,8 @@ printf 'module 1 mesv2 configured=1 weight=18500 hp=14.2\nmodule 0 mesv1\nset 0 
 for a in 5 6 7 8; do
   printf 'module %s %s\nfault %s crc\n' $a $([ $a = 5 ] && echo hpf || echo energie) $a >> "$B/scenario"
 done
-"$SIM" --root "$B" --scenario "$B/scenario" > "$B/sim.out" 2>&1 &
-sim=$!
-for _ in $(seq 300); do grep -q "^orvbus-sim ready" "$B/sim.out" && break; sleep 0.1; done
-grep -q "^orvbus-sim ready" "$B/sim.out" || fail "orvbus-sim: $(cat "$B/sim.out")"
+simulator_start "$B" "$B/scenario" || fail "no bus simulator"
+sim=$XS_SIM
 xsession_start "$B" TZ=UTC || fail "no X session"
 expect_page mainScreen 25
 page_line | grep -q "proc_paused=0 upd_paused=0" || fail "workers: $(page_line)"

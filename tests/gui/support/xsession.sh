@@ -16,6 +16,9 @@
 #   wait_dump TEXT [SECONDS]             until the dump holds TEXT (fixed string, 10 s)
 #   field NAME COLUMN                    a column of a widget's dump line (8: its text)
 #   shot FILE                            the whole screen as a picture
+#   simulator_start ROOT SCENARIO        orvbus-sim on ROOT with the scenario file, its pid
+#                                        in XS_SIM; fails when it does not get ready; its
+#                                        console in ROOT/sim.out
 #
 # The screenshots of the page changes go to ROOT/screenshots, the dump to ROOT/ui.dump.
 # With no window manager the keyboard follows the pointer, so type_text goes where the
@@ -115,3 +118,12 @@ wait_dump() {
 }
 
 shot() { import -window root "$1"; }
+
+simulator_start() {
+  local program="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/platform/orvbus-sim/orvbus-sim"
+  "$program" --root "$1" --scenario "$2" > "$1/sim.out" 2>&1 &
+  XS_SIM=$!
+  for _ in $(seq 300); do grep -q "^orvbus-sim ready" "$1/sim.out" && return 0; sleep 0.1; done
+  echo "orvbus-sim: $(cat "$1/sim.out")"
+  return 1
+}

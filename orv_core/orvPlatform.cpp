@@ -1,5 +1,6 @@
 #include "orvPlatform.h"
 
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -36,6 +37,14 @@ const char* const kStubbedPrograms[] = {
     "iwconfig", "ping",    "uname",    "dmesg",    "gpio",      "orv_update", "ntpnet_check"};
 
 const char* const kProgramDirs[] = {"/sbin/", "/bin/", "/usr/sbin/", "/usr/bin/"};
+
+// Start-up scripts of the device that change the machine: in command texts they run as
+// the stub of that name ("/etc/init.d/networking restart" records "networking restart").
+struct StubbedScript {
+  const char* path;
+  const char* stub;
+};
+const StubbedScript kStubbedScripts[] = {{"/etc/init.d/networking", "networking"}};
 
 std::string stubDir() {
   const char* env = std::getenv("ORV_STUB_DIR");
@@ -162,6 +171,15 @@ std::string deviceCommandText(const std::string& command) {
   while (i < command.size()) {
     if (command[i] == '/' && isWordStart(command, i)) {
       bool done = false;
+      for (const StubbedScript& script : kStubbedScripts) {
+        if (startsWithRoot(command, i, script.path)) {
+          out += stubs + "/" + script.stub;
+          i += std::strlen(script.path);
+          done = true;
+          break;
+        }
+      }
+      if (done) continue;
       for (const char* dir : kProgramDirs) {
         if (command.compare(i, std::strlen(dir), dir) != 0) continue;
         size_t nameStart = i + std::strlen(dir);
@@ -305,6 +323,17 @@ std::string platformCallLog() {
   return "";
 #else
   return sandboxRoot() + "/platform_calls.log";
+#endif
+}
+
+int directionControlIoctl(int fd, const std::string& device, int level) {
+#ifdef ORV_DEVICE_BUILD
+  return ::ioctl(fd, static_cast<unsigned long>(level), 0);
+#else
+  (void)fd;
+  recordPlatformCall("ioctl " + device.substr(device.find_last_of('/') + 1) + " " +
+                     std::to_string(level));
+  return 0;
 #endif
 }
 

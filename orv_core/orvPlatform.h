@@ -60,6 +60,12 @@ std::string captureCommand(const std::string& command, int* status = nullptr);
 // in the host's call log. Does nothing on the device.
 void recordPlatformCall(const std::string& line);
 
+// Sets a direction-control line through the driver of `device` (opened as `fd`): ioctl
+// request `level` (1 transmit, 0 receive). Host: `device` is a plain file of the sandbox,
+// so the call is recorded as "ioctl <file name> <level>" and succeeds. Returns ioctl's
+// result.
+int directionControlIoctl(int fd, const std::string& device, int level);
+
 // Path of the host's call log of machine-changing programs and calls.
 std::string platformCallLog();
 // Path of the host's log of every command text run through the runner, as built with

@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int kPortCount = 2;
-const char kPortNames[kPortCount][16] = {"/dev/ttyS0", "/dev/ttyS1"};
+char portNames[kPortCount][32] = {"/dev/ttyS0", "/dev/ttyS1"};
 
 int portFd[kPortCount] = {-1, -1};
 struct termios savedSettings[kPortCount];
@@ -72,6 +72,14 @@ int modemLineState(int port, int bit) {
 
 }  // namespace
 
+void RS232_setPortNames(const char* port0, const char* port1) {
+  const char* names[kPortCount] = {port0, port1};
+  for (int i = 0; i < kPortCount; ++i) {
+    if (names[i] == nullptr) continue;
+    std::snprintf(portNames[i], sizeof portNames[i], "%s", names[i]);
+  }
+}
+
 int RS232_OpenComport(int port, int speed, const char* mode) {
   if (!validPort(port)) {
     printf("illegal comport number\n");
@@ -123,7 +131,7 @@ int RS232_OpenComport(int port, int speed, const char* mode) {
       return 1;
   }
 
-  std::string device = orv::devicePath(kPortNames[port]);
+  std::string device = orv::devicePath(portNames[port]);
   int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
   if (fd == -1) {
     perror("unable to open comport ");

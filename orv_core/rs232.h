@@ -8,6 +8,11 @@
 // with ENOTTY/EINVAL; the device build treats that as an open failure.
 #pragma once
 
+// Gives the device paths of ports 0 and 1 (a null keeps a port's path). A program whose
+// board wires its ports elsewhere (the bench test: "/dev/ttyUSB0", "/dev/ttySAC1") calls
+// it once at start, before any port is opened.
+void RS232_setPortNames(const char* port0, const char* port1);
+
 // Opens `port` at `speed` (2400 .. 115200 Bd) with `mode` ("8N1": data bits 5-8, parity
 // N/E/O in either case, stop bits 1 or 2). 0 on success, 1 on failure (message printed).
 int RS232_OpenComport(int port, int speed, const char* mode);

@@ -17,7 +17,7 @@ CComRS485::CComRS485()
 
 CComRS485::~CComRS485() {
   // Calls this class's own driver control: a subclass's is gone by now.
-  CComRS485::driveLineDriver(0);
+  if (gpioLineDriver_) CComRS485::driveLineDriver(0);
   if (open_) CloseComPort();
 }
 

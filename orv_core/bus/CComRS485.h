@@ -46,6 +46,9 @@ protected:
   // Drives the RS-485 line driver: 1 transmit, 0 receive ("PORTH7"). A program with
   // another direction control (the bench test's device) overrides this.
   virtual void driveLineDriver(int level);
+  // False in a subclass whose direction control is not the GPIO line: the destructor then
+  // leaves "PORTH7" alone (it cannot reach the subclass's override any more).
+  bool gpioLineDriver_ = true;
 
 private:
   int port_;

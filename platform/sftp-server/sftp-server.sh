@@ -66,7 +66,7 @@ free_id() {
 lay_out_tree() {
   home=$1
   shift
-  for d in Programme/v10 firmware compteur Alarmes Chargement Frequence; do
+  for d in Programme/v10 firmware compteur Alarmes Chargement Frequence tests_orv; do
     mkdir -p "$home/ORV/$d"
   done
   for id in "$@"; do

@@ -17,7 +17,9 @@ constexpr int kReadyWaitMs = 30000;
 std::string simulatorProgram() { return testSourceDir() + "/platform/orvbus-sim/orvbus-sim"; }
 }  // namespace
 
-BusSimulator::BusSimulator(const TestSandbox& box, const std::string& scenario) : box_(box) {
+BusSimulator::BusSimulator(const TestSandbox& box, const std::string& scenario,
+                           const std::string& device)
+    : box_(box) {
   box_.write("/orvbus-sim.scenario", scenario);
   int out[2];
   if (pipe(out) != 0) return;
@@ -28,8 +30,8 @@ BusSimulator::BusSimulator(const TestSandbox& box, const std::string& scenario) 
     close(out[1]);
     std::string program = simulatorProgram();
     std::string scenarioPath = box_.path("/orvbus-sim.scenario");
-    execlp("python3", "python3", program.c_str(), "--root", box_.root().c_str(), "--scenario",
-           scenarioPath.c_str(), static_cast<char*>(nullptr));
+    execlp("python3", "python3", program.c_str(), "--root", box_.root().c_str(), "--device",
+           device.c_str(), "--scenario", scenarioPath.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
   close(out[1]);

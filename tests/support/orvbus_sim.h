@@ -1,5 +1,6 @@
 // Runs orvbus-sim for one test: the simulator owns a pseudo-terminal, links it as
-// "$ORV_ROOT/dev/ttyS1" in the test's sandbox, and answers as the scripted modules.
+// "$ORV_ROOT/dev/ttyS1" (or the device path given) in the test's sandbox, and answers as
+// the scripted modules.
 //
 //   TestSandbox box;
 //   BusSimulator sim(box, "module 1 echo\nset 1 delay 1000\n");
@@ -20,7 +21,9 @@
 class BusSimulator {
 public:
   // `scenario`: commands run at start, one a line (see platform/orvbus-sim/README.md).
-  explicit BusSimulator(const TestSandbox& box, const std::string& scenario = "");
+  // `device`: the device path the program under test opens (the bench: "/dev/ttySAC1").
+  explicit BusSimulator(const TestSandbox& box, const std::string& scenario = "",
+                        const std::string& device = "/dev/ttyS1");
   ~BusSimulator();
   BusSimulator(const BusSimulator&) = delete;
   BusSimulator& operator=(const BusSimulator&) = delete;

@@ -79,7 +79,11 @@ start_bench() {
   app=$!
 }
 stop_bench() { kill "$app"; wait "$app" 2>/dev/null; app=""; }
-reboots() { grep -c '^reboot$' "$root/platform_calls.log" 2>/dev/null || true; }
+reboots() {
+  local n
+  n=$(grep -c '^reboot$' "$root/platform_calls.log" 2>/dev/null)
+  echo "${n:-0}"
+}
 shot() { import -window root "$root/screens/$1.png" || fail "no screenshot $1"; }
 # wait_reboots N SECONDS: until the call log holds N reboots
 wait_reboots() {

@@ -30,7 +30,12 @@ inline std::unique_ptr<MainWindow> benchWindow(int gpioWatchMs = 2000, int endWa
 inline bool waitRunEnd(MainWindow& window, int timeoutMs = 60000) {
   bool ended = QTest::qWaitFor(
       [&] { return window.worker() != nullptr && window.worker()->isFinished(); }, timeoutMs);
-  QTest::qWait(100);
+  // The end is queued to the window, and what it does may queue more lines: let every
+  // posted event through, however long the end took.
+  for (int i = 0; i < 5; ++i) {
+    QTest::qWait(20);
+    QCoreApplication::sendPostedEvents();
+  }
   return ended;
 }
 

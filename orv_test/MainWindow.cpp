@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "CopyFilesToUSB.h"
 #include "ZuvVirtualKeyboard.h"
 #include "benchNetUtils.h"
 #include "cAutoTestThread.h"
@@ -191,8 +192,15 @@ void MainWindow::showErrorButtons() {
 }
 
 void MainWindow::openRestorePage() {
-  // The USB restore page comes with the shared widgets; until then the bench ends here.
-  OnEndBenchMark();
+  // The page restores at once when a key is plugged in; the operator ends the bench with
+  // its Terminer button.
+  auto* page = new CopyFilesToUSB(stack_, UsbPageProfile::BenchRestore);
+  page->setObjectName(QStringLiteral("CopyFilesToUSB"));
+  restore_ = page;
+  connect(page, &CopyFilesToUSB::sig_usbExit, this, &MainWindow::OnEndBenchMark);
+  stack_->addWidget(page);
+  stack_->setCurrentWidget(page);
+  page->show();
 }
 
 void MainWindow::OnDisplayResult(QString text) {

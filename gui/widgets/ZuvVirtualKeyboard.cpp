@@ -1,6 +1,7 @@
 #include "ZuvVirtualKeyboard.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,7 +47,12 @@ QString accentsOf(QChar key) {
   }
 }
 
-QIcon picture(const char* name) { return QIcon(QString::fromLatin1(kPictures) + QLatin1String(name)); }
+// From the program's picture folder; a program delivered without one (the bench) carries
+// them in its resources under the same name.
+QIcon picture(const char* name) {
+  const QString file = QString::fromLatin1(kPictures) + QLatin1String(name);
+  return QIcon(QFile::exists(file) ? file : QStringLiteral(":/") + file);
+}
 
 }  // namespace
 

@@ -3,11 +3,13 @@
 // when a file cannot be written, and the reset.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include <sstream>
 
+#include "file_dialog_answers.h"
 #include "modal_answers.h"
 #include "orvbus_sim.h"
 #include "screen_shot.h"
@@ -34,6 +36,7 @@ protected:
   void SetUp() override {
     SftpServerTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
+    benchApplication();  // before any timer of the test's own
     layOutBenchBoard(box);
   }
   // Starts the card, builds the window and shows it; in stage 0 applies the page as it is.
@@ -168,6 +171,40 @@ TEST_F(BenchWindow, ThirdPassedRunHandsTheBoardToOrvQT) {
     window.reset();
     sim.reset();
   }
+}
+
+TEST_F(BenchWindow, RestoreFromTheUsbKeyThenTheEndOfTheBench) {
+  box.write(kStateFile, "2\n1\n127.0.0.1\n");
+  box.write("/dev/usbDISK", "");
+  // A folder name that a shell would read as a second command.
+  const std::string folder = "/media/usb_drive/client;touch PWN";
+  for (const char* name : {"config.conf", "moy.msr", "journal.log", "interfaces"})
+    box.write(folder + "/" + name, std::string("[General]\nCONFIG_SRV_ID=77\n# ") + name + "\n");
+  FileDialogAnswers dialogs;
+  dialogs.then(box.path(folder));
+  startBench();
+  ASSERT_NE(window->restorePage(), nullptr);
+  EXPECT_EQ(window->pages()->currentWidget(), window->restorePage());
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+  auto* message = window->restorePage()->findChild<QLabel*>(QStringLiteral("label_msg"));
+  ASSERT_NE(message, nullptr);
+  EXPECT_EQ(message->text().toStdString(), "Restauration 4 fichier(s) terminée.");
+  EXPECT_EQ(box.read("/home/ORV/config.conf"), box.read(folder + "/config.conf"));
+  EXPECT_EQ(box.run("find '" + box.root() + "' . -name PWN").out, "");
+  for (const std::string& line : splitLines(box.commands()))
+    EXPECT_NE(line.rfind("cp ", 0), 0u) << line;
+  EXPECT_TRUE(box.exists(kStateFile));  // the bench is not over before Terminer
+  saveScreen(window.get(), "MainWindow-usb-restored");
+
+  QTest::mouseClick(window->restorePage()->findChild<QPushButton*>(QStringLiteral("pB_QuitUsb")),
+                    Qt::LeftButton);
+  QTest::qWait(50);
+  EXPECT_EQ(box.read("/home/ORV/orv_starter"), "#!/bin/sh\nORV_BIN_NAME=orvQT\n");
+  EXPECT_FALSE(box.exists(kStateFile));
+  EXPECT_EQ(box.read("/etc/network/interfaces"),
+            staticInterfaces("192.168.1.48", "255.255.255.0", "192.168.1.1"));
+  EXPECT_TRUE(window->rebootTimer.isActive());
+  EXPECT_EQ(window->rebootTimer.interval(), 5000);
 }
 
 TEST_F(BenchWindow, UnwritableStarterFileCancelsTheEnd) {

@@ -172,13 +172,26 @@ int EnerModul::ENERtotalAffectationON(int type) const {
   return count;
 }
 
+int EnerModul::ENERtotalAffectationON_locked(int type) {
+  // Configuration lock first, then the data lock: no other path holds both.
+  if (!lock_ENERconfig()) return 0;
+  int count = 0;
+  if (lock_ENERdatas()) {
+    count = ENERtotalAffectationON(type);
+    unlock_ENERdatas();
+  }
+  unlock_ENERconfig();
+  return count;
+}
+
 // ---- Configuration and data ------------------------------------------------------------
 
-void EnerModul::cfg_getAllENER_Config(energyORV_config_t* out) {
-  if (out == nullptr || !lock_ENERconfig()) return;
+int EnerModul::cfg_getAllENER_Config(energyORV_config_t* out) {
+  if (out == nullptr || !lock_ENERconfig()) return 0;
   ENERtotalConnected();
   *out = bundle_;
   unlock_ENERconfig();
+  return 1;
 }
 
 void EnerModul::cfg_setAllENER_Config(const energyORV_config_t* in) {

@@ -136,3 +136,21 @@ TEST(OrvbusSim, ScenarioStepsAndControlCommands) {
   EXPECT_EQ(sim.command("set 9 delay 5"), "error no module at address 9");
   EXPECT_EQ(sim.command("set 1 colour red"), "error echo has no setting 'colour'");
 }
+
+// A fault given a command code hits only the answers to that command: a configuration
+// write can go unanswered while the readings are still answered.
+TEST(OrvbusSim, FaultLimitedToOneCommandCode) {
+  TestSandbox box;
+  BusSimulator sim(box, "module 1 echo\n");
+  ASSERT_TRUE(sim.ready());
+  const Bytes readRequest = {0x01, 0x01, 0x00, 0x0D, 0xAD, 0xD1, 0x0D, 0x00};
+  EXPECT_EQ(sim.command("fault 1 silent 1 0D"),
+            "ok addr=1 type=echo delay=5 speed=any faults=silent*1@0D");
+  EXPECT_EQ(rawExchange(kIdent, 7).size(), 7u);
+  EXPECT_TRUE(rawExchange(readRequest, 7).empty());
+  EXPECT_EQ(rawExchange(readRequest, 7).size(), 7u);
+  EXPECT_EQ(rawExchange(kIdent, 7).size(), 7u);
+  EXPECT_EQ(sim.command("fault 1 crc all 0D"),
+            "ok addr=1 type=echo delay=5 speed=any faults=crc@0D");
+  EXPECT_EQ(sim.command("fault 1 silent 2 0C 0D").rfind("error fault ADDR", 0), 0u);
+}

@@ -2,7 +2,7 @@
 words separated by blanks; "#" starts a comment. See README.md for the list."""
 
 from .engine import FAULT_KINDS
-from .models import MODEL_TYPES, CommandError
+from .models import MODEL_TYPES, CommandError, parse_code
 
 
 def parse_address(text):
@@ -78,17 +78,22 @@ class Commands:
             station.model.configure(key, values)
 
     def cmd_fault(self, args):
-        """fault ADDR KIND [COUNT]: the next COUNT answers (all when omitted) go out
-        faulty; KIND none clears."""
-        if len(args) not in (2, 3):
-            raise CommandError("fault ADDR %s|none [COUNT]" % "|".join(FAULT_KINDS))
+        """fault ADDR KIND [COUNT] [CODE]: the next COUNT answers (all when omitted or
+        "all") go out faulty, only the answers to command CODE when it is given; KIND
+        none clears."""
+        usage = "fault ADDR %s|none [COUNT|all] [CODE]" % "|".join(FAULT_KINDS)
+        if len(args) not in (2, 3, 4):
+            raise CommandError(usage)
         station = self.bus.station(parse_address(args[0]))
         kind = args[1]
         if kind == "none":
             station.faults = []
         elif kind in FAULT_KINDS:
-            count = parse_int(args[2], "answer count") if len(args) == 3 else None
-            station.faults.append([kind, count])
+            count = None
+            if len(args) >= 3 and args[2] != "all":
+                count = parse_int(args[2], "answer count")
+            code = parse_code(args[3]) if len(args) == 4 else None
+            station.faults.append([kind, count, code])
         else:
             raise CommandError("unknown fault '%s' (%s)" % (kind, ", ".join(FAULT_KINDS)))
         return station.describe()

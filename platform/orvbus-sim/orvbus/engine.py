@@ -56,24 +56,29 @@ class Station:
         self.model = model
         self.delay_ms = DEFAULT_DELAY_MS
         self.speed = None          # answers at any line speed when None
-        self.faults = []           # [kind, replies left or None for "until cleared"]
+        self.faults = []           # [kind, replies left or None, request code or None]
 
-    def next_fault(self):
-        if not self.faults:
-            return None
-        fault = self.faults[0]
-        if fault[1] is not None:
-            fault[1] -= 1
-            if fault[1] <= 0:
-                self.faults.pop(0)
-        return fault[0]
+    def next_fault(self, code=None):
+        """The fault the answer to a request with `code` goes out with: the first one
+        queued for that code or for any code."""
+        for fault in self.faults:
+            kind, left, only = fault
+            if only is not None and only != code:
+                continue
+            if left is not None:
+                fault[1] -= 1
+                if fault[1] <= 0:
+                    self.faults.remove(fault)
+            return kind
+        return None
 
     def describe(self):
         parts = ["addr=%d" % self.model.address, "type=%s" % self.model.type_name,
                  "delay=%d" % self.delay_ms, "speed=%s" % (self.speed or "any")]
         if self.faults:
             parts.append("faults=" + ",".join(
-                k if n is None else "%s*%d" % (k, n) for k, n in self.faults))
+                (k if n is None else "%s*%d" % (k, n)) + ("" if c is None else "@%02X" % c)
+                for k, n, c in self.faults))
         extra = self.model.status()
         if extra:
             parts.append(extra)
@@ -284,7 +289,7 @@ class Bus:
             self.note("no module at address %d" % frame.address)
             return
         if self._speed_ok(station):
-            self._answer(station, station.model.handle(frame, self))
+            self._answer(station, station.model.handle(frame, self), frame.code)
 
     def _speed_ok(self, station):
         speed = self.line_settings()["speed"]
@@ -295,12 +300,13 @@ class Bus:
         return True
 
     # --- answering ---------------------------------------------------------------------
-    def _answer(self, station, reply):
+    def _answer(self, station, reply, code=None):
+        """Sends a module's answer to a request with command `code` (None: unframed)."""
         address = station.model.address
         if reply is None:
             return
         data = reply.encode() if isinstance(reply, Frame) else bytes(reply)
-        fault = station.next_fault()
+        fault = station.next_fault(code)
         if fault:
             data = apply_fault(fault, data)
             self.note("addr=%d fault %s: %s" % (address, fault, FAULT_KINDS[fault]))

@@ -3,6 +3,7 @@
 # when everything is there already.
 set -e
 PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools qt5-style-plugins
+libqt5svg5-dev
 libcurl4-openssl-dev libfmt-dev libgtest-dev googletest openssh-server openssh-client
 libcap2-bin util-linux iproute2 python3"
 missing=""

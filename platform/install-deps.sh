@@ -5,7 +5,8 @@ set -e
 PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools qt5-style-plugins
 libqt5svg5-dev
 libcurl4-openssl-dev libfmt-dev libgtest-dev googletest openssh-server openssh-client
-libcap2-bin util-linux iproute2 python3"
+libcap2-bin util-linux iproute2 python3
+xvfb xauth xserver-xephyr xdotool imagemagick x11-utils"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

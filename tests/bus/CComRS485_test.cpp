@@ -9,7 +9,7 @@
 
 #include "busFrame.h"
 #include "orv_test_sandbox.h"
-#include "support/orvbus_sim.h"
+#include "orvbus_sim.h"
 
 namespace {
 

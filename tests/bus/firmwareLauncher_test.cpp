@@ -10,7 +10,7 @@
 
 #include "FirmwareStandInCore.h"
 #include "orv_test_sandbox.h"
-#include "support/orvbus_sim.h"
+#include "orvbus_sim.h"
 
 namespace {
 

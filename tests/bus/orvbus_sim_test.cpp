@@ -8,7 +8,7 @@
 
 #include "CComRS485.h"
 #include "orv_test_sandbox.h"
-#include "support/orvbus_sim.h"
+#include "orvbus_sim.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "support/core_device.h"
+#include "core_device.h"
 
 namespace {
 

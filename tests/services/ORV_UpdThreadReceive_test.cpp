@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "firmwareLauncher.h"
-#include "support/core_device.h"
+#include "core_device.h"
 #include "support/sftp_test_server.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "support/core_device.h"
+#include "core_device.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "orvDatas.h"
 #include "orv_classPtr.h"
 #include "orv_test_sandbox.h"
-#include "support/core_device.h"
+#include "core_device.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "cp_InfoDisplay.h"
 #include "orv_classPtr.h"
 #include "support/orvqt_workdir.h"
-#include "support/page_screens.h"
+#include "support/page_driving.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ TEST_F(CopView, WithoutEnergieModule0) {
                            "label_COP_pompes"})
     EXPECT_EQ(text(*page, name), "0.0") << name;
   EXPECT_EQ(text(*page, "label_numCompresseur"), "1");
-  savePageScreen(*page, "cp_InfoDisplay-without-energie");
+  saveSettledScreen(*page, "cp_InfoDisplay-without-energie");
 
   // Glide is never negative; a stopped plant counts no compressor.
   m.fluid[1].val[0] = 40.0f;
@@ -92,7 +92,7 @@ TEST_F(CopView, TranscriticalCo2) {
                            "label_tempFluideHPG", "titre_glissement"})
     EXPECT_EQ(text(*page, name), "") << name;
   EXPECT_EQ(text(*page, "label_densiteHPG"), "0.071");
-  savePageScreen(*page, "cp_InfoDisplay-transcritical-co2");
+  saveSettledScreen(*page, "cp_InfoDisplay-transcritical-co2");
 }
 
 TEST_F(CopView, PowersAndCopsWithEnergieModule0) {
@@ -113,7 +113,7 @@ TEST_F(CopView, PowersAndCopsWithEnergieModule0) {
   EXPECT_EQ(text(*page, "label_puissanceAbsorbComp"), "10.0");
   // No ENERGIE client in the registry: no compressor input counts.
   EXPECT_EQ(text(*page, "label_numCompresseur"), "0");
-  savePageScreen(*page, "cp_InfoDisplay-energie-powers");
+  saveSettledScreen(*page, "cp_InfoDisplay-energie-powers");
 
   struct Case {
     float pf, pp, ppar;

@@ -15,7 +15,7 @@
 
 #include "enerInfo_Display.h"
 #include "support/orvqt_workdir.h"
-#include "support/page_screens.h"
+#include "support/page_driving.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ TEST_F(EnergyView, PowersGroupedWithCopsAndVoltages) {
   EXPECT_EQ(text(*page, "label_Tension_PH2"), "230");
   EXPECT_EQ(text(*page, "label_ACT_comp1"), "0.0");  // no individual compressor
   EXPECT_EQ(text(*page, "label_Ventil_sharedPercent"), "");
-  savePageScreen(*page, "enerInfo_Display-powers");
+  saveSettledScreen(*page, "enerInfo_Display-powers");
 
   // Without cooling capacity there is no COP.
   page->Update_AllENER_Datas(data, 0.0f);
@@ -127,7 +127,7 @@ TEST_F(EnergyView, CompressorRowsAndTheirSums) {
   EXPECT_EQ(text(*page, "label_ACT_PompeCumul"), "24.0");
   EXPECT_EQ(text(*page, "label_COPcomp"), "2.0");
   EXPECT_EQ(text(*page, "label_COPventCond"), "2.0");
-  savePageScreen(*page, "enerInfo_Display-compressors");
+  saveSettledScreen(*page, "enerInfo_Display-compressors");
 
   // Seven individual compressors: six rows, the fifth with two decimals; the seventh
   // counts in the sums only. An absent module contributes nothing.
@@ -181,7 +181,7 @@ TEST_F(EnergyView, Menus) {
   EXPECT_EQ(text(*page, "label_REA_compCumul"), "34.0");
   EXPECT_EQ(text(*page, "label_APP_VentCond"), "4.5");
   EXPECT_EQ(text(*page, "label_REA_VentCondCumul"), "40.5");
-  savePageScreen(*page, "enerInfo_Display-currents");
+  saveSettledScreen(*page, "enerInfo_Display-currents");
   // The chosen menu again changes nothing.
   page->Update_AllENER_Datas(data, 30.0f);
   chooseMenu("menuIntensite");
@@ -198,7 +198,7 @@ TEST_F(EnergyView, Menus) {
   EXPECT_EQ(text(*page, "label_ACT_VentCond"), "10.0");
   EXPECT_EQ(text(*page, "label_ACT_VentCondCumul"), "13.0");
   EXPECT_EQ(text(*page, "label_ACT_PompeCumul"), "13.0");
-  savePageScreen(*page, "enerInfo_Display-energy-today");
+  saveSettledScreen(*page, "enerInfo_Display-energy-today");
 
   chooseMenu("menuKWHjanvier");
   for (const char* name : {"label_ACT_comp1", "label_REA_comp6", "label_ACT_compCumul", "label_APP_VentCond",
@@ -206,7 +206,7 @@ TEST_F(EnergyView, Menus) {
                            "label_APP_PompeCumul"})
     EXPECT_EQ(text(*page, name), "---") << name;
   EXPECT_EQ(text(*page, "label_PuissangeFrigo"), "30.0");
-  savePageScreen(*page, "enerInfo_Display-energy-year");
+  saveSettledScreen(*page, "enerInfo_Display-energy-year");
 
   chooseMenu("menuPuissance");
   EXPECT_EQ(text(*page, "label_U1"), "Active(kW)");

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "../bus/support/module_bench.h"
 #include "ModulsCenter.h"
 #include "cp_InfoDisplay.h"
 #include "orv_classPtr.h"
@@ -142,6 +143,25 @@ TEST_F(CopView, PowersAndCopsWithEnergieModule0) {
   EXPECT_EQ(text(*page, "label_pressionBPG"), "3.0");
   EXPECT_EQ(text(*page, "label_puissanceAbsorbComp"), "0.0");
   EXPECT_EQ(text(*page, "label_COP_comps"), "0.0");
+}
+
+// The compressor count is the number of inputs allocated to one compressor that measure
+// a power, as the ENERGIE client last read them on the bus.
+TEST_F(CopView, CompressorCountFromTheEnergieModules) {
+  CentreBench bench("module 6 energie\nset 6 config affectation 0,0,7\nset 6 b0_P 5.0\n"
+                    "set 6 b1_P 0\nmodule 7 energie\nset 7 config affectation 7,7,7\n" +
+                        garbledModules({0, 1, 5, 8}),
+                    "[General]\n[Module_Energie_0]\nz6_ENER_puissance_affectation_BP0=0\n"
+                    "z6_ENER_puissance_affectation_BP1=0\nz6_ENER_puissance_affectation_BP2=7\n"
+                    "[Module_Energie_1]\nz7_ENER_puissance_affectation_BP0=7\n"
+                    "z7_ENER_puissance_affectation_BP1=7\nz7_ENER_puissance_affectation_BP2=7\n");
+  ASSERT_EQ(bench.detect(), 2);
+  bench.centre->sendTo_AllModuls();
+  page->onSet_FluidName("R404A", 0);
+  struct_mesure m = plantRecord();
+  m.modules.stateEner[0] = 1;
+  page->UpdateMesureValues(m);
+  EXPECT_EQ(text(*page, "label_numCompresseur"), "1");
 }
 
 // The record names ENERGIE module 1 while start-up found no ENERGIE module: no client to

@@ -197,7 +197,8 @@ void cConf_Energie::showEvent(QShowEvent* event) {
   ui->label_enerID->setText(QString::number(enerIndex + 1));
   ModulsCenter* modules = centre();
   bool anyModule = false;
-  for (int n = 0; n < kModules; ++n) anyModule = anyModule || (modules && modules->isModulEner_connected(n) != 0);
+  for (int n = 0; n < kModules; ++n)
+    anyModule = anyModule || (modules && modules->isModulEner_connected(n) != 0);
   if (!anyModule) {
     bundleCopied = false;
     ui->label_SendConfigMessage->setText(tr("Aucun module ENERGIE detecter"));
@@ -256,7 +257,8 @@ void cConf_Energie::on_pB_enerIDmoins_clicked() {
 // says so and keeps the save disabled until a show reads it.
 void cConf_Energie::showBundleReadError() {
   ui->label_SendConfigMessage->setStyleSheet(kRed);
-  ui->label_SendConfigMessage->setText(tr("ERREUR lecture de la configuration des modules ENERGIE"));
+  ui->label_SendConfigMessage->setText(
+      tr("ERREUR lecture de la configuration des modules ENERGIE"));
 }
 
 void cConf_Energie::onEnergieNumValueChanged(int) {
@@ -267,11 +269,13 @@ void cConf_Energie::onEnergieNumValueChanged(int) {
   ui->label_enerFirmware->setText(tr("ENER v%1").arg(enerConfig.ident[i].version, 0, 'g', 6));
   ui->label_RS485_ID->setText(QString::number(record.module.addr));
   // The address as the module's six address switches show it, switch 6 first.
-  ui->label_Adressage->setText(QString::number(record.module.addr, 2).rightJustified(6, QLatin1Char('0')));
+  ui->label_Adressage->setText(
+      QString::number(record.module.addr, 2).rightJustified(6, QLatin1Char('0')));
   ui->label_PT100correction->setText(tr("°C"));
 
   orvDatas* s = store();
-  const QString fluid = s ? QString::fromStdString(s->getCFG_struct(CFG_FLUID).stringValue) : QString();
+  const QString fluid =
+      s ? QString::fromStdString(s->getCFG_struct(CFG_FLUID).stringValue) : QString();
   const int transcritical = s ? s->getCFG_struct(CFG_TRANSCRITIQUE).intValue : 0;
   // Module index 1 carries the HP gas pressure probe: in CO2 its range is 0..200 bar, and
   // in transcritical CO2 both its probes are needed. Every load sets the range, so that
@@ -290,11 +294,13 @@ void cConf_Energie::onEnergieNumValueChanged(int) {
   }
 
   const ProbeKeys& keys = kProbeKeys[i];
-  ui->label_PressureOffset->setText(oneDecimal(keys.pressureOffset >= 0 ? generalFloat(keys.pressureOffset) : 0.0f));
+  ui->label_PressureOffset->setText(
+      oneDecimal(keys.pressureOffset >= 0 ? generalFloat(keys.pressureOffset) : 0.0f));
   ui->label_PT100calibration->setText(oneDecimal(generalFloat(keys.calibration)));
   ui->dS_PT100correctionManuel->setValue(generalFloat(keys.manual));
   EnerModul* ener = energyClient();
-  ui->label_TempPT100->setText(oneDecimal(ener ? ener->getDATA_struct(i, kPt100Reading).floatValue : 0.0f));
+  ui->label_TempPT100->setText(
+      oneDecimal(ener ? ener->getDATA_struct(i, kPt100Reading).floatValue : 0.0f));
   ui->checkBox_PT100correctionASPI->setChecked(generalFloat(keys.cable) == kCable3m);
   ui->gB_CapteurPression->setTitle(tr(keys.pressureTitle));
   ui->gB_CapteurPT100->setTitle(tr(keys.pt100Title));
@@ -316,7 +322,8 @@ void cConf_Energie::onEnergieNumValueChanged(int) {
       shareList(c)->hide();
     }
     const unsigned rating = record.module.puissanceTI[c];
-    ratingList(c)->setCurrentIndex(rating <= 150 ? static_cast<int>(rating / kRatingStep) : kLargestRatingItem);
+    ratingList(c)->setCurrentIndex(rating <= 150 ? static_cast<int>(rating / kRatingStep)
+                                                 : kLargestRatingItem);
     const int count = record.module.nombreTI[c];
     countList(c)->setCurrentIndex(count >= 2 ? 2 : count);
   }
@@ -333,7 +340,8 @@ void cConf_Energie::onSetAffectationSharePercent(int blocPuissance) {
   if (blocPuissance < 0 || blocPuissance >= kInputs) return;
   const int percent = enerConfig.cfg[enerIndex].affectationPercent[blocPuissance];
   // A percentage that is none of the items leaves the list without a current item.
-  shareList(blocPuissance)->setCurrentIndex(shareList(blocPuissance)->findText(QString::number(percent)));
+  shareList(blocPuissance)
+      ->setCurrentIndex(shareList(blocPuissance)->findText(QString::number(percent)));
 }
 
 void cConf_Energie::allocationChanged(int input, int code) {
@@ -345,9 +353,15 @@ void cConf_Energie::allocationChanged(int input, int code) {
   }
 }
 
-void cConf_Energie::oncB_Affectation1_currentIndexChanged(int index) { allocationChanged(0, index); }
-void cConf_Energie::oncB_Affectation2_currentIndexChanged(int index) { allocationChanged(1, index); }
-void cConf_Energie::oncB_Affectation3_currentIndexChanged(int index) { allocationChanged(2, index); }
+void cConf_Energie::oncB_Affectation1_currentIndexChanged(int index) {
+  allocationChanged(0, index);
+}
+void cConf_Energie::oncB_Affectation2_currentIndexChanged(int index) {
+  allocationChanged(1, index);
+}
+void cConf_Energie::oncB_Affectation3_currentIndexChanged(int index) {
+  allocationChanged(2, index);
+}
 
 void cConf_Energie::shareChanged(int input) {
   QComboBox* list = shareList(input);
@@ -390,17 +404,22 @@ void cConf_Energie::on_pB_SaveENER_clicked() {
     // Only a shown list with a chosen item is the technician's share; otherwise the
     // record keeps its percentage.
     QComboBox* share = shareList(c);
-    if (!share->isHidden() && share->currentIndex() >= 0) record.affectationPercent[c] = share->currentText().toInt();
+    if (!share->isHidden() && share->currentIndex() >= 0)
+      record.affectationPercent[c] = share->currentText().toInt();
     const int rating = ratingList(c)->currentIndex();
     if (rating >= 0)
-      record.module.puissanceTI[c] = rating == kLargestRatingItem ? kLargestRating : static_cast<unsigned>(rating * kRatingStep);
+      record.module.puissanceTI[c] = rating == kLargestRatingItem
+                                         ? kLargestRating
+                                         : static_cast<unsigned>(rating * kRatingStep);
     const int count = countList(c)->currentIndex();
     if (count >= 0) record.module.nombreTI[c] = static_cast<uint8_t>(kCounts[count]);
   }
 
   orvDatas* s = store();
-  const QString fluid = s ? QString::fromStdString(s->getCFG_struct(CFG_FLUID).stringValue) : QString();
-  if (i == 1 && fluid == QLatin1String("CO2") && s && s->getCFG_struct(CFG_TRANSCRITIQUE).intValue == 1) {
+  const QString fluid =
+      s ? QString::fromStdString(s->getCFG_struct(CFG_FLUID).stringValue) : QString();
+  if (i == 1 && fluid == QLatin1String("CO2") && s &&
+      s->getCFG_struct(CFG_TRANSCRITIQUE).intValue == 1) {
     ui->gB_CapteurPression->setChecked(true);
     ui->gB_CapteurPT100->setChecked(true);
   }
@@ -410,7 +429,8 @@ void cConf_Energie::on_pB_SaveENER_clicked() {
     record.module.pressionEnabled = 1;
     record.module.pressionMini = static_cast<float>(ui->spinBox_PressionMINI->value());
     record.module.pressionType = static_cast<float>(ui->spinBox_PressionMAXI->value());
-    if (keys.pressureOffset >= 0) updateGeneralFloat(keys.pressureOffset, ui->label_PressureOffset->text().toFloat());
+    if (keys.pressureOffset >= 0)
+      updateGeneralFloat(keys.pressureOffset, ui->label_PressureOffset->text().toFloat());
   } else {
     record.module.pressionEnabled = 0;
   }
@@ -434,7 +454,8 @@ void cConf_Energie::on_pB_SaveENER_clicked() {
   EnerModul* ener = energyClient();
   ener->cfg_getENER_Config(i, &backupConfig);
   ener->cfg_setENER_Config(i, false, &record);
-  ui->label_SendConfigMessage->setText(tr("Envoi Configuation au module ENERGIE %1 ....").arg(i + 1));
+  ui->label_SendConfigMessage->setText(
+      tr("Envoi Configuation au module ENERGIE %1 ....").arg(i + 1));
   // The exchange blocks the GUI thread for its tries: show the text before it.
   ui->label_SendConfigMessage->repaint();
   if (ener->orvcomm_sendToENER(i, kConfigWrite) == 0) {
@@ -446,7 +467,8 @@ void cConf_Energie::on_pB_SaveENER_clicked() {
     ener->cfg_setENER_Config(i, false, &backupConfig);
     ui->label_SendConfigMessage->setStyleSheet(kRed);
     ui->label_SendConfigMessage->clear();
-    ui->label_SendConfigMessage->setText(tr("!! ECHEC !! Configuation module ENERGIE %1").arg(i + 1));
+    ui->label_SendConfigMessage->setText(
+        tr("!! ECHEC !! Configuation module ENERGIE %1").arg(i + 1));
   }
   onButtons_Enable(true);
 }
@@ -471,12 +493,14 @@ void cConf_Energie::startCalibration(int kind) {
   if (kind == CalibPressure) {
     const QString probe = tr(keys.pressureProbe);
     title = tr("ATTENTION Lancer le CALIBRAGE de la sonde %1?").arg(probe);
-    text = tr("Lancer la procedure de Calibrage %1?!\nveuillez cliquer sur OK si la sonde est a la Pression Atmospherique!")
+    text = tr("Lancer la procedure de Calibrage %1?!\nveuillez cliquer sur OK si la sonde est a la "
+              "Pression Atmospherique!")
                .arg(probe);
   } else {
     const QString probe = tr(keys.pt100Probe);
     title = tr("ATTENTION Lancer le CALIBRAGE de la sonde %1 ?").arg(probe);
-    text = tr("Lancer la procedure de Calibrage %1 ?!\nveuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place de la PT100!")
+    text = tr("Lancer la procedure de Calibrage %1 ?!\nveuillez cliquer sur OK APRES avoir branche "
+              "la RESISTANCE de 100 ohms a la place de la PT100!")
                .arg(probe);
   }
   QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No);
@@ -486,8 +510,8 @@ void cConf_Energie::startCalibration(int kind) {
   }
   calibType = kind;
   calibThread = new cSensorCalibThread(enerIndex, kind, this);
-  connect(calibThread, &cSensorCalibThread::OnThreadTerminate, this, &cConf_Energie::OnThreadTerminate,
-          Qt::QueuedConnection);
+  connect(calibThread, &cSensorCalibThread::OnThreadTerminate, this,
+          &cConf_Energie::OnThreadTerminate, Qt::QueuedConnection);
   calibThread->start(QThread::InheritPriority);
 }
 

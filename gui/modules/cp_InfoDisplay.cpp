@@ -36,7 +36,8 @@ EnerModul* energyClient() {
 // Whether ENERGIE module 1 is there and has the input of `key` (188 pressure, 191 PT100)
 // enabled; without a client no input counts as enabled.
 bool module1InputEnabled(const struct_mesure& m, EnerModul* ener, int key) {
-  return m.modules.stateEner[1] != 0 && ener != nullptr && ener->getCFG_struct(1, key).charValue == 1;
+  return m.modules.stateEner[1] != 0 && ener != nullptr &&
+         ener->getCFG_struct(1, key).charValue == 1;
 }
 
 }  // namespace
@@ -109,7 +110,8 @@ void cp_InfoDisplay::UpdateMesureValues(struct_mesure& aMesures) {
     ui->label_temperatureHPG->setText(fixed(gas(kTemperature)));
     if (ui->label_tempFluideHPG->text().isEmpty())
       ui->label_tempFluideHPG->setText(fixed(gas(kTemperature)));
-    ui->label_glissement->setText(fixed(std::fabs(gas(kTemperature) - liquid(kTemperature)), 2) + " K");
+    ui->label_glissement->setText(fixed(std::fabs(gas(kTemperature) - liquid(kTemperature)), 2) +
+                                  " K");
   } else if (pt100OnModule1) {
     ui->label_pressionHPG->setText(fixed(values(modval::PressionEner1)));
     ui->label_temperatureHPG->setText(QString());

@@ -10,8 +10,8 @@ namespace {
 
 // Allocation codes of a power input, as the ENERGIE configuration page sets them.
 enum Allocation {
-  Compressor = 0,       // one individual compressor
-  AllCompressors = 1,   // one input measuring every compressor
+  Compressor = 0,      // one individual compressor
+  AllCompressors = 1,  // one input measuring every compressor
   CondenserFans = 2,
   Pumps = 3,
   ParallelCompressors = 8,
@@ -67,7 +67,8 @@ enerInfo_Display::enerInfo_Display(QWidget* parent)
       {ui->label_ACT_VentCondCumul, ui->label_APP_VentCondCumul, ui->label_REA_VentCondCumul}};
   pumpsLabels = {{ui->label_ACT_Pompe, ui->label_APP_Pompe, ui->label_REA_Pompe}};
   compPLabels = {{ui->label_ACT_CompP, ui->label_APP_CompP, ui->label_REA_CompP}};
-  pumpsCumulLabels = {{ui->label_ACT_PompeCumul, ui->label_APP_PompeCumul, ui->label_REA_PompeCumul}};
+  pumpsCumulLabels = {
+      {ui->label_ACT_PompeCumul, ui->label_APP_PompeCumul, ui->label_REA_PompeCumul}};
   copLabels[0] = ui->label_COPcomp;
   copLabels[1] = ui->label_COPventCond;
   copLabels[2] = ui->label_COPpompe;
@@ -110,8 +111,8 @@ void enerInfo_Display::reset_LabelDatas_Display() {
     writeRow(compressorLabels[r], 0.0f, 0.0f, 0.0f);
   }
   for (QLabel* cop : copLabels) cop->setText(zero);
-  for (const RowLabels* row : {&compCumulLabels, &fansLabels, &fansCumulLabels, &pumpsLabels,
-                               &pumpsCumulLabels})
+  for (const RowLabels* row :
+       {&compCumulLabels, &fansLabels, &fansCumulLabels, &pumpsLabels, &pumpsCumulLabels})
     writeRow(*row, 0.0f, 0.0f, 0.0f);
   ui->label_PuissangeFrigo->setText(zero);
 }

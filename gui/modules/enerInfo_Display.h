@@ -76,6 +76,7 @@ private:
 
   RowLabels compressorLabels[kCompressorRows];
   QLabel* powerFactorLabels[kCompressorRows];
-  RowLabels compCumulLabels, fansLabels, fansCumulLabels, pumpsLabels, compPLabels, pumpsCumulLabels;
+  RowLabels compCumulLabels, fansLabels, fansCumulLabels, pumpsLabels, compPLabels,
+      pumpsCumulLabels;
   QLabel* copLabels[3];
 };

@@ -37,8 +37,8 @@ std::string plantScenario() {
          garbledModules({0, 5, 8});
 }
 
-const char* const kSaveButtons[] = {"pB_SaveENER", "pB_PT100calibrage", "pB_PressCalib",
-                                    "pB_enerIDmoins", "pB_enerIDplus", "exitButton"};
+const char* const kSaveButtons[] = {"pB_SaveENER",    "pB_PT100calibrage", "pB_PressCalib",
+                                    "pB_enerIDmoins", "pB_enerIDplus",     "exitButton"};
 
 struct BoxSeen {
   QString title;
@@ -103,7 +103,9 @@ protected:
     ASSERT_GE(index, 0) << item;
     combo->setCurrentIndex(index);
   }
-  std::string current(const char* list) const { return widget<QComboBox>(list)->currentText().toStdString(); }
+  std::string current(const char* list) const {
+    return widget<QComboBox>(list)->currentText().toStdString();
+  }
   bool buttonsEnabled() const {
     for (const char* name : kSaveButtons)
       if (!widget(name)->isEnabled()) return false;
@@ -122,7 +124,7 @@ protected:
 };
 
 TEST_F(EnergiePage, ShowsOneModuleAtATime) {
-  open("[General]\nCONFIG_FLUID=R404A\n");
+  ASSERT_NO_FATAL_FAILURE(open("[General]\nCONFIG_FLUID=R404A\n"));
   EXPECT_EQ(text("label_enerID"), "1");
   EXPECT_EQ(text("label_enerFirmware"), "ENER v3");
   EXPECT_EQ(text("label_RS485_ID"), "6");
@@ -144,7 +146,8 @@ TEST_F(EnergiePage, ShowsOneModuleAtATime) {
   EXPECT_EQ(text("label_enerID"), "1");
   click("pB_enerIDplus");
   EXPECT_EQ(text("label_Adressage"), "000111");
-  EXPECT_EQ(widget<QGroupBox>("gB_CapteurPression")->title().toStdString(), "Capteur Pression HP-Gaz");
+  EXPECT_EQ(widget<QGroupBox>("gB_CapteurPression")->title().toStdString(),
+            "Capteur Pression HP-Gaz");
   click("pB_enerIDplus");
   click("pB_enerIDplus");  // no module after the third
   EXPECT_EQ(text("label_enerID"), "3");
@@ -190,7 +193,7 @@ TEST_F(EnergiePage, WithoutEnergieModule) {
 }
 
 TEST_F(EnergiePage, AcknowledgedSaveWritesTheSection) {
-  open("[General]\nCONFIG_FLUID=R404A\n");
+  ASSERT_NO_FATAL_FAILURE(open("[General]\nCONFIG_FLUID=R404A\n"));
   choose("cB_PuissanceTI_1", "100A");
   click("pB_SaveENER");
   EXPECT_EQ(text("label_SendConfigMessage"), "Envoi Configuation module ENERGIE 1 OK");
@@ -206,7 +209,7 @@ TEST_F(EnergiePage, AcknowledgedSaveWritesTheSection) {
 }
 
 TEST_F(EnergiePage, UnacknowledgedSaveKeepsTheSectionAndTheClient) {
-  open("[General]\nCONFIG_FLUID=R404A\nCONFIG_TASP_CORR_CAB3M=0.000000\n");
+  ASSERT_NO_FATAL_FAILURE(open("[General]\nCONFIG_FLUID=R404A\nCONFIG_TASP_CORR_CAB3M=0.000000\n"));
   const std::string section = bench->section("Module_Energie_0");
   bench->sim->command("fault 6 silent");
   widget<QGroupBox>("gB_CapteurPT100")->setChecked(true);
@@ -224,10 +227,11 @@ TEST_F(EnergiePage, UnacknowledgedSaveKeepsTheSectionAndTheClient) {
 }
 
 TEST_F(EnergiePage, AllocationShareAndTransformers) {
-  open("[General]\nCONFIG_FLUID=R404A\n[Module_Energie_0]\n"
-       "z6_ENER_puissance_puissanceTI_BP0=200\nz6_ENER_puissance_puissanceTI_BP1=75\n"
-       "z6_ENER_puissance_puissanceTI_BP2=150\nz6_ENER_puissance_nombreTI_BP0=0\n"
-       "z6_ENER_puissance_nombreTI_BP1=2\nz6_ENER_puissance_nombreTI_BP2=1\n");
+  ASSERT_NO_FATAL_FAILURE(
+      open("[General]\nCONFIG_FLUID=R404A\n[Module_Energie_0]\n"
+           "z6_ENER_puissance_puissanceTI_BP0=200\nz6_ENER_puissance_puissanceTI_BP1=75\n"
+           "z6_ENER_puissance_puissanceTI_BP2=150\nz6_ENER_puissance_nombreTI_BP0=0\n"
+           "z6_ENER_puissance_nombreTI_BP1=2\nz6_ENER_puissance_nombreTI_BP2=1\n"));
   // The screen shows what it will save: 200 A as "300A", 75 A as "50A".
   EXPECT_EQ(current("cB_PuissanceTI_1"), "300A");
   EXPECT_EQ(current("cB_PuissanceTI_2"), "50A");
@@ -240,26 +244,28 @@ TEST_F(EnergiePage, AllocationShareAndTransformers) {
   EXPECT_TRUE(widget("cB_P1_shared")->isVisible());
   EXPECT_EQ(current("cB_P1_shared"), "100");
   choose("cB_P1_shared", "50");
-  EXPECT_EQ(text("label_SendConfigMessage"), "PUISSANCE:1 Enregistrent Modification Pourcentage OK");
+  EXPECT_EQ(text("label_SendConfigMessage"),
+            "PUISSANCE:1 Enregistrent Modification Pourcentage OK");
   EXPECT_EQ(style("label_SendConfigMessage"), "QLabel { color: blue; }");
   choose("cB_Affectation_3", "Compresseur(s) parallele(s)");  // a change to code 8 hides it
   EXPECT_FALSE(widget("cB_P3_shared")->isVisible());
   saveSettledScreen(*page, "cConf_Energie-fans-share");
   click("pB_SaveENER");
   const char* const lines[] = {
-      "z6_ENER_puissance_affectation_BP0=2", "z6_ENER_puissance_affectation_percent_BP0=50",
-      "z6_ENER_puissance_affectation_BP2=8", "z6_ENER_puissance_puissanceTI_BP0=300",
+      "z6_ENER_puissance_affectation_BP0=2",  "z6_ENER_puissance_affectation_percent_BP0=50",
+      "z6_ENER_puissance_affectation_BP2=8",  "z6_ENER_puissance_puissanceTI_BP0=300",
       "z6_ENER_puissance_puissanceTI_BP1=50", "z6_ENER_puissance_puissanceTI_BP2=150",
-      "z6_ENER_puissance_nombreTI_BP0=0", "z6_ENER_puissance_nombreTI_BP1=3",
+      "z6_ENER_puissance_nombreTI_BP0=0",     "z6_ENER_puissance_nombreTI_BP1=3",
       "z6_ENER_puissance_nombreTI_BP2=1"};
   for (const char* line : lines) EXPECT_TRUE(bench->configHas("Module_Energie_0", line)) << line;
 }
 
 // A share list changes a stored percentage only when the technician chose an item there.
 TEST_F(EnergiePage, SharesKeptUnlessChosen) {
-  open("[General]\nCONFIG_FLUID=R404A\n[Module_Energie_0]\n"
-       "z6_ENER_puissance_affectation_BP0=2\nz6_ENER_puissance_affectation_percent_BP0=30\n"
-       "z6_ENER_puissance_affectation_BP2=8\nz6_ENER_puissance_affectation_percent_BP2=25\n");
+  ASSERT_NO_FATAL_FAILURE(
+      open("[General]\nCONFIG_FLUID=R404A\n[Module_Energie_0]\n"
+           "z6_ENER_puissance_affectation_BP0=2\nz6_ENER_puissance_affectation_percent_BP0=30\n"
+           "z6_ENER_puissance_affectation_BP2=8\nz6_ENER_puissance_affectation_percent_BP2=25\n"));
   EXPECT_TRUE(widget("cB_P1_shared")->isVisible());
   EXPECT_EQ(widget<QComboBox>("cB_P1_shared")->currentIndex(), -1);
   EXPECT_TRUE(widget("cB_P3_shared")->isVisible());  // code 8 shows its share on a load
@@ -279,12 +285,14 @@ TEST_F(EnergiePage, SharesKeptUnlessChosen) {
   EXPECT_EQ(current("cB_P1_shared"), "50");
   click("pB_SaveENER");
   EXPECT_EQ(text("label_SendConfigMessage"), "Envoi Configuation module ENERGIE 2 OK");
-  EXPECT_TRUE(bench->configHas("Module_Energie_1", "z7_ENER_puissance_affectation_percent_BP0=100"));
+  EXPECT_TRUE(
+      bench->configHas("Module_Energie_1", "z7_ENER_puissance_affectation_percent_BP0=100"));
 }
 
 TEST_F(EnergiePage, Co2RangeOfTheHpGasProbe) {
-  open("[General]\nCONFIG_FLUID=CO2\nCONFIG_TRANSCRITIQUE=1\n[Module_Energie_0]\n"
-       "z6_ENER_pression_type=250.000000\n");
+  ASSERT_NO_FATAL_FAILURE(
+      open("[General]\nCONFIG_FLUID=CO2\nCONFIG_TRANSCRITIQUE=1\n[Module_Energie_0]\n"
+           "z6_ENER_pression_type=250.000000\n"));
   auto* maxi = widget<QSpinBox>("spinBox_PressionMAXI");
   click("pB_enerIDplus");
   EXPECT_EQ(maxi->maximum(), 200);
@@ -301,7 +309,8 @@ TEST_F(EnergiePage, Co2RangeOfTheHpGasProbe) {
   click("pB_enerIDplus");
   click("pB_SaveENER");
   EXPECT_EQ(text("label_SendConfigMessage"), "Envoi Configuation module ENERGIE 2 OK");
-  EXPECT_NE(bench->sim->log().find("addr=7 received configuration: addr=7 configured=1"), std::string::npos);
+  EXPECT_NE(bench->sim->log().find("addr=7 received configuration: addr=7 configured=1"),
+            std::string::npos);
   EXPECT_NE(bench->sim->log().find("p_enabled=1"), std::string::npos);
   EXPECT_EQ(payloadFloat(bench->requests(7, '8').at(0), 66), 0.0f);  // pressure offset
   EXPECT_TRUE(bench->configHas("Module_Energie_1", "z7_ENER_pression_offset=0"));
@@ -309,8 +318,9 @@ TEST_F(EnergiePage, Co2RangeOfTheHpGasProbe) {
 }
 
 TEST_F(EnergiePage, OpeningWritesNothingAndAnUnreadBundleIsNotSaved) {
-  open("[General]\nCONFIG_FLUID=R404A\nCONFIG_TASP_CORRECTION=0.400000\n"
-       "CONFIG_TREF_CORRECTION=0.500000\nCONFIG_TRES1_CORRECTION=0.600000\n");
+  ASSERT_NO_FATAL_FAILURE(
+      open("[General]\nCONFIG_FLUID=R404A\nCONFIG_TASP_CORRECTION=0.400000\n"
+           "CONFIG_TREF_CORRECTION=0.500000\nCONFIG_TRES1_CORRECTION=0.600000\n"));
   page.reset();
   const std::string before = bench->configText();
   page.reset(new cConf_Energie(nullptr));
@@ -330,7 +340,8 @@ TEST_F(EnergiePage, OpeningWritesNothingAndAnUnreadBundleIsNotSaved) {
   std::this_thread::sleep_for(std::chrono::milliseconds(100));
   page->show();
   holder.join();
-  EXPECT_EQ(text("label_SendConfigMessage"), "ERREUR lecture de la configuration des modules ENERGIE");
+  EXPECT_EQ(text("label_SendConfigMessage"),
+            "ERREUR lecture de la configuration des modules ENERGIE");
   EXPECT_EQ(style("label_SendConfigMessage"), "QLabel { color: red; }");
   EXPECT_FALSE(widget("pB_SaveENER")->isEnabled());
   saveSettledScreen(*page, "cConf_Energie-bundle-unread");
@@ -347,8 +358,8 @@ TEST_F(EnergiePage, OpeningWritesNothingAndAnUnreadBundleIsNotSaved) {
 }
 
 TEST_F(EnergiePage, PressureCalibration) {
-  open("[General]\nCONFIG_FLUID=R404A\n",
-       plantScenario() + "set 6 pressure 1.0\n");
+  ASSERT_NO_FATAL_FAILURE(
+      open("[General]\nCONFIG_FLUID=R404A\n", plantScenario() + "set 6 pressure 1.0\n"));
   widget<QGroupBox>("gB_CapteurPression")->setChecked(true);
   BoxSeen seen;
   calibrate("pB_PressCalib", &seen);
@@ -389,15 +400,19 @@ TEST_F(EnergiePage, PressureCalibration) {
 }
 
 TEST_F(EnergiePage, Pt100CalibrationAndReset) {
-  open("[General]\nCONFIG_FLUID=R404A\nCONFIG_TREF_CORRECTION=0.500000\nCONFIG_TRES1_CORRECTION=0.600000\n",
-       plantScenario() + "set 6 pt100 0.4\n");
+  ASSERT_NO_FATAL_FAILURE(
+      open("[General]\nCONFIG_FLUID=R404A\nCONFIG_TREF_CORRECTION=0.500000\nCONFIG_TRES1_"
+           "CORRECTION=0.600000\n",
+           plantScenario() + "set 6 pt100 0.4\n"));
   widget<QGroupBox>("gB_CapteurPT100")->setChecked(true);
   BoxSeen seen;
   calibrate("pB_PT100calibrage", &seen);
-  EXPECT_EQ(seen.title.toStdString(), "ATTENTION Lancer le CALIBRAGE de la sonde PT100 ASPIRATION ?");
-  EXPECT_EQ(seen.text.toStdString(),
-            "Lancer la procedure de Calibrage PT100 ASPIRATION ?!\nveuillez cliquer sur OK APRES avoir "
-            "branche la RESISTANCE de 100 ohms a la place de la PT100!");
+  EXPECT_EQ(seen.title.toStdString(),
+            "ATTENTION Lancer le CALIBRAGE de la sonde PT100 ASPIRATION ?");
+  EXPECT_EQ(
+      seen.text.toStdString(),
+      "Lancer la procedure de Calibrage PT100 ASPIRATION ?!\nveuillez cliquer sur OK APRES avoir "
+      "branche la RESISTANCE de 100 ohms a la place de la PT100!");
   EXPECT_EQ(text("label_PT100calibration"), "0.4");
   saveSettledScreen(*page, "cConf_Energie-pt100-calibrated");
   click("pB_SaveENER");
@@ -408,7 +423,8 @@ TEST_F(EnergiePage, Pt100CalibrationAndReset) {
   click("pB_enerIDplus");
   widget<QGroupBox>("gB_CapteurPT100")->setChecked(true);
   calibrate("pB_PT100calibrage", &seen);
-  EXPECT_EQ(seen.title.toStdString(), "ATTENTION Lancer le CALIBRAGE de la sonde PT100 RESERVE 1 ?");
+  EXPECT_EQ(seen.title.toStdString(),
+            "ATTENTION Lancer le CALIBRAGE de la sonde PT100 RESERVE 1 ?");
   EXPECT_EQ(text("label_SendConfigMessage"), "ERREUR Reponse module ENERGIE 3");
 
   // Reset on module 2 writes its key at once, and only its key.

@@ -34,9 +34,9 @@ struct_mesure plantRecord() {
   std::memset(&m, 0, sizeof m);
   m.modules.value[modval::HP] = 15.0f;
   m.modules.value[modval::BP] = 3.0f;
-  m.fluid[1].val[0] = 45.0f;   // 593 HP gas temperature
-  m.fluid[0].val[0] = 40.75f;  // 578 HP liquid temperature
-  m.fluid[1].val[1] = 0.0712f; // 594 HP gas density
+  m.fluid[1].val[0] = 45.0f;    // 593 HP gas temperature
+  m.fluid[0].val[0] = 40.75f;   // 578 HP liquid temperature
+  m.fluid[1].val[1] = 0.0712f;  // 594 HP gas density
   m.plantRunning = 1;
   return m;
 }
@@ -63,9 +63,9 @@ TEST_F(CopView, WithoutEnergieModule0) {
   EXPECT_EQ(text(*page, "titre_glissement"), "Glide");
   EXPECT_EQ(text(*page, "label_pressionHPG"), "15.0");
   EXPECT_EQ(text(*page, "label_tempFluideHPG"), "45.0");
-  for (const char* name : {"label_puissanceAbsorbComp", "label_puissanceAbsorbVentil",
-                           "label_puissanceAbsorbPompes", "label_COP_comps", "label_COP_ventil",
-                           "label_COP_pompes"})
+  for (const char* name :
+       {"label_puissanceAbsorbComp", "label_puissanceAbsorbVentil", "label_puissanceAbsorbPompes",
+        "label_COP_comps", "label_COP_ventil", "label_COP_pompes"})
     EXPECT_EQ(text(*page, name), "0.0") << name;
   EXPECT_EQ(text(*page, "label_numCompresseur"), "1");
   saveSettledScreen(*page, "cp_InfoDisplay-without-energie");
@@ -148,13 +148,14 @@ TEST_F(CopView, PowersAndCopsWithEnergieModule0) {
 // The compressor count is the number of inputs allocated to one compressor that measure
 // a power, as the ENERGIE client last read them on the bus.
 TEST_F(CopView, CompressorCountFromTheEnergieModules) {
-  CentreBench bench("module 6 energie\nset 6 config affectation 0,0,7\nset 6 b0_P 5.0\n"
-                    "set 6 b1_P 0\nmodule 7 energie\nset 7 config affectation 7,7,7\n" +
-                        garbledModules({0, 1, 5, 8}),
-                    "[General]\n[Module_Energie_0]\nz6_ENER_puissance_affectation_BP0=0\n"
-                    "z6_ENER_puissance_affectation_BP1=0\nz6_ENER_puissance_affectation_BP2=7\n"
-                    "[Module_Energie_1]\nz7_ENER_puissance_affectation_BP0=7\n"
-                    "z7_ENER_puissance_affectation_BP1=7\nz7_ENER_puissance_affectation_BP2=7\n");
+  CentreBench bench(
+      "module 6 energie\nset 6 config affectation 0,0,7\nset 6 b0_P 5.0\n"
+      "set 6 b1_P 0\nmodule 7 energie\nset 7 config affectation 7,7,7\n" +
+          garbledModules({0, 1, 5, 8}),
+      "[General]\n[Module_Energie_0]\nz6_ENER_puissance_affectation_BP0=0\n"
+      "z6_ENER_puissance_affectation_BP1=0\nz6_ENER_puissance_affectation_BP2=7\n"
+      "[Module_Energie_1]\nz7_ENER_puissance_affectation_BP0=7\n"
+      "z7_ENER_puissance_affectation_BP1=7\nz7_ENER_puissance_affectation_BP2=7\n");
   ASSERT_EQ(bench.detect(), 2);
   bench.centre->sendTo_AllModuls();
   page->onSet_FluidName("R404A", 0);

@@ -49,7 +49,8 @@ protected:
     std::memset(&data, 0, sizeof data);
     // Every input not set up below lights something that is not shown.
     for (auto& module : config.cfg)
-      for (int c = 0; c < 3; ++c) module.module.affectation[c] = 7, module.affectationPercent[c] = 100;
+      for (int c = 0; c < 3; ++c)
+        module.module.affectation[c] = 7, module.affectationPercent[c] = 100;
     page.reset(new enerInfo_Display(nullptr));
     page->resize(640, 480);
     page->show();
@@ -169,8 +170,9 @@ TEST_F(EnergyView, Menus) {
          {1, 0, 0, 100, currents(1.0f, 10.0f, 11.0f, 12.0f)},
          {1, 1, 0, 100, currents(2.0f, 20.0f, 21.0f, 22.0f)}},
         30.0f);
-  const char* const hiddenInCurrents[] = {"label_CosPhi_title", "label_COSphi_comp1", "label_COSphi_comp6",
-                                          "label_COPcomp", "label_COPventCond", "label_COPpompe"};
+  const char* const hiddenInCurrents[] = {"label_CosPhi_title", "label_COSphi_comp1",
+                                          "label_COSphi_comp6", "label_COPcomp",
+                                          "label_COPventCond",  "label_COPpompe"};
 
   chooseMenu("menuIntensite");
   EXPECT_EQ(text(*page, "label_U1"), "Phase1(A)");
@@ -201,9 +203,9 @@ TEST_F(EnergyView, Menus) {
   saveSettledScreen(*page, "enerInfo_Display-energy-today");
 
   chooseMenu("menuKWHjanvier");
-  for (const char* name : {"label_ACT_comp1", "label_REA_comp6", "label_ACT_compCumul", "label_APP_VentCond",
-                           "label_REA_VentCondCumul", "label_ACT_Pompe", "label_ACT_CompP",
-                           "label_APP_PompeCumul"})
+  for (const char* name :
+       {"label_ACT_comp1", "label_REA_comp6", "label_ACT_compCumul", "label_APP_VentCond",
+        "label_REA_VentCondCumul", "label_ACT_Pompe", "label_ACT_CompP", "label_APP_PompeCumul"})
     EXPECT_EQ(text(*page, name), "---") << name;
   EXPECT_EQ(text(*page, "label_PuissangeFrigo"), "30.0");
   saveSettledScreen(*page, "enerInfo_Display-energy-year");

@@ -30,13 +30,18 @@ std::vector<std::string> nonEmptyPieces(const std::string& text, char separator)
   return pieces;
 }
 
-bool finiteNumber(const std::string& piece, float* value) {
+bool finiteNumber(const std::string& piece, double* value) {
   char* end = nullptr;
-  double v = std::strtod(piece.c_str(), &end);
-  *value = static_cast<float>(v);
+  *value = std::strtod(piece.c_str(), &end);
   return end != piece.c_str() && std::isfinite(*value);
 }
+
+bool plausibleRecordCount(double count) { return count >= 0.0 && count <= kMaxRecordsPerLine; }
 }  // namespace
+
+bool plausibleMassKg(double mass) {
+  return mass >= 0.0 && mass <= kMaxMassKg && mass != kInvalidMassKg;
+}
 
 bool parseLine(std::string text, Line* out) {
   if (!text.empty() && text.back() == '\r') text.pop_back();
@@ -50,8 +55,13 @@ bool parseLine(std::string text, Line* out) {
   }
   std::vector<std::string> pieces = nonEmptyPieces(text, separator);
   if (static_cast<int>(pieces.size()) < kMinFields) return false;
+  double count = 0.0;
+  double mass = 0.0;
+  if (!finiteNumber(pieces[2], &count) || !finiteNumber(pieces[3], &mass)) return false;
+  const bool weighs = plausibleRecordCount(count) && plausibleMassKg(mass);
   Line line;
-  if (!finiteNumber(pieces[2], &line.n_enr) || !finiteNumber(pieces[3], &line.massKg)) return false;
+  line.n_enr = weighs ? static_cast<float>(count) : 0.0f;
+  line.massKg = weighs ? static_cast<float>(mass) : 0.0f;
   line.marker = static_cast<int>(std::strtol(pieces[12].c_str(), nullptr, 10));
   *out = line;
   return true;
@@ -98,14 +108,36 @@ bool appendLine(const std::string& line) {
   if (fd < 0) return false;
   std::string text = line + "\n";
   struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    ::close(fd);
+    return false;
+  }
+  const off_t before = st.st_size;
   char last = '\n';
-  if (::fstat(fd, &st) == 0 && st.st_size > 0 && ::pread(fd, &last, 1, st.st_size - 1) == 1 &&
-      last != '\n') {
+  if (before > 0 && ::pread(fd, &last, 1, before - 1) == 1 && last != '\n') {
     text.insert(text.begin(), '\n');
   }
-  bool ok = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+  const ssize_t written = ::write(fd, text.data(), text.size());
+  bool ok = written == static_cast<ssize_t>(text.size());
   ok = ::close(fd) == 0 && ok;
-  return ok && orvFileSync(kPath) == 1;
+  if (ok && orvFileSync(kPath) == 1) return true;
+
+  // The write or the sync failed: what reached the file decides.
+  const off_t whole = before + static_cast<off_t>(text.size());
+  if (::stat(path.c_str(), &st) != 0 || st.st_size <= before) return false;
+  if (st.st_size >= whole) {
+    std::printf("WriteMoyenne: ligne ecrite, synchronisation de moy.msr en echec\n");
+    return true;
+  }
+  if (::truncate(path.c_str(), before) == 0) {
+    std::printf("WriteMoyenne: ligne incomplete retiree de moy.msr\n");
+    return false;
+  }
+  // The part that stays is counted by the analyses when it reads as a means line.
+  std::string part = text.substr(0, static_cast<size_t>(st.st_size - before));
+  if (!part.empty() && part[0] == '\n') part.erase(0, 1);
+  Line ignored;
+  return parseLine(part, &ignored);
 }
 
 }  // namespace meansfile

@@ -16,8 +16,24 @@ extern const char* const kPath;
 // Fields a line needs to be a means line (the learning marker is field 13).
 constexpr int kMinFields = 15;
 
+// The mean mass of an hour whose records had no valid mass (the invalid value of the
+// measurement record): its line weighs nothing in learning and the analyses.
+constexpr float kInvalidMassKg = 999.0f;
+// Above any charge a commercial plant's receivers hold (100 t of liquid refrigerant): a
+// larger mean mass is a damaged value, never a reading.
+constexpr double kMaxMassKg = 100000.0;
+// One record a second for a whole day: more records in one line (sums carried over from
+// hours that could not be written) are a damaged count.
+constexpr double kMaxRecordsPerLine = 86400.0;
+
+// A refrigerant mass (kg) that may enter a mean: finite, 0 to kMaxMassKg, and not the
+// invalid value 999.
+bool plausibleMassKg(double mass);
+
 // The filter: a line split at ";" (or, without any, at tabs; empty pieces dropped) with at
-// least kMinFields pieces and finite numbers in fields 3 and 4 is a means line.
+// least kMinFields pieces and finite numbers in fields 3 and 4 is a means line. A means
+// line whose count or mean mass is not plausible keeps its place among the hours but
+// stands on no record: its n_enr is 0.
 bool parseLine(std::string text, Line* out);
 // Every means line of the file, oldest first; false when the file cannot be opened.
 bool readAll(std::vector<Line>* lines);
@@ -37,7 +53,10 @@ struct Sums {
 Sums sumsOf(const Line* lines, int from, int to);
 
 // Appends `line` and "\n" in one write and syncs the file to flash. When a power cut left
-// the file's last line unfinished, the new line starts on a line of its own.
+// the file's last line unfinished, the new line starts on a line of its own. True when
+// the whole line is in the file. A line is in the file whole or not at all: after a failed
+// write or sync the file's length decides, and a part of the line is cut off again, so
+// that its records are neither counted twice (by this line and the next) nor lost.
 bool appendLine(const std::string& line);
 
 }  // namespace meansfile

@@ -278,6 +278,8 @@ void ORV_ProcThread::update_Process() {
     conversion_WeightToLevel();
     std::lock_guard<std::mutex> lock(alarmStateMutex);
     gestion_Alarme_NivBas();
+  } else if (!measurementCardConnected()) {
+    invalidateColumnReadings();
   }
 
   publishCopies();
@@ -329,10 +331,12 @@ void ORV_ProcThread::decidePlantRunning() {
   }
 }
 
+bool ORV_ProcThread::measurementCardConnected() const {
+  return modules_ && (modsDatas_.stateMesV1 == 1 || modsDatas_.stateMesV2 == 1);
+}
+
 bool ORV_ProcThread::refrigerantStepDue() {
-  if (!modules_) return false;
-  bool card = modsDatas_.stateMesV1 == 1 || modsDatas_.stateMesV2 == 1;
-  return card && cfgInt(prockey::FLAG_PREM_DEMARRAGE) > 0;
+  return measurementCardConnected() && cfgInt(prockey::FLAG_PREM_DEMARRAGE) > 0;
 }
 
 void ORV_ProcThread::publishCopies() {

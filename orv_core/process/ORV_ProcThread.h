@@ -129,6 +129,10 @@ public:
 
   // ---- Refrigerant mass in the receivers ----
   int conversion_WeightToLevel();
+  // Column weight, net weight, level and mass become the invalid 999: the pass calls it
+  // while no measurement card answers (lost or absent), so that the screens, the lines and
+  // the means never show the last reading of a card that is gone.
+  void invalidateColumnReadings();
   // Liquid volume of depth h in a horizontal cylinder of radius r and length L.
   static float Volume(float r, float L, float h);
 
@@ -163,19 +167,23 @@ public:
 
   // The three fields of a means line that learning and the analyses use.
   struct MeansLine {
-    float n_enr;   // measurement records of the hour
+    float n_enr;   // measurement records its mean mass stands on (0: no valid mass)
     float massKg;  // mean refrigerant mass of the hour
     int marker;    // 1 learning line, else watch line
   };
 
 protected:
   // Steps of analyse_moy over the lines it read (oldest first). learnReference returns
-  // 0 or -2; the others return the reference in force afterwards, the 3-day slope, and
-  // 0 or -1 for the long period.
+  // 0 or -2; recalculateReference the reference in force afterwards; analyseThreeDays
+  // whether the run gave a 3-day result; analyseLongPeriod 0 or -1.
   int learnReference(const MeansLine* lines, int n, int indice_un, int indice_zero);
   float recalculateReference(const MeansLine* window, int length, float reference);
-  float analyseThreeDays(const MeansLine* window, int length, float reference);
+  bool analyseThreeDays(const MeansLine* window, int length, float reference);
   int analyseLongPeriod(const MeansLine* window, int length, float reference);
+  // An analysis without a result this run (too few days with valid records, a slope that
+  // cannot be computed) leaves its part of the alarm state as it was: `analysis` is 2 for
+  // the 3-day analysis, 4 for the long period.
+  void keepLeakResult(uint8_t analysis);
 
 public:
   // ==== end of the measurement line, hourly means and leak analyses block ====
@@ -222,6 +230,8 @@ protected:
   // ---- The steps of a pass ----
   void busRound();
   void decidePlantRunning();
+  // A V1 or V2 card is connected (state 1) on the module centre.
+  bool measurementCardConnected() const;
   bool refrigerantStepDue();
   void publishCopies();
   void hpfExchange();

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -22,6 +23,9 @@ const int kSixMonths = 4320;  // the longest window read, 180 days
 // Band above the 3-day threshold in which a standing alarm is held.
 const float kHysteresis = 0.3f;
 const int kCodeLeak3Days = 100;
+// Daily means a regression needs beside the reference: a slope drawn from the reference
+// and one day says nothing of a trend.
+const int kMinDailyMeans = 2;
 // A learned or recalculated reference is also kept beside the boot script.
 const char kConfigBackupCommand[] = "cp /home/ORV/config.conf /usr/share/";
 
@@ -32,6 +36,37 @@ std::string twoDecimals(float value) {
 }
 
 bool leakAlarmStanding(uint8_t state) { return state == 2 || state == 4 || state == 6; }
+
+// Days and hours of the settings that size the windows, bounded by the longest window
+// read (a setting received from the server may hold any number).
+int windowDays(int days) { return std::min(std::max(days, 1), kSixMonths / kLinesPerDay); }
+float windowHours(float hours) {
+  if (!(hours >= 1.0f)) return 1.0f;
+  return std::min(hours, static_cast<float>(kSixMonths));
+}
+
+// The regression points of consecutive days of lines: the reference at x = 1, then the
+// weighted mean of each day that has records at x = its day number + 1. A day without a
+// valid record is left out, never scored as 0 kg.
+struct DailyPoints {
+  std::vector<float> x;
+  std::vector<float> y;
+  int days() const { return static_cast<int>(x.size()) - 1; }
+};
+DailyPoints dailyPoints(const ORV_ProcThread::MeansLine* lines, int from, int days, float reference) {
+  DailyPoints p;
+  p.x.push_back(1.0f);
+  p.y.push_back(reference);
+  for (int k = 1; k <= days; ++k) {
+    const int start = from + (k - 1) * kLinesPerDay;
+    const meansfile::Sums sums = meansfile::sumsOf(lines, start, start + kLinesPerDay);
+    if (sums.enr > 0.0) {
+      p.x.push_back(static_cast<float>(k + 1));
+      p.y.push_back(static_cast<float>(sums.mean()));
+    }
+  }
+  return p;
+}
 }  // namespace
 
 void ORV_ProcThread::start_Analyse() {
@@ -73,7 +108,7 @@ int ORV_ProcThread::analyse_moy() {
   const bool flagA3j = d >= kThreeDays;
   const bool flagALP = d >= kSevenDays;
   const bool flagReMoy = cfgInt(prockey::FLAG_RECALC_MOYREF) == 1
-                             ? d >= static_cast<int>(cfgFloat(prockey::CONFIG_MOY_REF_RECALCUL_HEURE))
+                             ? d >= static_cast<int>(windowHours(cfgFloat(prockey::CONFIG_MOY_REF_RECALCUL_HEURE)))
                              : d >= kFifteenDays;
   std::printf("Flag_A3j = %d, Flag_ALP = %d, Flag_Re_moy = %d\n", flagA3j, flagALP, flagReMoy);
 
@@ -105,8 +140,8 @@ int ORV_ProcThread::analyse_moy() {
 }
 
 int ORV_ProcThread::learnReference(const MeansLine* lines, int n, int indice_un, int indice_zero) {
-  // At least one day is averaged, whatever the configured learning period.
-  const int days = std::max(cfgInt(prockey::NOMBRE_JOURS_APPRENTISSAGE), 1);
+  // One day to six months are averaged, whatever the configured learning period.
+  const int days = windowDays(cfgInt(prockey::NOMBRE_JOURS_APPRENTISSAGE));
   if (!(days * kLinesPerDay + 2 < indice_un - indice_zero)) {
     std::printf("analyse_moy() : Pas assez de donnees....\n");
     return 0;
@@ -132,7 +167,7 @@ int ORV_ProcThread::learnReference(const MeansLine* lines, int n, int indice_un,
 }
 
 float ORV_ProcThread::recalculateReference(const MeansLine* window, int length, float reference) {
-  const float hours = cfgFloat(prockey::CONFIG_MOY_REF_RECALCUL_HEURE);
+  const float hours = windowHours(cfgFloat(prockey::CONFIG_MOY_REF_RECALCUL_HEURE));
   const bool commanded = cfgInt(prockey::FLAG_RECALC_MOYREF) == 1;
   int countdown = cfgInt(prockey::CONFIG_MOY_REF_RECALCUL_CTRL);
 
@@ -140,7 +175,7 @@ float ORV_ProcThread::recalculateReference(const MeansLine* window, int length, 
   // 24 x z1_AJUSTE_JOURS - 1; either window starts inside the table and holds its last line.
   int start = countdown == 0 && commanded
                   ? static_cast<int>(static_cast<float>(length) - hours + 1.0f)
-                  : length - kLinesPerDay * cfgInt(prockey::z1_AJUSTE_JOURS) + 1;
+                  : length - kLinesPerDay * windowDays(cfgInt(prockey::z1_AJUSTE_JOURS)) + 1;
   start = std::min(std::max(start, 0), length - 1);
   const meansfile::Sums sums = meansfile::sumsOf(window, start, length);
   const float w = static_cast<float>(sums.mean());
@@ -176,29 +211,41 @@ float ORV_ProcThread::recalculateReference(const MeansLine* window, int length, 
   return reference;
 }
 
-float ORV_ProcThread::analyseThreeDays(const MeansLine* window, int length, float reference) {
+bool ORV_ProcThread::analyseThreeDays(const MeansLine* window, int length, float reference) {
   std::printf("Analyse 3 jours, %d\n", noyau_.flag_alarme);
   std::printf("length_tab = %d, Ind_tab = %d\n", length, length - kThreeDays);
 
   // The reference and the weighted means of the last three days; a day without records
-  // keeps the point it had.
+  // keeps the point it had and stays out of the regression.
+  const DailyPoints p = dailyPoints(window, length - kThreeDays, 3, reference);
   float* points = noyau_.points_A3j;
   points[0] = reference;
   std::printf("Calcul[%d] = %0.2f\n", 0, points[0]);
-  for (int k = 1; k <= 3; ++k) {
-    const int from = length - kThreeDays + (k - 1) * kLinesPerDay;
-    const meansfile::Sums sums = meansfile::sumsOf(window, from, from + kLinesPerDay);
-    if (sums.enr > 0.0) points[k] = static_cast<float>(sums.mean());
-    std::printf("Calcul[%d] = %0.2f\n", k, points[k]);
+  for (int k = 1, i = 1; k <= 3; ++k) {
+    if (i < static_cast<int>(p.x.size()) && static_cast<int>(p.x[i]) == k + 1) {
+      points[k] = p.y[i++];
+      std::printf("Calcul[%d] = %0.2f\n", k, points[k]);
+    } else {
+      std::printf("Calcul[%d]: aucune mesure valide ce jour\n", k);
+    }
   }
-  const float x[4] = {1.0f, 2.0f, 3.0f, 4.0f};
+  if (p.days() < kMinDailyMeans) {
+    std::printf("Analyse 3 jours: %d jour(s) sur 3 avec des mesures valides, pas de resultat\n", p.days());
+    keepLeakResult(2);
+    return false;
+  }
   float slope = 0.0f;
   float intercept = 0.0f;
-  if (linear_regression(x, points, 4, &slope, &intercept) == 0) {
+  if (linear_regression(p.x.data(), p.y.data(), static_cast<int>(p.x.size()), &slope, &intercept) == 0) {
     slope += cfgFloat(prockey::z5_CONFIG_HPFcorrection);
   } else {
     std::printf(" --- ERROR linear_regression\n");
     slope = 0.0f;
+  }
+  if (!std::isfinite(slope)) {
+    std::printf("Analyse 3 jours: pente non calculable, pas de resultat\n");
+    keepLeakResult(2);
+    return false;
   }
 
   const float threshold = cfgFloat(prockey::REGLAGE_ALARM_3JOURS);
@@ -233,37 +280,47 @@ float ORV_ProcThread::analyseThreeDays(const MeansLine* window, int length, floa
   setMesFloat(procmes::Slope3Days, slope);
   setCfgFloat(prockey::ANCIEN_PENTE, slope);
   std::printf("Pente à 3 jours = %0.2f\n", slope);
-  return slope;
+  return true;
+}
+
+void ORV_ProcThread::keepLeakResult(uint8_t analysis) {
+  if (analysis == 2) noyau_.result_A3j = noyau_.flag_alarme & 2;
+  if (analysis == 4) noyau_.result_ALP = noyau_.flag_alarme & 4;
 }
 
 int ORV_ProcThread::analyseLongPeriod(const MeansLine* window, int length, float reference) {
   std::printf("Analyse grande periode\n");
+  const int valid = dailyPoints(window, 0, length / kLinesPerDay, reference).days();
+  if (valid < kMinDailyMeans) {
+    std::printf("Analyse grande periode: %d jour(s) avec des mesures valides, pas de resultat\n", valid);
+    keepLeakResult(4);
+    return 0;
+  }
   // Drops the oldest day until a regression succeeds. When none does, the result is -1 and
   // the means file is kept: it holds the plant's whole history.
   for (int offset = 0;; offset += kLinesPerDay) {
     const int days = (length - offset) / kLinesPerDay;
     std::printf("Nombre de jours = %d\n", days);
     if (days < 0) return -1;
-    std::vector<float> x(days + 1);
-    std::vector<float> y(days + 1, 0.0f);
-    for (int k = 0; k <= days; ++k) x[k] = static_cast<float>(k + 1);
-    y[0] = reference;
-    std::printf("moyennes[%d] = %0.2f\n", 0, y[0]);
-    for (int k = 1; k <= days; ++k) {
-      const int from = offset + (k - 1) * kLinesPerDay;
-      const meansfile::Sums sums = meansfile::sumsOf(window, from, from + kLinesPerDay);
-      if (sums.enr > 0.0) y[k] = static_cast<float>(sums.mean());
-    }
+    std::printf("moyennes[%d] = %0.2f\n", 0, reference);
+    const DailyPoints p = dailyPoints(window, offset, days, reference);
     float slope = 0.0f;
     float intercept = 0.0f;
-    if (linear_regression(x.data(), y.data(), days + 1, &slope, &intercept) == 0) {
-      setMesFloat(procmes::SlopeLongPeriod, slope);
-      std::printf("pente grande periode = %0.2f\n", slope);
-      noyau_.result_ALP = slope <= cfgFloat(prockey::REGLAGE_ALARM_GPERIODE) &&
-                                  cfgInt(prockey::STATLP_CHECK) == 1
-                              ? 4
-                              : 0;
+    if (p.days() < kMinDailyMeans ||
+        linear_regression(p.x.data(), p.y.data(), static_cast<int>(p.x.size()), &slope, &intercept) != 0) {
+      continue;
+    }
+    if (!std::isfinite(slope)) {
+      std::printf("Analyse grande periode: pente non calculable, pas de resultat\n");
+      keepLeakResult(4);
       return 0;
     }
+    setMesFloat(procmes::SlopeLongPeriod, slope);
+    std::printf("pente grande periode = %0.2f\n", slope);
+    noyau_.result_ALP = slope <= cfgFloat(prockey::REGLAGE_ALARM_GPERIODE) &&
+                                cfgInt(prockey::STATLP_CHECK) == 1
+                            ? 4
+                            : 0;
+    return 0;
   }
 }

@@ -115,3 +115,10 @@ int ORV_ProcThread::conversion_WeightToLevel() {
   setMesFloat(procmes::RefrigerantMass, mass);
   return 1;
 }
+
+void ORV_ProcThread::invalidateColumnReadings() {
+  setMesInt(procmes::ColumnWeight, kInvalidInt);
+  setMesInt(procmes::NetWeight, kInvalidInt);
+  setMesInt(procmes::LiquidLevel, kInvalidInt);
+  setMesFloat(procmes::RefrigerantMass, kInvalidFloat);
+}

@@ -38,8 +38,9 @@ void ORV_ProcThread::accumulate_moyenne() {
     m.s_cop4 += mesFloat(procmes::Ratio4);
   }
   // A mass of 999.0 marks an invalid weight: it must not enter the mean mass that learning
-  // and the leak analyses read.
-  if (x(modval::Poids) != -999.0f && modsDatas_.sensorFault[modval::Poids] == 0 && mass != 999.0f) {
+  // and the leak analyses read, nor may a value no receiver can hold.
+  if (x(modval::Poids) != -999.0f && modsDatas_.sensorFault[modval::Poids] == 0 &&
+      meansfile::plausibleMassKg(mass)) {
     m.s_mass += mass;
     m.n_mass++;
   }
@@ -132,7 +133,9 @@ int ORV_ProcThread::WriteMoyenne(tm* t) {
   // The hour the line closes; the last one of the day keeps the day's date.
   line.add("%02i", t->tm_hour >= 23 ? 0 : t->tm_hour + 1);
   line.add("%d", m.n_enr);
-  line.add("%.2f", meanOf(m.s_mass, m.n_mass));
+  // Records without one valid mass: the invalid mass, which learning and the analyses weigh
+  // as nothing, rather than a mean of 0 kg that they would weigh by the hour's records.
+  line.add("%.2f", m.n_enr > 0 && m.n_mass == 0 ? meansfile::kInvalidMassKg : meanOf(m.s_mass, m.n_mass));
   line.add("%.2f", reference);
   line.add("%.2f", cfgFloat(prockey::REGLAGE_ALARM_GPERIODE));
   line.add("%.2f", mesFloat(procmes::SlopeLongPeriod));

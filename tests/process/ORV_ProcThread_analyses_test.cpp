@@ -4,11 +4,14 @@
 // damaged lines.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "gpio.h"
 #include "support/moy_msr_generator.h"
 #include "support/proc_fixture.h"
 
@@ -316,4 +319,110 @@ TEST_F(AnalysisTest, SixMonthsAtMostAreRead) {
   EXPECT_NE(out.find("Nombre de jours = 180"), std::string::npos);
   EXPECT_NEAR(mesFloat(procmes::SlopeLongPeriod), 0.0f, 1e-4);
   EXPECT_EQ(cfgInt(prockey::FLAG_ALARM), 0);
+}
+
+TEST_F(AnalysisTest, OnlyValidDaysEnterTheRegressions) {
+  // Each history after learning, analysed by a fresh thread (the device restarts every
+  // night) against a 100 kg reference. A day of lines without one valid mass is left out;
+  // with too few days left the run gives no result and keeps the stored slope.
+  const float kKept = -0.75f;  // ANCIEN_PENTE before the run
+  const float kNan = std::numeric_limits<float>::quiet_NaN();
+  struct Case {
+    const char* what;
+    MoyMsrGenerator file;
+    const char* alarmText;  // text1 of alarm 100, "" for none
+    int flagAlarm;          // FLAG_ALARM after the run (0 before)
+    float slope3;           // ANCIEN_PENTE after the run
+    float slopeLong;        // measurement index 517 after the run (NaN: not run)
+    const char* says;       // console text of the run
+  };
+  const Case cases[] = {
+      {"worked example: 90, 80, 70 kg", afterLearning().days({90, 80, 70}, 60, kWatch), "-6.45", 2,
+       -6.4516f, kNan, "Pente à 3 jours = -6.45"},
+      {"long period: 99 down to 93 kg", afterLearning().days({99, 98, 97, 96, 95, 94, 93}, 60, kWatch),
+       "", 4, -1.1970f, -1.2844f, "pente grande periode = -1.28"},
+      {"three hours a day without a valid mass",
+       afterLearning().hours(21, 60, 100.0f, kWatch).hours(3, 12, 999.0f, kWatch)
+           .hours(21, 60, 100.0f, kWatch).hours(3, 12, 999.0f, kWatch)
+           .hours(21, 60, 100.0f, kWatch).hours(3, 12, 999.0f, kWatch),
+       "", 0, 0.0f, kNan, "Calcul[3] = 100.00"},
+      {"the last of 96 watch hours: 24 without a valid mass",
+       afterLearning().days({100, 100, 100}, 60, kWatch).hours(24, 12, 999.0f, kWatch), "", 0, 0.0f,
+       kNan, "Calcul[3]: aucune mesure valide ce jour"},
+      {"a day without records amid three",
+       afterLearning().days({100}, 60, kWatch).hours(24, 0, 0.0f, kWatch).days({100}, 60, kWatch), "", 0,
+       0.0f, kNan, "Calcul[2]: aucune mesure valide ce jour"},
+      {"two of three days without records",
+       afterLearning().days({100}, 60, kWatch).hours(48, 0, 0.0f, kWatch), "", 0, kKept, kNan,
+       "1 jour(s) sur 3 avec des mesures valides, pas de resultat"},
+      {"a day without records in the week",
+       afterLearning().days({100, 100, 100}, 60, kWatch).hours(24, 0, 0.0f, kWatch)
+           .days({100, 100, 100}, 60, kWatch),
+       "", 0, 0.0f, 0.0f, "Nombre de jours = 7"},
+      {"absurd masses on every line", afterLearning().hours(168, 60, 3e38f, kWatch), "", 0, kKept, kNan,
+       "Analyse grande periode: 0 jour(s) avec des mesures valides, pas de resultat"},
+      {"negative masses", afterLearning().days({100}, 60, kWatch).hours(48, 60, -50.0f, kWatch), "", 0,
+       kKept, kNan, "pas de resultat"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    core.clearRecords();
+    int off = 0;
+    GPIO("PORTE10", "OUTPUT", &off);
+    makeThread();
+    commissionedDaysAgo(8);
+    watching(100.0f);
+    setCfgFloat(prockey::ANCIEN_PENTE, kKept);
+    setMesFloat(procmes::SlopeLongPeriod, kNan);
+    writeMeans(c.file);
+    const std::string out = analyse();
+    EXPECT_NE(out.find(c.says), std::string::npos) << out;
+    EXPECT_EQ(cfgInt(prockey::FLAG_ALARM), c.flagAlarm);
+    EXPECT_NEAR(cfgFloat(prockey::ANCIEN_PENTE), c.slope3, 1e-3);
+    if (std::isnan(c.slopeLong)) {
+      EXPECT_TRUE(std::isnan(mesFloat(procmes::SlopeLongPeriod)));
+    } else {
+      EXPECT_NEAR(mesFloat(procmes::SlopeLongPeriod), c.slopeLong, 1e-3);
+    }
+    const auto alarms = core.alarms();
+    if (*c.alarmText) {
+      ASSERT_EQ(alarms.size(), 1u);
+      EXPECT_EQ(alarms[0].code, 100);
+      EXPECT_EQ(alarms[0].text1, c.alarmText);
+      EXPECT_EQ(alarms[0].text2, "-5.00");
+    } else {
+      EXPECT_TRUE(alarms.empty());
+    }
+    EXPECT_EQ(relay("PORTE10"), c.flagAlarm == 2 ? 1 : 0);
+    const std::string conf = box.read("/home/ORV/config.conf");
+    for (const char* value : {"nan\n", "inf\n"}) EXPECT_EQ(conf.find(value), std::string::npos) << value;
+  }
+}
+
+TEST_F(AnalysisTest, WindowSettingsFromTheServerAreBounded) {
+  // 359 hours at 31 kg and a last one at 29 kg against a 10 kg reference (raised above 30).
+  struct Case {
+    const char* what;
+    int ajusteJours;   // z1_AJUSTE_JOURS
+    float recalcHours; // CONFIG_MOY_REF_RECALCUL_HEURE, with a recalculation requested
+    float reference;   // after the run
+    int countdown;     // CONFIG_MOY_REF_RECALCUL_CTRL after the run
+  };
+  const Case cases[] = {
+      {"z1_AJUSTE_JOURS 100000000: the raise averages the whole window", 100000000, 0.0f,
+       (359 * 31.0f + 29.0f) / 360, -1},
+      {"a recalculation over 1e30 hours never comes due", 7, 1e30f, 10.0f, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    watching(10.0f);
+    setCfg(prockey::z1_AJUSTE_JOURS, c.ajusteJours);
+    setCfgFloat(prockey::CONFIG_MOY_REF_RECALCUL_HEURE, c.recalcHours);
+    setCfg(prockey::FLAG_RECALC_MOYREF, c.recalcHours > 0.0f ? 1 : 0);
+    setCfg(prockey::CONFIG_MOY_REF_RECALCUL_CTRL, -1);
+    writeMeans(afterLearning().hours(359, 60, 31.0f, kWatch).hours(1, 60, 29.0f, kWatch));
+    analyse();
+    EXPECT_NEAR(cfgFloat(prockey::MOYENNE_REFERENCE), c.reference, 1e-3);
+    EXPECT_EQ(cfgInt(prockey::CONFIG_MOY_REF_RECALCUL_CTRL), c.countdown);
+  }
 }

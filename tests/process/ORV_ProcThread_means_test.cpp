@@ -4,6 +4,9 @@
 
 #include "orv_utils.h"
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -96,6 +99,31 @@ protected:
   }
 
   std::vector<std::string> meansLines() { return linesOf(box.read(kMeans)); }
+
+  void writeHistoryLine() {
+    box.write(kMeans, MoyMsrGenerator().hours(1, 60, 120.0f, MoyMsrGenerator::kWatch).text());
+  }
+
+  // The process may not grow a file beyond `bytes` while it lives (a full flash): a write
+  // across the limit is cut short, as the kernel does.
+  class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(size_t bytes) {
+      getrlimit(RLIMIT_FSIZE, &saved_);
+      signal_ = std::signal(SIGXFSZ, SIG_IGN);
+      struct rlimit limit = saved_;
+      limit.rlim_cur = bytes;
+      setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+      setrlimit(RLIMIT_FSIZE, &saved_);
+      std::signal(SIGXFSZ, signal_);
+    }
+
+  private:
+    struct rlimit saved_;
+    void (*signal_)(int);
+  };
 
   PlantModules hpf;
   struct tm passTm;
@@ -205,6 +233,8 @@ TEST_F(MeansTest, AccumulatorTakesOnlyValidReadings) {
          EXPECT_EQ(m.n_mass, 0);
          EXPECT_EQ(m.n_low_level, 0);
        }},
+      {"mass beyond any receiver: no mass", [this] { setMesFloat(procmes::RefrigerantMass, 3e38f); },
+       [](const struct_compteur_moyenne& m) { EXPECT_EQ(m.n_mass, 0); }},
       {"mass below the threshold in kg (1.5, not 1)",
        [this] { setMesFloat(procmes::RefrigerantMass, 1.2f); },
        [](const struct_compteur_moyenne& m) { EXPECT_EQ(m.n_low_level, 1); }},
@@ -256,6 +286,51 @@ TEST_F(MeansTest, AccumulatorTakesOnlyValidReadings) {
     EXPECT_EQ(thread->moyenne_.n_enr, 1);
     c.check(thread->moyenne_);
   }
+}
+
+TEST_F(MeansTest, MeanMassStandsOnValidRecordsOnly) {
+  struct Case {
+    const char* what;
+    bool firstValid;
+    bool secondValid;
+    const char* fields;  // fields 3 and 4
+  };
+  const Case cases[] = {
+      {"no record with a valid mass: the invalid mass", false, false, "2;999.00;"},
+      {"one of two valid: the mean of that one", true, false, "2;120.00;"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    box.run("rm -f '" + box.path(kMeans) + "'");
+    for (bool valid : {c.firstValid, c.secondValid}) {
+      recordA();
+      if (!valid) thread->modsDatas_.value[modval::Poids] = -999.0f;
+      thread->accumulate_moyenne();
+    }
+    ASSERT_EQ(thread->WriteMoyenne(&passTm), 0);
+    EXPECT_EQ(meansLines().at(0).substr(14, std::string(c.fields).size()), c.fields);
+  }
+}
+
+TEST_F(MeansTest, LineCutShortByAFullFlashIsTakenBackWhole) {
+  writeHistoryLine();
+  const std::string before = box.read(kMeans);
+  twoRecords();
+  {
+    // The file may grow by 100 bytes only: the write stops inside the line, past field 15.
+    FileSizeLimit limit(before.size() + 100);
+    EXPECT_EQ(thread->WriteMoyenne(&passTm), 1);
+  }
+  EXPECT_EQ(box.read(kMeans), before);
+  EXPECT_EQ(thread->moyenne_.n_enr, 2);
+
+  ASSERT_EQ(thread->WriteMoyenne(&passTm), 0);
+  auto lines = meansLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(fieldsOf(lines[1]).at(2), "2");
+  int n = 0, un = 0, zero = 0;
+  ASSERT_EQ(thread->get_taille_index(&n, &un, &zero), 0);
+  EXPECT_EQ(n, 2);  // the records of the hour are counted once
 }
 
 TEST_F(MeansTest, UnwritableFileKeepsTheSumsForTheNextLine) {

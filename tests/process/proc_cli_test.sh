@@ -1,7 +1,8 @@
 #!/bin/bash
 # The processing pass seen from outside through "orvcore-cli proc": mass and day file on a
 # scripted card and on the simulated bus, the low-level alarm, a sensor fault and its
-# acknowledgement, a lost card, and the nightly work. Each case in a fresh sandbox.
+# acknowledgement, a lost card, a day of invalid weight on a learned plant, and the nightly
+# work. Each case in a fresh sandbox.
 set -u
 cli=${ORV_CLI:?}
 sim=${ORV_SOURCE_DIR:?}/platform/orvbus-sim/orvbus-sim
@@ -84,6 +85,58 @@ out=$("$cli" proc run --passes 1 --scripted --fast --lost 2>&1)
 check test "$(journal_tail)" = "112;0;-4;;"
 check grep -qxF "FLAG_ALARM_CAPTEUR=31" "$conf"
 check test "$(porte_data)" = 0x00000500
+end_sandbox
+
+new_sandbox "a learned plant a whole day without a valid weight: no leak alarm"
+# The card's invalid weight without its fault flag, so that no sensor alarm switches the
+# leak relay; a reference of 172.96 kg learned on the scripted card's mass, four days of
+# watch lines at that mass, then 24 hours of the device's own hourly work.
+start="2026-03-05 00:10:00"
+"$cli" cfg set 0 $(($(date -d "$start" +%s) - 30 * 86400)) > /dev/null
+"$cli" cfg set 17 172.96 > /dev/null
+"$cli" cfg set 13 0 > /dev/null
+means=$ORV_ROOT/home/ORV/moy.msr
+for i in $(seq 267); do
+  marker=$([ "$i" -le 171 ] && echo 1 || echo 0)
+  echo "01/03/2026;01;60;172.96;172.96;-1.00;0.00;-5.00;0.00;20.00;20.00;25.00;$marker;0.00;0;0;1;"
+done > "$means"
+out=$(ORV_CLOCK_START="$start" "$cli" proc run --passes 290 --scripted --fast --weight -999 \
+  --clock-step 300 2>&1)
+check test "$(grep -c "Pente à 3 jours = 0.00" <<<"$out")" -eq 24
+check test "$(grep -c "alarm 100" <<<"$out")" -eq 0
+check grep -qxF "FLAG_ALARM=0" "$conf"
+check test "$(porte_data)" = 0x00000000
+# Each hour's line: its records, and the invalid mass that weighs nothing.
+check test "$(tail -n 24 "$means" | cut -d';' -f4 | sort -u)" = 999.00
+check test "$(tail -n 24 "$means" | awk -F';' '$3 < 2' | wc -l)" -eq 0
+end_sandbox
+
+new_sandbox "a lost card's readings are invalid at once, valid again when it answers"
+out=$("$cli" proc run --passes 1 --fast 2>&1)  # no card on the bus
+check test "$(value weight),$(value level_mm),$(value mass_kg)" = "999,999,999.00"
+printf '\n[Module_Mesure_V2]\nz2_CM_CONFIGURED=1\n' >> "$conf"
+"$sim" --module "1 mesv2 configured=1 weight=1080 hp=5.641 t_inlet=23.6 t_outlet=28.6 t_outside=23.6" \
+  > "$ORV_ROOT/sim.out" 2>&1 &
+sim_pid=$!
+for _ in $(seq 50); do grep -q "orvbus-sim ready" "$ORV_ROOT/sim.out" && break; sleep 0.1; done
+run=$ORV_ROOT/run.out
+# The card watchdog declares the card lost after 180 s of program time without a good
+# answer: 37 passes of 5 s. 45 answers with a bad CRC, then the card answers again.
+"$cli" proc run --passes 200 --fast --clock-step 5 --dump > "$run" 2>&1 &
+run_pid=$!
+for _ in $(seq 900); do grep -q "^pass=1$" "$run" && break; sleep 0.1; done
+"$sim" ctl fault 1 crc 45 > /dev/null
+wait "$run_pid"
+kill "$sim_pid"
+wait "$sim_pid" 2> /dev/null
+# From the pass that declares the card lost to its return, every pass shows invalid values.
+lost=$(sed -n '/alarm 112 send=1/,/Reconnecte via WATCHDOG, OK/p' "$run" |
+  grep -E '^(weight|net_weight|level_mm|mass_kg)=' | sort -u | tr '\n' ' ')
+check test "$lost" = "level_mm=999 mass_kg=999.00 net_weight=999 weight=999 "
+out=$(cat "$run")
+check test "$(grep -c "Reconnecte via WATCHDOG, OK" <<<"$out")" -eq 1
+check test "$(value mass_kg)" = 172.96
+check near "$(value mes.504)" 172.96 0.05
 end_sandbox
 
 new_sandbox "nightly work at 23:59:30"

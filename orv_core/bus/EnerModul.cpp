@@ -262,8 +262,11 @@ void EnerModul::cfg_setENER_Data(int n, const ener_toORV_data_t* in) {
   if (validModule(n)) copyUnderLock(dataLock_, &data_.module[n], in);
 }
 
-void EnerModul::cfg_getAllENER_Data(energyORV_data_t* out) {
-  copyUnderLock(dataLock_, out, &data_);
+int EnerModul::cfg_getAllENER_Data(energyORV_data_t* out) {
+  if (out == nullptr || !lock_ENERdatas()) return 0;
+  *out = data_;
+  unlock_ENERdatas();
+  return 1;
 }
 
 void EnerModul::cfg_setAllENER_Data(const energyORV_data_t* in) {

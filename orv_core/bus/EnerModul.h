@@ -113,7 +113,8 @@ public:
   void cfg_initENER_Data(ener_toORV_data_t* out);
   void cfg_getENER_Data(int n, ener_toORV_data_t* out);
   void cfg_setENER_Data(int n, const ener_toORV_data_t* in);
-  void cfg_getAllENER_Data(energyORV_data_t* out);
+  // 1 when the readings were copied, 0 when not (null destination, lock not obtained).
+  int cfg_getAllENER_Data(energyORV_data_t* out);
   void cfg_setAllENER_Data(const energyORV_data_t* in);
 
   // One exchange of `cmd` with module n: 0, -2 or -4; 0 without sending for a code never

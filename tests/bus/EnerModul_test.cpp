@@ -321,7 +321,7 @@ TEST(EnerModul, KeysByIdCarryTheModuleAndBlock) {
   EXPECT_EQ(ener.ENERtotalAffectationON(4), 2);
 }
 
-// The screens read the bundle and the compressor count from the GUI thread: the copy
+// The screens read the bundles and the compressor count from the GUI thread: a copy
 // tells whether it happened, and the count is taken under the client's locks.
 TEST(EnerModul, ScreenReadsTellALockNotObtained) {
   ModuleBench bench("");
@@ -338,6 +338,10 @@ TEST(EnerModul, ScreenReadsTellALockNotObtained) {
   energyORV_config_t copy;
   std::memset(&copy, 0xAB, sizeof copy);
   EXPECT_EQ(ener.cfg_getAllENER_Config(nullptr), 0);
+  EXPECT_EQ(ener.cfg_getAllENER_Data(nullptr), 0);
+  energyORV_data_t readings;
+  EXPECT_EQ(ener.cfg_getAllENER_Data(&readings), 1);
+  EXPECT_EQ(readings.module[0].block[1].P_kW, 4.0f);
   std::thread holder([&ener] {
     ASSERT_EQ(ener.lock_ENERconfig(), 1);
     std::this_thread::sleep_for(std::chrono::milliseconds(2500));

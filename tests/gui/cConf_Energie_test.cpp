@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QTimer>
 #include <QtTest/QTest>
 
 #include <chrono>
@@ -25,6 +24,7 @@
 #include "../bus/support/module_bench.h"
 #include "EnerModul.h"
 #include "cConf_Energie.h"
+#include "support/modal_boxes.h"
 #include "support/orvqt_workdir.h"
 #include "support/page_driving.h"
 
@@ -39,29 +39,6 @@ std::string plantScenario() {
 
 const char* const kSaveButtons[] = {"pB_SaveENER",    "pB_PT100calibrage", "pB_PressCalib",
                                     "pB_enerIDmoins", "pB_enerIDplus",     "exitButton"};
-
-struct BoxSeen {
-  QString title;
-  QString text;
-  bool answered = false;
-};
-
-// Answers the next modal message box with `button`, noting its title and text.
-void answerNextBox(QMessageBox::StandardButton button, BoxSeen* seen) {
-  auto* poll = new QTimer;
-  poll->setInterval(10);
-  QObject::connect(poll, &QTimer::timeout, [poll, button, seen] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    poll->stop();
-    poll->deleteLater();
-    seen->title = box->windowTitle();
-    seen->text = box->text();
-    seen->answered = true;
-    box->button(button)->click();
-  });
-  poll->start();
-}
 
 class EnergiePage : public testing::Test {
 protected:
@@ -112,11 +89,14 @@ protected:
     return true;
   }
   size_t requests(int address, char code) const { return bench->requests(address, code).size(); }
-  // Runs a confirmed calibration and waits for its result to be shown.
-  void calibrate(const char* button, BoxSeen* seen) {
-    answerNextBox(QMessageBox::Yes, seen);
+  // Runs a calibration answered with `answer`, waits for the buttons to come back and
+  // returns the confirmation box as it was shown.
+  AnsweredBox calibrate(const char* button, QMessageBox::StandardButton answer = QMessageBox::Yes) {
+    ModalBoxes boxes({}, answer);
     click(button);
     EXPECT_TRUE(QTest::qWaitFor([this] { return widget("pB_PressCalib")->isEnabled(); }, 10000));
+    EXPECT_EQ(boxes.seen.size(), 1u);
+    return boxes.seen.empty() ? AnsweredBox{} : boxes.seen.back();
   }
 
   std::unique_ptr<CentreBench> bench;
@@ -361,10 +341,11 @@ TEST_F(EnergiePage, PressureCalibration) {
   ASSERT_NO_FATAL_FAILURE(
       open("[General]\nCONFIG_FLUID=R404A\n", plantScenario() + "set 6 pressure 1.0\n"));
   widget<QGroupBox>("gB_CapteurPression")->setChecked(true);
-  BoxSeen seen;
-  calibrate("pB_PressCalib", &seen);
-  EXPECT_EQ(seen.title.toStdString(), "ATTENTION Lancer le CALIBRAGE de la sonde PRESSION BP?");
-  EXPECT_EQ(seen.text.toStdString(),
+  AnsweredBox box = calibrate("pB_PressCalib");
+  EXPECT_EQ(box.title, "ATTENTION Lancer le CALIBRAGE de la sonde PRESSION BP?");
+  EXPECT_EQ(box.icon, QMessageBox::Warning);
+  EXPECT_FALSE(box.hasParent);
+  EXPECT_EQ(box.text,
             "Lancer la procedure de Calibrage PRESSION BP?!\n"
             "veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!");
   EXPECT_EQ(text("label_PressureOffset"), "1.0");
@@ -375,8 +356,10 @@ TEST_F(EnergiePage, PressureCalibration) {
   // The save waits while a slow module is read.
   bench->sim->command("set 6 delay 1000");
   bench->sim->command("set 6 pressure 0.26");
-  answerNextBox(QMessageBox::Yes, &seen);
-  click("pB_PressCalib");
+  {
+    ModalBoxes yes({}, QMessageBox::Yes);
+    click("pB_PressCalib");
+  }
   EXPECT_FALSE(widget("pB_SaveENER")->isEnabled());
   EXPECT_FALSE(widget("exitButton")->isEnabled());
   saveSettledScreen(*page, "cConf_Energie-calibration-running");
@@ -386,14 +369,13 @@ TEST_F(EnergiePage, PressureCalibration) {
 
   // A failed measurement is no offset.
   bench->sim->command("set 6 pressure 999.0");
-  calibrate("pB_PressCalib", &seen);
+  calibrate("pB_PressCalib");
   EXPECT_EQ(text("label_SendConfigMessage"), "ERREUR Mesure, veuillez reessayer");
   EXPECT_EQ(text("label_PressureOffset"), "0.3");
 
   // Refused: nothing is read.
   const size_t reads = requests(6, '6');
-  answerNextBox(QMessageBox::No, &seen);
-  click("pB_PressCalib");
+  calibrate("pB_PressCalib", QMessageBox::No);
   EXPECT_TRUE(buttonsEnabled());
   QTest::qWait(50);
   EXPECT_EQ(requests(6, '6'), reads);
@@ -405,12 +387,10 @@ TEST_F(EnergiePage, Pt100CalibrationAndReset) {
            "CORRECTION=0.600000\n",
            plantScenario() + "set 6 pt100 0.4\n"));
   widget<QGroupBox>("gB_CapteurPT100")->setChecked(true);
-  BoxSeen seen;
-  calibrate("pB_PT100calibrage", &seen);
-  EXPECT_EQ(seen.title.toStdString(),
-            "ATTENTION Lancer le CALIBRAGE de la sonde PT100 ASPIRATION ?");
+  AnsweredBox box = calibrate("pB_PT100calibrage");
+  EXPECT_EQ(box.title, "ATTENTION Lancer le CALIBRAGE de la sonde PT100 ASPIRATION ?");
   EXPECT_EQ(
-      seen.text.toStdString(),
+      box.text,
       "Lancer la procedure de Calibrage PT100 ASPIRATION ?!\nveuillez cliquer sur OK APRES avoir "
       "branche la RESISTANCE de 100 ohms a la place de la PT100!");
   EXPECT_EQ(text("label_PT100calibration"), "0.4");
@@ -422,8 +402,7 @@ TEST_F(EnergiePage, Pt100CalibrationAndReset) {
   click("pB_enerIDplus");
   click("pB_enerIDplus");
   widget<QGroupBox>("gB_CapteurPT100")->setChecked(true);
-  calibrate("pB_PT100calibrage", &seen);
-  EXPECT_EQ(seen.title.toStdString(),
+  EXPECT_EQ(calibrate("pB_PT100calibrage").title,
             "ATTENTION Lancer le CALIBRAGE de la sonde PT100 RESERVE 1 ?");
   EXPECT_EQ(text("label_SendConfigMessage"), "ERREUR Reponse module ENERGIE 3");
 

@@ -94,7 +94,7 @@ protected:
   AnsweredBox calibrate(const char* button, QMessageBox::StandardButton answer = QMessageBox::Yes) {
     ModalBoxes boxes({}, answer);
     click(button);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return widget("pB_PressCalib")->isEnabled(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return widget("pB_PressCalib")->isEnabled(); }, 20000));
     EXPECT_EQ(boxes.seen.size(), 1u);
     return boxes.seen.empty() ? AnsweredBox{} : boxes.seen.back();
   }
@@ -363,7 +363,7 @@ TEST_F(EnergiePage, PressureCalibration) {
   EXPECT_FALSE(widget("pB_SaveENER")->isEnabled());
   EXPECT_FALSE(widget("exitButton")->isEnabled());
   saveSettledScreen(*page, "cConf_Energie-calibration-running");
-  EXPECT_TRUE(QTest::qWaitFor([this] { return text("label_PressureOffset") == "0.3"; }, 10000));
+  EXPECT_TRUE(QTest::qWaitFor([this] { return text("label_PressureOffset") == "0.3"; }, 20000));
   EXPECT_TRUE(buttonsEnabled());
   bench->sim->command("set 6 delay 5");
 

@@ -72,19 +72,19 @@ const ProbeKeys kProbeKeys[kModules] = {
      QT_TRANSLATE_NOOP("cConf_Energie", "PT100 RESERVE 1")},
 };
 
-// The up button on the right and the down button on the left of every spin box.
-const char* const kSpinBoxStyle =
-    "QSpinBox { border: 2px inset white; }"
-    "QSpinBox::up-button { subcontrol-origin: border; subcontrol-position: center right;"
-    " width: 40px; height: 35px; }"
-    "QSpinBox::down-button { subcontrol-origin: border; subcontrol-position: center left;"
-    " width: 40px; height: 35px; }"
-    "QSpinBox#spinBox_PressionMAXI::up-button { width: 35px; height: 30px; }"
-    "QSpinBox#spinBox_PressionMAXI::down-button { width: 35px; height: 30px; }"
-    "QDoubleSpinBox::up-button { subcontrol-origin: border; subcontrol-position: center right;"
-    " width: 30px; height: 25px; }"
-    "QDoubleSpinBox::down-button { subcontrol-origin: border; subcontrol-position: center left;"
-    " width: 30px; height: 25px; }";
+// The up button on the right and the down button on the left of a spin box, buttons of
+// `width` x `height` pixels. Each box gets its own sheet: a sheet on the page would also
+// restyle the page's labels, whose fonts would then no longer follow the form's.
+QString spinBoxStyle(const char* type, int width, int height, bool border) {
+  const QString button = QStringLiteral(
+                             "%1::%2-button { subcontrol-origin: border; subcontrol-position: "
+                             "center %3; width: %4px; height: %5px; }")
+                             .arg(QLatin1String(type));
+  QString style = button.arg(QStringLiteral("up"), QStringLiteral("right")).arg(width).arg(height) +
+                  button.arg(QStringLiteral("down"), QStringLiteral("left")).arg(width).arg(height);
+  if (border) style += QStringLiteral("%1 { border: 2px inset white; }").arg(QLatin1String(type));
+  return style;
+}
 
 const char* const kBlue = "QLabel { color: blue; }";
 const char* const kRed = "QLabel { color: red; }";
@@ -122,7 +122,9 @@ cConf_Energie::cConf_Energie(QWidget* parent)
   ui->setupUi(this);
   std::memset(&enerConfig, 0, sizeof enerConfig);
   std::memset(&backupConfig, 0, sizeof backupConfig);
-  setStyleSheet(kSpinBoxStyle);
+  ui->spinBox_PressionMINI->setStyleSheet(spinBoxStyle("QSpinBox", 40, 35, true));
+  ui->spinBox_PressionMAXI->setStyleSheet(spinBoxStyle("QSpinBox", 35, 30, true));
+  ui->dS_PT100correctionManuel->setStyleSheet(spinBoxStyle("QDoubleSpinBox", 30, 25, false));
   setCursor(Qt::BlankCursor);
   ui->label_enerID->setText(QStringLiteral("1"));
 

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-Thread::Thread() : threadId_(0), running_(0), detached_(0), joined_(false), finished_(false) {}
+Thread::Thread()
+    : threadId_(0), running_(0), detached_(0), joined_(false), finished_(false), entered_(false) {}
 
 Thread::~Thread() {
   if (!running_ || joined_) return;
@@ -13,6 +14,13 @@ Thread::~Thread() {
 void* Thread::runThread(void* object) {
   pthread_setcanceltype(PTHREAD_CANCEL_DEFERRED, nullptr);
   Thread* thread = static_cast<Thread*>(object);
+  {
+    // start() waits for this: its caller may stop and delete the object at once, which is
+    // only safe once the new thread is inside run() and follows the object's stop protocol.
+    std::lock_guard<std::mutex> lock(thread->startMutex_);
+    thread->entered_ = true;
+  }
+  thread->startCond_.notify_all();
   int result = thread->run();
   thread->finished_ = true;
   return reinterpret_cast<void*>(static_cast<intptr_t>(result));
@@ -20,12 +28,15 @@ void* Thread::runThread(void* object) {
 
 int Thread::start() {
   finished_ = false;
+  entered_ = false;
   pthread_t id;
   int rc = pthread_create(&id, nullptr, &Thread::runThread, this);
   if (rc != 0) return rc;
   threadId_ = id;
   running_ = 1;
   joined_ = false;
+  std::unique_lock<std::mutex> lock(startMutex_);
+  startCond_.wait(lock, [this] { return entered_; });
   return 0;
 }
 

@@ -9,6 +9,8 @@
 #include <pthread.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 class Thread {
 public:
@@ -34,4 +36,8 @@ private:
   // Set once run() has returned: a finished thread's id may already be reused, so it is
   // never cancelled.
   std::atomic<bool> finished_;
+  // Start handshake: start() returns once the new thread is about to call run().
+  std::mutex startMutex_;
+  std::condition_variable startCond_;
+  bool entered_;
 };

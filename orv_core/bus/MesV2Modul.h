@@ -117,6 +117,9 @@ public:
   int CM_parseRX_Datas(const unsigned char* reply, int length);
   // One exchange of `command`: 0, -2 or -4; 0 without sending for a code never sent.
   int CM_sendTo(uint8_t command);
+  // Code of the last reply accepted (CMD_ACK, CMD_REFUSED, ...), -1 before any: a card
+  // that refuses a command answers it well-formed, so CM_sendTo alone reports success.
+  int lastReplyCode() const { return lastReplyCode_; }
   // Pulls or pushes the configuration when only one side holds a commissioned one.
   void CMcheckIfConfiged();
   // Identification (with the configuration handshake when asked): 1 when the card

@@ -69,6 +69,8 @@ inline QApplication& testApplication() {
   static char name[] = "orvqt-gui-test";
   static char* argv[] = {name, nullptr};
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Fonts at the panel's 72 dpi, as orvQT draws them on the board.
+  setenv("QT_FONT_DPI", "72", 1);
   static QApplication* app = new QApplication(argc, argv);
   return *app;
 }

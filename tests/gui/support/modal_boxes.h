@@ -1,0 +1,57 @@
+// Answers the modal message boxes that an operation shows, as a technician would tap OK,
+// and keeps what each one showed. `inspect` looks at a box before it is answered.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct SeenBox {
+  std::string title;
+  std::string text;
+  QMessageBox::Icon icon;
+  QSize size;
+  int buttons;
+  bool hasParent;
+};
+
+class ModalBoxes {
+public:
+  explicit ModalBoxes(std::function<void(QMessageBox*)> inspect = {})
+      : inspect_(std::move(inspect)) {
+    QObject::connect(&poll_, &QTimer::timeout, [this] { answer(); });
+    poll_.start(10);
+  }
+  ModalBoxes(const ModalBoxes&) = delete;
+  ModalBoxes& operator=(const ModalBoxes&) = delete;
+
+  std::vector<SeenBox> seen;
+
+  std::vector<std::string> titles() const {
+    std::vector<std::string> out;
+    for (const SeenBox& box : seen) out.push_back(box.title);
+    return out;
+  }
+
+private:
+  void answer() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) return;
+    seen.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->icon(),
+                    box->size(), static_cast<int>(box->buttons().size()),
+                    box->parent() != nullptr});
+    if (inspect_) inspect_(box);
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+      ok->click();
+    else
+      box->reject();
+  }
+
+  std::function<void(QMessageBox*)> inspect_;
+  QTimer poll_;
+};

@@ -47,4 +47,336 @@
         <translation>Beenden</translation>
     </message>
 </context>
+<context>
+    <name>Choix_fluide</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Fluide Frigorifique</source>
+        <translation>Kältemittel</translation>
+    </message>
+    <message>
+        <source>Selectionner le fluide :</source>
+        <translation>Kältemittel wählen:</translation>
+    </message>
+    <message>
+        <source>* NV-xxxx = Melanges Client</source>
+        <translation>* NV-xxxx = Kundenmischungen</translation>
+    </message>
+    <message>
+        <source>Choix du Condenseur:</source>
+        <translation>Verflüssigertyp:</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Luft</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>Puissance Condenseur a 25 °C exterieure
+ avec un Dt de 15 K (en kW) :</source>
+        <translation>Verflüssigerleistung bei 25 °C außen
+ und 15 K Temperaturdifferenz (kW):</translation>
+    </message>
+    <message>
+        <source>Subcritique</source>
+        <translation>Unterkritisch</translation>
+    </message>
+    <message>
+        <source>Transcritique</source>
+        <translation>Transkritisch</translation>
+    </message>
+</context>
+<context>
+    <name>Colonne</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>La colonne</source>
+        <translation>Die Messsäule</translation>
+    </message>
+    <message>
+        <source>Cuivre Frigorifique en 1 5/8</source>
+        <translation>Kältekupfer 1 5/8</translation>
+    </message>
+    <message>
+        <source>Cuivre Frigorifique en 1 5/8 K65</source>
+        <translation>Kältekupfer 1 5/8 K65</translation>
+    </message>
+    <message>
+        <source>Inox 40 x 2</source>
+        <translation>Edelstahl 40 x 2</translation>
+    </message>
+</context>
+<context>
+    <name>Diamreservoir</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Diametre interne du reservoir</source>
+        <translation>Innendurchmesser des Sammlers</translation>
+    </message>
+</context>
+<context>
+    <name>Enregistrement</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Enregistrement de la configuration </source>
+        <translation>Konfiguration wird gespeichert </translation>
+    </message>
+</context>
+<context>
+    <name>Hreservoir</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>5000 mm</source>
+        <translation>5000 mm</translation>
+    </message>
+    <message>
+        <source>Hauteur colonne</source>
+        <translation>Säulenhöhe</translation>
+    </message>
+    <message>
+        <source>Entre axes des raccords des flexibles</source>
+        <translation>Zwischen den Achsen der Schlauchanschlüsse</translation>
+    </message>
+    <message>
+        <source>1000 mm</source>
+        <translation>1000 mm</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:18pt; font-weight:600;&quot;&gt;Inclinaison du reservoir&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Si le reservoir n&apos;est pas incline, &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;bien horizontal, la valeur est de 0 mm ;&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Sinon prendre la hauteur de l&apos;inclinaison&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;a l&apos;aide d&apos;un niveau.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:18pt; font-weight:600;&quot;&gt;Neigung des Sammlers&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Ist der Sammler nicht geneigt, &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;genau waagerecht, ist der Wert 0 mm;&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;sonst die Neigungshöhe&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;mit einer Wasserwaage messen.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>45.45°</source>
+        <translation>45.45°</translation>
+    </message>
+    <message>
+        <source>Longueur du Reservoir</source>
+        <translation>Sammlerlänge</translation>
+    </message>
+    <message>
+        <source>Mesurer entre les deux extremes</source>
+        <translation>Zwischen den beiden Enden messen</translation>
+    </message>
+    <message>
+        <source>Hauteur Colonne</source>
+        <translation>Säulenhöhe</translation>
+    </message>
+    <message>
+        <source>Mesurer entre les axes des raccords des flexibles</source>
+        <translation>Zwischen den Achsen der Schlauchanschlüsse messen</translation>
+    </message>
+</context>
+<context>
+    <name>Iinstallation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Informations generales sur l&apos;installation</source>
+        <translation>Allgemeine Anlagendaten</translation>
+    </message>
+    <message>
+        <source>Volume interne Condenseur(s)</source>
+        <translation>Innenvolumen Verflüssiger</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Charge en fluide frigorigene de l&apos;installation</source>
+        <translation>Kältemittelfüllmenge der Anlage</translation>
+    </message>
+    <message>
+        <source>Volume du reservoir</source>
+        <translation>Sammlervolumen</translation>
+    </message>
+    <message>
+        <source>Volume interne Gas Cooler</source>
+        <translation>Innenvolumen Gaskühler</translation>
+    </message>
+    <message>
+        <source>Volume d&apos;un reservoir</source>
+        <translation>Volumen eines Sammlers</translation>
+    </message>
+</context>
+<context>
+    <name>Reglageinstallation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglages de l&apos;installation</source>
+        <translation>Anlageneinstellungen</translation>
+    </message>
+    <message>
+        <source>Consigne BP </source>
+        <translation>Sollwert ND </translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>BP adaptative</source>
+        <translation>Adaptive ND</translation>
+    </message>
+    <message>
+        <source>Consigne HP</source>
+        <translation>Sollwert HD</translation>
+    </message>
+    <message>
+        <source>HP flottante</source>
+        <translation>Gleitende HD</translation>
+    </message>
+</context>
+<context>
+    <name>Reservoirs</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reservoirs</source>
+        <translation>Sammler</translation>
+    </message>
+    <message>
+        <source>Type de reservoir</source>
+        <translation>Sammlertyp</translation>
+    </message>
+    <message>
+        <source> Vertical</source>
+        <translation> Stehend</translation>
+    </message>
+    <message>
+        <source> Horizontal</source>
+        <translation> Liegend</translation>
+    </message>
+    <message>
+        <source> Nombre de reservoir</source>
+        <translation> Anzahl der Sammler</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>1 reservoir</source>
+        <translation>1 Sammler</translation>
+    </message>
+    <message>
+        <source>2 reservoirs</source>
+        <translation>2 Sammler</translation>
+    </message>
+    <message>
+        <source>3 reservoirs</source>
+        <translation>3 Sammler</translation>
+    </message>
+    <message>
+        <source>4 reservoirs</source>
+        <translation>4 Sammler</translation>
+    </message>
+</context>
+<context>
+    <name>Sousrefoidisseur</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sous refoidisseur de liquide</source>
+        <translation>Flüssigkeitsunterkühler</translation>
+    </message>
+    <message>
+        <source>Avez vous un sous refoidisseur
+ de liquide en sortie de reservoir?</source>
+        <translation>Gibt es einen Flüssigkeitsunterkühler
+ am Sammleraustritt?</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>cConfWizard</name>
+    <message>
+        <source>ANNULER</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>PRECEDENT</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>SUIVANT</source>
+        <translation>WEITER</translation>
+    </message>
+    <message>
+        <source>ENREGISTREMENT</source>
+        <translation>SPEICHERN</translation>
+    </message>
+    <message>
+        <source>MesV2: ERREUR Envoi Configuration</source>
+        <translation>MesV2: FEHLER beim Senden der Konfiguration</translation>
+    </message>
+    <message>
+        <source>MesV2: ERREUR, Envoi Nouvelle Configuration, veuillez re-essayer</source>
+        <translation>MesV2: FEHLER beim Senden der neuen Konfiguration, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Fin de configuration</source>
+        <translation>Konfiguration beendet</translation>
+    </message>
+    <message>
+        <source>- Si vous avez vidé la colonne, vous pouvez rouvrir les vannes.
+- Si vous avez étalonné les sondes PT100, vous pouvez retirer les résistances et remettre les sondes.
+Cliquez sur OK pour terminer la configuration.</source>
+        <translation>- Wenn Sie die Säule entleert haben, können Sie die Ventile wieder öffnen.
+- Wenn Sie die PT100-Fühler kalibriert haben, können Sie die Widerstände entfernen und die Fühler wieder einsetzen.
+Klicken Sie auf OK, um die Konfiguration abzuschließen.</translation>
+    </message>
+</context>
 </TS>

@@ -47,4 +47,336 @@
         <translation>Quit</translation>
     </message>
 </context>
+<context>
+    <name>Choix_fluide</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Fluide Frigorifique</source>
+        <translation>Refrigerant</translation>
+    </message>
+    <message>
+        <source>Selectionner le fluide :</source>
+        <translation>Select the refrigerant:</translation>
+    </message>
+    <message>
+        <source>* NV-xxxx = Melanges Client</source>
+        <translation>* NV-xxxx = customer mixtures</translation>
+    </message>
+    <message>
+        <source>Choix du Condenseur:</source>
+        <translation>Condenser type:</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Air</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Puissance Condenseur a 25 °C exterieure
+ avec un Dt de 15 K (en kW) :</source>
+        <translation>Condenser capacity at 25 °C outside
+ with a 15 K difference (kW):</translation>
+    </message>
+    <message>
+        <source>Subcritique</source>
+        <translation>Subcritical</translation>
+    </message>
+    <message>
+        <source>Transcritique</source>
+        <translation>Transcritical</translation>
+    </message>
+</context>
+<context>
+    <name>Colonne</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>La colonne</source>
+        <translation>The column</translation>
+    </message>
+    <message>
+        <source>Cuivre Frigorifique en 1 5/8</source>
+        <translation>Refrigeration copper 1 5/8</translation>
+    </message>
+    <message>
+        <source>Cuivre Frigorifique en 1 5/8 K65</source>
+        <translation>Refrigeration copper 1 5/8 K65</translation>
+    </message>
+    <message>
+        <source>Inox 40 x 2</source>
+        <translation>Stainless steel 40 x 2</translation>
+    </message>
+</context>
+<context>
+    <name>Diamreservoir</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Diametre interne du reservoir</source>
+        <translation>Inner diameter of the receiver</translation>
+    </message>
+</context>
+<context>
+    <name>Enregistrement</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Enregistrement de la configuration </source>
+        <translation>Saving the configuration </translation>
+    </message>
+</context>
+<context>
+    <name>Hreservoir</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>5000 mm</source>
+        <translation>5000 mm</translation>
+    </message>
+    <message>
+        <source>Hauteur colonne</source>
+        <translation>Column height</translation>
+    </message>
+    <message>
+        <source>Entre axes des raccords des flexibles</source>
+        <translation>Between the axes of the hose connections</translation>
+    </message>
+    <message>
+        <source>1000 mm</source>
+        <translation>1000 mm</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:18pt; font-weight:600;&quot;&gt;Inclinaison du reservoir&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Si le reservoir n&apos;est pas incline, &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;bien horizontal, la valeur est de 0 mm ;&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Sinon prendre la hauteur de l&apos;inclinaison&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;a l&apos;aide d&apos;un niveau.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:18pt; font-weight:600;&quot;&gt;Receiver inclination&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;If the receiver is not inclined, &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;perfectly level, the value is 0 mm;&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;otherwise take the inclination height&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;with a spirit level.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>45.45°</source>
+        <translation>45.45°</translation>
+    </message>
+    <message>
+        <source>Longueur du Reservoir</source>
+        <translation>Receiver Length</translation>
+    </message>
+    <message>
+        <source>Mesurer entre les deux extremes</source>
+        <translation>Measure between the two ends</translation>
+    </message>
+    <message>
+        <source>Hauteur Colonne</source>
+        <translation>Column Height</translation>
+    </message>
+    <message>
+        <source>Mesurer entre les axes des raccords des flexibles</source>
+        <translation>Measure between the axes of the hose connections</translation>
+    </message>
+</context>
+<context>
+    <name>Iinstallation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Informations generales sur l&apos;installation</source>
+        <translation>General plant information</translation>
+    </message>
+    <message>
+        <source>Volume interne Condenseur(s)</source>
+        <translation>Condenser(s) internal volume</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Charge en fluide frigorigene de l&apos;installation</source>
+        <translation>Plant refrigerant charge</translation>
+    </message>
+    <message>
+        <source>Volume du reservoir</source>
+        <translation>Receiver volume</translation>
+    </message>
+    <message>
+        <source>Volume interne Gas Cooler</source>
+        <translation>Gas cooler internal volume</translation>
+    </message>
+    <message>
+        <source>Volume d&apos;un reservoir</source>
+        <translation>Volume of one receiver</translation>
+    </message>
+</context>
+<context>
+    <name>Reglageinstallation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglages de l&apos;installation</source>
+        <translation>Plant settings</translation>
+    </message>
+    <message>
+        <source>Consigne BP </source>
+        <translation>LP set point </translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>BP adaptative</source>
+        <translation>Adaptive LP</translation>
+    </message>
+    <message>
+        <source>Consigne HP</source>
+        <translation>HP set point</translation>
+    </message>
+    <message>
+        <source>HP flottante</source>
+        <translation>Floating HP</translation>
+    </message>
+</context>
+<context>
+    <name>Reservoirs</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reservoirs</source>
+        <translation>Receivers</translation>
+    </message>
+    <message>
+        <source>Type de reservoir</source>
+        <translation>Receiver type</translation>
+    </message>
+    <message>
+        <source> Vertical</source>
+        <translation> Vertical</translation>
+    </message>
+    <message>
+        <source> Horizontal</source>
+        <translation> Horizontal</translation>
+    </message>
+    <message>
+        <source> Nombre de reservoir</source>
+        <translation> Number of receivers</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>1 reservoir</source>
+        <translation>1 receiver</translation>
+    </message>
+    <message>
+        <source>2 reservoirs</source>
+        <translation>2 receivers</translation>
+    </message>
+    <message>
+        <source>3 reservoirs</source>
+        <translation>3 receivers</translation>
+    </message>
+    <message>
+        <source>4 reservoirs</source>
+        <translation>4 receivers</translation>
+    </message>
+</context>
+<context>
+    <name>Sousrefoidisseur</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sous refoidisseur de liquide</source>
+        <translation>Liquid subcooler</translation>
+    </message>
+    <message>
+        <source>Avez vous un sous refoidisseur
+ de liquide en sortie de reservoir?</source>
+        <translation>Is there a liquid subcooler
+ at the receiver outlet?</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>cConfWizard</name>
+    <message>
+        <source>ANNULER</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>PRECEDENT</source>
+        <translation>PREVIOUS</translation>
+    </message>
+    <message>
+        <source>SUIVANT</source>
+        <translation>NEXT</translation>
+    </message>
+    <message>
+        <source>ENREGISTREMENT</source>
+        <translation>SAVE</translation>
+    </message>
+    <message>
+        <source>MesV2: ERREUR Envoi Configuration</source>
+        <translation>MesV2: ERROR Sending Configuration</translation>
+    </message>
+    <message>
+        <source>MesV2: ERREUR, Envoi Nouvelle Configuration, veuillez re-essayer</source>
+        <translation>MesV2: ERROR sending the new configuration, please try again</translation>
+    </message>
+    <message>
+        <source>Fin de configuration</source>
+        <translation>End of configuration</translation>
+    </message>
+    <message>
+        <source>- Si vous avez vidé la colonne, vous pouvez rouvrir les vannes.
+- Si vous avez étalonné les sondes PT100, vous pouvez retirer les résistances et remettre les sondes.
+Cliquez sur OK pour terminer la configuration.</source>
+        <translation>- If you emptied the column, you may open the valves again.
+- If you calibrated the PT100 probes, you may remove the resistors and refit the probes.
+Click OK to finish the configuration.</translation>
+    </message>
+</context>
 </TS>

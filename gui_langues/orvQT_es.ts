@@ -47,4 +47,336 @@
         <translation>Salir</translation>
     </message>
 </context>
+<context>
+    <name>Choix_fluide</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Fluide Frigorifique</source>
+        <translation>Fluido refrigerante</translation>
+    </message>
+    <message>
+        <source>Selectionner le fluide :</source>
+        <translation>Seleccione el fluido:</translation>
+    </message>
+    <message>
+        <source>* NV-xxxx = Melanges Client</source>
+        <translation>* NV-xxxx = mezclas del cliente</translation>
+    </message>
+    <message>
+        <source>Choix du Condenseur:</source>
+        <translation>Tipo de condensador:</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Aire</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>Puissance Condenseur a 25 °C exterieure
+ avec un Dt de 15 K (en kW) :</source>
+        <translation>Potencia del condensador a 25 °C exterior
+ con un Dt de 15 K (kW):</translation>
+    </message>
+    <message>
+        <source>Subcritique</source>
+        <translation>Subcrítico</translation>
+    </message>
+    <message>
+        <source>Transcritique</source>
+        <translation>Transcrítico</translation>
+    </message>
+</context>
+<context>
+    <name>Colonne</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>La colonne</source>
+        <translation>La columna</translation>
+    </message>
+    <message>
+        <source>Cuivre Frigorifique en 1 5/8</source>
+        <translation>Cobre frigorífico de 1 5/8</translation>
+    </message>
+    <message>
+        <source>Cuivre Frigorifique en 1 5/8 K65</source>
+        <translation>Cobre frigorífico de 1 5/8 K65</translation>
+    </message>
+    <message>
+        <source>Inox 40 x 2</source>
+        <translation>Acero inoxidable 40 x 2</translation>
+    </message>
+</context>
+<context>
+    <name>Diamreservoir</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Diametre interne du reservoir</source>
+        <translation>Diámetro interior del recipiente</translation>
+    </message>
+</context>
+<context>
+    <name>Enregistrement</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Enregistrement de la configuration </source>
+        <translation>Guardando la configuración </translation>
+    </message>
+</context>
+<context>
+    <name>Hreservoir</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>5000 mm</source>
+        <translation>5000 mm</translation>
+    </message>
+    <message>
+        <source>Hauteur colonne</source>
+        <translation>Altura de la columna</translation>
+    </message>
+    <message>
+        <source>Entre axes des raccords des flexibles</source>
+        <translation>Entre ejes de las conexiones de los flexibles</translation>
+    </message>
+    <message>
+        <source>1000 mm</source>
+        <translation>1000 mm</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:18pt; font-weight:600;&quot;&gt;Inclinaison du reservoir&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Si le reservoir n&apos;est pas incline, &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;bien horizontal, la valeur est de 0 mm ;&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Sinon prendre la hauteur de l&apos;inclinaison&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;a l&apos;aide d&apos;un niveau.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:18pt; font-weight:600;&quot;&gt;Inclinación del recipiente&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Si el recipiente no está inclinado, &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;bien horizontal, el valor es 0 mm;&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;si no, tome la altura de la inclinación&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;con un nivel.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>45.45°</source>
+        <translation>45.45°</translation>
+    </message>
+    <message>
+        <source>Longueur du Reservoir</source>
+        <translation>Longitud del Recipiente</translation>
+    </message>
+    <message>
+        <source>Mesurer entre les deux extremes</source>
+        <translation>Medir entre los dos extremos</translation>
+    </message>
+    <message>
+        <source>Hauteur Colonne</source>
+        <translation>Altura de la Columna</translation>
+    </message>
+    <message>
+        <source>Mesurer entre les axes des raccords des flexibles</source>
+        <translation>Medir entre ejes de las conexiones de los flexibles</translation>
+    </message>
+</context>
+<context>
+    <name>Iinstallation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Informations generales sur l&apos;installation</source>
+        <translation>Información general de la instalación</translation>
+    </message>
+    <message>
+        <source>Volume interne Condenseur(s)</source>
+        <translation>Volumen interno condensador(es)</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Charge en fluide frigorigene de l&apos;installation</source>
+        <translation>Carga de refrigerante de la instalación</translation>
+    </message>
+    <message>
+        <source>Volume du reservoir</source>
+        <translation>Volumen del recipiente</translation>
+    </message>
+    <message>
+        <source>Volume interne Gas Cooler</source>
+        <translation>Volumen interno gas cooler</translation>
+    </message>
+    <message>
+        <source>Volume d&apos;un reservoir</source>
+        <translation>Volumen de un recipiente</translation>
+    </message>
+</context>
+<context>
+    <name>Reglageinstallation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglages de l&apos;installation</source>
+        <translation>Ajustes de la instalación</translation>
+    </message>
+    <message>
+        <source>Consigne BP </source>
+        <translation>Consigna BP </translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>BP adaptative</source>
+        <translation>BP adaptativa</translation>
+    </message>
+    <message>
+        <source>Consigne HP</source>
+        <translation>Consigna AP</translation>
+    </message>
+    <message>
+        <source>HP flottante</source>
+        <translation>AP flotante</translation>
+    </message>
+</context>
+<context>
+    <name>Reservoirs</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reservoirs</source>
+        <translation>Recipientes</translation>
+    </message>
+    <message>
+        <source>Type de reservoir</source>
+        <translation>Tipo de recipiente</translation>
+    </message>
+    <message>
+        <source> Vertical</source>
+        <translation> Vertical</translation>
+    </message>
+    <message>
+        <source> Horizontal</source>
+        <translation> Horizontal</translation>
+    </message>
+    <message>
+        <source> Nombre de reservoir</source>
+        <translation> Número de recipientes</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>1 reservoir</source>
+        <translation>1 recipiente</translation>
+    </message>
+    <message>
+        <source>2 reservoirs</source>
+        <translation>2 recipientes</translation>
+    </message>
+    <message>
+        <source>3 reservoirs</source>
+        <translation>3 recipientes</translation>
+    </message>
+    <message>
+        <source>4 reservoirs</source>
+        <translation>4 recipientes</translation>
+    </message>
+</context>
+<context>
+    <name>Sousrefoidisseur</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sous refoidisseur de liquide</source>
+        <translation>Subenfriador de líquido</translation>
+    </message>
+    <message>
+        <source>Avez vous un sous refoidisseur
+ de liquide en sortie de reservoir?</source>
+        <translation>¿Hay un subenfriador de líquido
+ a la salida del recipiente?</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>cConfWizard</name>
+    <message>
+        <source>ANNULER</source>
+        <translation>CANCELAR</translation>
+    </message>
+    <message>
+        <source>PRECEDENT</source>
+        <translation>ANTERIOR</translation>
+    </message>
+    <message>
+        <source>SUIVANT</source>
+        <translation>SIGUIENTE</translation>
+    </message>
+    <message>
+        <source>ENREGISTREMENT</source>
+        <translation>GUARDAR</translation>
+    </message>
+    <message>
+        <source>MesV2: ERREUR Envoi Configuration</source>
+        <translation>MesV2: ERROR Envío Configuración</translation>
+    </message>
+    <message>
+        <source>MesV2: ERREUR, Envoi Nouvelle Configuration, veuillez re-essayer</source>
+        <translation>MesV2: ERROR al enviar la nueva configuración, inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Fin de configuration</source>
+        <translation>Fin de la configuración</translation>
+    </message>
+    <message>
+        <source>- Si vous avez vidé la colonne, vous pouvez rouvrir les vannes.
+- Si vous avez étalonné les sondes PT100, vous pouvez retirer les résistances et remettre les sondes.
+Cliquez sur OK pour terminer la configuration.</source>
+        <translation>- Si ha vaciado la columna, puede volver a abrir las válvulas.
+- Si ha calibrado las sondas PT100, puede retirar las resistencias y volver a colocar las sondas.
+Pulse OK para terminar la configuración.</translation>
+    </message>
+</context>
 </TS>

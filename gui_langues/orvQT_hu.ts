@@ -47,4 +47,336 @@
         <translation>Kilépés</translation>
     </message>
 </context>
+<context>
+    <name>Choix_fluide</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Fluide Frigorifique</source>
+        <translation>Hűtőközeg</translation>
+    </message>
+    <message>
+        <source>Selectionner le fluide :</source>
+        <translation>Válassza ki a hűtőközeget:</translation>
+    </message>
+    <message>
+        <source>* NV-xxxx = Melanges Client</source>
+        <translation>* NV-xxxx = ügyfélkeverékek</translation>
+    </message>
+    <message>
+        <source>Choix du Condenseur:</source>
+        <translation>Kondenzátor típusa:</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Léghűtéses</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Egyéb</translation>
+    </message>
+    <message>
+        <source>Puissance Condenseur a 25 °C exterieure
+ avec un Dt de 15 K (en kW) :</source>
+        <translation>Kondenzátor teljesítménye 25 °C külső
+ hőmérsékleten, 15 K különbséggel (kW):</translation>
+    </message>
+    <message>
+        <source>Subcritique</source>
+        <translation>Szubkritikus</translation>
+    </message>
+    <message>
+        <source>Transcritique</source>
+        <translation>Transzkritikus</translation>
+    </message>
+</context>
+<context>
+    <name>Colonne</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>La colonne</source>
+        <translation>A mérőoszlop</translation>
+    </message>
+    <message>
+        <source>Cuivre Frigorifique en 1 5/8</source>
+        <translation>Hűtéstechnikai réz 1 5/8</translation>
+    </message>
+    <message>
+        <source>Cuivre Frigorifique en 1 5/8 K65</source>
+        <translation>Hűtéstechnikai réz 1 5/8 K65</translation>
+    </message>
+    <message>
+        <source>Inox 40 x 2</source>
+        <translation>Rozsdamentes acél 40 x 2</translation>
+    </message>
+</context>
+<context>
+    <name>Diamreservoir</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Diametre interne du reservoir</source>
+        <translation>A tartály belső átmérője</translation>
+    </message>
+</context>
+<context>
+    <name>Enregistrement</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Enregistrement de la configuration </source>
+        <translation>Konfiguráció mentése </translation>
+    </message>
+</context>
+<context>
+    <name>Hreservoir</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>5000 mm</source>
+        <translation>5000 mm</translation>
+    </message>
+    <message>
+        <source>Hauteur colonne</source>
+        <translation>Oszlopmagasság</translation>
+    </message>
+    <message>
+        <source>Entre axes des raccords des flexibles</source>
+        <translation>A tömlőcsatlakozások tengelyei között</translation>
+    </message>
+    <message>
+        <source>1000 mm</source>
+        <translation>1000 mm</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:18pt; font-weight:600;&quot;&gt;Inclinaison du reservoir&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Si le reservoir n&apos;est pas incline, &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;bien horizontal, la valeur est de 0 mm ;&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Sinon prendre la hauteur de l&apos;inclinaison&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;a l&apos;aide d&apos;un niveau.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:18pt; font-weight:600;&quot;&gt;A tartály dőlése&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Ha a tartály nem dől, &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;pontosan vízszintes, az érték 0 mm;&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;egyébként mérje a dőlés magasságát&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;vízmértékkel.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>45.45°</source>
+        <translation>45.45°</translation>
+    </message>
+    <message>
+        <source>Longueur du Reservoir</source>
+        <translation>Tartály hossza</translation>
+    </message>
+    <message>
+        <source>Mesurer entre les deux extremes</source>
+        <translation>A két vég között mérje</translation>
+    </message>
+    <message>
+        <source>Hauteur Colonne</source>
+        <translation>Oszlopmagasság</translation>
+    </message>
+    <message>
+        <source>Mesurer entre les axes des raccords des flexibles</source>
+        <translation>A tömlőcsatlakozások tengelyei között mérje</translation>
+    </message>
+</context>
+<context>
+    <name>Iinstallation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Informations generales sur l&apos;installation</source>
+        <translation>Általános adatok a berendezésről</translation>
+    </message>
+    <message>
+        <source>Volume interne Condenseur(s)</source>
+        <translation>Kondenzátor(ok) belső térfogata</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Charge en fluide frigorigene de l&apos;installation</source>
+        <translation>A berendezés hűtőközeg-töltete</translation>
+    </message>
+    <message>
+        <source>Volume du reservoir</source>
+        <translation>Tartály térfogata</translation>
+    </message>
+    <message>
+        <source>Volume interne Gas Cooler</source>
+        <translation>Gázhűtő belső térfogata</translation>
+    </message>
+    <message>
+        <source>Volume d&apos;un reservoir</source>
+        <translation>Egy tartály térfogata</translation>
+    </message>
+</context>
+<context>
+    <name>Reglageinstallation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglages de l&apos;installation</source>
+        <translation>Berendezés beállításai</translation>
+    </message>
+    <message>
+        <source>Consigne BP </source>
+        <translation>KN alapjel </translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>BP adaptative</source>
+        <translation>Adaptív KN</translation>
+    </message>
+    <message>
+        <source>Consigne HP</source>
+        <translation>NN alapjel</translation>
+    </message>
+    <message>
+        <source>HP flottante</source>
+        <translation>Úszó NN</translation>
+    </message>
+</context>
+<context>
+    <name>Reservoirs</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reservoirs</source>
+        <translation>Tartályok</translation>
+    </message>
+    <message>
+        <source>Type de reservoir</source>
+        <translation>Tartály típusa</translation>
+    </message>
+    <message>
+        <source> Vertical</source>
+        <translation> Álló</translation>
+    </message>
+    <message>
+        <source> Horizontal</source>
+        <translation> Fekvő</translation>
+    </message>
+    <message>
+        <source> Nombre de reservoir</source>
+        <translation> Tartályok száma</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Nincs</translation>
+    </message>
+    <message>
+        <source>1 reservoir</source>
+        <translation>1 tartály</translation>
+    </message>
+    <message>
+        <source>2 reservoirs</source>
+        <translation>2 tartály</translation>
+    </message>
+    <message>
+        <source>3 reservoirs</source>
+        <translation>3 tartály</translation>
+    </message>
+    <message>
+        <source>4 reservoirs</source>
+        <translation>4 tartály</translation>
+    </message>
+</context>
+<context>
+    <name>Sousrefoidisseur</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sous refoidisseur de liquide</source>
+        <translation>Folyadék-utóhűtő</translation>
+    </message>
+    <message>
+        <source>Avez vous un sous refoidisseur
+ de liquide en sortie de reservoir?</source>
+        <translation>Van folyadék-utóhűtő
+ a tartály kimeneténél?</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Igen</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>Nem</translation>
+    </message>
+</context>
+<context>
+    <name>cConfWizard</name>
+    <message>
+        <source>ANNULER</source>
+        <translation>MÉGSE</translation>
+    </message>
+    <message>
+        <source>PRECEDENT</source>
+        <translation>VISSZA</translation>
+    </message>
+    <message>
+        <source>SUIVANT</source>
+        <translation>TOVÁBB</translation>
+    </message>
+    <message>
+        <source>ENREGISTREMENT</source>
+        <translation>MENTÉS</translation>
+    </message>
+    <message>
+        <source>MesV2: ERREUR Envoi Configuration</source>
+        <translation>MesV2: HIBA a konfiguráció küldésekor</translation>
+    </message>
+    <message>
+        <source>MesV2: ERREUR, Envoi Nouvelle Configuration, veuillez re-essayer</source>
+        <translation>MesV2: HIBA az új konfiguráció küldésekor, próbálja újra</translation>
+    </message>
+    <message>
+        <source>Fin de configuration</source>
+        <translation>Konfiguráció vége</translation>
+    </message>
+    <message>
+        <source>- Si vous avez vidé la colonne, vous pouvez rouvrir les vannes.
+- Si vous avez étalonné les sondes PT100, vous pouvez retirer les résistances et remettre les sondes.
+Cliquez sur OK pour terminer la configuration.</source>
+        <translation>- Ha leürítette az oszlopot, újra kinyithatja a szelepeket.
+- Ha kalibrálta a PT100 érzékelőket, eltávolíthatja az ellenállásokat és visszahelyezheti az érzékelőket.
+A konfiguráció befejezéséhez kattintson az OK gombra.</translation>
+    </message>
+</context>
 </TS>

@@ -2,8 +2,10 @@
 
 #include "standInPage.h"
 
-Capteurhp::Capteurhp(QWidget* parent, orv_configFile* config) : cConfigurationWidget(parent), config(config) {
-  buildStandInBody(this, QStringLiteral("Capteurhp"), {
+Capteurhp::Capteurhp(QWidget* parent, orv_configFile* config)
+    : cConfigurationWidget(parent), config(config) {
+  buildStandInBody(this, QStringLiteral("Capteurhp"),
+                   {
 
-  });
+                   });
 }

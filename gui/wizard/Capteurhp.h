@@ -1,4 +1,5 @@
-// Stand-in until the high-pressure sensor page (wizard page 8) is built: its constructor and signals.
+// Stand-in until the high-pressure sensor page (wizard page 8) is built: its constructor and
+// signals.
 #pragma once
 
 #include "cConfigurationWidget.h"

@@ -7,10 +7,11 @@ namespace {
 constexpr int kCalibrationTimeoutMs = 3600000;
 }  // namespace
 
-Etalonnage::Etalonnage(QWidget* parent, orv_configFile* config) : cConfigurationWidget(parent), config(config) {
-  buildStandInBody(this, QStringLiteral("Etalonnage"), {
-       {QStringLiteral("calibStartButton"), QString(), [this] { OnReloadTimer(kCalibrationTimeoutMs); }}
-  });
+Etalonnage::Etalonnage(QWidget* parent, orv_configFile* config)
+    : cConfigurationWidget(parent), config(config) {
+  buildStandInBody(this, QStringLiteral("Etalonnage"),
+                   {{QStringLiteral("calibStartButton"), QString(),
+                     [this] { OnReloadTimer(kCalibrationTimeoutMs); }}});
 }
 
 void Etalonnage::showEvent(QShowEvent* e) {

@@ -5,9 +5,10 @@
 
 Mestare::Mestare(QWidget* parent, orv_configFile* config)
     : cConfigurationWidget(parent), config(config) {
-  buildStandInBody(this, QStringLiteral("Mestare"),
-                   {{QStringLiteral("nextOffButton"), QString(), [this] { emit OnEnableNextBtn(false); }},
-                    {QStringLiteral("nextOnButton"), QString(), [this] { emit OnEnableNextBtn(true); }}});
+  buildStandInBody(
+      this, QStringLiteral("Mestare"),
+      {{QStringLiteral("nextOffButton"), QString(), [this] { emit OnEnableNextBtn(false); }},
+       {QStringLiteral("nextOnButton"), QString(), [this] { emit OnEnableNextBtn(true); }}});
   copyValues = addCopyValuesLabel(this);
 }
 

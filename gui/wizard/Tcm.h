@@ -1,4 +1,5 @@
-// Stand-in until the measuring-card test page (wizard page 0) is built: its constructor and signals.
+// Stand-in until the measuring-card test page (wizard page 0) is built: its constructor and
+// signals.
 #pragma once
 
 #include "cConfigurationWidget.h"

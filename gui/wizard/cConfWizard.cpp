@@ -40,7 +40,9 @@ constexpr int kLeaveTimeoutMs = 300000;
 constexpr int kButtonHeight = 50;
 const char kGeneral[] = "General";
 const char kCardSection[] = "Module_Mesure_V2";
-const char kKeepCopiesCommand[] = "cp /etc/init.d/rcS /usr/share/; cp /home/ORV/config.conf /usr/share/";
+// Copies of the boot script and of the configuration, kept beside the system's files.
+const char kKeepCopiesCommand[] =
+    "cp /etc/init.d/rcS /usr/share/; cp /home/ORV/config.conf /usr/share/";
 
 // The store's key lock guards the entries its readers and writers walk; the holders keep it
 // for moments only, so the wizard waits for it rather than work without it.
@@ -80,6 +82,7 @@ protected:
 
 cConfWizard::cConfWizard(QWidget* parent)
     : cConfigurationWidget(parent), nextAllowed(true), cardType(0), mesV2SectionChanges(0) {
+  setObjectName(QStringLiteral("cConfWizard"));
   wizardConfig = new orv_configFile("");
   loadAllConfig();
 

@@ -14,10 +14,11 @@ QLabel* addCopyValuesLabel(QWidget* page) {
   return label;
 }
 
-void showCopyValues(QLabel* label, orv_configFile* config, std::initializer_list<const char*> keys) {
+void showCopyValues(QLabel* label, orv_configFile* config,
+                    std::initializer_list<const char*> keys) {
   QStringList lines;
   for (const char* key : keys)
-    lines << QStringLiteral("%1=%2").arg(QLatin1String(key),
-                                         QString::fromStdString(config->getCString(key, "", "General")));
+    lines << QStringLiteral("%1=%2").arg(
+        QLatin1String(key), QString::fromStdString(config->getCString(key, "", "General")));
   label->setText(lines.join(QLatin1Char('\n')));
 }

@@ -88,10 +88,8 @@ TEST(Choix_fluide, AnotherRefrigerantIsWrittenByNameAlone) {
 }
 
 TEST(Choix_fluide, Co2ShowsItsModeAndWritesBothFlagsOnlyWhenChanged) {
-  testApplication();
-  TestSandbox sandbox;
-  WorkingDirectory cwd(prepareOrvqtWorkDir(sandbox));
-  WizardCopy copy;
+  PageBench bench;
+  WizardCopy& copy = bench.copy;
   copy.set("CONFIG_FLUID", "R404A");
   copy.set("CONFIG_SUBCRITIQUE", "0");
   copy.set("CONFIG_TRANSCRITIQUE", "0");  // does not match: left alone while untouched
@@ -116,10 +114,8 @@ TEST(Choix_fluide, Co2ShowsItsModeAndWritesBothFlagsOnlyWhenChanged) {
 }
 
 TEST(Choix_fluide, CondenserTypeWithoutEnergyModule) {
-  testApplication();
-  TestSandbox sandbox;
-  WorkingDirectory cwd(prepareOrvqtWorkDir(sandbox));
-  WizardCopy copy;
+  PageBench bench;
+  WizardCopy& copy = bench.copy;
   copy.set("CONFIG_CONDENSEUR_TYPE", "0");
   copy.set("CONFIG_CONDENSEUR_PUISSANCE", "150");
   FluidPage fluid(copy);

@@ -15,10 +15,8 @@ QString text(QWidget& page) { return page.findChild<QLabel*>("Diamtext")->text()
 }  // namespace
 
 TEST(Diamreservoir, MissingDiameterReadsFiveHundredAndIsInserted) {
-  testApplication();
-  TestSandbox sandbox;
-  WorkingDirectory cwd(prepareOrvqtWorkDir(sandbox));
-  WizardCopy copy;
+  PageBench bench;
+  WizardCopy& copy = bench.copy;
   WizardSlot slot;
   Diamreservoir page(&slot, copy.ptr());
   slot.put(&page);
@@ -72,10 +70,8 @@ TEST(Diamreservoir, LeavingWritesTheBarWhenItsWholeMillimetresDiffer) {
 }
 
 TEST(Diamreservoir, HorizontalReceiverShowsItsPicture) {
-  testApplication();
-  TestSandbox sandbox;
-  WorkingDirectory cwd(prepareOrvqtWorkDir(sandbox));
-  WizardCopy copy;
+  PageBench bench;
+  WizardCopy& copy = bench.copy;
   copy.set("CONFIG_TANK_TYPE", "H");
   WizardSlot slot;
   Diamreservoir page(&slot, copy.ptr());

@@ -22,10 +22,8 @@ bool shown(QWidget& page, const char* name) { return page.findChild<QWidget*>(na
 }  // namespace
 
 TEST(Hreservoir, HorizontalReceiverShowsLengthInclinationAndAngle) {
-  testApplication();
-  TestSandbox sandbox;
-  WorkingDirectory cwd(prepareOrvqtWorkDir(sandbox));
-  WizardCopy copy;
+  PageBench bench;
+  WizardCopy& copy = bench.copy;
   copy.set("CONFIG_TANK_TYPE", "H");
   copy.set("CONFIG_HEIGHT", "2000");
   copy.set("CONFIG_INCLINAISON_RESERVOIR", "35");
@@ -62,10 +60,8 @@ TEST(Hreservoir, HorizontalReceiverShowsLengthInclinationAndAngle) {
 }
 
 TEST(Hreservoir, InclinationBeyondTheLengthHasNoAngle) {
-  testApplication();
-  TestSandbox sandbox;
-  WorkingDirectory cwd(prepareOrvqtWorkDir(sandbox));
-  WizardCopy copy;
+  PageBench bench;
+  WizardCopy& copy = bench.copy;
   copy.set("CONFIG_TANK_TYPE", "H");
   copy.set("CONFIG_HEIGHT", "200");
   copy.set("CONFIG_INCLINAISON_RESERVOIR", "250");
@@ -80,10 +76,8 @@ TEST(Hreservoir, InclinationBeyondTheLengthHasNoAngle) {
 }
 
 TEST(Hreservoir, VerticalReceiverShowsTheColumnHeightUpsideDown) {
-  testApplication();
-  TestSandbox sandbox;
-  WorkingDirectory cwd(prepareOrvqtWorkDir(sandbox));
-  WizardCopy copy;
+  PageBench bench;
+  WizardCopy& copy = bench.copy;
   WizardSlot slot;
   Hreservoir page(&slot, copy.ptr());
   slot.put(&page);

@@ -18,10 +18,8 @@ QComboBox* countList(QWidget& page) { return page.findChild<QComboBox*>("cB_Nomb
 }  // namespace
 
 TEST(Reservoirs, EmptyCopyGainsVerticalAndOneReceiverAtConstruction) {
-  testApplication();
-  TestSandbox sandbox;
-  WorkingDirectory cwd(prepareOrvqtWorkDir(sandbox));
-  WizardCopy copy;
+  PageBench bench;
+  WizardCopy& copy = bench.copy;
   WizardSlot slot;
   Reservoirs page(&slot, copy.ptr());
   slot.put(&page);
@@ -82,10 +80,8 @@ TEST(Reservoirs, LeavingWritesOnlyWhatChanged) {
 // The stack hides the page that is left before it shows the next one, so the diameter page
 // finds the type just chosen.
 TEST(Reservoirs, TypeChosenHereChoosesTheDiameterPicture) {
-  testApplication();
-  TestSandbox sandbox;
-  WorkingDirectory cwd(prepareOrvqtWorkDir(sandbox));
-  WizardCopy copy;
+  PageBench bench;
+  WizardCopy& copy = bench.copy;
   WizardSlot receiversSlot;
   Reservoirs receivers(&receiversSlot, copy.ptr());
   receiversSlot.put(&receivers);

@@ -269,7 +269,7 @@ TEST(cConfWizard, FinishOfTheFirstCommissioningMergesStampsAndCopies) {
   EXPECT_EQ(fluid.count(), 0);
 
   ASSERT_EQ(boxes->seen.size(), 1u);
-  const SeenBox done = boxes->seen[0];
+  const AnsweredBox done = boxes->seen[0];
   boxes.reset();
   EXPECT_EQ(done.title, "Fin de configuration");
   EXPECT_EQ(done.icon, QMessageBox::Information);
@@ -440,8 +440,12 @@ TEST(cConfWizard, ChangedCardSettingsArePushedAndARefusalIsShown) {
     EXPECT_EQ(finished.count(), 1);
     EXPECT_EQ(configurationWrites(sim) - writesBefore, c.writes);
     // Without a card the plant has no card section in the wizard's copy.
-    if (c.card) EXPECT_NE(device.config().find("z2_CM_RADIO_ENABLED=0"), std::string::npos);
-    if (warned) EXPECT_NE(configAtWarning.find("z2_CM_RADIO_ENABLED=0"), std::string::npos);
+    if (c.card) {
+      EXPECT_NE(device.config().find("z2_CM_RADIO_ENABLED=0"), std::string::npos);
+    }
+    if (warned) {
+      EXPECT_NE(configAtWarning.find("z2_CM_RADIO_ENABLED=0"), std::string::npos);
+    }
   }
 }
 

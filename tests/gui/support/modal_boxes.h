@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-struct SeenBox {
+struct AnsweredBox {
   std::string title;
   std::string text;
   QMessageBox::Icon icon;
@@ -30,11 +30,11 @@ public:
   ModalBoxes(const ModalBoxes&) = delete;
   ModalBoxes& operator=(const ModalBoxes&) = delete;
 
-  std::vector<SeenBox> seen;
+  std::vector<AnsweredBox> seen;
 
   std::vector<std::string> titles() const {
     std::vector<std::string> out;
-    for (const SeenBox& box : seen) out.push_back(box.title);
+    for (const AnsweredBox& box : seen) out.push_back(box.title);
     return out;
   }
 

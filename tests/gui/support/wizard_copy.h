@@ -13,6 +13,7 @@
 #include <string>
 
 #include "orv_configFile.h"
+#include "support/orvqt_workdir.h"
 
 class WizardCopy {
 public:
@@ -52,6 +53,15 @@ public:
     layout()->addWidget(page);
     return page;
   }
+};
+
+// What a page test stands on: the application, a sandbox as orvQT's working directory (for
+// the pictures) and the wizard's working copy.
+struct PageBench {
+  PageBench() { testApplication(); }
+  TestSandbox sandbox;
+  WorkingDirectory cwd{prepareOrvqtWorkDir(sandbox)};
+  WizardCopy copy;
 };
 
 // Shows the page, as the wizard does when the technician comes to it.

@@ -8,8 +8,12 @@
 
 namespace {
 constexpr int kData = 0;
+constexpr int kEndOfFile = 1;
 constexpr int kExtendedSegment = 2;
 constexpr int kExtendedLinear = 4;
+constexpr int kStartLinear = 5;  // the last record type of the format
+// Module addresses from here on are the boot area, which a firmware file may carry.
+constexpr uint32_t kBootArea = 0x9FC00000u;
 constexpr unsigned kImageSlack = 4;
 
 int hexDigit(char c) {
@@ -92,9 +96,12 @@ int CHexManager::LoadHexFile(const char* path) {
     }
     records_.push_back(std::move(record));
   }
-  unsigned start, length;
-  unsigned short crc;
-  if (!VerifyFlash(&start, &length, &crc)) {
+  uint32_t lowest, highestEnd;
+  if (!buildImage(&lowest, &highestEnd, &loadError_)) {
+    records_.clear();
+    return 0;
+  }
+  if (highestEnd <= lowest) {
     loadError_ = "no data record inside the module flash";
     records_.clear();
     return 0;
@@ -121,13 +128,27 @@ int CHexManager::GetNextHexRecord(uint8_t* out, unsigned capacity) {
   return static_cast<int>(n);
 }
 
-bool CHexManager::VerifyFlash(unsigned* start, unsigned* length, unsigned short* crc) {
+// Every record the program command sends must either land in the image, and so be checked
+// by the CRC, or be a boot-area record, which the module's bootloader keeps out of the
+// program flash. Any other record would reach the module unchecked: the file is refused.
+bool CHexManager::buildImage(uint32_t* lowest, uint32_t* highestEnd, std::string* why) {
   image_.assign(kFlashSize + kImageSlack, 0xFF);
   uint32_t linearBase = 0, segmentBase = 0;
-  uint32_t lowest = 0xFFFFFFFFu, highestEnd = 0;
-  for (const std::vector<uint8_t>& r : records_) {
+  *lowest = 0xFFFFFFFFu;
+  *highestEnd = 0;
+  bool ended = false;
+  char text[96];
+  auto refuse = [&](size_t index, const char* reason) {
+    std::snprintf(text, sizeof text, "record %zu: %s", index + 1, reason);
+    if (why) *why = text;
+    return false;
+  };
+  for (size_t i = 0; i < records_.size(); ++i) {
+    const std::vector<uint8_t>& r = records_[i];
     unsigned dataLength = r[0];
     int type = r[3];
+    if (ended) return refuse(i, "after the end-of-file record");
+    if (type > kStartLinear) return refuse(i, "of an unknown type");
     if (type == kExtendedSegment) {
       segmentBase = static_cast<uint32_t>(r[4] << 8 | r[5]) * 16;
       linearBase = 0;
@@ -136,19 +157,27 @@ bool CHexManager::VerifyFlash(unsigned* start, unsigned* length, unsigned short*
       segmentBase = 0;
     } else if (type != kData) {
       linearBase = segmentBase = 0;
-    } else {
+      ended = type == kEndOfFile;
+    } else if (dataLength > 0) {
       // Physical (0x1D...) and virtual (0x9D...) addresses land in the same place.
       uint32_t address = (linearBase + segmentBase + static_cast<uint32_t>(r[1] << 8 | r[2])) |
                          0x80000000u;
       uint64_t end = static_cast<uint64_t>(address) + dataLength;
       bool inFlash = address >= kFlashBase && end <= uint64_t{kFlashBase} + kFlashSize;
-      if (dataLength == 0 || !inFlash) continue;
+      if (end > 0x100000000ull) return refuse(i, "data wrap past 0xFFFFFFFF");
+      if (!inFlash && address < kBootArea) return refuse(i, "data outside the module flash");
+      if (!inFlash) continue;  // boot area: not programmed into the flash
       std::copy(r.begin() + 4, r.begin() + 4 + dataLength, image_.begin() + (address - kFlashBase));
-      if (address < lowest) lowest = address;
-      if (end > highestEnd) highestEnd = static_cast<uint32_t>(end);
+      if (address < *lowest) *lowest = address;
+      if (end > *highestEnd) *highestEnd = static_cast<uint32_t>(end);
     }
   }
-  if (highestEnd <= lowest) return false;
+  return true;
+}
+
+bool CHexManager::VerifyFlash(unsigned* start, unsigned* length, unsigned short* crc) {
+  uint32_t lowest, highestEnd;
+  if (!buildImage(&lowest, &highestEnd, nullptr) || highestEnd <= lowest) return false;
   // The end grows by its own remainder modulo 4: the module's bootloader computes the
   // same range, so this is kept as it is and is not a rounding up.
   *start = lowest & ~3u;

@@ -1,8 +1,10 @@
 // Firmware file of a flashing run: an Intel-HEX text file.
 //
 // The whole file is read and checked when it is loaded, before anything reaches the
-// module: hex digits, the length byte against the bytes present, record checksums, and at
-// least one data record inside the module's program flash. The checked records are then
+// module: hex digits, the length byte against the bytes present, record checksums, known
+// record types, nothing after the end-of-file record, every data record inside the
+// module's program flash or its boot area (and none wrapping past 0xFFFFFFFF), and at
+// least one data record inside the program flash. The checked records are then
 // served in byte form to the program command and rebuilt into an image of the program
 // flash for the CRC that the module must confirm.
 #pragma once
@@ -52,6 +54,9 @@ public:
   uint8_t FlashByte(uint32_t address) const;
 
 private:
+  // Rebuilds the image from the records, with the range of the placed data. False, with
+  // the reason in `why` when given, for a record that can be neither placed nor skipped.
+  bool buildImage(uint32_t* lowest, uint32_t* highestEnd, std::string* why);
   bool parseLine(const std::string& line, int lineNumber, std::vector<uint8_t>* record);
 
   std::string path_;

@@ -140,6 +140,24 @@ const ModuleKeyDef* ModuleKeyTable::find(int id) const {
   return nullptr;
 }
 
+bool moduleKeyType(const std::string& keyword, ModKeyType* type) {
+  auto found = [type](ModKeyType t) {
+    *type = t;
+    return true;
+  };
+  for (const ModuleKeyTable* table : {&MESV2_KEY_TABLE, &HPF_KEY_TABLE})
+    for (size_t i = 0; i < table->count; ++i)
+      if (keyword == table->keys[i].key) return found(table->keys[i].type);
+  if (keyword == MESV2_VERSION_KEY || keyword == HPF_VERSION_KEY) return found(ModKeyType::F32);
+  if (keyword == HPF_ID_KEY || keyword == HPF_RELAYS_KEY) return found(ModKeyType::U8);
+  for (int n = 0; n < 3; ++n) {
+    for (size_t i = 0; i < ENER_KEY_TABLE.count; ++i)
+      if (keyword == enerKey(n, ENER_KEY_TABLE.keys[i])) return found(ENER_KEY_TABLE.keys[i].type);
+    if (keyword == "z" + std::to_string(6 + n) + ENER_VERSION_SUFFIX) return found(ModKeyType::F32);
+  }
+  return false;
+}
+
 std::string enerSection(int n) { return "Module_Energie_" + std::to_string(n); }
 
 std::string enerKey(int n, const ModuleKeyDef& def) {

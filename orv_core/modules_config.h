@@ -154,6 +154,11 @@ extern const char* const HPF_ID_KEY;           // id 132
 extern const char* const HPF_RELAYS_KEY;       // id 172
 extern const char* const ENER_VERSION_SUFFIX;  // id 173 "_ENER_VERSION"
 
+// Type of a key of a module section by its whole keyword: the V2 card's, the HPF module's
+// and those of ENERGIE modules 0..2, their version and address keys included. False when
+// no module section has such a key.
+bool moduleKeyType(const std::string& keyword, ModKeyType* type);
+
 // "Module_Energie_<n>".
 std::string enerSection(int n);
 // Full key of an ENERGIE key for module n: "z", 6 + n, the suffix, then "BP<block>" for

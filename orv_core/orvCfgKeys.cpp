@@ -1,5 +1,11 @@
 #include "orvCfgKeys.h"
 
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+#include "orvSafeText.h"
 #include "orvServerDefaults.h"
 #include "orvVersion.h"
 
@@ -242,4 +248,16 @@ const CfgKeyDef ORV_CFG_KEYS[ORV_CFG_KEY_COUNT] = {
 CfgType cfgKeyType(int id) {
   if (id < 0 || id >= ORV_CFG_KEY_COUNT) return CFG_NONE;
   return ORV_CFG_KEYS[id].type;
+}
+
+bool cfgTextFitsType(CfgType type, const std::string& text) {
+  switch (type) {
+    case CFG_INT: return isIntegerText(text, INT_MIN, INT_MAX);
+    case CFG_FLOAT:  // read as a double, kept as a float
+      return isDecimalText(text) && std::fabs(std::strtod(text.c_str(), nullptr)) <= FLT_MAX;
+    case CFG_CHAR: return text.size() == 1 && text[0] > ' ' && text[0] < 127;
+    case CFG_STRING: return true;
+    case CFG_NONE: break;
+  }
+  return false;
 }

@@ -30,6 +30,11 @@ extern const CfgKeyDef ORV_CFG_KEYS[ORV_CFG_KEY_COUNT];
 // Type of a key id; CFG_NONE outside 0..113 and for 108.
 CfgType cfgKeyType(int id);
 
+// True when `text` is a value of `type`: a whole integer in the int range, a whole decimal
+// number in the float range, exactly one visible character, or any text for a string key;
+// false for CFG_NONE.
+bool cfgTextFitsType(CfgType type, const std::string& text);
+
 // Key ids that the code names directly.
 enum CfgKeyId {
   CFG_FLAG_ALARM = 13,

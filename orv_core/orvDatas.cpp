@@ -9,6 +9,7 @@
 
 #include "orvModuleConfigPush.h"
 #include "orvPlatform.h"
+#include "orvSafeText.h"
 #include "orvServerDefaults.h"
 #include "orvVersion.h"
 #include "orv_utils.h"
@@ -116,6 +117,7 @@ int orvDatas::init_orvDatas() {
 
 int orvDatas::readORVconfigFile(const std::string& path) {
   if (path.empty()) return 0;
+  writeFailedAtLoad_ = false;
 
   orv_configFile loaded;
   if (loaded.readFile(path) == 0) {
@@ -137,8 +139,7 @@ int orvDatas::readORVconfigFile(const std::string& path) {
     std::printf("[orvDatas] Creation d'un nouveau fichier de CONFIGURATION\n");
     std::fflush(stdout);
     for (int id = 0; id < ORV_CFG_KEY_COUNT; ++id) getCFG_struct(id);
-    if (saveConfigFile(path) != 1)
-      std::printf("[orvDatas] Ecriture du fichier %s impossible\n", path.c_str());
+    writeFailedAtLoad_ = saveConfigFile(path) != 1;
   } else {
     if (!lock_ORVconfig()) {
       std::printf("[orvDatas] readORVconfigFile: verrou non obtenu, %s non charge\n", path.c_str());
@@ -158,9 +159,10 @@ int orvDatas::readORVconfigFile(const std::string& path) {
       migrated = true;
     }
     unlock_ORVconfig();
-    if (migrated && saveConfigFile(path) != 1)
-      std::printf("[orvDatas] Ecriture du fichier %s impossible\n", path.c_str());
+    writeFailedAtLoad_ = migrated && saveConfigFile(path) != 1;
   }
+  if (writeFailedAtLoad_)
+    std::printf("[orvDatas] Ecriture du fichier %s impossible\n", path.c_str());
   finalLoadChecks();
   std::fflush(stdout);
   return 1;
@@ -383,12 +385,51 @@ int orvDatas::setCFG_struct(int id, const void* value) {
 
 // ---- Received configuration --------------------------------------------------------------
 
+std::string orvDatas::netCFG_refusal(const std::string& keyword, const std::string& value) {
+  int id = getCFG_ID_fromKeyString(keyword);
+  if (id < 0) {
+    ModKeyType type;
+    if (!moduleKeyType(keyword, &type)) return "cle inconnue";
+    bool fits = false;
+    switch (type) {
+      case ModKeyType::U8: fits = isIntegerText(value, 0, UINT8_MAX); break;
+      case ModKeyType::I32: fits = isIntegerText(value, INT32_MIN, INT32_MAX); break;
+      case ModKeyType::U32: fits = isIntegerText(value, 0, UINT32_MAX); break;
+      case ModKeyType::F32: fits = cfgTextFitsType(CFG_FLOAT, value); break;
+    }
+    return fits ? "" : "valeur non numerique ou hors limites";
+  }
+  if (!cfgTextFitsType(cfgKeyType(id), value)) return "valeur d'un autre type que la cle";
+  bool usable = true;
+  switch (id) {
+    case CFG_IFACE:
+      // A board whose kernel is a "brindlow" one has no Wi-Fi dongle interface.
+      usable = isKnownInterface(value) &&
+               !(value == "ra0" && read_KernelVersion().find("brindlow") != std::string::npos);
+      break;
+    case CFG_DHCP: usable = value == "0" || value == "1"; break;
+    case CFG_IP:
+    case CFG_MASK:
+    case CFG_GW: usable = isDottedIPv4(value); break;
+    case CFG_MACADDR: usable = isMacAddress(value); break;
+    case CFG_STFP_IP: usable = isServerAddress(value); break;
+    default: break;
+  }
+  return usable ? "" : "reglage reseau inutilisable";
+}
+
 int orvDatas::dispatchNetCFG_List(std::list<std::pair<std::string, std::string>>& pairs) {
   if (pairs.empty()) return 0;
   ModuleMarks marks;
   int changed = 0;
   for (const auto& p : pairs) {
     const std::string& keyword = p.first;
+    const std::string refusal = netCFG_refusal(keyword, p.second);
+    if (!refusal.empty()) {
+      std::printf("[orvDatas] dispatchNetCFG_List: %s refuse (%s)\n", keyword.c_str(),
+                  refusal.c_str());
+      continue;
+    }
     std::string section = kGeneral;
     if (keyword.find("z2_CM_") != std::string::npos &&
         keyword.find("z2_CM_TYPE") == std::string::npos) {
@@ -398,12 +439,9 @@ int orvDatas::dispatchNetCFG_List(std::list<std::pair<std::string, std::string>>
       section = "Module_HPF";
       marks.hpf = true;
     } else if (keyword.find("_ENER_") != std::string::npos) {
-      // ENERGIE module n names its keys "z" followed by the digit 6 + n.
-      int n = keyword.size() > 1 && keyword[0] == 'z' ? keyword[1] - '6' : -1;
-      if (n < 0 || n > 2) {
-        std::printf("[orvDatas] dispatchNetCFG_List: cle %s ignoree\n", keyword.c_str());
-        continue;
-      }
+      // ENERGIE module n names its keys "z" followed by the digit 6 + n (0..2, checked
+      // with the keyword above).
+      int n = keyword[1] - '6';
       section = "Module_Energie_" + std::to_string(n);
       marks.ener[n] = true;
     }

@@ -57,6 +57,8 @@ public:
   int readORVconfigFile(const std::string& path);
   // The live file, "/home/ORV/config.conf".
   const std::string& configFilePath() const { return configPath; }
+  // True when the last load had to write the file (created or migrated) and could not.
+  bool configWriteFailedAtLoad() const { return writeFailedAtLoad_; }
 
   int lock_FILEconfig();
   void unlock_FILEconfig();
@@ -80,9 +82,15 @@ public:
   static int getCFG_ID_fromKeyString(const std::string& keyword);
 
   // Applies keyword/value pairs received from the server: each goes to its module section
-  // or to "General", and the file is rewritten once when something changed. 0 for an
-  // empty list, else 1.
+  // or to "General", and the file is rewritten once when something changed. A pair that
+  // netCFG_refusal() refuses is left out with a console trace. 0 for an empty list, else 1.
   int dispatchNetCFG_List(std::list<std::pair<std::string, std::string>>& pairs);
+  // Why a setting received from the server must not be applied, "" when it may: the
+  // keyword is one the store keeps (section "General" or a module section), the value is
+  // of the key's type, and a network value is one the device stays reachable with (an
+  // interface of the board as the network page lists them, dotted addresses and mask, a
+  // MAC address, a server name).
+  static std::string netCFG_refusal(const std::string& keyword, const std::string& value);
 
   void get_ORVnetworkConfig(network_conf_t& out);
   void set_ORVnetworkConfig(network_conf_t& in);
@@ -170,4 +178,5 @@ private:
   std::mutex leakAnswerLock;  // the answer text is set by the GUI, read by the processing thread
   std::string yesOrNoLeak;
   std::string configPath;
+  bool writeFailedAtLoad_ = false;
 };

@@ -25,6 +25,12 @@ char unescaped(char c) {
   }
 }
 
+std::string lineWithoutEnd(std::string line) {
+  if (!line.empty() && line.back() == '\n') line.pop_back();
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return line;
+}
+
 }  // namespace
 
 orv_configFile::orv_configFile(const std::string& fileName)
@@ -124,6 +130,17 @@ void orv_configFile::escape_line(std::string& out, const std::string& text,
   }
 }
 
+void orv_configFile::reportInvalidLine(const std::string& fileName, int lineNumber,
+                                       const std::string& line, const std::list<Token>& tokens) {
+  std::printf(
+      "orv_configFile:%s:%d: Invalid format: %s\nValid format is 'keyword = value' or "
+      "'keyword value'\n",
+      fileName.c_str(), lineNumber, lineWithoutEnd(line).c_str());
+  std::printf("Tokens read: ");
+  for (const Token& t : tokens) std::printf("%s, ", t.text.c_str());
+  std::printf("\n");
+}
+
 int orv_configFile::readFile(const std::string& fileName) {
   std::ifstream in(orv::devicePath(fileName), std::ios::binary);
   if (!in) return 0;
@@ -136,7 +153,14 @@ int orv_configFile::readFile(const std::string& fileName) {
   int state = Plain;
   int lineCount = 0;
   size_t pos = 0;
+  // Where the entry under construction began, for a quote that is never closed.
+  size_t entryPos = 0;
+  int entryLine = 0;
   while (pos < text.size()) {
+    if (state != Quoted) {
+      entryPos = pos;
+      entryLine = lineCount + 1;
+    }
     // A last line without a line feed is read like any other.
     size_t end = text.find('\n', pos);
     size_t next = end == std::string::npos ? text.size() : end + 1;
@@ -145,7 +169,23 @@ int orv_configFile::readFile(const std::string& fileName) {
     ++lineCount;
 
     state = split_line(tokens, line, kDelimiters, '\\', '"', '#', state);
-    if (state == Quoted) continue;  // the quoted stretch goes on in the next line
+    if (state == Quoted && pos < text.size()) continue;  // the quoted stretch goes on
+    if (state == Quoted) {
+      // The file ends inside a quote: the line that opened it is no value, and every line
+      // after it is read again as a line of its own, so that one stray quote costs one
+      // setting and not the rest of the file.
+      size_t entryEnd = text.find('\n', entryPos);
+      size_t afterEntry = entryEnd == std::string::npos ? text.size() : entryEnd + 1;
+      std::string opening = text.substr(entryPos, afterEntry - entryPos);
+      std::list<Token> openingTokens;
+      split_line(openingTokens, lineWithoutEnd(opening), kDelimiters, '\\', '"', '#', Plain);
+      reportInvalidLine(fileName, entryLine, opening, openingTokens);
+      tokens.clear();
+      state = Plain;
+      pos = afterEntry;
+      lineCount = entryLine;
+      continue;
+    }
     state = Plain;
 
     std::string comment;
@@ -171,16 +211,7 @@ int orv_configFile::readFile(const std::string& fileName) {
     } else if (tokens.empty()) {
       if (keepEmptyLines_ || !comment.empty()) keyword = "-";
     } else {
-      std::string shown = line;
-      if (!shown.empty() && shown.back() == '\n') shown.pop_back();
-      if (!shown.empty() && shown.back() == '\r') shown.pop_back();
-      std::printf(
-          "orv_configFile:%s:%d: Invalid format: %s\nValid format is 'keyword = value' or "
-          "'keyword value'\n",
-          fileName.c_str(), lineCount, shown.c_str());
-      std::printf("Tokens read: ");
-      for (const Token& t : tokens) std::printf("%s, ", t.text.c_str());
-      std::printf("\n");
+      reportInvalidLine(fileName, lineCount, line, tokens);
     }
     if (!keyword.empty()) {
       applyVariantRule(value);

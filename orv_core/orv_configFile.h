@@ -93,6 +93,9 @@ private:
                         int state);
   static void escape_line(std::string& out, const std::string& text, const std::string& escaped);
   static void applyVariantRule(std::string& value);
+  // The "Invalid format" trace of one line (shown without its line end) and its tokens.
+  static void reportInvalidLine(const std::string& fileName, int lineNumber,
+                                const std::string& line, const std::list<Token>& tokens);
   // First entry of `keyword` in the first section that has one; refuses "" and "-".
   int findFirstAnywhere(const std::string& keyword, SectionIterator& section, EntryIterator& entry);
 

@@ -1,7 +1,9 @@
 #include "orv_utils.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <glob.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/time.h>
@@ -51,6 +53,27 @@ int createTemporary(const std::string& target, std::string* temp) {
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
+}
+
+// Removes the temporaries of `target` ("<name>.tmp<pid>_<n>") that a process killed during
+// a write left behind. Those of a live process are its writes in progress and stay.
+void removeDeadTemporaries(const std::string& folder, const std::string& target) {
+  const std::string prefix = target.substr(target.find_last_of('/') + 1) + ".tmp";
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return;
+  while (struct dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name.compare(0, prefix.size(), prefix) != 0) continue;
+    unsigned long pid = 0, counter = 0;
+    int used = 0;
+    if (std::sscanf(name.c_str() + prefix.size(), "%lu_%lu%n", &pid, &counter, &used) != 2 ||
+        prefix.size() + static_cast<size_t>(used) != name.size() ||
+        name.find_first_not_of("0123456789_", prefix.size()) != std::string::npos || pid == 0)
+      continue;
+    if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    ::unlink((folder + "/" + name).c_str());
+  }
+  ::closedir(dir);
 }
 }  // namespace
 
@@ -206,6 +229,7 @@ int orvFileReplace(const char* devicePath, const std::string& text, int mode) {
     ::unlink(temp.c_str());
     return 0;
   }
+  removeDeadTemporaries(folder, target);
   return syncHostPath(folder) ? 1 : 0;
 }
 

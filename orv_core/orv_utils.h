@@ -36,7 +36,8 @@ int orvFileExist(const char* path);
 // temporary file of a unique name in the same folder, synced, renamed over the file, then
 // the folder synced. `mode` sets the permission bits (0774 for a script); -1 keeps those of
 // the old file (a new one gets 0666 less the umask). 1 on success, 0 on any failure, the
-// old file then left as it was.
+// old file then left as it was. A successful write also removes the temporaries of this
+// file that processes killed while writing it left behind.
 int orvFileReplace(const char* devicePath, const std::string& text, int mode = -1);
 // Flushes a file's data, or a folder's entries, to the storage: 1, or 0 on failure.
 int orvFileSync(const char* devicePath);

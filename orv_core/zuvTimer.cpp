@@ -1,12 +1,14 @@
 #include "zuvTimer.h"
 
 #include <atomic>
+#include <ctime>
 
 #include "orvPlatform.h"
 
 namespace {
 constexpr int64_t kWrapSeconds = 1048576;
 constexpr int kWrapMs = 1048576000;
+constexpr int kWaitStepMs = 5;
 std::atomic<int64_t> milliSourceOffset{0};
 }  // namespace
 
@@ -82,8 +84,14 @@ int zuvTimer::waitTimeout(int ms) {
   if (ms <= 0) return 0;
   if (started_) stop();
   start(ms);
-  // Busy wait, as the callers expect: no sleep, no yield.
-  while (elapsed() != 0) {
+  // Sleeps in short steps, never past what remains, until the countdown has run out: the
+  // wait keeps its length and leaves the processor to the other threads (the board has
+  // two cores, shared with the processing thread and the screen).
+  int remaining;
+  while ((remaining = elapsed()) != 0) {
+    int step = remaining < kWaitStepMs ? remaining : kWaitStepMs;
+    struct timespec pause = {0, static_cast<long>(step) * 1000000L};
+    nanosleep(&pause, nullptr);
   }
   return 1;
 }

@@ -23,6 +23,8 @@ public:
   void stop();
   int restart();
   int elapsed();
+  // Waits `ms` milliseconds (sleeping in steps of a few ms) and returns 1; 0 at once for
+  // ms <= 0. A running timer is stopped first.
   int waitTimeout(int ms);
 
   // Shifts the millisecond source by `offsetMs` (tests: bring the wrap near).

@@ -55,8 +55,12 @@ const int kRightColumn[] = {3, 6, 7, 5};
 
 }  // namespace
 
-Langue::Langue(int mode, QWidget* parent)
-    : QWidget(parent), langueTranslator(new QTranslator), langueMode(mode),
+Langue::Langue(int mode, QWidget* parent) : Langue(mode, parent, new QTranslator) {}
+
+Langue::Langue(QWidget* parent, QTranslator* translator) : Langue(1, parent, translator) {}
+
+Langue::Langue(int mode, QWidget* parent, QTranslator* translator)
+    : QWidget(parent), langueTranslator(translator), langueMode(mode),
       langueButtons(new QButtonGroup(this)) {
   setWindowTitle(tr("Language"));
   auto* layout = new QGridLayout(this);

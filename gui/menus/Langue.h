@@ -14,7 +14,10 @@ class Langue : public QWidget {
   Q_OBJECT
 
 public:
+  // Mode 0: the first-start page, with a translator of its own that stays installed.
   Langue(int mode, QWidget* parent);
+  // The menu's page: it reloads the main window's translator.
+  Langue(QWidget* parent, QTranslator* translator);
 
   // Selects a language; an empty code, "*" or an unknown code selects "fr".
   void set_Langue(QString code);
@@ -28,6 +31,8 @@ private slots:
   void on_EscButton_clicked();
 
 private:
+  Langue(int mode, QWidget* parent, QTranslator* translator);
+
   QString langueCode;
   QString confirmTitle;
   QString confirmText;

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
+#include <QScreen>
 #include <QSplashScreen>
 #include <QString>
 #include <QTranslator>
@@ -54,6 +55,8 @@ int main(int argc, char* argv[]) {
   splash->show();
 
   cORV* mainWindow = new cORV(nullptr);
+  // Without a window manager (a bare X server) full screen alone does not size the window.
+  if (QScreen* screen = QGuiApplication::primaryScreen()) mainWindow->setGeometry(screen->geometry());
   mainWindow->showFullScreen();
   if (mainWindow->On_initAll(language) != 0) {
     splash->finish(mainWindow);

@@ -195,7 +195,8 @@ int MesV2Modul::CM_sendTo(uint8_t command) {
 
 int MesV2Modul::CM_parseRX_Datas(const unsigned char* reply, int length) {
   BusFrame frame;
-  if (acceptReply(reply, length, -1, &frame) != 0) return -1;
+  // A reply from another address is not this card's, whatever its CRC.
+  if (acceptReply(reply, length, kAddress, &frame) != 0) return -1;
   int size = replyRecordSize(frame.code);
   if (size >= 0 && static_cast<int>(frame.payload.size()) != size) return -1;
   const unsigned char* payload = frame.payload.data();

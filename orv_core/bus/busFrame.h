@@ -21,7 +21,7 @@ std::vector<unsigned char> encodeBusRequest(const BusFrame& request);
 // Checks a reply of `count` bytes read for a request whose reply is `expectedLength`
 // bytes long, with the framed clients' result codes: 0 valid (`out` filled when given);
 // -4 short or missing (count differs); -2 invalid (length field other than count - 6, CRC
-// mismatch, or byte 0 other than `address` when `address` >= 0; the V2 card passes -1).
+// mismatch, or byte 0 other than `address` when `address` >= 0).
 // The reply's code may differ from the request's: the caller chooses by it.
 int decodeBusReply(const unsigned char* reply, int count, int expectedLength, int address,
                    BusFrame* out);

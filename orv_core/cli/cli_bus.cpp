@@ -86,7 +86,8 @@ int runBus(const CliArgs& args) {
   cliPrint("result", static_cast<long long>(result));
   const unsigned char* got = reinterpret_cast<const unsigned char*>(reply.data());
   cliPrint("reply", hexText(got, result > 0 ? result : 0));
-  if (result != replyLength) return 1;
+  if (result != replyLength)
+    return cliFail("bus", "no reply of " + std::to_string(replyLength) + " bytes");
   cliPrint("check", static_cast<long long>(decodeBusReply(got, result, replyLength, -1, nullptr)));
   return 0;
 }

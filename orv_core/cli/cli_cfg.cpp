@@ -18,6 +18,15 @@ std::string charText(char c) {
   return std::to_string(static_cast<int>(c));
 }
 
+const char* typeName(CfgType type) {
+  switch (type) {
+    case CFG_CHAR: return "one-character";
+    case CFG_INT: return "whole-number";
+    case CFG_FLOAT: return "decimal";
+    default: return "text";
+  }
+}
+
 void printValue(const cfg_value_t& v) {
   cliPrint("char", charText(v.charValue));
   cliPrint("int", static_cast<long long>(v.intValue));
@@ -31,6 +40,8 @@ int runCfg(const CliArgs& args) {
   if (args.size() == 1 && args[0] == "load") {
     orvDatas* datas = cliStore();
     cliPrint("file", orv::devicePath(datas->configFilePath()));
+    if (datas->configWriteFailedAtLoad())
+      return cliFail("cfg", datas->configFilePath() + " could not be written");
     return 0;
   }
   if (args.size() == 2 && args[0] == "id") {
@@ -38,27 +49,28 @@ int runCfg(const CliArgs& args) {
     return 0;
   }
   if (args.size() == 2 && args[0] == "get" && cliParseInt(args[1], &id)) {
+    if (cfgKeyType(id) == CFG_NONE) return cliFail("cfg", args[1] + " is no key of section General");
     printValue(cliStore()->getCFG_struct(id));
     return 0;
   }
   if (args.size() == 3 && args[0] == "set" && cliParseInt(args[1], &id)) {
     const std::string& text = args[2];
+    const CfgType type = cfgKeyType(id);
+    if (type == CFG_NONE) return cliFail("cfg", args[1] + " is no key of section General");
+    if (!cfgTextFitsType(type, text))
+      return cliFail("cfg", "\"" + text + "\" is no " + typeName(type) + " value of key " +
+                                ORV_CFG_TAG[id] + ": nothing stored");
     int asInt = std::atoi(text.c_str());
     float asFloat = std::strtof(text.c_str(), nullptr);
-    char asChar = text.empty() ? '\0' : text[0];
-    const void* value = nullptr;
-    switch (cfgKeyType(id)) {
-      case CFG_CHAR: value = &asChar; break;
-      case CFG_INT: value = &asInt; break;
-      case CFG_FLOAT: value = &asFloat; break;
-      case CFG_STRING: value = text.c_str(); break;
-      case CFG_NONE:
-        std::fprintf(stderr, "cfg set: %d is no key of section General\n", id);
-        return 1;
-    }
+    char asChar = text[0];
+    const void* value = text.c_str();
+    if (type == CFG_CHAR) value = &asChar;
+    if (type == CFG_INT) value = &asInt;
+    if (type == CFG_FLOAT) value = &asFloat;
     int rc = cliStore()->setCFG_struct(id, value);
     cliPrint("set", static_cast<long long>(rc));
-    return rc == 1 ? 0 : 1;
+    if (rc != 1) return cliFail("cfg", std::string(ORV_CFG_TAG[id]) + " could not be stored");
+    return 0;
   }
   return cliUsage("cfg");
 }

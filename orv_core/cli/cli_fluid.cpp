@@ -21,6 +21,7 @@ bool number(const std::string& text, double& value) {
 bool load(FLuidsNorvale& fluids, const std::string& name) {
   if (fluids.loadFluid(name) == 1) return true;
   cliPrint("loaded", 0LL);
+  cliFail("fluid", "refrigerant " + name + " could not be loaded");
   return false;
 }
 
@@ -67,7 +68,8 @@ int runFluid(const CliArgs& args) {
     for (int q = 0; q <= 1; ++q) {
       if (fluids.upd_TempQ(t, q) != 0) {
         cliPrint("update", 1LL);
-        return 1;
+        return cliFail("fluid", "no saturation state of " + args[1] + " at " + args[2] +
+                                    " degC (above its critical point or out of range)");
       }
       cliPrint(sides[q][0], fluids.getFluid_Pressure());
       cliPrint(sides[q][1], fluids.getFluid_Density());
@@ -97,7 +99,7 @@ int runFluid(const CliArgs& args) {
       return cliUsage("fluid");
     }
     cliPrint("update", static_cast<long long>(rc));
-    if (rc != 0) return 1;
+    if (rc != 0) return cliFail("fluid", "no " + pair + " state of these values (out of range)");
     printState(fluids, "");
     return 0;
   }

@@ -21,13 +21,15 @@ int runGpio(const CliArgs& args) {
   if (args.size() >= 2 && args.size() <= 3 && args[0] == "read") {
     std::string direction = args.size() == 3 ? args[2] : "INPUT";
     int value = -1;
-    if (GPIO(args[1].c_str(), direction.c_str(), &value) != 0) return 1;
+    if (GPIO(args[1].c_str(), direction.c_str(), &value) != 0)
+      return cliFail("gpio", args[1] + " could not be read");
     cliPrint("value", static_cast<long long>(value));
     return 0;
   }
   if (args.size() == 3 && args[0] == "write") {
     int value = std::atoi(args[2].c_str());
-    if (GPIO(args[1].c_str(), "OUTPUT", &value) != 0) return 1;
+    if (GPIO(args[1].c_str(), "OUTPUT", &value) != 0)
+      return cliFail("gpio", args[1] + " could not be written");
     cliPrint("value", static_cast<long long>(value));
     return 0;
   }
@@ -36,8 +38,7 @@ int runGpio(const CliArgs& args) {
   if (args.size() == 1 && args[0] == "dump") {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-      std::fprintf(stderr, "no register file %s yet\n", file.c_str());
-      return 1;
+      return cliFail("gpio", "no register file " + file + " yet");
     }
     for (int port = 0; port < 8; ++port) {
       uint32_t regs[2] = {0, 0};

@@ -13,14 +13,15 @@ using orv::dottedAddress;
 
 int result(long long rc) {
   cliPrint("result", rc);
-  return rc < 0 ? 1 : 0;
+  return rc < 0 ? cliFail("net", "the interface request failed (" + std::to_string(rc) + ")") : 0;
 }
 
 int runNet(const CliArgs& a) {
   const std::string cmd = a.empty() ? "" : a[0];
   if (cmd == "mac" && a.size() == 2) {
     unsigned char mac[6];
-    if (if_get_macadress(a[1].c_str(), mac) != 0) return 1;
+    if (if_get_macadress(a[1].c_str(), mac) != 0)
+      return cliFail("net", "no MAC address of " + a[1]);
     char text[18];
     std::snprintf(text, sizeof text, "%02x:%02x:%02x:%02x:%02x:%02x", mac[0], mac[1], mac[2], mac[3],
                   mac[4], mac[5]);

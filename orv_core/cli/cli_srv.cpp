@@ -21,7 +21,9 @@ int runGetId(ORV_UpdThread& exchange) {
   cliPrint("downloaded", static_cast<long long>(got));
   int id = 0, hour = 0, minute = 0;
   ORV_fileManip files;
-  if (!got || !files.Extract_SvrIDFile(id, hour, minute)) return 1;
+  if (!got) return cliFail("srv", "no server ID file on the device nor on the server");
+  if (!files.Extract_SvrIDFile(id, hour, minute))
+    return cliFail("srv", "the server ID file cannot be read");
   cliPrint("id", static_cast<long long>(id));
   cliPrint("hour", static_cast<long long>(hour));
   cliPrint("minute", static_cast<long long>(minute));
@@ -42,7 +44,8 @@ int runSrv(const CliArgs& args) {
   if (getId) return runGetId(exchange);
   bool replaced = exchange.getBackupConf_FromServer(static_cast<int>(id));
   cliPrint("backup", replaced ? "true" : "false");
-  return replaced ? 0 : 1;
+  if (!replaced) return cliFail("srv", "backup " + args[1] + " not installed: live files unchanged");
+  return 0;
 }
 
 CliGroup group("srv", "srv get-id | srv get-backup ID", &runSrv);

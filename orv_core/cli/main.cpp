@@ -37,6 +37,11 @@ int cliUsage(const char* group) {
   return 2;
 }
 
+int cliFail(const char* group, const std::string& reason) {
+  std::fprintf(stderr, "orvcore-cli %s: %s\n", group, reason.c_str());
+  return 1;
+}
+
 bool cliParseInt(const std::string& text, int* out) {
   char* end = nullptr;
   long v = std::strtol(text.c_str(), &end, 10);

@@ -26,11 +26,15 @@ namespace {
 constexpr size_t kKeyMost = 511;
 constexpr size_t kValueMost = 63;
 constexpr size_t kCommandMost = 511;
+// Keys are letters, digits, "-", "_" and "."; values the same and the blank. Each "-" is
+// written first in its set so that it is itself and never a range: "9-_" would also let
+// through ": ; < = > ? @ [ \ ] ^", which forge journal fields or section headers.
 const char kSettingFormat[] =
-    "  <action type=\"%d\" key=\"%512[a-z-A-Z-0-9-_.]\" value=\"%64[a-z-A-Z-0-9-_. ]\" "
+    "  <action type=\"%d\" key=\"%512[-a-zA-Z0-9_.]\" value=\"%64[-a-zA-Z0-9_. ]\" "
     "journal=\"%d\"/>";
+// %n proves that the closing "/> was there: an element cut short is refused.
 const char kCommandFormat[] =
-    "  <action type=\"%d\" cmd=\"%512[~&'|?+=)(){,};:!$*_-.%'<>/ a-zA-Z0-9]\"/>";
+    "  <action type=\"%d\" cmd=\"%512[~&'|?+=)(){,};:!$*_-.%'<>/ a-zA-Z0-9]\"/>%n";
 const char kActionFormat[] = "  <action type=\"%d\" journal=\"%d\"/>";
 
 // Remote delays above 90 s are not allowed for these two alarm delays.
@@ -38,8 +42,8 @@ constexpr long kLongestAlarmDelay = 90;
 
 bool contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
-void refuseLongField(size_t lineNumber) {
-  std::printf("ORV_UpdThread:: --- ligne %zu refusee: champ trop long\n", lineNumber);
+void refuseLine(size_t lineNumber, const char* why) {
+  std::printf("ORV_UpdThread:: --- ligne %zu refusee: %s\n", lineNumber, why);
 }
 
 // A delay value that reads as a base-10 integer above 90 becomes "90".
@@ -72,11 +76,13 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
     int type = 0, journal = 0;
     if (contains(lines[n], "type=\"1\"")) {
       char key[kKeyMost + 2] = {0}, value[kValueMost + 2] = {0};
-      if (!contains(lines[n], "key=") || !contains(lines[n], "value=") ||
-          std::sscanf(line, kSettingFormat, &type, key, value, &journal) != 4)
+      if (!contains(lines[n], "key=") || !contains(lines[n], "value=")) continue;
+      if (std::sscanf(line, kSettingFormat, &type, key, value, &journal) != 4) {
+        refuseLine(n + 1, "reglage mal forme");
         continue;
+      }
       if (std::strlen(key) > kKeyMost || std::strlen(value) > kValueMost) {
-        refuseLongField(n + 1);
+        refuseLine(n + 1, "champ trop long");
         continue;
       }
       std::printf("ORV_UpdThread:: --- _iActionType= %d, _sKey= %s, _sValue= %s, _bJournal=%d\n",
@@ -86,6 +92,13 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
       if (contains(k, "CONFIG_FLUID")) {
         if (core) core->change_FLuid(v);  // loaded and stored by the core, not listed
       } else {
+        // Only a key the store keeps, with a value it can use, is applied and journalled.
+        const std::string refusal = orvDatas::netCFG_refusal(k, v);
+        if (!refusal.empty()) {
+          std::printf("ORV_UpdThread:: --- ligne %zu refusee: %s, %s\n", n + 1, k.c_str(),
+                      refusal.c_str());
+          continue;
+        }
         if (contains(k, "z5_CONFIG_HPFcorrection") || contains(k, "z5_CONFIG_HPF_J") ||
             contains(k, "z5_CONFIG_HPF_H"))
           journal = 0;
@@ -94,10 +107,14 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
       if (journal == 1 && files) files->write_logfile(E_EVT_ACTION_WRITE_CONFIG, k.c_str(), v.c_str(), "NET");
     } else if (contains(lines[n], "type=\"14\"")) {
       char command[kCommandMost + 2] = {0};
-      if (!contains(lines[n], "cmd=") || std::sscanf(line, kCommandFormat, &type, command) != 2)
+      int closed = 0;
+      if (!contains(lines[n], "cmd=")) continue;
+      if (std::sscanf(line, kCommandFormat, &type, command, &closed) != 2 || closed == 0) {
+        refuseLine(n + 1, "commande mal formee");
         continue;
+      }
       if (std::strlen(command) > kCommandMost) {
-        refuseLongField(n + 1);
+        refuseLine(n + 1, "champ trop long");
         continue;
       }
       std::printf("ORV_UpdThread:: --- _iActionType= %d, cmd=%s\n", type, command);

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
 
 #include "ModulsCenter.h"
 #include "ORV_UpdCore.h"
@@ -302,6 +303,42 @@ int ORV_UpdThread::getFromServer_orvID() {
   return OnReceiveFilesFromServer(7, map) == 0 ? 1 : 0;
 }
 
+namespace {
+
+// Puts the downloaded files in place of the live ones, both or neither. Each live file is
+// copied aside first; when a replacement fails, the files already replaced get their copy
+// back (or are removed when there was none), so the live files end as they were.
+bool replaceBothOrNeither(const std::string (&downloaded)[2], const std::string (&live)[2]) {
+  std::string keptCopy[2];
+  bool kept[2] = {false, false};
+  bool ok = true;
+  for (int i = 0; i < 2 && ok; ++i) {
+    keptCopy[i] = live[i] + ".before-backup";
+    struct stat st;
+    kept[i] = ::stat(orv::devicePath(live[i]).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    if (kept[i]) ok = orvFileCopyReplace(live[i].c_str(), keptCopy[i].c_str()) == 1;
+  }
+  int replaced = 0;
+  while (ok && replaced < 2) {
+    ok = orvFileRename(downloaded[replaced].c_str(), live[replaced].c_str()) == 1;
+    if (ok) ++replaced;
+  }
+  for (int i = 0; i < 2; ++i) {
+    if (!ok && i < replaced) {
+      if (kept[i])
+        orvFileRename(keptCopy[i].c_str(), live[i].c_str());
+      else
+        orvFileDelete(live[i].c_str());
+    }
+    if (kept[i]) orvFileDelete(keptCopy[i].c_str());
+    orvFileDelete(downloaded[i].c_str());
+  }
+  orvFileSync(kDataDir);
+  return ok;
+}
+
+}  // namespace
+
 // Both files arrive under temporary names beside the live ones and replace them only
 // once both are complete: a failed transfer leaves the live configuration as it was.
 bool ORV_UpdThread::getBackupConf_FromServer(int id) {
@@ -320,9 +357,12 @@ bool ORV_UpdThread::getBackupConf_FromServer(int id) {
     ORV_core::DBG_PrintCons("ORV_UpdThread:: sauvegarde %d incomplete: configuration inchangee", id);
     return false;
   }
-  for (int i = 0; i < 2; ++i)
-    complete = orvFileRename(temporary[i].c_str(), live[i].c_str()) == 1 && complete;
-  return complete;
+  if (!replaceBothOrNeither(temporary, live)) {
+    ORV_core::DBG_PrintCons("ORV_UpdThread:: sauvegarde %d non installee: configuration inchangee",
+                            id);
+    return false;
+  }
+  return true;
 }
 
 int ORV_UpdThread::CheckTestCOMM() {

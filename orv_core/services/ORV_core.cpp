@@ -58,6 +58,12 @@ ORV_core::ORV_core()
 }
 
 ORV_core::~ORV_core() {
+  // The two services objects are reached only through this core (no registry slot):
+  // nothing can use them once it is gone.
+  delete fileManip_;
+  fileManip_ = nullptr;
+  delete sysNet_;
+  sysNet_ = nullptr;
   fallbackServers_.clear();
   orv_classPtr* registry = Singleton<orv_classPtr>::ptr();
   if (registry->core == this) registry->core = nullptr;

@@ -110,6 +110,40 @@ check grep -qxF "Valid format is 'keyword = value' or 'keyword value'" <<<"$out"
 check grep -qxF "Tokens read: KEY, " <<<"$out"
 end_sandbox
 
+new_sandbox "stray quote"
+"$cli" cfg load > /dev/null
+sed -i 's/^CONFIG_LANGUE=fr$/CONFIG_LANGUE="fr/' "$conf"
+others=$(grep -v '^CONFIG_LANGUE=' "$conf")
+out=$("$cli" cfg set 13 2)
+check test "$(grep -c 'Invalid format' <<<"$out")" -eq 1
+check grep -qF 'Invalid format: CONFIG_LANGUE="fr' <<<"$out"
+check test "$(grep -v '^CONFIG_LANGUE=' "$conf")" = "$(sed 's/^FLAG_ALARM=1$/FLAG_ALARM=2/' <<<"$others")"
+end_sandbox
+
+new_sandbox "failures exit 1 and say why"
+"$cli" cfg load > /dev/null
+before=$(file_state "$conf")
+while IFS='|' read -r args reason; do
+  case="failures: $args"
+  err=$("$cli" $args 2>&1 >/dev/null)
+  check test $? -eq 1
+  check test "$err" = "orvcore-cli cfg: $reason"
+done <<'CASES'
+cfg get 999|999 is no key of section General
+cfg get 108|108 is no key of section General
+cfg set 65 abc|"abc" is no decimal value of key CONFIG_TEXT_CORR_CAB3M: nothing stored
+cfg set 22 12.5|"12.5" is no whole-number value of key CONFIG_HEIGHT: nothing stored
+cfg set 23 VH|"VH" is no one-character value of key CONFIG_TANK_TYPE: nothing stored
+CASES
+case="failures: nothing stored"
+check test "$(file_state "$conf")" = "$before"
+rm -r "$ORV_ROOT/home/ORV"
+case="failures: cfg load without its folder"
+err=$("$cli" cfg load 2>&1 >/dev/null)
+check test $? -eq 1
+check test "$err" = "orvcore-cli cfg: /home/ORV/config.conf could not be written"
+end_sandbox
+
 new_sandbox "measurement record"
 out=$("$cli" mes set 509 4660 get 509); check test "$(value int)" = 52
 out=$("$cli" mes set 618 1.5 get 531); check test "$(value float)" = 1.5

@@ -292,7 +292,7 @@ TEST(ConfigStoreConcurrency, EditsFromSeveralThreadsKeepTheFileWhole) {
         d->setCFG_struct(t, &value);
         d->getCFG_struct((t + 1) % 4);
         std::list<std::pair<std::string, std::string>> pairs{
-            {"z0_HPF_T" + std::to_string(t), std::to_string(n)}};
+            {"z0_HPF_CONFIG_V_MP_Kw_" + std::to_string(t), std::to_string(n)}};
         d->dispatchNetCFG_List(pairs);
       }
     });
@@ -302,7 +302,7 @@ TEST(ConfigStoreConcurrency, EditsFromSeveralThreadsKeepTheFileWhole) {
   orv_configFile back(kLive);
   for (int t = 0; t < 4; ++t) {
     EXPECT_EQ(back.get<int>(ORV_CFG_TAG[t], -1, "General"), t * 1000 + 19);
-    EXPECT_EQ(back.get<int>("z0_HPF_T" + std::to_string(t), -1, "Module_HPF"), 19);
+    EXPECT_EQ(back.get<int>("z0_HPF_CONFIG_V_MP_Kw_" + std::to_string(t), -1, "Module_HPF"), 19);
   }
 }
 
@@ -398,28 +398,47 @@ TEST(ConfigStoreReceived, PairsGoToTheirSectionsAndTheFileIsWrittenOnce) {
   std::list<std::pair<std::string, std::string>> none;
   EXPECT_EQ(d->dispatchNetCFG_List(none), 0);
   std::list<std::pair<std::string, std::string>> pairs{
-      {"z2_CM_GAIN", "5"},
-      {"z0_HPF_CONSIGNE", "30"},
+      {"z2_CM_UART1_SPEED", "4800"},
+      {"z0_HPF-CONFIG_TVM", "30"},
       {"z7_ENER_puissance_affectation_BP1", "2"},
       {"z2_CM_TYPE", "2"},
       {"FLAG_ALARM", "0"},
+      // Refused: unknown keys, a value of another type, an unusable network setting.
       {"x_ENER_stray", "1"},
+      {"z2_CM_GAIN", "5"},
+      {"z9_ENER_isConfigured", "1"},
+      {"CONFIG_HEIGHT", "abc"},
+      {"CONFIG_IFACE", "eth1"},
   };
   testing::internal::CaptureStdout();
   EXPECT_EQ(d->dispatchNetCFG_List(pairs), 1);
-  testing::internal::GetCapturedStdout();
+  const std::string printed = testing::internal::GetCapturedStdout();
   orv_configFile back(kLive);
   struct Case {
     const char* keyword;
     const char* section;
     int value;
-  } cases[] = {{"z2_CM_GAIN", "Module_Mesure_V2", 5},
-               {"z0_HPF_CONSIGNE", "Module_HPF", 30},
+  } cases[] = {{"z2_CM_UART1_SPEED", "Module_Mesure_V2", 4800},
+               {"z0_HPF-CONFIG_TVM", "Module_HPF", 30},
                {"z7_ENER_puissance_affectation_BP1", "Module_Energie_1", 2},
                {"z2_CM_TYPE", "General", 2},
-               {"FLAG_ALARM", "General", 0}};
+               {"FLAG_ALARM", "General", 0},
+               {"CONFIG_HEIGHT", "General", 1500}};
   for (const auto& c : cases) EXPECT_EQ(back.get<int>(c.keyword, -1, c.section), c.value) << c.keyword;
-  EXPECT_EQ(box.read(kLive).find("x_ENER_stray"), std::string::npos);
+  const std::string text = box.read(kLive);
+  for (const char* refused : {"x_ENER_stray", "z2_CM_GAIN", "z9_ENER", "Module_Energie_3"})
+    EXPECT_EQ(text.find(refused), std::string::npos) << refused;
+  EXPECT_TRUE(hasLine(text, "CONFIG_IFACE=eth0"));
+  EXPECT_NE(printed.find("dispatchNetCFG_List: CONFIG_IFACE refuse"), std::string::npos) << printed;
+}
+
+// The network page offers no Wi-Fi on a "brindlow" board: the server cannot choose it.
+TEST(ConfigStoreReceived, WifiIsNoInterfaceOfABrindlowBoard) {
+  TestSandbox box;
+  EXPECT_EQ(orvDatas::netCFG_refusal("CONFIG_IFACE", "ra0"), "");
+  box.scriptStub("uname", 0, "2.6.35.3-brindlow\n");
+  EXPECT_NE(orvDatas::netCFG_refusal("CONFIG_IFACE", "ra0"), "");
+  EXPECT_EQ(orvDatas::netCFG_refusal("CONFIG_IFACE", "eth0"), "");
 }
 
 TEST(ConfigStoreNetwork, SettingsRecordRoundTripsThroughTheKeys) {

@@ -83,6 +83,9 @@ TEST(ConfigFileGrammar, ReportsInvalidLinesAndGoesOn) {
       {"A=B=C\nA=1\n", 1, "A=B=C", "A, B, C, "},
       {"KEY=\t #c\r\nA=1\n", 1, "KEY=\t #c", "KEY, "},
       {"K=\"a\nb\" c=d\nA=1\n", 2, "b\" c=d", "K, a\nb c, d, "},
+      // A quote never closed: only the line that opened it is lost.
+      {"K=\"fr\nA=1\n", 1, "K=\"fr", "K, fr, "},
+      {"K=\"fr\r\nA=1\r\n", 1, "K=\"fr", "K, fr, "},
   };
   for (const auto& c : cases) {
     Loaded r = load(box, c.text);
@@ -104,6 +107,12 @@ TEST(ConfigFileGrammar, CountsLinesAndSaysWhenThereIsNothing) {
   box.write("/home/ORV/three.conf", "A=1\n\"B\n\"=2\nC=3");
   EXPECT_EQ(cfg.readFile("/home/ORV/three.conf"), 4);
   EXPECT_EQ(dump(cfg), "[] A=1; B\\n=2; C=3;");
+  orv_configFile stray;
+  box.write("/home/ORV/stray.conf", "[General]\nA=1\nB=\"x\nC=3\n");
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(stray.readFile("/home/ORV/stray.conf"), 4);
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(dump(stray), "[General] A=1; C=3;");
 }
 
 TEST(ConfigFileWriter, EveryValueReadsBackUnchanged) {

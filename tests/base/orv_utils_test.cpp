@@ -1,6 +1,7 @@
 #include "orv_utils.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -146,6 +147,30 @@ TEST(FileReplace, StepsOverTemporariesLeftByAnEarlierRun) {
   EXPECT_EQ(orvFileReplace(p.c_str(), "new\n"), 1);
   EXPECT_EQ(box.read(p), "new\n");
   EXPECT_EQ(box.read(p + ".tmp" + std::to_string(::getpid()) + "_0"), "stale");
+}
+
+TEST(FileReplace, RemovesTheTemporariesOfAWriterKilledMidWrite) {
+  TestSandbox box;
+  const std::string p = "/home/ORV/config.conf";
+  box.write(p, "old\n");
+  // A writer killed with SIGKILL between creating its temporary and renaming it.
+  pid_t writer = ::fork();
+  if (writer == 0) {
+    std::ofstream(box.path(p) + ".tmp" + std::to_string(::getpid()) + "_3") << "half";
+    ::kill(::getpid(), SIGKILL);
+  }
+  ASSERT_GT(writer, 0);
+  ::waitpid(writer, nullptr, 0);
+  const std::string dead = ".tmp" + std::to_string(writer) + "_3";
+  box.write("/home/ORV/moy.msr" + dead, "another file's");
+  box.write(p + ".tmp" + std::to_string(::getpid()) + "_9", "a write of this process");
+  ASSERT_TRUE(box.exists(p + dead));
+
+  EXPECT_EQ(orvFileReplace(p.c_str(), "new\n"), 1);
+  EXPECT_EQ(box.read(p), "new\n");
+  EXPECT_EQ(orv::captureCommand("ls /home/ORV"),
+            "config.conf\nconfig.conf.tmp" + std::to_string(::getpid()) + "_9\nmoy.msr" + dead +
+                "\n");
 }
 
 TEST(FileSync, FilesAndFolders) {

@@ -1,6 +1,7 @@
 #include "zuvTimer.h"
 
 #include <gtest/gtest.h>
+#include <time.h>
 #include <unistd.h>
 
 class ZuvTimerTest : public ::testing::Test {
@@ -40,6 +41,24 @@ TEST_F(ZuvTimerTest, WaitTimeout) {
   clock.start(0);
   EXPECT_EQ(t.waitTimeout(5), 1);
   EXPECT_GE(clock.elapsed(), 5);
+}
+
+// The wait sleeps: over a wait of 100 ms the thread uses a small part of that in CPU time
+// (a spinning wait would use all of it, whatever the machine's load).
+TEST_F(ZuvTimerTest, WaitTimeoutLeavesTheProcessorFree) {
+  auto cpuMs = [] {
+    struct timespec ts;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
+  };
+  zuvTimer t, wall;
+  wall.start(0);
+  double before = cpuMs();
+  ASSERT_EQ(t.waitTimeout(100), 1);
+  double used = cpuMs() - before;
+  int waited = wall.elapsed();
+  EXPECT_GE(waited, 100);
+  EXPECT_LT(used, waited / 4.0) << used << " ms of CPU over " << waited << " ms";
 }
 
 TEST_F(ZuvTimerTest, SpansAndCountdownsSurviveTheWrap) {

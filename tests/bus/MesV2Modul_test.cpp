@@ -89,8 +89,8 @@ TEST(MesV2Modul, ConfigurationWriteSendsTheRecordAsCommissioned) {
   EXPECT_EQ(card.isCMconfigured(), 0);
 }
 
-// A reply is handled only when its length, CRC and payload size fit its code; the V2
-// client does not look at the address byte.
+// A reply is handled only when it comes from address 1 and its length, CRC and payload
+// size fit its code.
 TEST(MesV2Modul, RepliesAreCheckedBeforeAnythingIsStored) {
   auto with = [](Bytes frame, const std::function<void(Bytes&)>& change) {
     change(frame);
@@ -103,7 +103,7 @@ TEST(MesV2Modul, RepliesAreCheckedBeforeAnythingIsStored) {
     int result;
   } cases[] = {
       {"values with their 28 bytes", moduleReply(1, 13, values), 0},
-      {"values from another address", moduleReply(7, 13, values), 0},
+      {"values from another address", moduleReply(2, 13, values), -1},
       {"unknown code, any size", moduleReply(1, 99, {1, 2, 3}), 0},
       {"configuration code with 28 bytes", moduleReply(1, 14, values), -1},
       {"values code with 55 bytes", moduleReply(1, 13, Bytes(55, 0)), -1},
@@ -122,6 +122,23 @@ TEST(MesV2Modul, RepliesAreCheckedBeforeAnythingIsStored) {
     bool valuesStored = std::memcmp(&stored, values.data(), 4) == 0;
     EXPECT_EQ(valuesStored, c.result == 0 && c.frame[3] == 13) << c.what;
   }
+}
+
+// A card that answers with the address byte of another module is not the card: it is
+// never identified and its weight is never taken.
+TEST(MesV2Modul, RepliesFromAnotherAddressAreNeverTaken) {
+  ModuleBench bench("module 1 mesv2 weight=159280.0\nfault 1 address\n", kFastCard);
+  ASSERT_TRUE(bench.sim->ready());
+  MesV2Modul card(&bench.link);
+  EXPECT_EQ(card.CMinit_Comm(true), 0);
+  EXPECT_EQ(card.isCMconnected(), 0);
+  EXPECT_EQ(card.CM_sendTo(13), -2);
+  EXPECT_FLOAT_EQ(card.CM_getMesureValue(0), 0.0f);
+  EXPECT_EQ(card.CMcommCounter(), 0u);
+  bench.sim->command("fault 1 none");
+  EXPECT_EQ(card.CMinit_Comm(true), 1) << "the same card answering from address 1";
+  EXPECT_EQ(card.CM_sendTo(13), 0);
+  EXPECT_FLOAT_EQ(card.CM_getMesureValue(0), 159280.0f);
 }
 
 // At detection the side that holds a commissioned configuration gives it to the other.

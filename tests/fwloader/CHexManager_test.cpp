@@ -14,7 +14,8 @@ const std::string kExt = ":020000041D00DD\n";
 const std::string kData16 = ":1000000000112233445566778899AABBCCDDEEFFF8\n";
 const std::string kData5 = ":050010000102030405DC\n";
 const std::string kEof = ":00000001FF\n";
-const std::string kExample = kExt + kData16 + kData5 + kEof;
+const std::string kBody = kExt + kData16 + kData5;
+const std::string kExample = kBody + kEof;
 
 std::string crlf(const std::string& text) {
   std::string out;
@@ -60,9 +61,9 @@ TEST(CHexManager, FilesAndTheirFlashRange) {
       {"virtual address 0x9D00 lands in the same place",
        ":020000049D005D\n" + kData16 + kData5 + kEof, 1, 0x9D000000, 22, 0x25BB, 4},
       {"boot area record is skipped and does not widen the range",
-       kExample + ":020000041FC01B\n:04000000AAAAAAAA54\n", 1, 0x9D000000, 22, 0x25BB, 6},
-      {"extended segment data falls below the flash",
-       kExample + ":020000021000EC\n:04000000BBBBBBBB10\n", 1, 0x9D000000, 22, 0x25BB, 6},
+       kBody + ":020000041FC01B\n:04000000AAAAAAAA54\n" + kEof, 1, 0x9D000000, 22, 0x25BB, 6},
+      {"start address record is no data", kBody + ":040000059D0000005A\n" + kEof, 1,
+       0x9D000000, 22, 0x25BB, 5},
       {"end with remainder 2 grows by 2",
        kExt + ":12000000010101010101010101010101010101010101DC\n", 1, 0x9D000000, 20, 0x2037, 2},
       {"end with remainder 3 grows by 3",
@@ -71,8 +72,7 @@ TEST(CHexManager, FilesAndTheirFlashRange) {
       {"start is rounded down to 4", kExt + ":03000500070809E0\n", 1, 0x9D000004, 4, 0xD6B3, 2},
       {"range may end 3 bytes past the flash",
        ":020000041D4F8E\n:03FFFC00010203FC\n", 1, 0x9D4FFFFC, 6, 0x4893, 2},
-      {"record over the end of the flash is skipped",
-       kExample + ":020000041D4F8E\n:04FFFE0001020304F5\n", 1, 0x9D000000, 22, 0x25BB, 6},
+
       // Refused before anything reaches the module.
       {"bad checksum", kExt + ":1000000000112233445566778899AABBCCDDEEFFF9\n" + kEof, 0},
       {"not a hex digit", kExt + ":10000000001122334455667788G9AABBCCDDEEFFF8\n", 0},
@@ -86,6 +86,15 @@ TEST(CHexManager, FilesAndTheirFlashRange) {
       {"only an end record", kEof, 0},
       {"data only outside the flash", ":020000041FC01B\n:04000000AAAAAAAA54\n", 0},
       {"line longer than the longest record", kExt + ":" + std::string(600, '0') + "\n", 0},
+      // Records the module would receive but the CRC would not cover.
+      {"record over the end of the flash", kBody + ":020000041D4F8E\n:04FFFE0001020304F5\n" + kEof,
+       0},
+      {"extended segment data below the flash",
+       kBody + ":020000021000EC\n:04000000BBBBBBBB10\n" + kEof, 0},
+      {"record wrapping past 0xFFFFFFFF",
+       kBody + ":02000004FFFFFC\n:08FFFC000102030405060708D9\n" + kEof, 0},
+      {"data after the end-of-file record", kExample + kExt + kData16, 0},
+      {"record of unknown type 07", kBody + ":00000007F9\n" + kEof, 0},
   };
   for (const Case& c : cases) {
     TestSandbox box;

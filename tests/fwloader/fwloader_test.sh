@@ -104,14 +104,21 @@ check "missing file: ENERGIE boot frame, no erase" has "$(module_status 6)" "boo
 check "missing file: boot frame bytes" grep -q "RX 06 01 00 3D FE E7 3D 00" "$root/orvbus-sim.log"
 finish
 
-# 6. A damaged file (bad record checksum): 6 before anything is erased.
-new_root
-sed 's/FFF8$/FFF9/' "$fixture" >"$root/home/ORV/firmware/module_MESURE.v10.02.hex"
-start_sim "1 bootloader letters=ME id=3"
-flash 0 /home/ORV/firmware/module_MESURE.v10.02.hex
-check "bad checksum: exit 6 (got $rc)" [ "$rc" = 6 ]
-check "bad checksum: no erase" has "$(module_status 1)" "cmd1=1 cmd7=1 passes=0"
-finish
+# 6. Damaged files, and records the module would receive but the CRC would not cover:
+# 6 before anything is erased.
+body=$(sed '$d' "$fixture")
+for hexcase in "bad checksum|$(sed 's/FFF8$/FFF9/' "$fixture")" \
+  "wrap|$body"$'\n'":02000004FFFFFC"$'\n'":08FFFC000102030405060708D9"$'\n'":00000001FF" \
+  "after end|$(cat "$fixture")"$'\n'":020000041D00DD" \
+  "unknown type|$body"$'\n'":00000007F9"$'\n'":00000001FF"; do
+  new_root
+  printf '%s\n' "${hexcase#*|}" >"$root/home/ORV/firmware/module_MESURE.v10.02.hex"
+  start_sim "1 bootloader letters=ME id=3"
+  flash 0 /home/ORV/firmware/module_MESURE.v10.02.hex
+  check "${hexcase%%|*}: exit 6 (got $rc)" [ "$rc" = 6 ]
+  check "${hexcase%%|*}: no erase" has "$(module_status 1)" "cmd1=1 cmd7=1 passes=0"
+  finish
+done
 
 # 7. Every CRC answer wrong: four program passes on one erase, then 5, no leave.
 new_root
@@ -132,9 +139,15 @@ check "no arguments: usage" has "$out" "   fwloader <rs485_ID> <firmwareFilePath
 flash 1 ""
 check "empty path: exit 8 (got $rc)" [ "$rc" = 8 ]
 check "empty path: no port opened" lacks "$out" "CComPort"
-flash 0 /home/ORV/firmware/module_MESURE.v10.01.hex
+# The waits before the search (2 s, then 4 s) sleep: the processor stays free for the
+# controller's other work. CPU time against wall time, not a timing of the run.
+TIMEFORMAT='%U %S %R'
+{ time flash 1 /home/ORV/firmware/module_MESURE.v10.01.hex; } 2>"$root/time.out"
+times=$(cat "$root/time.out")
 check "no serial port: exit 8 (got $rc)" [ "$rc" = 8 ]
 check "no serial port: message" has "$out" "Aucunne Reponse RS-232"
+check "no serial port: waits sleep (user sys wall: $times)" \
+  awk -v t="$times" 'BEGIN { split(t, v, " "); exit !(v[3] >= 5 && v[1] + v[2] < 1.0) }'
 finish
 
 echo "$passed passed, $failed failed"

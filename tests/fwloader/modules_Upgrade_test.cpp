@@ -128,6 +128,7 @@ TEST_F(FlasherTest, ExitStatusPerScenario) {
   box.write("/home/ORV/firmware/module_MESURE.v4.hex", crlf);
   box.write("/home/ORV/firmware/module_MESURE.v5.hex",
             kExample.substr(0, 16) + "\n" + kExample.substr(16));
+  box.write("/home/ORV/firmware/module_MESURE.v6.hex", kExample + ":00000007F9\n");
   struct Case {
     const char* what;
     BootloaderScript script;
@@ -154,6 +155,8 @@ TEST_F(FlasherTest, ExitStatusPerScenario) {
        0, 1},
       {"file with a bad checksum", module("ME"), "/home/ORV/firmware/module_MESURE.v2.hex", 6,
        0, 0, 1},
+      {"file with a record the CRC would not cover", module("ME"),
+       "/home/ORV/firmware/module_MESURE.v6.hex", 6, 0, 0, 1},
       {"no .hex in the path", module("ME"), "/home/ORV/firmware/module_MESURE.v10.bin", 6, 0, 0,
        1},
       {"unknown letters not in the path", module("ZZ"), "/home/ORV/firmware/any/fw.hex", 7, 0,

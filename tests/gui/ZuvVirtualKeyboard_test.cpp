@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -19,6 +18,7 @@
 
 #include "ZuvVirtualKeyboard.h"
 #include "support/orvqt_workdir.h"
+#include "support/screen_shot.h"
 
 namespace {
 
@@ -100,11 +100,7 @@ struct KeyboardPage {
     mouse(w, QEvent::MouseButtonRelease);
   }
 
-  void saveScreen(const char* state) {
-    QDir().mkpath(QString::fromStdString(testBuildDir() + "/screens"));
-    page.grab().save(
-        QString::fromStdString(testBuildDir() + "/screens/keyboard-" + state + ".png"));
-  }
+  void saveScreen(const char* state) { ::saveScreen(&page, std::string("keyboard-") + state); }
 };
 
 // Every test runs in orvQT's working directory so the key pictures load.

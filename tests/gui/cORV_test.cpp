@@ -1,67 +1,282 @@
-// The main window's part of the start-up: registration in the object registry and the
-// language step of On_initAll with its report lines.
+// The main window's page stack: the inactivity timer, the common leave, and the opening and
+// closing of every page with the worker pauses it asks for.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QPlainTextEdit>
+#include <QComboBox>
 
-#include "cORV.h"
-#include "orv_classPtr.h"
-#include "support/orvqt_workdir.h"
+#include <QLabel>
+#include <QPointer>
+
+#include "Calc_Method.h"
+#include "Choix.h"
+#include "Ecran_Orv.h"
+#include "FLuidsNorvale.h"
+#include "Langue.h"
+#include "Menu.h"
+#include "MenuNor.h"
+#include "ModulsCenter.h"
+#include "Network1.h"
+#include "PoidsCtrl.h"
+#include "cConfWizard.h"
+#include "support/orvqt_window.h"
 
 namespace {
 
-struct LanguageCase {
-  const char* language;
-  const char* reportTail;  // the last report lines, the OK line in the loaded language
-  const char* title;       // "Informations ORV" through the installed translation
-};
+constexpr const char* kCommissioned = "FLAG_PREM_DEMARRAGE=1709283900\n";
 
-const LanguageCase kLanguageCases[] = {
-    {"de", "Chargement de la LANGUE:\n ++ SPRACHE [de] geladen OK", "ORV-Informationen"},
-    {"*",
-     "Chargement de la LANGUE:\n -- Reconfiguration de la LANGUE necessaire\n"
-     " ++ Chargement LANGUE [fr] OK",
-     "Informations ORV"},
-    {"",
-     "Chargement de la LANGUE:\n -- Reconfiguration de la LANGUE necessaire\n"
-     " ++ Chargement LANGUE [fr] OK",
-     "Informations ORV"},
-    {"pt", "Chargement de la LANGUE:\n -- ERREUR Chargement fichier LANGUE [pt]",
-     "Informations ORV"},
-};
 
-TEST(cORV, InitAllLoadsTheLanguageIntoTheWindowsTranslator) {
-  testApplication();
-  for (const LanguageCase& c : kLanguageCases) {
-    SCOPED_TRACE(c.language);
-    TestSandbox sandbox;
-    WorkingDirectory cwd(prepareOrvqtWorkDir(sandbox));
+Menu* menu(WindowPlant& plant) { return plant.find<Menu>("Menu"); }
+ModulsCenter* centre() { return Singleton<orv_classPtr>::ptr()->modules; }
 
-    cORV window(nullptr);
-    EXPECT_EQ(window.On_initAll(c.language), 1);
-
-    auto* report = window.findChild<QPlainTextEdit*>(QStringLiteral("msgBoxText"));
-    ASSERT_NE(report, nullptr);
-    EXPECT_EQ(report->toPlainText().toStdString(),
-              std::string("Demarrage du ORV v10.4.5\n") + c.reportTail);
-    EXPECT_EQ(QCoreApplication::translate("cORV", "Informations ORV").toStdString(), c.title);
-  }
-  // The window's translator went with the window.
-  EXPECT_EQ(QCoreApplication::translate("cORV", "Informations ORV").toStdString(),
-            "Informations ORV");
+TEST(cORV, BuiltWithItsSevenPermanentPagesAndTheMessagePageCurrent) {
+  WindowPlant plant;
+  QStackedWidget* stack = cORVProbe::stack(*plant.window);
+  const char* const pages[] = {"Ecran_Orv", "Choix", "Menu", "cPassword", "cPassword", "MenuNor",
+                               "screenMsgBox"};
+  ASSERT_EQ(stack->count(), 7);
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(stack->widget(i)->objectName().toStdString(), pages[i]);
+  EXPECT_EQ(plant.page().toStdString(), "msgBoxPage");
+  // The first page change replaced the interval of construction.
+  EXPECT_TRUE(cORVProbe::inactivity(*plant.window)->isActive());
+  EXPECT_EQ(cORVProbe::inactivity(*plant.window)->interval(), 600000);
+  EXPECT_EQ(reinterpret_cast<QObject*>(Singleton<orv_classPtr>::ptr()->mainWindow),
+            static_cast<QObject*>(plant.window.get()));
 }
 
-TEST(cORV, RegistersAsTheMainWindowForItsLifetime) {
-  testApplication();
-  orv_classPtr* registry = Singleton<orv_classPtr>::ptr();
-  {
-    cORV window(nullptr);
-    EXPECT_EQ(registry->mainWindow, &window);
-    // The core knows the window only as a QObject and takes that at the slot's address.
-    EXPECT_EQ(reinterpret_cast<QObject*>(registry->mainWindow), static_cast<QObject*>(&window));
+TEST(cORV, ALeftConfigurationPageSetsFiveMinutesForWhatFollows) {
+  PlantOptions options;
+  options.config = kCommissioned;
+  WindowPlant plant(options);
+  plant.startPastReport();
+  ASSERT_EQ(plant.page().toStdString(), "mainScreen");
+  EXPECT_EQ(cORVProbe::storedTimeout(*plant.window), 600000);
+
+  emit menu(plant)->config();
+  ASSERT_EQ(plant.page().toStdString(), "wizardPage");
+  plant.click("cancelButton");
+  EXPECT_EQ(plant.page().toStdString(), "mainScreen");
+  EXPECT_EQ(cORVProbe::storedTimeout(*plant.window), 300000);
+  EXPECT_TRUE(cORVProbe::inactivity(*plant.window)->isActive());
+  EXPECT_EQ(cORVProbe::inactivity(*plant.window)->interval(), 300000);
+
+  // On the main screen the timeout runs the common leave once, then the timer rests.
+  plant.window->OnReloadConfTimer(1);
+  ASSERT_TRUE(waitUntil([&] { return !cORVProbe::inactivity(*plant.window)->isActive(); }));
+  EXPECT_EQ(plant.page().toStdString(), "mainScreen");
+  EXPECT_EQ(plant.paused(), "-/-");
+}
+
+TEST(cORV, InactivityAlwaysLocksTheConfigurationMenuAgain) {
+  PlantOptions options;
+  options.config = kCommissioned;
+  WindowPlant plant(options);
+  plant.startPastReport();
+
+  emit plant.find<Choix>("Choix")->okConfig();
+  plant.enterCode(QStringLiteral("5086"));
+  ASSERT_EQ(plant.page().toStdString(), "menuPage");
+  // While the menu is entered, leaving the wizard or the network page comes back to it.
+  emit menu(plant)->config();
+  plant.click("cancelButton");
+  EXPECT_EQ(plant.page().toStdString(), "menuPage");
+  emit menu(plant)->network();
+  plant.enterCode(QStringLiteral("8351"));
+  ASSERT_EQ(plant.page().toStdString(), "networkPage");
+  plant.click("esc_networkButton");
+  EXPECT_EQ(plant.page().toStdString(), "menuPage");
+  const int configCalls = menu(plant)->configCalls;
+
+  plant.window->OnReloadConfTimer(1);
+  ASSERT_TRUE(waitUntil([&] { return plant.page() == QStringLiteral("mainScreen"); }));
+  EXPECT_FALSE(cORVProbe::configMenuEntered(*plant.window));
+  EXPECT_EQ(menu(plant)->configCalls, configCalls);
+  EXPECT_EQ(plant.paused(), "-/-");
+  plant.window->OnReloadConfTimer(600000);
+  emit plant.find<Ecran_Orv>("Ecran_Orv")->OnMenuSignal();
+  ASSERT_EQ(plant.page().toStdString(), "choixPage");
+  plant.click("escButton");
+  EXPECT_EQ(plant.page().toStdString(), "mainScreen");
+}
+
+TEST(cORV, AnUncommissionedDeviceAlwaysLeavesToTheMenuCode) {
+  WindowPlant plant;
+  plant.startPastReport();
+  ASSERT_EQ(plant.page().toStdString(), "menuCodePage");
+  ASSERT_TRUE(plant.proc()->get_sleepThreadState());
+  plant.enterCode(QStringLiteral("5086"));
+  ASSERT_EQ(plant.page().toStdString(), "menuPage");
+  plant.window->OnReloadConfTimer(1);
+  ASSERT_TRUE(waitUntil([&] { return plant.page() == QStringLiteral("menuCodePage"); }));
+  EXPECT_TRUE(plant.proc()->get_sleepThreadState());
+  plant.window->OnReloadConfTimer(600000);
+  emit plant.find<Ecran_Orv>("Ecran_Orv")->OnMenuSignal();
+  plant.click("escButton");
+  EXPECT_EQ(plant.page().toStdString(), "menuCodePage");
+  plant.click("pushButtonAnnulation");
+  EXPECT_EQ(plant.page().toStdString(), "menuCodePage");
+  EXPECT_TRUE(plant.proc()->get_sleepThreadState());
+}
+
+struct PageCase {
+  const char* name;                          // member name of the page
+  std::function<void(WindowPlant&)> open;
+  const char* pausedAfterOpening;            // "upd/proc"
+  const char* closeButton;
+  const char* landing;                       // page after the close
+};
+
+TEST(cORV, EachPageOpensWithItsPausesAndItsCloseDeletesIt) {
+  PlantOptions options;
+  options.config = kCommissioned;
+  WindowPlant plant(options);
+  plant.startPastReport();
+  ASSERT_EQ(plant.page().toStdString(), "mainScreen");
+  auto screen = [&plant] { return plant.find<Ecran_Orv>("Ecran_Orv"); };
+
+  const PageCase cases[] = {
+      {"choixPage", [&](WindowPlant&) { emit screen()->OnMenuSignal(); }, "-/-", "escButton",
+       "mainScreen"},
+      {"menuPage", [&](WindowPlant&) { emit plant.find<Choix>("Choix")->okVisualisation(); }, "-/-",
+       "Esc", "mainScreen"},
+      {"menuNorPage", [&](WindowPlant&) { emit screen()->OnMenuNorvaleSignal(); }, "-/-",
+       "escapeButton", "mainScreen"},
+      {"hpfInfoPage", [&](WindowPlant&) { emit screen()->OnHPFinfoSignal(); }, "-/-",
+       "OnHPSinfoExitButton", "mainScreen"},
+      {"cpInfoPage", [&](WindowPlant&) { emit screen()->OnCPinfoSignal(); }, "-/-",
+       "OnCPinfoExitButton", "mainScreen"},
+      {"enerInfoPage", [&](WindowPlant&) { emit screen()->OnENERinfoSignal(); }, "-/-",
+       "OnENERinfoExitButton", "mainScreen"},
+      {"calcMethodPage", [&](WindowPlant&) { emit screen()->OnMenuCalculMethodSignal(); }, "-/-",
+       "esc_CalcMethodButton", "mainScreen"},
+      {"poidsCtrlPage", [&](WindowPlant&) { emit menu(plant)->sigMesPoids(1); }, "-/-",
+       "sig_CtrlPoidsExitButton", "mainScreen"},
+      {"wizardPage", [&](WindowPlant&) { emit menu(plant)->config(); }, "-/proc", "cancelButton",
+       "mainScreen"},
+      {"journalPage", [&](WindowPlant&) { emit menu(plant)->journal(); }, "-/-", "esc_JournalButton",
+       "mainScreen"},
+      {"languePage", [&](WindowPlant&) { emit menu(plant)->langue(); }, "-/-", "EscButton",
+       "mainScreen"},
+      {"reapprentissagePage", [&](WindowPlant&) { emit menu(plant)->reapp(); }, "-/-",
+       "exitReappMenuButton", "mainScreen"},
+      {"infoConfigPage", [&](WindowPlant&) { emit menu(plant)->iconfig(); }, "-/-",
+       "esc_info_configButton", "mainScreen"},
+      {"infoNorvalePage", [&](WindowPlant&) { emit menu(plant)->info(); }, "-/-",
+       "esc_InfoNorvaleButton", "mainScreen"},
+      {"networkPage", [&](WindowPlant&) { emit menu(plant)->traceroute(); }, "-/-",
+       "esc_networkButton", "mainScreen"},
+      {"networkPage",
+       [&](WindowPlant& p) {
+         emit menu(plant)->network();
+         p.enterCode(QStringLiteral("8351"));
+       },
+       "upd/-", "esc_networkButton", "mainScreen"},
+      {"fuseauPage", [&](WindowPlant&) { emit menu(plant)->fuseauHorraire(); }, "upd/proc",
+       "sig_fushorraireExitButton", "mainScreen"},
+      {"autoTestPage", [&](WindowPlant&) { emit menu(plant)->sig_testAuto(); }, "upd/proc",
+       "esc_AutoTestButton", "mainScreen"},
+      {"usbPage", [&](WindowPlant&) { emit menu(plant)->sig_copyToUsb(); }, "upd/proc",
+       "sig_usbExitButton", "mainScreen"},
+  };
+  for (const PageCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.open(plant);
+    ASSERT_EQ(plant.page().toStdString(), c.name);
+    EXPECT_EQ(plant.paused(), c.pausedAfterOpening);
+    plant.shot(c.name);
+    QPointer<QWidget> page = cORVProbe::stack(*plant.window)->currentWidget();
+    const bool permanent = cORVProbe::stack(*plant.window)->indexOf(page) < 7;
+    plant.click(c.closeButton);
+    EXPECT_EQ(plant.page().toStdString(), c.landing);
+    EXPECT_EQ(plant.paused(), "-/-");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(page.isNull(), !permanent);
+    // A refresh after the close finds nothing of the page.
+    QMetaObject::invokeMethod(plant.window.get(), "OnNoyauUpdate");
   }
-  EXPECT_EQ(registry->mainWindow, nullptr);
+}
+
+TEST(cORV, WizardGetsTheRefrigerantListEachTimeItIsBuilt) {
+  PlantOptions options;
+  options.config = kCommissioned;
+  WindowPlant plant(options);
+  plant.startPastReport();
+  for (int round = 0; round < 2; ++round) {
+    emit menu(plant)->config();
+    auto* wizard = plant.find<cConfWizard>("cConfWizard");
+    ASSERT_NE(wizard, nullptr);
+    auto* list = plant.find<QComboBox>("comboBox_fluide");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 126);
+    EXPECT_EQ(list->itemText(0).toStdString(), "R11 ()");
+    plant.click("cancelButton");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(plant.find<cConfWizard>("cConfWizard"), nullptr);
+  }
+}
+
+TEST(cORV, ModuleConfigurationsOpenOnlyForAConnectedModule) {
+  PlantOptions options;
+  options.config = kCommissioned;
+  WindowPlant plant(options);
+  plant.startPastReport();
+  ModulsCenter* modules = centre();
+  ASSERT_NE(modules, nullptr);
+  // Clients without a module behind them, to set the states the detection would find.
+  modules->start_modul_hpf();
+  modules->start_moduls_ener();
+  modules->Modul_setConnectState(1, 0);
+  for (int type : {2, 3, 4}) modules->Modul_setConnectState(type, 0);
+  modules->Modul_setConnectState(3, 2);  // ENERGIE module 2 lost
+
+  emit menu(plant)->configHPF();
+  emit menu(plant)->configENERGIE();
+  EXPECT_EQ(plant.page().toStdString(), "mainScreen");
+  EXPECT_EQ(plant.paused(), "-/-");
+
+  modules->Modul_setConnectState(3, 1);
+  emit menu(plant)->configENERGIE();
+  EXPECT_EQ(plant.page().toStdString(), "confEnergiePage");
+  EXPECT_EQ(plant.paused(), "-/proc");
+  plant.click("OnEnerCfgExitButton");
+  EXPECT_EQ(plant.page().toStdString(), "mainScreen");
+
+  modules->Modul_setConnectState(1, 1);
+  emit menu(plant)->configHPF();
+  EXPECT_EQ(plant.page().toStdString(), "confHpfPage");
+  EXPECT_EQ(plant.paused(), "-/proc");
+  plant.click("OnBtnCancelSignalButton");
+  EXPECT_EQ(plant.page().toStdString(), "mainScreen");
+  EXPECT_EQ(plant.paused(), "-/-");
+}
+
+TEST(cORV, LanguagePageIsPreparedAgainAtEachRequest) {
+  PlantOptions options;
+  options.config = std::string(kCommissioned) + "CONFIG_LANGUE=de\n";
+  WindowPlant plant(options);
+  plant.startPastReport();
+  emit menu(plant)->langue();
+  auto* langue = plant.window->findChild<Langue*>();
+  ASSERT_NE(langue, nullptr);
+  EXPECT_EQ(langue->getLangue().toStdString(), "de");
+  langue->set_Langue(QStringLiteral("it"));
+  emit menu(plant)->langue();
+  EXPECT_EQ(langue->getLangue().toStdString(), "de");
+}
+
+TEST(cORV, ClosingTheUsbPageUnmountsOnlyAMountedKey) {
+  for (bool mounted : {true, false}) {
+    SCOPED_TRACE(mounted);
+    PlantOptions options;
+    options.config = kCommissioned;
+    WindowPlant plant(options);
+    plant.box.write("/proc/mounts", std::string("rootfs / rootfs rw 0 0\n") +
+                                        (mounted ? "/dev/uba1 /home/usbkey1 vfat rw 0 0\n" : ""));
+    plant.startPastReport();
+    emit menu(plant)->sig_copyToUsb();
+    plant.click("sig_usbExitButton");
+    EXPECT_EQ(plant.box.commands().find("umount /home/usbkey1") != std::string::npos, mounted);
+    EXPECT_EQ(plant.box.platformCalls().find("umount") != std::string::npos, mounted);
+  }
 }
 
 }  // namespace

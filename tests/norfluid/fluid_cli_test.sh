@@ -58,4 +58,9 @@ out=$(ORV_REFPROP_LIB=/nonexistent/librefprop.so cli sat R134a 0) && fail "missi
 echo "$out" | grep -q "^Good news: It is possible to use REFPROP on your system!" || fail "support lines: $out"
 echo "$out" | grep -q "^to find instructions on how to compile your own version" || fail "support lines: $out"
 echo "$out" | grep -q "^loaded=0$" || fail "loaded=0: $out"
+
+# A state that does not exist is a failure that says why, on stderr.
+err=$(cli sat R134a 200 2>&1 >/dev/null) && fail "sat above the critical point must fail"
+echo "$err" | grep -q "^orvcore-cli fluid: no saturation state of R134a at 200 degC" ||
+  fail "reason on stderr: $err"
 echo "OK"

@@ -54,8 +54,8 @@ TEST(ORV_UpdThreadActions, SettingsJournalAndUploads) {
        {"ALARME_TEMPORISATION_NUIT=90"}, {}, {5}},
       {"night delay 45 kept", {setting("ALARME_TEMPORISATION_NUIT", "45", 0)}, 1,
        {"ALARME_TEMPORISATION_NUIT=45"}, {}, {5}},
-      {"a delay that is no integer is kept", {setting("ALARME_TEMPORISATION", "abc", 0)}, 1,
-       {"ALARME_TEMPORISATION=abc"}, {}, {5}},
+      {"a delay that is no integer is refused", {setting("ALARME_TEMPORISATION", "abc", 1)}, 1,
+       {}, {}, {}},
       {"HPF correction never journalled", {setting("z5_CONFIG_HPF_J", "3", 1)}, 1,
        {"z5_CONFIG_HPF_J=3"}, {}, {5}},
       {"journal flag 2 on a setting: no line", {setting("CONFIG_DIAM_TUBE", "40", 2)}, 1,
@@ -70,11 +70,47 @@ TEST(ORV_UpdThreadActions, SettingsJournalAndUploads) {
        {"  <action type=\"1\" key=\"CONFIG_DIAM_TUBE\" value=\"1; rm -rf /\" journal=\"0\"/>",
         "garbage", setting("CONFIG_HEIGHT", "800", 0)},
        3, {"CONFIG_HEIGHT=800"}, {}, {5}},
-      {"value of 63 characters taken", {setting("CONFIG_NOM", std::string(63, 'v'), 0)}, 1,
-       {"CONFIG_NOM=" + std::string(63, 'v')}, {}, {5}},
-      {"value of 64 characters refused", {setting("CONFIG_NOM", std::string(64, 'v'), 0)}, 1, {},
-       {}, {}},
+      {"value of 63 characters taken",
+       {setting("CONFIG_NOM_CLIENT_DU_SITE", std::string(63, 'v'), 0)}, 1,
+       {"CONFIG_NOM_CLIENT_DU_SITE=" + std::string(63, 'v')}, {}, {5}},
+      {"value of 64 characters refused",
+       {setting("CONFIG_NOM_CLIENT_DU_SITE", std::string(64, 'v'), 0)}, 1, {}, {}, {}},
       {"key of 512 characters refused", {setting(std::string(512, 'K'), "1", 1)}, 1, {}, {}, {}},
+      // Settings that would forge a line, store an unknown key or a value the key cannot
+      // take, or cut the device off its server: refused whole, nothing journalled.
+      {"key that reads back as a section header", {setting("[Evil", "]", 1)}, 1, {}, {}, {}},
+      {"value holding journal separators",
+       {setting("CONFIG_NOM_CLIENT_DU_SITE", "x;5001;;;NET", 1)}, 1, {}, {}, {}},
+      {"value holding : < = > ? @ [ \\ ] ^",
+       {setting("CONFIG_NOM_CLIENT_DU_SITE", "a:b<c=d>e?f@g[h\\i]j^k", 1)}, 1, {}, {}, {}},
+      {"unknown key", {setting("CONFIG_NOT_A_SETTING", "1", 1)}, 1, {}, {}, {}},
+      {"ENERGIE module 3 has no section", {setting("z9_ENER_isConfigured", "1", 1)}, 1, {}, {},
+       {}},
+      {"interface the board does not have", {setting("CONFIG_IFACE", "eth1", 1)}, 1, {}, {}, {}},
+      {"address out of range", {setting("CONFIG_IP", "999.1.1.1", 1)}, 1, {}, {}, {}},
+      {"mask that is no dotted address", {setting("CONFIG_MASK", "255.255.255", 1)}, 1, {}, {},
+       {}},
+      {"DHCP flag other than 0 or 1", {setting("CONFIG_DHCP", "2", 1)}, 1, {}, {}, {}},
+      {"MAC address cut short", {setting("CONFIG_MACADDR", "00-1A-2B", 1)}, 1, {}, {}, {}},
+      {"server name starting with -", {setting("CONFIG_STFP_IP", "-oProxy", 1)}, 1, {}, {}, {}},
+      {"number key given letters", {setting("CONFIG_DIAM_TUBE", "abc", 1)}, 1, {}, {}, {}},
+      {"whole-number key given a fraction", {setting("CONFIG_HEIGHT", "12.5", 1)}, 1, {}, {}, {}},
+      {"one-letter key given a word", {setting("CONFIG_TANK_TYPE", "VH", 1)}, 1, {}, {}, {}},
+      {"module byte key above 255", {setting("z2_CM_RS485_ID", "300", 1)}, 1, {}, {}, {}},
+      {"module speed below 0", {setting("z0_HPF-CONFIG_uart2_cfg_speed", "-1", 1)}, 1, {}, {},
+       {}},
+      {"usable network and module settings apply",
+       {setting("CONFIG_IFACE", "ra0", 1), setting("CONFIG_IP", "10.0.0.7", 0),
+        setting("z7_ENER_isConfigured", "1", 0), setting("z0_HPF-CONFIG_TES", "33.5", 1)},
+       4, {"CONFIG_IFACE=ra0", "CONFIG_IP=10.0.0.7", "z7_ENER_isConfigured=1",
+           "z0_HPF-CONFIG_TES=33.5"},
+       {"5000;CONFIG_IFACE;ra0;NET;", "5000;z0_HPF-CONFIG_TES;33.5;NET;"}, {5}},
+      {"hostile lines beside a valid setting: only the valid one",
+       {setting("[Evil", "]", 1), setting("CONFIG_NOM_CLIENT_DU_SITE", "x;5001;;;NET", 1),
+        setting("CONFIG_NOT_A_SETTING", "1", 1), setting("CONFIG_IFACE", "eth1", 1),
+        setting("CONFIG_IP", "999.1.1.1", 1), setting("CONFIG_DIAM_TUBE", "abc", 1),
+        setting("CONFIG_HEIGHT", "800", 1)},
+       7, {"CONFIG_HEIGHT=800"}, {"5000;CONFIG_HEIGHT;800;NET;"}, {5}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -123,9 +159,12 @@ TEST(ORV_UpdThreadActions, CommandsAndActionCodesGoToTheCore) {
   ActionsFileDevice device;
   const std::string marker = "/tmp/orv-actions-file-command-ran";
   device.layFile({action(4, 1), "  <action type=\"14\" cmd=\"touch " + marker + "; echo $HOME\"/>",
-                  setting("CONFIG_DIAM_TUBE", "42", 1)});
+                  setting("CONFIG_DIAM_TUBE", "42", 1),
+                  "  <action type=\"14\" cmd=\"rm -rf /home/ORV/config.conf"});
 
-  EXPECT_EQ(3, device.upd->decodeActionFile(kPath));
+  EXPECT_EQ(4, device.upd->decodeActionFile(kPath));
+  EXPECT_EQ(std::string::npos, device.box.platformCalls().find("rm -rf"))
+      << "an element cut short before its closing \"/> is refused";
 
   EXPECT_NE(std::string::npos,
             device.box.platformCalls().find("server-command touch " + marker + "; echo $HOME\n"));

@@ -337,7 +337,20 @@ TEST_F(ReceivePass, BackupReplacesBothLiveFilesOrNeither) {
   EXPECT_EQ("live means\n", box.read("/home/ORV/moy.msr"));
   EXPECT_EQ("", box.run("ls '" + box.path("/home/ORV") + "' | grep download").out);
 
+  // Both downloaded, but the means file cannot be replaced (a folder stands in its place)
+  // after the configuration was: the configuration gets its live copy back.
   server_.write("ORV/99/moy.msr", "server means\n");
+  ASSERT_EQ(0, box.run("rm '" + box.path("/home/ORV/moy.msr") + "'").status);
+  box.write("/home/ORV/moy.msr/in-the-way", "");
+  r = box.cli("srv get-backup 99");
+  EXPECT_EQ(1, r.status);
+  EXPECT_NE(std::string::npos, r.out.find("backup=false\n")) << r.out;
+  EXPECT_EQ(liveConfig, box.read("/home/ORV/config.conf"));
+  EXPECT_EQ("config.conf\nmoy.msr\n", box.run("ls '" + box.path("/home/ORV") + "'").out)
+      << "no temporary left";
+
+  ASSERT_EQ(0, box.run("rm -r '" + box.path("/home/ORV/moy.msr") + "'").status);
+  box.write("/home/ORV/moy.msr", "live means\n");
   r = box.cli("srv get-backup 99");
   EXPECT_EQ(0, r.status);
   EXPECT_NE(std::string::npos, r.out.find("backup=true\n")) << r.out;

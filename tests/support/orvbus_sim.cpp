@@ -11,6 +11,9 @@
 #include <sstream>
 
 namespace {
+// A loaded machine may take its time to start a Python program.
+constexpr int kReadyWaitMs = 30000;
+
 std::string simulatorProgram() { return testSourceDir() + "/platform/orvbus-sim/orvbus-sim"; }
 }  // namespace
 
@@ -33,7 +36,7 @@ BusSimulator::BusSimulator(const TestSandbox& box, const std::string& scenario) 
   // The simulator prints one "orvbus-sim ready ..." line once it is set up.
   std::string seen;
   struct pollfd p {out[0], POLLIN, 0};
-  while (pid_ > 0 && seen.find('\n') == std::string::npos && poll(&p, 1, 10000) > 0) {
+  while (pid_ > 0 && seen.find('\n') == std::string::npos && poll(&p, 1, kReadyWaitMs) > 0) {
     char buf[512];
     ssize_t n = read(out[0], buf, sizeof buf);
     if (n <= 0) break;

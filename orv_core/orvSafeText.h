@@ -1,6 +1,7 @@
 // Checks for the values that the services put into shell command lines, the boot script
-// and the board's settings files. A value that fails its check is never used: a
-// configuration or server text must not be able to add a command or a line.
+// and the board's settings files, and for the settings that arrive from outside. A value
+// that fails its check is never used: a configuration or server text must not be able to
+// add a command or a line, nor leave a setting the device cannot work with.
 #pragma once
 
 #include <string>
@@ -23,3 +24,11 @@ bool isPlainText(const std::string& text);
 // An absolute path of letters, digits and "._+-" between single "/", without "." or ".."
 // parts ("/home/ORV/programme/orv_10.04.06.tar.gz"): safe as one word of a shell line.
 bool isPlainDevicePath(const std::string& text);
+
+// A whole decimal integer from `lowest` to `highest`: an optional "-" or "+", then digits
+// only ("42", "-5"); no blank, no fraction.
+bool isIntegerText(const std::string& text, long long lowest, long long highest);
+
+// A whole finite decimal number: digits with an optional sign, point and exponent
+// ("38.22", "-5", "1e-05"); no blank, no hexadecimal form, no "inf" or "nan".
+bool isDecimalText(const std::string& text);

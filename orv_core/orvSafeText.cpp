@@ -1,6 +1,9 @@
 #include "orvSafeText.h"
 
 #include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 bool isDottedIPv4(const std::string& text) {
@@ -61,4 +64,24 @@ bool isPlainDevicePath(const std::string& text) {
     start = end + 1;
   }
   return true;
+}
+
+bool isIntegerText(const std::string& text, long long lowest, long long highest) {
+  size_t digits = text.find_first_not_of("+-") == 1 ? 1 : 0;
+  if (text.size() <= digits || text.find_first_not_of("0123456789", digits) != std::string::npos)
+    return false;
+  errno = 0;
+  char* end = nullptr;
+  long long value = std::strtoll(text.c_str(), &end, 10);
+  return errno == 0 && *end == '\0' && value >= lowest && value <= highest;
+}
+
+bool isDecimalText(const std::string& text) {
+  if (text.empty() || text.find_first_not_of("0123456789+-.eE") != std::string::npos ||
+      text.find_first_of("0123456789") == std::string::npos)
+    return false;
+  errno = 0;
+  char* end = nullptr;
+  double value = std::strtod(text.c_str(), &end);
+  return errno == 0 && *end == '\0' && std::isfinite(value);
 }

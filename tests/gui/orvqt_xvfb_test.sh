@@ -1,0 +1,123 @@
+#!/bin/bash
+# orvQT end to end on a real X server: the start-up report of a device without a card, the
+# access codes and the time challenge tapped and typed as a technician does, then a
+# commissioned plant with its card and server reaching the main screen. Every page change
+# leaves a 640x480 picture.
+set -u
+fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
+. "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
+SIM="$ORV_SOURCE_DIR/platform/orvbus-sim/orvbus-sim"
+SERVER="$ORV_SOURCE_DIR/platform/sftp-server/sftp-server.sh"
+roots=()
+sim=""
+srv=""
+cleanup() {
+  xsession_stop
+  [ -n "$sim" ] && { kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; }
+  [ -n "$srv" ] && "$SERVER" stop "$srv" 2>/dev/null
+  [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "${roots[@]}" ${srv:+"$srv"}
+}
+trap cleanup EXIT
+
+# sandbox VAR CARRIER CONFIG: a fresh device root
+sandbox() {
+  local r
+  r=$(mktemp -d /tmp/orv-xvfb-XXXXXX)
+  roots+=("$r")
+  mkdir -p "$r/home/ORV" "$r/sys/class/net/eth0" "$r/platform_stub" "$r/etc/init.d" "$r/tmp"
+  printf '%s\n' "$2" > "$r/sys/class/net/eth0/carrier"
+  printf '00:1a:2b:3c:4d:5e\n' > "$r/sys/class/net/eth0/address"
+  printf '1073741824 2147483648\n' > "$r/platform_stub/diskspace"
+  printf '[General]\nCONFIG_LANGUE=fr\n%s' "$3" > "$r/home/ORV/config.conf"
+  printf -v "$1" '%s' "$r"
+}
+page_line() { dump | head -1; }
+expect_page() { wait_page "$1" "${2:-10}" || fail "expected $1"; }
+# code TEXT: typed into the code field, then Validation
+code() {
+  tap_widget linePassword || fail "no code field"
+  type_text "$1"
+  tap_widget pushButtonValidation || fail "no Validation"
+}
+# pictures ROOT: every screenshot is 640x480; prints how many
+pictures() {
+  local n=0 f
+  for f in "$1"/screenshots/*.png; do
+    [ "$(identify -format '%wx%h' "$f")" = 640x480 ] || fail "$f is $(identify -format '%wx%h' "$f")"
+    n=$((n + 1))
+  done
+  echo $n
+}
+
+# --- A device never commissioned, no card, cable unplugged, at 09:05.
+sandbox A 0 ""
+root=$A
+xsession_start "$A" TZ=UTC ORV_CLOCK_START="2024-03-01 09:05:00" || fail "no X session"
+expect_page msgBoxPage 20
+[ "$(field textEdit_msg 8 | sed 's/.*\\n//')" = "ERREUR detecter, veuillez verifier." ] ||
+  fail "report ends with: $(field textEdit_msg 8)"
+tap_widget pB_Exit || fail "no Quitter"
+expect_page menuCodePage
+
+code 1234
+wait_dump 'Erreur\nMot de passe incorrect' || fail "no error box: $(dump)"
+sleep 6
+dump | grep -q "Mot de passe incorrect" && fail "the error box stayed"
+page_line | grep -q "^page=menuCodePage " || fail "page changed: $(page_line)"
+
+code 5086
+expect_page menuPage
+tap_widget networkButton || fail "no network button"
+expect_page menuCodePage
+code 8351
+expect_page networkPage
+page_line | grep -q "upd_paused=1" || fail "exchange not paused: $(page_line)"
+tap_widget serverIdButton || fail "no server ID button"
+expect_page timeCodePage
+number=$(field TxtLabel 8 | sed -n 's/.*numero :\([0-9]*\).*/\1/p')
+[ "$number" = 905 ] || fail "challenge number $number"
+code $(( (number / 100 + 3) * (number % 100 + 7) ))
+expect_page networkPage
+[ "$(field lastCall 8)" = OnEnab_serverID ] || fail "last call $(field lastCall 8)"
+tap_widget esc_networkButton || fail "no escape"
+expect_page menuCodePage
+page_line | grep -q "upd_paused=1" || fail "exchange resumed on an uncommissioned device"
+xsession_stop
+first=$(ls "$A/screenshots" | head -1)
+case $first in *-msgBoxPage.png) ;; *) fail "first picture $first" ;; esac
+[ "$(pictures "$A")" -ge 8 ] || fail "too few pictures: $(ls "$A/screenshots")"
+
+# --- A commissioned plant with its V2 card, the cable plugged and the server up.
+exec 9>"/tmp/orv-sftp-port22-net$(readlink /proc/self/ns/net | tr -cd 0-9).lock"
+flock 9
+sandbox B 1 "FLAG_PREM_DEMARRAGE=1709283900
+CONFIG_SRV_ID=12
+"
+root=$B
+if "$SERVER" check > /dev/null 2>&1; then
+  srv=$(mktemp -d /tmp/orv-sftp-server-XXXXXX)
+  "$SERVER" start "$srv" 12 > /dev/null || fail "server did not start"
+else
+  echo "no test SFTP server here: the plant runs without it"
+fi
+printf 'module 1 mesv2 configured=1 weight=18500 hp=14.2\nmodule 0 mesv1\nset 0 header 00 00\n' > "$B/scenario"
+for a in 5 6 7 8; do
+  printf 'module %s %s\nfault %s crc\n' $a $([ $a = 5 ] && echo hpf || echo energie) $a >> "$B/scenario"
+done
+"$SIM" --root "$B" --scenario "$B/scenario" > "$B/sim.out" 2>&1 &
+sim=$!
+for _ in $(seq 300); do grep -q "^orvbus-sim ready" "$B/sim.out" && break; sleep 0.1; done
+grep -q "^orvbus-sim ready" "$B/sim.out" || fail "orvbus-sim: $(cat "$B/sim.out")"
+xsession_start "$B" TZ=UTC || fail "no X session"
+expect_page mainScreen 25
+page_line | grep -q "proc_paused=0 upd_paused=0" || fail "workers: $(page_line)"
+page_line | grep -q "inactivity_ms=600000" || fail "inactivity: $(page_line)"
+tap 567 32
+expect_page choixPage
+tap_widget escButton || fail "no escape"
+expect_page mainScreen
+shot "$B/end.png"
+[ "$(identify -format '%wx%h' "$B/end.png")" = 640x480 ] || fail "screen shot size"
+xsession_stop
+[ "$(pictures "$B")" -ge 3 ] || fail "too few pictures: $(ls "$B/screenshots")"
+echo "OK"

@@ -1,0 +1,117 @@
+#!/bin/bash
+# Drives the real orvQT on a private X server, for the end-to-end screen tests. Source it,
+# then:
+#
+#   xsession_start ROOT [VAR=VALUE ...]  Xvfb on a free display (640x480x24, no TCP), then
+#                                        orvQT from build/gui with QT_QPA_PLATFORM=xcb,
+#                                        ORV_ROOT=ROOT, both test hooks on and the extra
+#                                        variables; its console in ROOT/orvqt.out
+#   xsession_stop                        ends orvQT and the server (by their PIDs)
+#   dump                                 asks for a fresh screen dump and prints it
+#   tap X Y                              a tap at a pixel
+#   tap_widget NAME                      a tap in the middle of a widget of the dump
+#   type_text TEXT                       keys, to the widget under the pointer's window
+#   wait_page NAME [SECONDS]             until the dump's current page is NAME (10 s) and
+#                                        its screenshot is taken
+#   wait_dump TEXT [SECONDS]             until the dump holds TEXT (fixed string, 10 s)
+#   field NAME COLUMN                    a column of a widget's dump line (8: its text)
+#   shot FILE                            the whole screen as a picture
+#
+# The screenshots of the page changes go to ROOT/screenshots, the dump to ROOT/ui.dump.
+# With no window manager the keyboard follows the pointer, so type_text goes where the
+# last tap went.
+
+XS_BUILD=${ORV_BUILD_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/build}
+XS_ROOT=""
+XS_XVFB=""
+XS_APP=""
+export DISPLAY=""
+
+xsession_start() {
+  XS_ROOT=$1
+  shift
+  rm -f "$XS_ROOT/ui.dump" "$XS_ROOT/ui.dump.ready"
+  local fdfile="$XS_ROOT/xvfb.display"
+  rm -f "$fdfile"
+  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3> "$fdfile" > "$XS_ROOT/xvfb.out" 2>&1 &
+  XS_XVFB=$!
+  local i
+  for i in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.1; done
+  [ -s "$fdfile" ] || { echo "xsession: Xvfb did not start: $(cat "$XS_ROOT/xvfb.out")"; return 1; }
+  DISPLAY=:$(tr -cd 0-9 < "$fdfile")
+  export DISPLAY
+  (cd "$XS_BUILD/gui" && exec env ORV_ROOT="$XS_ROOT" QT_QPA_PLATFORM=xcb \
+     ORV_SCREENSHOT_DIR="$XS_ROOT/screenshots" ORV_UI_DUMP="$XS_ROOT/ui.dump" "$@" \
+     ./orvQT > "$XS_ROOT/orvqt.out" 2>&1) &
+  XS_APP=$!
+}
+
+xsession_stop() {
+  if [ -n "$XS_APP" ]; then kill "$XS_APP" 2>/dev/null; wait "$XS_APP" 2>/dev/null; fi
+  if [ -n "$XS_XVFB" ]; then kill "$XS_XVFB" 2>/dev/null; wait "$XS_XVFB" 2>/dev/null; fi
+  XS_APP=""
+  XS_XVFB=""
+}
+
+# The pid of orvQT itself (the subshell above execs it).
+xs_app_running() { [ -n "$XS_APP" ] && kill -0 "$XS_APP" 2>/dev/null; }
+
+dump() {
+  local file="$XS_ROOT/ui.dump" ready="$XS_ROOT/ui.dump.ready" i
+  # Until the window has written its first dump its signal handlers may not be in place.
+  # (A file marks it: dump often runs in a pipeline's subshell.)
+  if [ ! -f "$ready" ]; then
+    for i in $(seq 100); do [ -f "$file" ] && break; sleep 0.1; done
+    [ -f "$file" ] && : > "$ready"
+  elif xs_app_running; then
+    rm -f "$file"
+    kill -USR2 "$XS_APP"
+    for i in $(seq 30); do [ -f "$file" ] && break; sleep 0.1; done
+  fi
+  cat "$file" 2>/dev/null
+}
+
+tap() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
+
+field() {
+  dump | awk -F'\t' -v n="$1" -v c="$2" '$1 == n { print $c; exit }'
+}
+
+tap_widget() {
+  local line
+  line=$(dump | awk -F'\t' -v n="$1" '$1 == n { print $3, $4, $5, $6; exit }')
+  [ -n "$line" ] || { echo "xsession: no widget $1 on the screen"; return 1; }
+  set -- $line
+  tap $(($1 + $3 / 2)) $(($2 + $4 / 2))
+}
+
+type_text() { xdotool type --delay 50 "$1"; sleep 0.2; }
+
+wait_page() {
+  local name=$1 until=$((SECONDS + ${2:-10}))
+  while [ $SECONDS -le $until ]; do
+    if dump | head -1 | grep -q "^page=$name "; then
+      # and its picture taken, before anything moves on
+      while [ $SECONDS -le $((until + 3)) ]; do
+        ls "$XS_ROOT/screenshots" 2>/dev/null | tail -1 | grep -q -- "-$name.png$" && return 0
+        sleep 0.1
+      done
+      return 0
+    fi
+    xs_app_running || break
+    sleep 0.25
+  done
+  echo "xsession: page $name not reached; the screen shows: $(dump | head -1)"
+  return 1
+}
+
+wait_dump() {
+  local until=$((SECONDS + ${2:-10}))
+  while [ $SECONDS -le $until ]; do
+    dump | grep -qF -- "$1" && return 0
+    sleep 0.25
+  done
+  return 1
+}
+
+shot() { import -window root "$1"; }

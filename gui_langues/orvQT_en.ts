@@ -2,6 +2,151 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
 <context>
+    <name>Alarmeclassique</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Reglage d&apos;alarme de
+niveau bas (securite)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Poids mini (Alarme) :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished">TextLabel</translation>
+    </message>
+    <message>
+        <source>Temporisation de : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surveillance centrale Pump Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Choix</name>
+    <message>
+        <source>Parametrages et Reglages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visualisations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation type="unfinished">Quit</translation>
+    </message>
+</context>
+<context>
+    <name>Choix_fluide</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Fluide Frigorifique</source>
+        <translation>Refrigerant</translation>
+    </message>
+    <message>
+        <source>Selectionner le fluide :</source>
+        <translation>Select the refrigerant:</translation>
+    </message>
+    <message>
+        <source>* NV-xxxx = Melanges Client</source>
+        <translation>* NV-xxxx = customer mixtures</translation>
+    </message>
+    <message>
+        <source>Choix du Condenseur:</source>
+        <translation>Condenser type:</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Air</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Puissance Condenseur a 25 °C exterieure
+ avec un Dt de 15 K (en kW) :</source>
+        <translation>Condenser capacity at 25 °C outside
+ with a 15 K difference (kW):</translation>
+    </message>
+    <message>
+        <source>Subcritique</source>
+        <translation>Subcritical</translation>
+    </message>
+    <message>
+        <source>Transcritique</source>
+        <translation>Transcritical</translation>
+    </message>
+</context>
+<context>
+    <name>Colonne</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>La colonne</source>
+        <translation>The column</translation>
+    </message>
+    <message>
+        <source>Cuivre Frigorifique en 1 5/8</source>
+        <translation>Refrigeration copper 1 5/8</translation>
+    </message>
+    <message>
+        <source>Cuivre Frigorifique en 1 5/8 K65</source>
+        <translation>Refrigeration copper 1 5/8 K65</translation>
+    </message>
+    <message>
+        <source>Inox 40 x 2</source>
+        <translation>Stainless steel 40 x 2</translation>
+    </message>
+</context>
+<context>
+    <name>CompressorType</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Type de Compresseur(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Piston</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Diamreservoir</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Diametre interne du reservoir</source>
+        <translation>Inner diameter of the receiver</translation>
+    </message>
+</context>
+<context>
     <name>Ecran_Orv</name>
     <message>
         <source>Form</source>
@@ -147,131 +292,6 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
-    <name>cORV</name>
-    <message>
-        <source>Informations ORV</source>
-        <translation>ORV information</translation>
-    </message>
-    <message>
-        <source>Demarrage du ORV v%1.%2.%3</source>
-        <translation>Starting ORV v%1.%2.%3</translation>
-    </message>
-    <message>
-        <source>Chargement de la LANGUE:</source>
-        <translation>Loading the LANGUAGE:</translation>
-    </message>
-    <message>
-        <source> -- Reconfiguration de la LANGUE necessaire</source>
-        <translation> -- LANGUAGE needs to be configured</translation>
-    </message>
-    <message>
-        <source> ++ Chargement LANGUE [%1] OK</source>
-        <translation> ++ LANGUAGE [%1] loaded OK</translation>
-    </message>
-    <message>
-        <source> -- ERREUR Chargement fichier LANGUE [%1]</source>
-        <translation> -- ERROR loading LANGUAGE file [%1]</translation>
-    </message>
-</context>
-<context>
-    <name>Langue</name>
-    <message>
-        <source>Language</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>Langue</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>Valider</source>
-        <translation>Confirm</translation>
-    </message>
-    <message>
-        <source>Quitter</source>
-        <translation>Quit</translation>
-    </message>
-</context>
-<context>
-    <name>Choix_fluide</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
-        <source>Fluide Frigorifique</source>
-        <translation>Refrigerant</translation>
-    </message>
-    <message>
-        <source>Selectionner le fluide :</source>
-        <translation>Select the refrigerant:</translation>
-    </message>
-    <message>
-        <source>* NV-xxxx = Melanges Client</source>
-        <translation>* NV-xxxx = customer mixtures</translation>
-    </message>
-    <message>
-        <source>Choix du Condenseur:</source>
-        <translation>Condenser type:</translation>
-    </message>
-    <message>
-        <source>Air</source>
-        <translation>Air</translation>
-    </message>
-    <message>
-        <source>Autre</source>
-        <translation>Other</translation>
-    </message>
-    <message>
-        <source>Puissance Condenseur a 25 °C exterieure
- avec un Dt de 15 K (en kW) :</source>
-        <translation>Condenser capacity at 25 °C outside
- with a 15 K difference (kW):</translation>
-    </message>
-    <message>
-        <source>Subcritique</source>
-        <translation>Subcritical</translation>
-    </message>
-    <message>
-        <source>Transcritique</source>
-        <translation>Transcritical</translation>
-    </message>
-</context>
-<context>
-    <name>Colonne</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
-        <source>La colonne</source>
-        <translation>The column</translation>
-    </message>
-    <message>
-        <source>Cuivre Frigorifique en 1 5/8</source>
-        <translation>Refrigeration copper 1 5/8</translation>
-    </message>
-    <message>
-        <source>Cuivre Frigorifique en 1 5/8 K65</source>
-        <translation>Refrigeration copper 1 5/8 K65</translation>
-    </message>
-    <message>
-        <source>Inox 40 x 2</source>
-        <translation>Stainless steel 40 x 2</translation>
-    </message>
-</context>
-<context>
-    <name>Diamreservoir</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
-        <source>Diametre interne du reservoir</source>
-        <translation>Inner diameter of the receiver</translation>
-    </message>
-</context>
-<context>
     <name>Enregistrement</name>
     <message>
         <source>Form</source>
@@ -383,6 +403,166 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>Langue</name>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source> Francais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changement de la langue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selection de la langue francaise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> A&amp;nglais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English language selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> A&amp;llemand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ändern der Sprache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deutsche Sprache ausgewahlte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Espagnol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>El cambio de idioma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>El ORV debe reiniciar el sistema para cargar el idioma español</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Italien</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La modifica della lingua</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il ORV deve riavviare per caricare italiano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> &amp;Neerlandais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het wijzigen van de taal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De ORV moet herstarten om de Nederlandse taal te laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Russe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Russian language selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Hungary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyelv módosítása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A magyar nyelv válogatott</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Quitter</source>
+        <translation type="unfinished">Quit</translation>
+    </message>
+    <message>
+        <source>Menu Visualisations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Parametrages et Reglages</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Network1</name>
+    <message>
+        <source>Quitter</source>
+        <translation type="unfinished">Quit</translation>
+    </message>
+</context>
+<context>
+    <name>OrvName</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Configuration ORV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nom du ORV:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> * 20 Caracteres Maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nom client sur site:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> * 40 Caracteres Maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Reglageinstallation</name>
     <message>
         <source>Form</source>
@@ -461,6 +641,45 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>Sensstat</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Reglage Alarmes Statistique</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistique 3J</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished">TextLabel</translation>
+    </message>
+    <message>
+        <source>Plus sensible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moins sensible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistique LP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistique 103</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Sousrefoidisseur</name>
     <message>
         <source>Form</source>
@@ -522,6 +741,356 @@ Cliquez sur OK pour terminer la configuration.</source>
         <translation>- If you emptied the column, you may open the valves again.
 - If you calibrated the PT100 probes, you may remove the resistors and refit the probes.
 Click OK to finish the configuration.</translation>
+    </message>
+</context>
+<context>
+    <name>cORV</name>
+    <message>
+        <source>Informations ORV</source>
+        <translation>ORV information</translation>
+    </message>
+    <message>
+        <source>Demarrage du ORV v%1.%2.%3</source>
+        <translation>Starting ORV v%1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Chargement de la LANGUE:</source>
+        <translation>Loading the LANGUAGE:</translation>
+    </message>
+    <message>
+        <source> -- Reconfiguration de la LANGUE necessaire</source>
+        <translation> -- LANGUAGE needs to be configured</translation>
+    </message>
+    <message>
+        <source> ++ Chargement LANGUE [%1] OK</source>
+        <translation> ++ LANGUAGE [%1] loaded OK</translation>
+    </message>
+    <message>
+        <source> -- ERREUR Chargement fichier LANGUE [%1]</source>
+        <translation> -- ERROR loading LANGUAGE file [%1]</translation>
+    </message>
+    <message>
+        <source>Contactar con el SPV en: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Para obtener la contraseña, indicar el código:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kontaktieren Sie den Kundendienst unter: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Damit der Code die Nummer anzeigt:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact the after-sales service at: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To have the code indicate the number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Обратитесь в сервисную службу по адресу: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Чтобы код указывал номер:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kód megadásához jelezze a számot:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contattare il servizio post-vendita al numero: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per avere il codice indicare il numero:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请联系售后服务: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>要让代码指示数字:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neem contact op met de klantenservice na: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Om de code het nummer te laten vermelden:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contacter le SAV au : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pour avoir le code indiquer le numero :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mot de passe incorrect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informations...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analyse Mesures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analyse en cours...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mise a Jour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mise a Jour Programme en cours...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mise a Jour Module(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mise a Jour Firmware Module(s) en cours...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauvegarde des mesures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debut des Analyses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fin des Analyses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operation Terminee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redemarrage du ORV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module MESUREv2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module HPF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ++ Espace de Stockage (libre/total): %1Mo/%2Mo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> -- Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ++ Initialisation CONFIGURATION Termine avec succes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ++ ID ORV: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration Reseau ETHERNET:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration Reseau WIFI:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection Internet/Voredane:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modules Detecter/Trouver:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERREUR detecter, veuillez verifier.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Demarrage des Mesures ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>	Carte Mesure : V1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>	Carte Mesure : V2 / </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>	Carte Mesure non detectee
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>	Module Energie %1 : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N/C 
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>	Module HPF : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dernier Apprentissage : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Derniere tare : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XX.XX.XXXX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adresse MAC : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID ORV : </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>cPassword</name>
+    <message>
+        <source>Annulation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Validation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>led_Rect</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+</context>
+<context>
+    <name>screenMsgBox</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation type="unfinished">Quit</translation>
     </message>
 </context>
 </TS>

@@ -27,7 +27,9 @@ constexpr int kMaxDelay = 90;  // minutes
 constexpr int kPumpDownEvent = 1030;
 constexpr double kPi = 3.14159265358979323846;
 
-QString kilograms(int grams) { return QString::number(grams / 1000.0, 'f', 1) + QStringLiteral(" Kg"); }
+QString kilograms(int grams) {
+  return QString::number(grams / 1000.0, 'f', 1) + QStringLiteral(" Kg");
+}
 QString minutes(int value) { return QString::number(value) + QStringLiteral(" min"); }
 
 // 10 % of the water capacity of all receivers in grams (1 g/cm3), lengths in whole
@@ -135,7 +137,8 @@ void Alarmeclassique::hideEvent(QHideEvent* e) {
   ORV_core* core = Singleton<orv_classPtr>::ptr()->core;
   ORV_fileManip* files = core ? core->ORV_fileManip_Ptr() : nullptr;
   if (!files) return;
-  const QByteArray text = QStringLiteral("%1=%2").arg(QLatin1String(kPumpDownKey)).arg(value).toLatin1();
+  const QByteArray text =
+      QStringLiteral("%1=%2").arg(QLatin1String(kPumpDownKey)).arg(value).toLatin1();
   files->write_logfile(kPumpDownEvent, text.constData(), "", "");
 }
 

@@ -105,7 +105,8 @@ void Sensstat::hideEvent(QHideEvent* e) {
   cConfigurationWidget::hideEvent(e);
   if (locked != 0) return;
   setWhenChanged(config, k103CheckKey, 1, ui->stat103Box->isChecked() ? 1 : 0);
-  setFloatWhenChanged(config, k103PositionKey, 0.0, static_cast<float>(ui->stat103ScrollBar->value()));
+  setFloatWhenChanged(config, k103PositionKey, 0.0,
+                      static_cast<float>(ui->stat103ScrollBar->value()));
   const int position = ui->stat3jScrollBar->value();
   setWhenChanged(config, k3dCheckKey, 1, ui->stat3jBox->isChecked() ? 1 : 0);
   setFloatWhenChanged(config, k3dPositionKey, 200.0, static_cast<float>(position));

@@ -22,7 +22,9 @@ struct LowLevelPage {
   QScrollBar* bar(const char* name) { return page.findChild<QScrollBar*>(name); }
   std::string text(const char* name) { return page.findChild<QLabel*>(name)->text().toStdString(); }
   QGroupBox* pumpDown() { return page.findChild<QGroupBox*>("gB_PumpDown"); }
-  std::pair<int, int> range(const char* name) { return {bar(name)->minimum(), bar(name)->maximum()}; }
+  std::pair<int, int> range(const char* name) {
+    return {bar(name)->minimum(), bar(name)->maximum()};
+  }
   WizardSlot slot;
   Alarmeclassique page;
 };
@@ -201,7 +203,8 @@ TEST(Alarmeclassique, LanguageChangeSetsTheFormTextsAgain) {
   arrive(p.page);
   QEvent change(QEvent::LanguageChange);
   QApplication::sendEvent(&p.page, &change);
-  for (const char* name : {"valpoidslabel", "valtmplabel", "valpoidslabel_nuit", "valtmplabel_nuit"})
+  for (const char* name :
+       {"valpoidslabel", "valtmplabel", "valpoidslabel_nuit", "valtmplabel_nuit"})
     EXPECT_EQ(p.text(name), "TextLabel") << name;
   EXPECT_EQ(p.text("labelentete"), "Reglage d'alarme de\nniveau bas (securite)");
   EXPECT_EQ(p.pumpDown()->title().toStdString(), "Surveillance centrale Pump Down");

@@ -18,9 +18,11 @@ struct CompressorPage {
   // "piston vis scroll" as checked (1) or not, then enabled (1) or not.
   std::string state() {
     std::string out;
-    for (const char* name : {"piston", "vis", "scroll"}) out += button(name)->isChecked() ? '1' : '0';
+    for (const char* name : {"piston", "vis", "scroll"})
+      out += button(name)->isChecked() ? '1' : '0';
     out += ' ';
-    for (const char* name : {"piston", "vis", "scroll"}) out += button(name)->isEnabled() ? '1' : '0';
+    for (const char* name : {"piston", "vis", "scroll"})
+      out += button(name)->isEnabled() ? '1' : '0';
     return out;
   }
   WizardSlot slot;
@@ -73,7 +75,8 @@ TEST_F(CompressorTypeTest, StoredTypeIsSelectedAndTheChoiceWritten) {
   QApplication::sendEvent(&p.page, &change);
   EXPECT_EQ(p.state(), "001 111");
   EXPECT_EQ(p.button("vis")->text().toStdString(), "Vis");
-  EXPECT_EQ(p.page.findChild<QLabel*>("labelentete")->text().toStdString(), "Type de Compresseur(s)");
+  EXPECT_EQ(p.page.findChild<QLabel*>("labelentete")->text().toStdString(),
+            "Type de Compresseur(s)");
   leave(p.page);
   EXPECT_EQ(copy.get("z11_CONFIG_TYPE_COMPRESSEUR"), "2");
 }

@@ -28,8 +28,10 @@ struct NamesPage {
     for (QPushButton* key : keyboard->findChildren<QPushButton*>()) {
       if (key->text() != label || !key->isVisible()) continue;
       const QPointF at(key->rect().center());
-      QMouseEvent press(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-      QMouseEvent release(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+      QMouseEvent press(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
+      QMouseEvent release(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton,
+                          Qt::NoModifier);
       QApplication::sendEvent(key, &press);
       QApplication::sendEvent(key, &release);
       return;

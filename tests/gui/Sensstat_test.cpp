@@ -56,7 +56,8 @@ TEST_F(SensstatTest, DefaultsShowOneBarAndChangeOnlyTheUnreadStatistic) {
   EXPECT_EQ(p.range(), std::make_pair(100, 400));
   EXPECT_EQ(p.bar()->value(), 200);
   EXPECT_EQ(p.shown(), "-5.0");
-  for (const char* name : {"stat3jScrollBar", "label", "label_4", "Init", "label_7", "label_8", "Val_3j"})
+  for (const char* name :
+       {"stat3jScrollBar", "label", "label_4", "Init", "label_7", "label_8", "Val_3j"})
     EXPECT_TRUE(p.page.findChild<QWidget*>(name)->isVisible()) << name;
   for (const char* name : {"stat3jBox", "statLPBox", "label_9", "Val_LP", "statLPScrollBar",
                            "label_2", "label_5", "stat103Box", "label_10", "stat103ScrollBar",
@@ -180,7 +181,8 @@ TEST_F(SensstatTest, LanguageChangeSetsTheFormTextsAgain) {
   QEvent change(QEvent::LanguageChange);
   QApplication::sendEvent(&p.page, &change);
   EXPECT_EQ(p.shown(), "TextLabel");
-  EXPECT_EQ(p.page.findChild<QLabel*>("label_7")->text().toStdString(), "Reglage Alarmes Statistique");
+  EXPECT_EQ(p.page.findChild<QLabel*>("label_7")->text().toStdString(),
+            "Reglage Alarmes Statistique");
   leave(p.page);
   arrive(p.page);
   EXPECT_EQ(p.shown(), "-5.0");

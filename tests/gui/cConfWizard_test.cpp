@@ -283,11 +283,14 @@ TEST(cConfWizard, FinishOfTheFirstCommissioningMergesStampsAndCopies) {
             "sondes.\nCliquez sur OK pour terminer la configuration.");
   EXPECT_EQ(configAtBox, device.config());  // written before the box
 
+  // The set-points page proposes -3 for the 3-day threshold at -21 °C; the sensitivity page
+  // then writes the threshold of its bar, which keeps its position 200 (-5).
   for (const char* line :
        {"CONFIG_TANK_TYPE=H", "CONFIG_TANK_NUMBER=3", "CONFIG_DIAMETRE=1200", "CONFIG_HEIGHT=2000",
         "CONFIG_INCLINAISON_RESERVOIR=35", "CONFIG_COLUMN_TYPE=40x2", "CONFIG_DIAM_TUBE=36",
-        "CONFIG_CONSIGNE_BP=-21", "REGLAGE_ALARM_3JOURS=-5", "STAT3J_VALUE=200", "CONFIG_CHARGE_FLUIDE=350",
-        "CONFIG_FLAG_REFOIDISSEUR=1", "CONFIG_FLUID=R404A", "CONFIG_CONDENSEUR_PUISSANCE=150"})
+        "CONFIG_CONSIGNE_BP=-21", "REGLAGE_ALARM_3JOURS=-5", "STAT3J_VALUE=200",
+        "CONFIG_CHARGE_FLUIDE=350", "CONFIG_FLAG_REFOIDISSEUR=1", "CONFIG_FLUID=R404A",
+        "CONFIG_CONDENSEUR_PUISSANCE=150"})
     EXPECT_TRUE(device.configHas(line)) << line;
   const long long firstStart = std::stoll(device.stored("FLAG_PREM_DEMARRAGE"));
   EXPECT_GE(firstStart, kClockStart);

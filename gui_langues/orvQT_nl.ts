@@ -2,6 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL" sourcelanguage="fr_FR">
     <context>
+        <name>Alarmeclassique</name>
+        <message>
+            <source>Form</source>
+            <translation type="unfinished">Form</translation>
+        </message>
+        <message>
+            <source>Reglage d'alarme de
+niveau bas (securite)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Poids mini (Alarme) :</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>TextLabel</source>
+            <translation type="unfinished">TextLabel</translation>
+        </message>
+        <message>
+            <source>Temporisation de : </source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Surveillance centrale Pump Down</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>Choix</name>
         <message>
             <source>Form</source>
@@ -90,6 +118,29 @@
         <message>
             <source>Inox 40 x 2</source>
             <translation>RVS 40 x 2</translation>
+        </message>
+    </context>
+    <context>
+        <name>CompressorType</name>
+        <message>
+            <source>Form</source>
+            <translation type="unfinished">Form</translation>
+        </message>
+        <message>
+            <source>Type de Compresseur(s)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Piston</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Vis</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Scroll</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1034,6 +1085,40 @@ Etes-vous sur de vouloir lancer un recalcul?</source>
         </message>
     </context>
     <context>
+        <name>Network1</name>
+        <message>
+            <source>Quitter</source>
+            <translation type="unfinished">Afsluiten</translation>
+        </message>
+    </context>
+    <context>
+        <name>OrvName</name>
+        <message>
+            <source>Form</source>
+            <translation type="unfinished">Form</translation>
+        </message>
+        <message>
+            <source>Configuration ORV</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Nom du ORV:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source> * 20 Caracteres Maximum</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Nom client sur site:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source> * 40 Caracteres Maximum</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>RecalculProcess</name>
         <message>
             <source>Form</source>
@@ -1140,6 +1225,45 @@ Sinon, cliquez sur "No"</source>
         <message>
             <source>4 reservoirs</source>
             <translation>4 vaten</translation>
+        </message>
+    </context>
+    <context>
+        <name>Sensstat</name>
+        <message>
+            <source>Form</source>
+            <translation type="unfinished">Form</translation>
+        </message>
+        <message>
+            <source>Reglage Alarmes Statistique</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Statistique 3J</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>TextLabel</source>
+            <translation type="unfinished">TextLabel</translation>
+        </message>
+        <message>
+            <source>Plus sensible</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Moins sensible</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>INIT</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Statistique LP</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Statistique 103</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>

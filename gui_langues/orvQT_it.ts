@@ -546,7 +546,7 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source> A&amp;llemand</source>
-        <translation> Tedesco (&amp;l)</translation>
+        <translation> &amp;Tedesco</translation>
     </message>
     <message>
         <source> Hungary</source>
@@ -558,7 +558,7 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source> &amp;Neerlandais</source>
-        <translation> Olandese (&amp;N)</translation>
+        <translation> &amp;Olandese</translation>
     </message>
     <message>
         <source>Valider</source>

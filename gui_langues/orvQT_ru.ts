@@ -2255,15 +2255,15 @@ minuit</source>
     </message>
     <message>
         <source>Active(kW)</source>
-        <translation>Активная(kW)</translation>
+        <translation>Активная(кВт)</translation>
     </message>
     <message>
         <source>Apparente(kVA)</source>
-        <translation>Полная(kVA)</translation>
+        <translation>Полная(кВА)</translation>
     </message>
     <message>
         <source>Reactive(kVAR)</source>
-        <translation>Реактивная(kVAR)</translation>
+        <translation>Реактивная(квар)</translation>
     </message>
     <message>
         <source>COS Phi</source>
@@ -2397,7 +2397,7 @@ du condenseur:</source>
     </message>
     <message>
         <source>Calcul Pas(mA):</source>
-        <translation>Расчёт шага(mA):</translation>
+        <translation>Расчёт шага(мА):</translation>
     </message>
     <message>
         <source>Pas:</source>
@@ -2413,7 +2413,7 @@ du condenseur:</source>
     </message>
     <message>
         <source>Calcul Pas(Volt):</source>
-        <translation>Расчёт шага(Volt):</translation>
+        <translation>Расчёт шага(В):</translation>
     </message>
     <message>
         <source>Ecart en °C</source>
@@ -2529,7 +2529,7 @@ l&apos;entree T/R du Mode Nuit</source>
     </message>
     <message>
         <source>   mA Maximum en Mode Nuit:</source>
-        <translation>   Макс. mA в ночном режиме:</translation>
+        <translation>   Макс. мА в ночном режиме:</translation>
     </message>
     <message>
         <source>mA</source>
@@ -2689,12 +2689,12 @@ un bon fonctionnement de vos detendeurs</source>
     <message>
         <source>Avez-vous un retour d&apos;information de puissance
 de 4-20 mA du variateur ?</source>
-        <translation>Есть ли сигнал мощности 4-20 mA
+        <translation>Есть ли сигнал мощности 4-20 мА
 от частотного преобразователя?</translation>
     </message>
     <message>
         <source>Puissance a 20 mA :</source>
-        <translation>Мощность при 20 mA :</translation>
+        <translation>Мощность при 20 мА :</translation>
     </message>
     <message>
         <source>Watt</source>
@@ -2722,7 +2722,7 @@ de 4-20 mA du variateur ?</source>
     </message>
     <message>
         <source>en mA</source>
-        <translation>в mA</translation>
+        <translation>в мА</translation>
     </message>
 </context>
 <context>

@@ -2572,7 +2572,7 @@ des Eingangs T/R Nachtbetrieb aktiviert</translation>
     </message>
     <message>
         <source>Fin Parametrage</source>
-        <translation>Ende der Parametrierung</translation>
+        <translation>Ende Parametrierung</translation>
     </message>
     <message>
         <source>Sauvegarde et Envoi

@@ -484,7 +484,7 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Contenu Fichier RCS systeme:</source>
-        <translation>Contenido del archivo RCS del sistema:</translation>
+        <translation>Contenido archivo RCS sistema:</translation>
     </message>
     <message>
         <source>Espace de Stockage en Mo:</source>

@@ -1629,7 +1629,7 @@ az ENERGIA modulnak</translation>
     </message>
     <message>
         <source>NON Connecte</source>
-        <translation>NINCS csatlakoztatva</translation>
+        <translation>NINCS kapcsolat</translation>
     </message>
     <message>
         <source>PUISSANCE:%1 Enregistrent Modification Pourcentage OK</source>
@@ -2463,7 +2463,7 @@ külső hőmérséklete:</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par le ORV</source>
-        <translation>kompresszor(ok) üzem-visszajelzése az ORV-n keresztül</translation>
+        <translation>kompresszor(ok) üzemjelzése az ORV-ről</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par contact sec module HPF</source>

@@ -2634,7 +2634,7 @@ un buon funzionamento delle valvole di espansione</translation>
     </message>
     <message>
         <source>Coupure Ventilation</source>
-        <translation>Disinserimento ventilazione</translation>
+        <translation>Arresto ventilazione</translation>
     </message>
 </context>
 <context>

@@ -1437,11 +1437,11 @@ RS485:</translation>
     </message>
     <message>
         <source>Puissance TI</source>
-        <translation>Vermogen stroomtrafo</translation>
+        <translation>Vermogen trafo</translation>
     </message>
     <message>
         <source>Nombre TI</source>
-        <translation>Aantal stroomtrafo&apos;s</translation>
+        <translation>Aantal trafo&apos;s</translation>
     </message>
     <message>
         <source>%</source>
@@ -1609,7 +1609,7 @@ naar ENERGIE-module</translation>
     </message>
     <message>
         <source>Aucun TI</source>
-        <translation>Geen stroomtrafo</translation>
+        <translation>Geen trafo</translation>
     </message>
     <message>
         <source>Aucun module ENERGIE detecter</source>

@@ -550,7 +550,7 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source> Hungary</source>
-        <translation> Hongrois</translation>
+        <translation> Hungary</translation>
     </message>
     <message>
         <source> Italien</source>
@@ -1473,7 +1473,7 @@ RS485:</translation>
     </message>
     <message>
         <source>Offset O:</source>
-        <translation>Offset 0:</translation>
+        <translation>Offset O:</translation>
     </message>
     <message>
         <source>bar</source>
@@ -1613,7 +1613,7 @@ au module ENERGIE</translation>
     </message>
     <message>
         <source>Aucun module ENERGIE detecter</source>
-        <translation>Aucun module ENERGIE detecte</translation>
+        <translation>Aucun module ENERGIE detecter</translation>
     </message>
     <message>
         <source>ERREUR lecture de la configuration des modules ENERGIE</source>
@@ -1633,19 +1633,19 @@ au module ENERGIE</translation>
     </message>
     <message>
         <source>PUISSANCE:%1 Enregistrent Modification Pourcentage OK</source>
-        <translation>PUISSANCE:%1 Enregistrement Modification Pourcentage OK</translation>
+        <translation>PUISSANCE:%1 Enregistrent Modification Pourcentage OK</translation>
     </message>
     <message>
         <source>Envoi Configuation au module ENERGIE %1 ....</source>
-        <translation>Envoi Configuration au module ENERGIE %1 ....</translation>
+        <translation>Envoi Configuation au module ENERGIE %1 ....</translation>
     </message>
     <message>
         <source>Envoi Configuation module ENERGIE %1 OK</source>
-        <translation>Envoi Configuration module ENERGIE %1 OK</translation>
+        <translation>Envoi Configuation module ENERGIE %1 OK</translation>
     </message>
     <message>
         <source>!! ECHEC !! Configuation module ENERGIE %1</source>
-        <translation>!! ECHEC !! Configuration module ENERGIE %1</translation>
+        <translation>!! ECHEC !! Configuation module ENERGIE %1</translation>
     </message>
     <message>
         <source>ATTENTION Lancer le CALIBRAGE de la sonde %1?</source>
@@ -2140,7 +2140,7 @@ Gaz</translation>
     </message>
     <message>
         <source>Difference d&apos;enthalphie:</source>
-        <translation>Difference d&apos;enthalpie:</translation>
+        <translation>Difference d&apos;enthalphie:</translation>
     </message>
     <message>
         <source>Debit masse:</source>
@@ -2471,7 +2471,7 @@ du condenseur:</translation>
     </message>
     <message>
         <source> retour marche compresseur(s) par le module ENERGE</source>
-        <translation> retour marche compresseur(s) par le module ENERGIE</translation>
+        <translation> retour marche compresseur(s) par le module ENERGE</translation>
     </message>
 </context>
 <context>
@@ -2490,7 +2490,7 @@ du condenseur:</translation>
     </message>
     <message>
         <source>Module-HPF &lt;font color=&apos;blue&apos;&gt;DETECTER et CONNECTER&lt;/font&gt;.Vous pouvez &lt;font color=&apos;blue&apos;&gt;poursuivre&lt;/font&gt; la configuration.</source>
-        <translation>Module-HPF &lt;font color=&apos;blue&apos;&gt;DETECTE et CONNECTE&lt;/font&gt;. Vous pouvez &lt;font color=&apos;blue&apos;&gt;poursuivre&lt;/font&gt; la configuration.</translation>
+        <translation>Module-HPF &lt;font color=&apos;blue&apos;&gt;DETECTER et CONNECTER&lt;/font&gt;.Vous pouvez &lt;font color=&apos;blue&apos;&gt;poursuivre&lt;/font&gt; la configuration.</translation>
     </message>
     <message>
         <source>Module HPF OK.</source>
@@ -2553,7 +2553,7 @@ l&apos;entree T/R du Mode Nuit</translation>
     </message>
     <message>
         <source>Condensation de deverouillage du Mode Nuit en °C:</source>
-        <translation>Condensation de deverrouillage du Mode Nuit en °C:</translation>
+        <translation>Condensation de deverouillage du Mode Nuit en °C:</translation>
     </message>
     <message>
         <source>30°C</source>
@@ -2586,7 +2586,7 @@ au module HPF</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;ERREUR de l&apos;envoie de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color=&apos;red&apos;&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</source>
-        <translation>&lt;font color=&apos;red&apos;&gt;ERREUR de l&apos;envoi de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color=&apos;red&apos;&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;ERREUR de l&apos;envoie de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color=&apos;red&apos;&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</translation>
     </message>
 </context>
 <context>
@@ -2702,7 +2702,7 @@ de 4-20 mA du variateur ?</translation>
     </message>
     <message>
         <source>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relai est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</source>
-        <translation>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relais est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</translation>
+        <translation>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relai est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</translation>
     </message>
     <message>
         <source>Pas de variateur de vitesse</source>
@@ -2733,7 +2733,7 @@ de 4-20 mA du variateur ?</translation>
     </message>
     <message>
         <source>Etage de Ventillation</source>
-        <translation>Etage de Ventilation</translation>
+        <translation>Etage de Ventillation</translation>
     </message>
     <message>
         <source>Etage selectionne:</source>
@@ -2742,7 +2742,7 @@ de 4-20 mA du variateur ?</translation>
     <message>
         <source>Puissance de l&apos;etage de ventillation
 absorbee en Watt</source>
-        <translation>Puissance de l&apos;etage de ventilation
+        <translation>Puissance de l&apos;etage de ventillation
 absorbee en Watt</translation>
     </message>
 </context>

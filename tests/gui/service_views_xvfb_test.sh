@@ -10,31 +10,25 @@ fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
 SCREENS="$ORV_BUILD_DIR/screens"
 mkdir -p "$SCREENS"
-root=$(mktemp -d /tmp/orv-service-xvfb-XXXXXX)
-XS_SIM=""
+roots=()
+sim=""
 cleanup() {
   xsession_stop
-  [ -n "$XS_SIM" ] && { kill "$XS_SIM" 2>/dev/null; wait "$XS_SIM" 2>/dev/null; }
-  [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "$root"
+  [ -n "$sim" ] && { kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; }
+  [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "${roots[@]}"
 }
 trap cleanup EXIT
-expect_page() { wait_page "$1" "${2:-10}" || fail "expected $1, the screen shows: $(dump | head -1)"; }
-button() { tap_widget "$1" || fail "no $1 on $(dump | head -1)"; }
+button() { tap_widget "$1" || fail "no $1 on $(page_line)"; }
 # visible NAME: whether the widget is on the screen's dump
 visible() { dump | awk -F'\t' -v n="$1" '$1 == n { found = 1 } END { exit !found }'; }
 
 # A commissioned plant with its V2 card; the other bus addresses answer garbled frames.
-mkdir -p "$root/home/ORV" "$root/sys/class/net/eth0" "$root/platform_stub" "$root/etc/init.d" "$root/tmp"
-echo 0 > "$root/sys/class/net/eth0/carrier"
-echo 00:1a:2b:3c:4d:5e > "$root/sys/class/net/eth0/address"
-echo "1073741824 2147483648" > "$root/platform_stub/diskspace"
-printf '[General]\nCONFIG_LANGUE=fr\nFLAG_PREM_DEMARRAGE=1709283900\nCONFIG_COLUMN_TARE=2350\nz11_CONFIG_FUSEAU_HORRAIRE=1\n' \
-  > "$root/home/ORV/config.conf"
+sandbox root 0 $'FLAG_PREM_DEMARRAGE=1709283900\nCONFIG_COLUMN_TARE=2350\nz11_CONFIG_FUSEAU_HORRAIRE=1\n'
 printf 'module 1 mesv2 configured=1 version=2.1\nmodule 0 mesv1\nset 0 header 00 00\n' > "$root/scenario"
 for a in 5 6 7 8; do
   printf 'module %s %s\nfault %s crc\n' $a $([ $a = 5 ] && echo hpf || echo energie) $a >> "$root/scenario"
 done
-simulator_start "$root" "$root/scenario" || fail "no bus simulator"
+sim_start "$root"
 xsession_start "$root" TZ=UTC ORV_CLOCK_START="2024-03-01 10:05:00" || fail "no X session"
 expect_page mainScreen 25
 
@@ -65,9 +59,7 @@ tap 567 32
 expect_page choixPage
 button paramButton
 expect_page menuCodePage
-button linePassword
-type_text 5086
-button pushButtonValidation
+code 5086
 expect_page menuPage
 button fuseauHorraireButton
 expect_page fuseauPage

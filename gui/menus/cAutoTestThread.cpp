@@ -61,20 +61,23 @@ void cAutoTestThread::run() {
   struct tm local {};
   localtime_r(&clock, &local);
   std::strftime(now, sizeof now, "%Y-%m-%d %H:%M:%S;", &local);
-  emit sig_ThreadUpdText(
-      tr("\nKernel ORV: %1\n").arg(text(read_KernelVersion())) +
-          tr("Version ORV: v%1.%2.%3\n").arg(VERSION_MAJOR).arg(VERSION_MINOR).arg(VERSION_RELEASE) +
-          tr(" ++ ORV ID: %1\n").arg(setting(store, "CONFIG_SRV_ID").intValue) +
-          tr(" ++ ORV JOUR PREMIER DEMARRAGE: %1\n").arg(setting(store, "FLAG_PREM_DEMARRAGE").intValue) +
-          tr(" ++ ORV DATE/TIME: %1\n").arg(QString::fromLatin1(now)),
-      true);
+  emit sig_ThreadUpdText(tr("\nKernel ORV: %1\n").arg(text(read_KernelVersion())) +
+                             tr("Version ORV: v%1.%2.%3\n")
+                                 .arg(VERSION_MAJOR)
+                                 .arg(VERSION_MINOR)
+                                 .arg(VERSION_RELEASE) +
+                             tr(" ++ ORV ID: %1\n").arg(setting(store, "CONFIG_SRV_ID").intValue) +
+                             tr(" ++ ORV JOUR PREMIER DEMARRAGE: %1\n")
+                                 .arg(setting(store, "FLAG_PREM_DEMARRAGE").intValue) +
+                             tr(" ++ ORV DATE/TIME: %1\n").arg(QString::fromLatin1(now)),
+                         true);
 
   // Storage, in whole MiB.
   if (core) {
     int total = 0, free = 0;
     core->getStorageInfoSize(&total, &free);
-    emit sig_ThreadUpdText(tr("\nEspace de Stockage (libre/total): %1Mo/%2Mo\n").arg(free).arg(total),
-                           true);
+    emit sig_ThreadUpdText(
+        tr("\nEspace de Stockage (libre/total): %1Mo/%2Mo\n").arg(free).arg(total), true);
     bits += (free != 0 && total != 0 && free > 1) ? "1" : "0";
   }
 
@@ -100,18 +103,21 @@ void cAutoTestThread::run() {
     item += link == 0 ? tr(" -- ATTENTION Reseau USB WIFI debrancher\n")
                       : tr(" ++ Reseau USB WIFI brancher OK\n");
     bits += link == 0 ? "0" : "1";
-    item += QStringLiteral(" ++ SSID: %1\n").arg(text(setting(store, "CONFIG_WIFI_SSID").stringValue));
+    item +=
+        QStringLiteral(" ++ SSID: %1\n").arg(text(setting(store, "CONFIG_WIFI_SSID").stringValue));
   } else {
     bits += "0000";
   }
   if (store) store->setMES_struct(kMesNetworkLink, &link);
   item += QStringLiteral(" ++ CONFIG IP: %1\n").arg(text(setting(store, "CONFIG_IP").stringValue));
-  item += QStringLiteral(" ++ KERNEL IP: %1\n").arg(text(sysNet ? sysNet->if_getKernel_IfaceInfo(iface, 0) : ""));
+  item += QStringLiteral(" ++ KERNEL IP: %1\n")
+              .arg(text(sysNet ? sysNet->if_getKernel_IfaceInfo(iface, 0) : ""));
   item += QStringLiteral(" ++ MASK: %1\n").arg(text(setting(store, "CONFIG_MASK").stringValue));
   item += QStringLiteral(" ++ GATEWAY: %1\n").arg(text(setting(store, "CONFIG_GW").stringValue));
   item += dhcp == 0 ? QStringLiteral(" ++ DHCP: OFF\n") : QStringLiteral(" ++ DHCP: ON\n");
   bits += dhcp == 0 ? "0" : "1";
-  item += QStringLiteral(" ++ ETHERNET MAC: %1\n").arg(text(setting(store, "CONFIG_MACADDR").stringValue));
+  item += QStringLiteral(" ++ ETHERNET MAC: %1\n")
+              .arg(text(setting(store, "CONFIG_MACADDR").stringValue));
   emit sig_ThreadUpdText(item, true);
 
   // Supervision server, port 22.
@@ -129,22 +135,26 @@ void cAutoTestThread::run() {
   const int mesV1 = modules ? modules->isModulMesV1_connected() : 0;
   const int mesV2 = modules ? modules->isModulMesV2_connected() : 0;
   if (!mesV1 && !mesV2)
-    item = tr(" -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....\n\n    -(1) Veuillez verifier "
-              "les branchements\n    -(2) Puis REBOOTER/REDEMARRER le ORV\n");
+    item =
+        tr(" -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....\n\n    -(1) Veuillez verifier "
+           "les branchements\n    -(2) Puis REBOOTER/REDEMARRER le ORV\n");
   else if (mesV1)
     item = tr(" ++ Module MesureV1: %1\n").arg(mesV1);
   else
-    item = tr(" ++ Module MesureV2: v%1\n").arg(version(modules->mesV2_ptr()->getCFG_struct(114).floatValue));
+    item = tr(" ++ Module MesureV2: v%1\n")
+               .arg(version(modules->mesV2_ptr()->getCFG_struct(114).floatValue));
   emit sig_ThreadUpdText(item, true);
   if (modules && modules->isModulHpf_connected())
     emit sig_ThreadUpdText(
-        tr(" ++ Module HPF: v%1\n").arg(version(modules->hpf_ptr()->getCFG_struct(131).floatValue)), true);
+        tr(" ++ Module HPF: v%1\n").arg(version(modules->hpf_ptr()->getCFG_struct(131).floatValue)),
+        true);
   for (int index = 0; modules && index < 3; ++index)
     if (modules->isModulEner_connected(index))
-      emit sig_ThreadUpdText(tr(" ++ Module ENERGIE_%1: v%2\n")
-                                 .arg(index)
-                                 .arg(version(modules->ener_ptr()->getCFG_struct(index, 173).floatValue)),
-                             true);
+      emit sig_ThreadUpdText(
+          tr(" ++ Module ENERGIE_%1: v%2\n")
+              .arg(index)
+              .arg(version(modules->ener_ptr()->getCFG_struct(index, 173).floatValue)),
+          true);
 
   emit sig_ThreadUpdText(tr("\nMemoire:\n"), true);
   emit sig_ThreadUpdText(text(getStdoutFromCommand("free")) + "\n", true);

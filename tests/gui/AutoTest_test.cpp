@@ -73,8 +73,8 @@ struct SelfTestDevice : LocaleFirst, CoreDevice {
   SelfTestDevice() : CoreDevice(kConfig) {
     box.write("/sys/class/net/eth0/carrier", "1\n");
     box.write("/platform_stub/diskspace", "104857600 209715200");
-    sim.reset(new BusSimulator(box, "module 1 mesv2 configured=1 version=2.1\n" +
-                                        garbledModules({0, 5, 6, 7, 8})));
+    sim.reset(new BusSimulator(
+        box, "module 1 mesv2 configured=1 version=2.1\n" + garbledModules({0, 5, 6, 7, 8})));
     centre.reset(new ModulsCenter());
     Singleton<orv_classPtr>::ptr()->modules = centre.get();
     centre->initModulsCenter();
@@ -155,12 +155,13 @@ TEST(AutoTest, TwoRunsOfTheWorkedExample) {
   d.run();
 
   EXPECT_EQ(d.count("Demarrage de l'AutoTest ...\n"), 2);
-  EXPECT_EQ(d.countStarting("\nKernel ORV: 2.6.35.3-orv-host\nVersion ORV: v10.4.5\n ++ ORV ID: 12\n"),
-            2);
+  EXPECT_EQ(
+      d.countStarting("\nKernel ORV: 2.6.35.3-orv-host\nVersion ORV: v10.4.5\n ++ ORV ID: 12\n"),
+      2);
   EXPECT_EQ(d.count("\nEspace de Stockage (libre/total): 100Mo/200Mo\n"), 2);
-  EXPECT_EQ(d.countStarting(
-                "\nConfiguration Reseau ETHERNET:\n ++ Cable Reseau ETHERNET brancher OK\n"),
-            2);
+  EXPECT_EQ(
+      d.countStarting("\nConfiguration Reseau ETHERNET:\n ++ Cable Reseau ETHERNET brancher OK\n"),
+      2);
   EXPECT_EQ(d.count("\nConnection Internet/Voredane:\n ++ Connection au serveur VOREDANE OK\n"), 2);
   EXPECT_EQ(d.count(" ++ Module MesureV2: v2.1\n"), 2);
   EXPECT_EQ(d.count("Résultat = 6943\n"), 2);

@@ -31,6 +31,33 @@ Mindeststand (Sicherheit)</translation>
     </message>
 </context>
 <context>
+    <name>AutoTest</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>ORV AutoTest</source>
+        <translation>ORV Selbsttest</translation>
+    </message>
+    <message>
+        <source>Lancer AutoTest</source>
+        <translation>Selbsttest starten</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>
+AutoTest Terminer!
+</source>
+        <translation>
+Selbsttest beendet!
+</translation>
+    </message>
+</context>
+<context>
     <name>Calc_Method</name>
     <message>
         <source>Form</source>
@@ -1717,6 +1744,179 @@ Sonst klicken Sie auf &quot;Nein&quot;</translation>
     <message>
         <source>Non</source>
         <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>cAutoTestThread</name>
+    <message>
+        <source>Demarrage de l&apos;AutoTest ...
+</source>
+        <translation>Start des Selbsttests ...
+</translation>
+    </message>
+    <message>
+        <source>
+Kernel ORV: %1
+</source>
+        <translation>
+Kernel ORV: %1
+</translation>
+    </message>
+    <message>
+        <source>Version ORV: v%1.%2.%3
+</source>
+        <translation>Version ORV: v%1.%2.%3
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV ID: %1
+</source>
+        <translation> ++ ORV ID: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV JOUR PREMIER DEMARRAGE: %1
+</source>
+        <translation> ++ ORV TAG DER ERSTINBETRIEBNAHME: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV DATE/TIME: %1
+</source>
+        <translation> ++ ORV DATUM/ZEIT: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Espace de Stockage (libre/total): %1Mo/%2Mo
+</source>
+        <translation>
+Speicherplatz (frei/gesamt): %1MB/%2MB
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau ETHERNET:
+</source>
+        <translation>
+ETHERNET-Netzwerkkonfiguration:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher
+</source>
+        <translation> -- ACHTUNG ETHERNET-Kabel nicht angeschlossen
+</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK
+</source>
+        <translation> ++ ETHERNET-Kabel angeschlossen OK
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau WIFI:
+</source>
+        <translation>
+WLAN-Netzwerkkonfiguration:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher
+</source>
+        <translation> -- ACHTUNG USB-WLAN nicht angeschlossen
+</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK
+</source>
+        <translation> ++ USB-WLAN angeschlossen OK
+</translation>
+    </message>
+    <message>
+        <source>
+Connection Internet/Voredane:
+</source>
+        <translation>
+Verbindung Internet/Voredane:
+</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK
+</source>
+        <translation> ++ Verbindung zum Server VOREDANE OK
+</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE
+</source>
+        <translation> -- FEHLER Verbindung zum Server VOREDANE
+</translation>
+    </message>
+    <message>
+        <source>
+Modules Detecter/Trouver:
+</source>
+        <translation>
+Erkannte/gefundene Module:
+</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV
+</source>
+        <translation> -- Kein MESS-Modul v1 oder v2 erkannt/gefunden....
+
+    -(1) Bitte prüfen Sie die Anschlüsse
+    -(2) Dann den ORV NEU STARTEN
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1
+</source>
+        <translation> ++ Messmodul V1: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1
+</source>
+        <translation> ++ Messmodul V2: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1
+</source>
+        <translation> ++ HPF-Modul: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2
+</source>
+        <translation> ++ ENERGIE-Modul_%1: v%2
+</translation>
+    </message>
+    <message>
+        <source>
+Memoire:
+</source>
+        <translation>
+Speicher:
+</translation>
+    </message>
+    <message>
+        <source>
+Partitions:
+</source>
+        <translation>
+Partitionen:
+</translation>
+    </message>
+    <message>
+        <source>Résultat = </source>
+        <translation>Ergebnis = </translation>
     </message>
 </context>
 <context>

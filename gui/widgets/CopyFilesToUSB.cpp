@@ -38,8 +38,8 @@ std::string fileName(const std::string& path) { return path.substr(path.find_las
 
 // What the two programs' forms of the page differ in.
 struct CopyFilesToUSB::Profile {
-  const char* keyDevice;   // present while the key is plugged in
-  const char* keyFolder;   // where the system mounts it; the dialogs open there
+  const char* keyDevice;  // present while the key is plugged in
+  const char* keyFolder;  // where the system mounts it; the dialogs open there
   // Restore candidates in order, with the folder each one goes to.
   std::vector<std::pair<const char*, const char*>> candidates;
   bool bench;  // restore at construction, no reboot, no store reload, quit at once
@@ -130,7 +130,8 @@ void CopyFilesToUSB::setButtonsVisible(bool visible) {
 
 std::string CopyFilesToUSB::backupFolder() const {
   orvDatas* store = Singleton<orv_classPtr>::ptr()->datas;
-  const int id = store ? store->getCFG_struct(orvDatas::getCFG_ID_fromKeyString("CONFIG_SRV_ID")).intValue : 0;
+  const int id =
+      store ? store->getCFG_struct(orvDatas::getCFG_ID_fromKeyString("CONFIG_SRV_ID")).intValue : 0;
   char folder[256];
   std::snprintf(folder, sizeof folder, "%sorv_%d_%d/", profile_.keyFolder, id,
                 static_cast<int>(_getTimeStampInSecs()));
@@ -142,9 +143,9 @@ bool CopyFilesToUSB::initTask_save() {
   for (const char* name : {"moy.msr", "config.conf", "journal.log"})
     fileList_.push_back(std::string(kDataDir) + name);
   fileList_.push_back(std::string(kBootScriptDir) + kBootScript);
-  for (const std::string& optional : {std::string(kDataDir) + "fluides.norvale",
-                                      std::string(kDataDir) + "traceroute.log",
-                                      std::string("/tmp/autotest.log")})
+  for (const std::string& optional :
+       {std::string(kDataDir) + "fluides.norvale", std::string(kDataDir) + "traceroute.log",
+        std::string("/tmp/autotest.log")})
     if (orvFileExist(optional.c_str())) fileList_.push_back(optional);
 
   QString text = tr("Nombre de fichier(s) a Sauvegarder: %1\n").arg(fileList_.size());

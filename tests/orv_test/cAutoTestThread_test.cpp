@@ -44,9 +44,9 @@ TEST(BenchRunWorker, RelaysFollowTheSpareInputDuringTheWatch) {
 TEST(BenchRunWorker, StorageFailuresAndAMissingCardCount) {
   TestSandbox box;
   layOutBenchBoard(box);
-  // No card on the port and no server: two errors.
+  // No card on the port and a server that cannot be found: two errors.
   BenchRun baseline;
-  baseline.run("127.0.0.1");
+  baseline.run("no-such-server.invalid");
   EXPECT_TRUE(baseline.has("ERREUR Aucun Modul MesureV1 ou V2 Détecté"));
   EXPECT_TRUE(baseline.has("ERREUR Aucunne Connection vers VOREDANE, plus de tests réseaux"));
   EXPECT_TRUE(baseline.has("Test Lecture fichier de 256 lignes OK"));
@@ -54,7 +54,7 @@ TEST(BenchRunWorker, StorageFailuresAndAMissingCardCount) {
 
   box.mkdirs("/home/orv_test.msr");
   BenchRun broken;
-  broken.run("127.0.0.1");
+  broken.run("no-such-server.invalid");
   EXPECT_TRUE(broken.has("ERREUR Echec Test Ecriture fichier .msr"));
   EXPECT_TRUE(broken.has("ERREUR Echec Test Lecture fichier .msr"));
   EXPECT_EQ(broken.errors, baseline.errors + 2);

@@ -25,7 +25,8 @@ TEST(BenchRunWorker, RelaysFollowTheSpareInputDuringTheWatch) {
       "GPIO TOR RESERVE= 1", "GPIO Relais ALARME NIVEAU BAS sur 1",
       "GPIO Relais ALARME INVERSEUR sur 1", "GPIO Relais ALIM BUS MODULES sur 1"};
   bool followed = false;
-  run.run("127.0.0.1", 40000, [&](BenchRun& r) {
+  // No server of its own: a name that never resolves keeps it off another test's server.
+  run.run("no-such-server.invalid", 40000, [&](BenchRun& r) {
     // The first pass shows every input at rest and drives the relays to 0.
     if (!QTest::qWaitFor([&] { return r.has("GPIO TOR DIPSWITCH_SW2_2= 0"); }, 10000)) return;
     box.write(gpioPinPath(202, "value"), "0");
@@ -70,7 +71,7 @@ TEST(BenchRunWorker, UsedStorageUnder45MegabytesIsAFault) {
   for (const auto& c : cases) {
     box.write("/platform_stub/diskspace", c.space);
     BenchRun run;
-    run.run("127.0.0.1", 0);
+    run.run("no-such-server.invalid", 0);
     EXPECT_EQ(run.has("ERREUR Espace de Stockage NAND Inutilisable"), c.fault) << c.space;
   }
 }

@@ -2,10 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="fr_FR">
     <context>
+        <name>Capteurhp</name>
+        <message>
+            <source>Plage de mesure du capteur HP 4-20 mA</source>
+            <translation>Messbereich des HD-Sensors 4-20 mA</translation>
+        </message>
+        <message>
+            <source>Pression Mini</source>
+            <translation>Min. Druck</translation>
+        </message>
+        <message>
+            <source>Pression Maxi</source>
+            <translation>Max. Druck</translation>
+        </message>
+        <message>
+            <source>Offset O:</source>
+            <translation>Offset 0:</translation>
+        </message>
+        <message>
+            <source>0</source>
+            <translation>0</translation>
+        </message>
+        <message>
+            <source>bar</source>
+            <translation>bar</translation>
+        </message>
+        <message>
+            <source>Calibrage Offset 0
+(a la Pression Atmospherique)</source>
+            <translation>Nullpunkt-Kalibrierung
+(bei Atmosphärendruck)</translation>
+        </message>
+        <message>
+            <source>Reset Offset
+</source>
+            <translation>Offset zurücksetzen
+</translation>
+        </message>
+        <message>
+            <source>Module MesureV1</source>
+            <translation>Messmodul V1</translation>
+        </message>
+        <message>
+            <source>Module MesureV2</source>
+            <translation>Messmodul V2</translation>
+        </message>
+        <message>
+            <source>Aucun Module Mesure</source>
+            <translation>Kein Messmodul</translation>
+        </message>
+        <message>
+            <source>De </source>
+            <translation>Von </translation>
+        </message>
+        <message>
+            <source> A </source>
+            <translation> bis </translation>
+        </message>
+        <message>
+            <source> Bar</source>
+            <translation> bar</translation>
+        </message>
+        <message>
+            <source>ATTENTION Lancer le CALIBRAGE de la sonde Pression HP?</source>
+            <translation>ACHTUNG: KALIBRIERUNG des HD-Drucksensors starten?</translation>
+        </message>
+        <message>
+            <source>Lancer la procedure de Calibrage Pression ?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+            <translation>Druckkalibrierung starten?!
+Bitte bestätigen, wenn der Sensor unter Atmosphärendruck steht!</translation>
+        </message>
+        <message>
+            <source>ERREUR Mesure Pression HP</source>
+            <translation>FEHLER HD-Druckmessung</translation>
+        </message>
+    </context>
+    <context>
         <name>Choix</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Choix de mode d'acces</source>
@@ -260,6 +337,87 @@ p, li { white-space: pre-wrap; }
         </message>
     </context>
     <context>
+        <name>Etalonnage</name>
+        <message>
+            <source>Configuration PT100: Remplacer chaque sonde de
+temperature par une resistance de 100 ohms</source>
+            <translation>PT100-Einstellung: jeden Temperaturfühler durch
+einen 100-Ohm-Widerstand ersetzen</translation>
+        </message>
+        <message>
+            <source>Temperature Exterieure:</source>
+            <translation>Außentemperatur:</translation>
+        </message>
+        <message>
+            <source>Etalonnage</source>
+            <translation>Kalibrierung</translation>
+        </message>
+        <message>
+            <source>PT100 câble 3m</source>
+            <translation>PT100 Kabel 3 m</translation>
+        </message>
+        <message>
+            <source>Mesure:</source>
+            <translation>Messung:</translation>
+        </message>
+        <message>
+            <source>TextLabel</source>
+            <translation>TextLabel</translation>
+        </message>
+        <message>
+            <source>°C</source>
+            <translation>°C</translation>
+        </message>
+        <message>
+            <source>Correction:</source>
+            <translation>Korrektur:</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Reset</translation>
+        </message>
+        <message>
+            <source>Correction Manuel:</source>
+            <translation>Manuelle Korrektur:</translation>
+        </message>
+        <message>
+            <source>Temperature liquide
+ -Entree du reservoir:</source>
+            <translation>Flüssigkeitstemperatur
+ -Sammlereintritt:</translation>
+        </message>
+        <message>
+            <source>Temperature liquide
+ -Sortie du reservoir:</source>
+            <translation>Flüssigkeitstemperatur
+ -Sammleraustritt:</translation>
+        </message>
+        <message>
+            <source>Thermometre Radio (Activer/Desactiver)</source>
+            <translation>Funkthermometer (Ein/Aus)</translation>
+        </message>
+        <message>
+            <source>Thermometre Radio ON</source>
+            <translation>Funkthermometer EIN</translation>
+        </message>
+        <message>
+            <source>Sonde Exterieure Radio:</source>
+            <translation>Außenfühler Funk:</translation>
+        </message>
+        <message>
+            <source>Thermometre Radio OFF</source>
+            <translation>Funkthermometer AUS</translation>
+        </message>
+        <message>
+            <source>Sonde Exterieure PT100:</source>
+            <translation>Außenfühler PT100:</translation>
+        </message>
+        <message>
+            <source>Temperature exterieure:</source>
+            <translation>Außentemperatur:</translation>
+        </message>
+    </context>
+    <context>
         <name>Hreservoir</name>
         <message>
             <source>Form</source>
@@ -363,7 +521,7 @@ p, li { white-space: pre-wrap; }
         <name>Info_Norvale</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>NORVALE S.A.S.
@@ -415,7 +573,7 @@ commercial@norvale.example</translation>
         <name>Info_config</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Informations sur la configuration</source>
@@ -454,7 +612,7 @@ commercial@norvale.example</translation>
         <name>Journal</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Fichier Journal</source>
@@ -775,7 +933,7 @@ commercial@norvale.example</translation>
         <name>Menu</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Menu Principal</source>
@@ -890,7 +1048,7 @@ Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
         <name>Menu_Reapprentissage</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Acquittement des Alarmes</source>
@@ -1034,10 +1192,68 @@ Etes-vous sur de vouloir lancer un recalcul?</source>
         </message>
     </context>
     <context>
+        <name>Mestare</name>
+        <message>
+            <source>Mesure de la tare de la colonne</source>
+            <translation>Messung der Säulentara</translation>
+        </message>
+        <message>
+            <source>Les vannes sont bien fermees?
+La colonne est vide de fluide frigorigene?
+Il n'y a aucune contrainte sur les flexibles?
+Ne pas toucher la colonne pendant la mesure</source>
+            <translation>Sind die Ventile geschlossen?
+Ist die Säule frei von Kältemittel?
+Sind die Schläuche spannungsfrei?
+Säule während der Messung nicht berühren</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Veuillez verifier le POIDS de la Colonne SVP. &lt;/span&gt;&lt;/p&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Aucunne mesure exploitable pour effectuer la TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Bitte das GEWICHT der Säule prüfen. &lt;/span&gt;&lt;/p&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Kein verwertbarer Messwert für die TARA.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Poids de la colonne :</source>
+            <translation>Säulengewicht:</translation>
+        </message>
+        <message>
+            <source>Tare</source>
+            <translation>Tara</translation>
+        </message>
+        <message>
+            <source>%1</source>
+            <translation>%1</translation>
+        </message>
+        <message>
+            <source> gr</source>
+            <translation> g</translation>
+        </message>
+        <message>
+            <source>Normalement la tare est superieur a  %1 gr</source>
+            <translation>Die Tara liegt normalerweise über  %1 g</translation>
+        </message>
+        <message>
+            <source>ATTENTION Lancer la TARE ?</source>
+            <translation>ACHTUNG: TARA starten?</translation>
+        </message>
+        <message>
+            <source>Lancer la procedure de TARE ?!
+etes vous sûr?</source>
+            <translation>Tara-Vorgang starten?!
+Sind Sie sicher?</translation>
+        </message>
+    </context>
+    <context>
+        <name>Network1</name>
+        <message>
+            <source>Quitter</source>
+            <translation type="unfinished">Beenden</translation>
+        </message>
+    </context>
+    <context>
         <name>RecalculProcess</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Avez-vous effectue une recharge ?
@@ -1168,6 +1384,80 @@ Sinon, cliquez sur "No"</source>
         </message>
     </context>
     <context>
+        <name>Tcm</name>
+        <message>
+            <source>Test carte de mesure</source>
+            <translation>Test der Messkarte</translation>
+        </message>
+        <message>
+            <source>CARTE MESURES :</source>
+            <translation>MESSKARTE:</translation>
+        </message>
+        <message>
+            <source>vitesse
+port serie</source>
+            <translation>Geschwindigkeit
+serieller Port</translation>
+        </message>
+        <message>
+            <source>type carte
+mesure</source>
+            <translation>Typ
+Messkarte</translation>
+        </message>
+        <message>
+            <source>Lancer le test</source>
+            <translation>Test starten</translation>
+        </message>
+        <message>
+            <source>Aucun</source>
+            <translation>Keine</translation>
+        </message>
+        <message>
+            <source>Aucunne</source>
+            <translation>Keine</translation>
+        </message>
+        <message>
+            <source>v1</source>
+            <translation>v1</translation>
+        </message>
+        <message>
+            <source>v%1</source>
+            <translation>v%1</translation>
+        </message>
+        <message>
+            <source>Aucune CARTE MESURE detectee</source>
+            <translation>Keine MESSKARTE erkannt</translation>
+        </message>
+        <message>
+            <source>Aucune CARTE MESURE detectee, veuillez verifier votre cablage/installation et votre module MESURE</source>
+            <translation>Keine MESSKARTE erkannt, bitte Verkabelung/Installation und MESS-Modul prüfen</translation>
+        </message>
+        <message>
+            <source>Carte mesure pas encore de TARAGE; Veuillez cliquez sur LANCER LE TEST puis faire la TARE de la COLONNE</source>
+            <translation>Messkarte noch ohne TARA; bitte TEST STARTEN drücken und dann die TARA der SÄULE ermitteln</translation>
+        </message>
+        <message>
+            <source>Carte mesure deja testee ; Vous pouvez appuyer sur suivant si vous ne voulez pas re-tester la carte</source>
+            <translation>Messkarte bereits getestet; drücken Sie WEITER, wenn Sie die Karte nicht erneut testen möchten</translation>
+        </message>
+        <message>
+            <source>Redemarrer le ORV apres avoir verifier l installation du module MESURE !</source>
+            <translation>ORV nach Prüfung der Installation des MESS-Moduls neu starten!</translation>
+        </message>
+    </context>
+    <context>
+        <name>cCapteurHPThread</name>
+        <message>
+            <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+            <translation>Keine Antwort der Karte V1; Anschlüsse der Messkarte prüfen</translation>
+        </message>
+        <message>
+            <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+            <translation>Keine Antwort der Karte V2; Anschlüsse der Messkarte prüfen</translation>
+        </message>
+    </context>
+    <context>
         <name>cConfHPF</name>
         <message>
             <source>QUITTER</source>
@@ -1175,11 +1465,11 @@ Sinon, cliquez sur "No"</source>
         </message>
         <message>
             <source>PRECEDENT</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">ZURÜCK</translation>
         </message>
         <message>
             <source>SUIVANT</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">WEITER</translation>
         </message>
     </context>
     <context>
@@ -1219,6 +1509,17 @@ Cliquez sur OK pour terminer la configuration.</source>
             <translation>- Wenn Sie die Säule entleert haben, können Sie die Ventile wieder öffnen.
 - Wenn Sie die PT100-Fühler kalibriert haben, können Sie die Widerstände entfernen und die Fühler wieder einsetzen.
 Klicken Sie auf OK, um die Konfiguration abzuschließen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>cEtalonnageThread</name>
+        <message>
+            <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+            <translation>Keine Antwort der Karte V1; Anschlüsse der Messkarte prüfen</translation>
+        </message>
+        <message>
+            <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+            <translation>Keine Antwort der Karte V2; Anschlüsse der Messkarte prüfen</translation>
         </message>
     </context>
     <context>
@@ -1547,12 +1848,20 @@ Klicken Sie auf OK, um die Konfiguration abzuschließen.</translation>
             <source>要让代码指示数字:</source>
             <translation>要让代码指示数字:</translation>
         </message>
+        <message>
+            <source>Information</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Demande refusee par le ORV, aucun changement.</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>cPassword</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Mot de passe:  </source>
@@ -1568,10 +1877,57 @@ Klicken Sie auf OK, um die Konfiguration abzuschließen.</translation>
         </message>
     </context>
     <context>
+        <name>cTcmThread</name>
+        <message>
+            <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V1</source>
+            <translation>			Keine Antwort der Karte
+			Anschlüsse der Messkarte_V1 prüfen</translation>
+        </message>
+        <message>
+            <source>Poids OK :				 %1 gr</source>
+            <translation>Gewicht OK :				 %1 g</translation>
+        </message>
+        <message>
+            <source>Temperature sortie reservoir OK :	 %1 </source>
+            <translation>Temperatur Sammleraustritt OK :	 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature exterieur OK :		 %1 </source>
+            <translation>Außentemperatur OK :		 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature entree reservoir OK :	 %1 </source>
+            <translation>Temperatur Sammlereintritt OK :	 %1 </translation>
+        </message>
+        <message>
+            <source>Pression OK :				 %1 bar</source>
+            <translation>Druck OK :				 %1 bar</translation>
+        </message>
+        <message>
+            <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V2</source>
+            <translation>			Keine Antwort der Karte
+			Anschlüsse der Messkarte_V2 prüfen</translation>
+        </message>
+        <message>
+            <source>Temperature sortie reservoir NOK :	 %1 </source>
+            <translation>Temperatur Sammleraustritt NOK :	 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature exterieur NOK :		 %1 </source>
+            <translation>Außentemperatur NOK :		 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature entree reservoir NOK :	 %1 </source>
+            <translation>Temperatur Sammlereintritt NOK :	 %1 </translation>
+        </message>
+    </context>
+    <context>
         <name>hpfConfig_Condensateur</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Selection du condenseur</source>
@@ -1584,7 +1940,7 @@ du condenseur:</source>
         </message>
         <message>
             <source>°C</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">°C</translation>
         </message>
         <message>
             <source>DT reel du condenseur en regime etabli l'ete:</source>
@@ -1599,7 +1955,7 @@ du condenseur:</source>
         <name>hpfConfig_ConstVaria</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Constante du Pas de Variation</source>
@@ -1635,7 +1991,7 @@ du condenseur:</source>
         </message>
         <message>
             <source>0</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">0</translation>
         </message>
         <message>
             <source>Volt</source>
@@ -1654,7 +2010,7 @@ du condenseur:</source>
         <name>hpfConfig_Differentiel</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Differentiel de regulation</source>
@@ -1681,7 +2037,7 @@ du condenseur:</source>
         <name>hpfConfig_InfoOnComp</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Information de marche compresseur(s)</source>
@@ -1708,7 +2064,7 @@ du condenseur:</source>
         <name>hpfConfig_Infos</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Infos Module HPF</source>
@@ -1744,7 +2100,7 @@ du Module HPF.</source>
         <name>hpfConfig_ModeNuit</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Mode Nuit</source>
@@ -1773,11 +2129,11 @@ l'entree T/R du Mode Nuit</source>
         </message>
         <message>
             <source>25%</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">45.45° {25%?}</translation>
         </message>
         <message>
             <source>100%</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">45.45° {100%?}</translation>
         </message>
         <message>
             <source>Condensation de deverouillage du Mode Nuit en °C:</source>
@@ -1796,7 +2152,7 @@ l'entree T/R du Mode Nuit</source>
         <name>hpfConfig_SendFin</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Fin Parametrage</source>
@@ -1820,7 +2176,7 @@ au module HPF</source>
         <name>hpfConfig_TCmini</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>TC Mini</source>
@@ -1837,14 +2193,14 @@ un bon fonctionnement de vos detendeurs</source>
         </message>
         <message>
             <source>°C</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">°C</translation>
         </message>
     </context>
     <context>
         <name>hpfConfig_TempoVaria</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Temporisation du Variateur</source>
@@ -1867,7 +2223,7 @@ un bon fonctionnement de vos detendeurs</source>
         <name>hpfConfig_UART</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Vitesse UART ORV et ModBUS</source>
@@ -1899,14 +2255,14 @@ un bon fonctionnement de vos detendeurs</source>
         </message>
         <message>
             <source>Aucun</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Keiner</translation>
         </message>
     </context>
     <context>
         <name>hpfConfig_Variateur</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Variateur de Vitesse</source>
@@ -1954,7 +2310,7 @@ de 4-20 mA du variateur ?</source>
         <name>hpfConfig_Ventil</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Etage de Ventillation</source>
@@ -1974,7 +2330,7 @@ absorbee en Watt</source>
         <name>hpfInfo_Display</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>T° Exterieure</source>
@@ -1982,11 +2338,11 @@ absorbee en Watt</source>
         </message>
         <message>
             <source>0</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">0</translation>
         </message>
         <message>
             <source>°C</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">°C</translation>
         </message>
         <message>
             <source>HP</source>

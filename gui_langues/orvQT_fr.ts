@@ -2,10 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="fr_FR">
     <context>
+        <name>Capteurhp</name>
+        <message>
+            <source>Plage de mesure du capteur HP 4-20 mA</source>
+            <translation>Plage de mesure du capteur HP 4-20 mA</translation>
+        </message>
+        <message>
+            <source>Pression Mini</source>
+            <translation>Pression Mini</translation>
+        </message>
+        <message>
+            <source>Pression Maxi</source>
+            <translation>Pression Maxi</translation>
+        </message>
+        <message>
+            <source>Offset O:</source>
+            <translation>Offset O:</translation>
+        </message>
+        <message>
+            <source>0</source>
+            <translation>0</translation>
+        </message>
+        <message>
+            <source>bar</source>
+            <translation>bar</translation>
+        </message>
+        <message>
+            <source>Calibrage Offset 0
+(a la Pression Atmospherique)</source>
+            <translation>Calibrage Offset 0
+(a la Pression Atmospherique)</translation>
+        </message>
+        <message>
+            <source>Reset Offset
+</source>
+            <translation>Reset Offset
+</translation>
+        </message>
+        <message>
+            <source>Module MesureV1</source>
+            <translation>Module MesureV1</translation>
+        </message>
+        <message>
+            <source>Module MesureV2</source>
+            <translation>Module MesureV2</translation>
+        </message>
+        <message>
+            <source>Aucun Module Mesure</source>
+            <translation>Aucun Module Mesure</translation>
+        </message>
+        <message>
+            <source>De </source>
+            <translation>De </translation>
+        </message>
+        <message>
+            <source> A </source>
+            <translation> A </translation>
+        </message>
+        <message>
+            <source> Bar</source>
+            <translation> Bar</translation>
+        </message>
+        <message>
+            <source>ATTENTION Lancer le CALIBRAGE de la sonde Pression HP?</source>
+            <translation>ATTENTION Lancer le CALIBRAGE de la sonde Pression HP?</translation>
+        </message>
+        <message>
+            <source>Lancer la procedure de Calibrage Pression ?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+            <translation>Lancer la procedure de Calibrage Pression ?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</translation>
+        </message>
+        <message>
+            <source>ERREUR Mesure Pression HP</source>
+            <translation>ERREUR Mesure Pression HP</translation>
+        </message>
+    </context>
+    <context>
         <name>Choix</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Choix de mode d'acces</source>
@@ -21,7 +98,7 @@
         </message>
         <message>
             <source>Quitter</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Quitter</translation>
         </message>
     </context>
     <context>
@@ -260,6 +337,87 @@ p, li { white-space: pre-wrap; }
         </message>
     </context>
     <context>
+        <name>Etalonnage</name>
+        <message>
+            <source>Configuration PT100: Remplacer chaque sonde de
+temperature par une resistance de 100 ohms</source>
+            <translation>Configuration PT100: Remplacer chaque sonde de
+temperature par une resistance de 100 ohms</translation>
+        </message>
+        <message>
+            <source>Temperature Exterieure:</source>
+            <translation>Temperature Exterieure:</translation>
+        </message>
+        <message>
+            <source>Etalonnage</source>
+            <translation>Etalonnage</translation>
+        </message>
+        <message>
+            <source>PT100 câble 3m</source>
+            <translation>PT100 câble 3m</translation>
+        </message>
+        <message>
+            <source>Mesure:</source>
+            <translation>Mesure:</translation>
+        </message>
+        <message>
+            <source>TextLabel</source>
+            <translation>TextLabel</translation>
+        </message>
+        <message>
+            <source>°C</source>
+            <translation>°C</translation>
+        </message>
+        <message>
+            <source>Correction:</source>
+            <translation>Correction:</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Reset</translation>
+        </message>
+        <message>
+            <source>Correction Manuel:</source>
+            <translation>Correction Manuel:</translation>
+        </message>
+        <message>
+            <source>Temperature liquide
+ -Entree du reservoir:</source>
+            <translation>Temperature liquide
+ -Entree du reservoir:</translation>
+        </message>
+        <message>
+            <source>Temperature liquide
+ -Sortie du reservoir:</source>
+            <translation>Temperature liquide
+ -Sortie du reservoir:</translation>
+        </message>
+        <message>
+            <source>Thermometre Radio (Activer/Desactiver)</source>
+            <translation>Thermometre Radio (Activer/Desactiver)</translation>
+        </message>
+        <message>
+            <source>Thermometre Radio ON</source>
+            <translation>Thermometre Radio ON</translation>
+        </message>
+        <message>
+            <source>Sonde Exterieure Radio:</source>
+            <translation>Sonde Exterieure Radio:</translation>
+        </message>
+        <message>
+            <source>Thermometre Radio OFF</source>
+            <translation>Thermometre Radio OFF</translation>
+        </message>
+        <message>
+            <source>Sonde Exterieure PT100:</source>
+            <translation>Sonde Exterieure PT100:</translation>
+        </message>
+        <message>
+            <source>Temperature exterieure:</source>
+            <translation>Temperature exterieure:</translation>
+        </message>
+    </context>
+    <context>
         <name>Hreservoir</name>
         <message>
             <source>Form</source>
@@ -363,7 +521,7 @@ p, li { white-space: pre-wrap; }
         <name>Info_Norvale</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>NORVALE S.A.S.
@@ -396,7 +554,7 @@ commercial@norvale.example</source>
         </message>
         <message>
             <source>Quitter</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Quitter</translation>
         </message>
         <message>
             <source>(c) NORVALE 2004 - %1</source>
@@ -411,7 +569,7 @@ commercial@norvale.example</source>
         <name>Info_config</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Informations sur la configuration</source>
@@ -419,7 +577,7 @@ commercial@norvale.example</source>
         </message>
         <message>
             <source>Quitter</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Quitter</translation>
         </message>
         <message>
             <source>Date du jour	:	</source>
@@ -450,7 +608,7 @@ commercial@norvale.example</source>
         <name>Journal</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Fichier Journal</source>
@@ -458,7 +616,7 @@ commercial@norvale.example</source>
         </message>
         <message>
             <source>Quitter</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Quitter</translation>
         </message>
     </context>
     <context>
@@ -573,7 +731,7 @@ commercial@norvale.example</source>
         </message>
         <message>
             <source>Erreur</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Erreur</translation>
         </message>
         <message>
             <source>ERREUR Chargement fichier LANGUE [%1]</source>
@@ -771,7 +929,7 @@ commercial@norvale.example</source>
         <name>Menu</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Menu Principal</source>
@@ -791,7 +949,7 @@ commercial@norvale.example</source>
         </message>
         <message>
             <source>Langue</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Langue</translation>
         </message>
         <message>
             <source>Mesure du Poids</source>
@@ -851,7 +1009,7 @@ du ORV</source>
         </message>
         <message>
             <source>Quitter</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Quitter</translation>
         </message>
         <message>
             <source>Menu Visualisations</source>
@@ -880,7 +1038,7 @@ Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
         <name>Menu_Reapprentissage</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Acquittement des Alarmes</source>
@@ -901,7 +1059,7 @@ de Reference</source>
         </message>
         <message>
             <source>Quitter</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Quitter</translation>
         </message>
         <message>
             <source>Warning</source>
@@ -1023,10 +1181,68 @@ Etes-vous sur de vouloir lancer un recalcul?</source>
         </message>
     </context>
     <context>
+        <name>Mestare</name>
+        <message>
+            <source>Mesure de la tare de la colonne</source>
+            <translation>Mesure de la tare de la colonne</translation>
+        </message>
+        <message>
+            <source>Les vannes sont bien fermees?
+La colonne est vide de fluide frigorigene?
+Il n'y a aucune contrainte sur les flexibles?
+Ne pas toucher la colonne pendant la mesure</source>
+            <translation>Les vannes sont bien fermees?
+La colonne est vide de fluide frigorigene?
+Il n'y a aucune contrainte sur les flexibles?
+Ne pas toucher la colonne pendant la mesure</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Veuillez verifier le POIDS de la Colonne SVP. &lt;/span&gt;&lt;/p&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Aucunne mesure exploitable pour effectuer la TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Veuillez verifier le POIDS de la Colonne SVP. &lt;/span&gt;&lt;/p&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Aucunne mesure exploitable pour effectuer la TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Poids de la colonne :</source>
+            <translation>Poids de la colonne :</translation>
+        </message>
+        <message>
+            <source>Tare</source>
+            <translation>Tare</translation>
+        </message>
+        <message>
+            <source>%1</source>
+            <translation>%1</translation>
+        </message>
+        <message>
+            <source> gr</source>
+            <translation> gr</translation>
+        </message>
+        <message>
+            <source>Normalement la tare est superieur a  %1 gr</source>
+            <translation>Normalement la tare est superieur a  %1 gr</translation>
+        </message>
+        <message>
+            <source>ATTENTION Lancer la TARE ?</source>
+            <translation>ATTENTION Lancer la TARE ?</translation>
+        </message>
+        <message>
+            <source>Lancer la procedure de TARE ?!
+etes vous sûr?</source>
+            <translation>Lancer la procedure de TARE ?!
+etes vous sûr?</translation>
+        </message>
+    </context>
+    <context>
+        <name>Network1</name>
+        <message>
+            <source>Quitter</source>
+            <translation type="unfinished">Quitter</translation>
+        </message>
+    </context>
+    <context>
         <name>RecalculProcess</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Avez-vous effectue une recharge ?
@@ -1157,6 +1373,80 @@ Sinon, cliquez sur "No"</source>
         </message>
     </context>
     <context>
+        <name>Tcm</name>
+        <message>
+            <source>Test carte de mesure</source>
+            <translation>Test carte de mesure</translation>
+        </message>
+        <message>
+            <source>CARTE MESURES :</source>
+            <translation>CARTE MESURES :</translation>
+        </message>
+        <message>
+            <source>vitesse
+port serie</source>
+            <translation>vitesse
+port serie</translation>
+        </message>
+        <message>
+            <source>type carte
+mesure</source>
+            <translation>type carte
+mesure</translation>
+        </message>
+        <message>
+            <source>Lancer le test</source>
+            <translation>Lancer le test</translation>
+        </message>
+        <message>
+            <source>Aucun</source>
+            <translation>Aucun</translation>
+        </message>
+        <message>
+            <source>Aucunne</source>
+            <translation>Aucunne</translation>
+        </message>
+        <message>
+            <source>v1</source>
+            <translation>v1</translation>
+        </message>
+        <message>
+            <source>v%1</source>
+            <translation>v%1</translation>
+        </message>
+        <message>
+            <source>Aucune CARTE MESURE detectee</source>
+            <translation>Aucune CARTE MESURE detectee</translation>
+        </message>
+        <message>
+            <source>Aucune CARTE MESURE detectee, veuillez verifier votre cablage/installation et votre module MESURE</source>
+            <translation>Aucune CARTE MESURE detectee, veuillez verifier votre cablage/installation et votre module MESURE</translation>
+        </message>
+        <message>
+            <source>Carte mesure pas encore de TARAGE; Veuillez cliquez sur LANCER LE TEST puis faire la TARE de la COLONNE</source>
+            <translation>Carte mesure pas encore de TARAGE; Veuillez cliquez sur LANCER LE TEST puis faire la TARE de la COLONNE</translation>
+        </message>
+        <message>
+            <source>Carte mesure deja testee ; Vous pouvez appuyer sur suivant si vous ne voulez pas re-tester la carte</source>
+            <translation>Carte mesure deja testee ; Vous pouvez appuyer sur suivant si vous ne voulez pas re-tester la carte</translation>
+        </message>
+        <message>
+            <source>Redemarrer le ORV apres avoir verifier l installation du module MESURE !</source>
+            <translation>Redemarrer le ORV apres avoir verifier l installation du module MESURE !</translation>
+        </message>
+    </context>
+    <context>
+        <name>cCapteurHPThread</name>
+        <message>
+            <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+            <translation>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</translation>
+        </message>
+        <message>
+            <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+            <translation>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</translation>
+        </message>
+    </context>
+    <context>
         <name>cConfHPF</name>
         <message>
             <source>QUITTER</source>
@@ -1164,11 +1454,11 @@ Sinon, cliquez sur "No"</source>
         </message>
         <message>
             <source>PRECEDENT</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">PRECEDENT</translation>
         </message>
         <message>
             <source>SUIVANT</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">SUIVANT</translation>
         </message>
     </context>
     <context>
@@ -1208,6 +1498,17 @@ Cliquez sur OK pour terminer la configuration.</source>
             <translation>- Si vous avez vidé la colonne, vous pouvez rouvrir les vannes.
 - Si vous avez étalonné les sondes PT100, vous pouvez retirer les résistances et remettre les sondes.
 Cliquez sur OK pour terminer la configuration.</translation>
+        </message>
+    </context>
+    <context>
+        <name>cEtalonnageThread</name>
+        <message>
+            <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+            <translation>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</translation>
+        </message>
+        <message>
+            <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+            <translation>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</translation>
         </message>
     </context>
     <context>
@@ -1536,12 +1837,20 @@ Cliquez sur OK pour terminer la configuration.</translation>
             <source>要让代码指示数字:</source>
             <translation>要让代码指示数字:</translation>
         </message>
+        <message>
+            <source>Information</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Demande refusee par le ORV, aucun changement.</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>cPassword</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Mot de passe:  </source>
@@ -1557,10 +1866,57 @@ Cliquez sur OK pour terminer la configuration.</translation>
         </message>
     </context>
     <context>
+        <name>cTcmThread</name>
+        <message>
+            <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V1</source>
+            <translation>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V1</translation>
+        </message>
+        <message>
+            <source>Poids OK :				 %1 gr</source>
+            <translation>Poids OK :				 %1 gr</translation>
+        </message>
+        <message>
+            <source>Temperature sortie reservoir OK :	 %1 </source>
+            <translation>Temperature sortie reservoir OK :	 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature exterieur OK :		 %1 </source>
+            <translation>Temperature exterieur OK :		 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature entree reservoir OK :	 %1 </source>
+            <translation>Temperature entree reservoir OK :	 %1 </translation>
+        </message>
+        <message>
+            <source>Pression OK :				 %1 bar</source>
+            <translation>Pression OK :				 %1 bar</translation>
+        </message>
+        <message>
+            <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V2</source>
+            <translation>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V2</translation>
+        </message>
+        <message>
+            <source>Temperature sortie reservoir NOK :	 %1 </source>
+            <translation>Temperature sortie reservoir NOK :	 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature exterieur NOK :		 %1 </source>
+            <translation>Temperature exterieur NOK :		 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature entree reservoir NOK :	 %1 </source>
+            <translation>Temperature entree reservoir NOK :	 %1 </translation>
+        </message>
+    </context>
+    <context>
         <name>hpfConfig_Condensateur</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Selection du condenseur</source>
@@ -1573,7 +1929,7 @@ du condenseur:</source>
         </message>
         <message>
             <source>°C</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">°C</translation>
         </message>
         <message>
             <source>DT reel du condenseur en regime etabli l'ete:</source>
@@ -1588,7 +1944,7 @@ du condenseur:</source>
         <name>hpfConfig_ConstVaria</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Constante du Pas de Variation</source>
@@ -1624,7 +1980,7 @@ du condenseur:</source>
         </message>
         <message>
             <source>0</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">0</translation>
         </message>
         <message>
             <source>Volt</source>
@@ -1643,7 +1999,7 @@ du condenseur:</source>
         <name>hpfConfig_Differentiel</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Differentiel de regulation</source>
@@ -1670,7 +2026,7 @@ du condenseur:</source>
         <name>hpfConfig_InfoOnComp</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Information de marche compresseur(s)</source>
@@ -1697,7 +2053,7 @@ du condenseur:</source>
         <name>hpfConfig_Infos</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Infos Module HPF</source>
@@ -1733,7 +2089,7 @@ du Module HPF.</source>
         <name>hpfConfig_ModeNuit</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Mode Nuit</source>
@@ -1762,11 +2118,11 @@ l'entree T/R du Mode Nuit</source>
         </message>
         <message>
             <source>25%</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">45.45° {25%?}</translation>
         </message>
         <message>
             <source>100%</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">45.45° {100%?}</translation>
         </message>
         <message>
             <source>Condensation de deverouillage du Mode Nuit en °C:</source>
@@ -1785,7 +2141,7 @@ l'entree T/R du Mode Nuit</source>
         <name>hpfConfig_SendFin</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Fin Parametrage</source>
@@ -1809,7 +2165,7 @@ au module HPF</source>
         <name>hpfConfig_TCmini</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>TC Mini</source>
@@ -1826,14 +2182,14 @@ un bon fonctionnement de vos detendeurs</source>
         </message>
         <message>
             <source>°C</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">°C</translation>
         </message>
     </context>
     <context>
         <name>hpfConfig_TempoVaria</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Temporisation du Variateur</source>
@@ -1856,7 +2212,7 @@ un bon fonctionnement de vos detendeurs</source>
         <name>hpfConfig_UART</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Vitesse UART ORV et ModBUS</source>
@@ -1888,14 +2244,14 @@ un bon fonctionnement de vos detendeurs</source>
         </message>
         <message>
             <source>Aucun</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Aucun</translation>
         </message>
     </context>
     <context>
         <name>hpfConfig_Variateur</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Variateur de Vitesse</source>
@@ -1943,7 +2299,7 @@ de 4-20 mA du variateur ?</source>
         <name>hpfConfig_Ventil</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Etage de Ventillation</source>
@@ -1963,7 +2319,7 @@ absorbee en Watt</source>
         <name>hpfInfo_Display</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>T° Exterieure</source>
@@ -1971,11 +2327,11 @@ absorbee en Watt</source>
         </message>
         <message>
             <source>0</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">0</translation>
         </message>
         <message>
             <source>°C</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">°C</translation>
         </message>
         <message>
             <source>HP</source>

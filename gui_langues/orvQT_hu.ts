@@ -2,10 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu_HU" sourcelanguage="fr_FR">
     <context>
+        <name>Capteurhp</name>
+        <message>
+            <source>Plage de mesure du capteur HP 4-20 mA</source>
+            <translation>HP érzékelő mérési tartománya 4-20 mA</translation>
+        </message>
+        <message>
+            <source>Pression Mini</source>
+            <translation>Min. nyomás</translation>
+        </message>
+        <message>
+            <source>Pression Maxi</source>
+            <translation>Max. nyomás</translation>
+        </message>
+        <message>
+            <source>Offset O:</source>
+            <translation>Eltolás 0:</translation>
+        </message>
+        <message>
+            <source>0</source>
+            <translation>0</translation>
+        </message>
+        <message>
+            <source>bar</source>
+            <translation>bar</translation>
+        </message>
+        <message>
+            <source>Calibrage Offset 0
+(a la Pression Atmospherique)</source>
+            <translation>Nullpont kalibrálás
+(légköri nyomáson)</translation>
+        </message>
+        <message>
+            <source>Reset Offset
+</source>
+            <translation>Eltolás törlése
+</translation>
+        </message>
+        <message>
+            <source>Module MesureV1</source>
+            <translation>V1 mérőmodul</translation>
+        </message>
+        <message>
+            <source>Module MesureV2</source>
+            <translation>V2 mérőmodul</translation>
+        </message>
+        <message>
+            <source>Aucun Module Mesure</source>
+            <translation>Nincs mérőmodul</translation>
+        </message>
+        <message>
+            <source>De </source>
+            <translation />
+        </message>
+        <message>
+            <source> A </source>
+            <translation> - </translation>
+        </message>
+        <message>
+            <source> Bar</source>
+            <translation> bar</translation>
+        </message>
+        <message>
+            <source>ATTENTION Lancer le CALIBRAGE de la sonde Pression HP?</source>
+            <translation>FIGYELEM: indítja a HP nyomásérzékelő KALIBRÁLÁSÁT?</translation>
+        </message>
+        <message>
+            <source>Lancer la procedure de Calibrage Pression ?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+            <translation>Indítja a nyomáskalibrálást?!
+Erősítse meg, ha az érzékelő légköri nyomáson van!</translation>
+        </message>
+        <message>
+            <source>ERREUR Mesure Pression HP</source>
+            <translation>HIBA: HP nyomásmérés</translation>
+        </message>
+    </context>
+    <context>
         <name>Choix</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Choix de mode d'acces</source>
@@ -260,6 +337,87 @@ p, li { white-space: pre-wrap; }
         </message>
     </context>
     <context>
+        <name>Etalonnage</name>
+        <message>
+            <source>Configuration PT100: Remplacer chaque sonde de
+temperature par une resistance de 100 ohms</source>
+            <translation>PT100 beállítás: minden hőmérséklet-érzékelőt
+cseréljen 100 ohmos ellenállásra</translation>
+        </message>
+        <message>
+            <source>Temperature Exterieure:</source>
+            <translation>Külső hőmérséklet:</translation>
+        </message>
+        <message>
+            <source>Etalonnage</source>
+            <translation>Kalibrálás</translation>
+        </message>
+        <message>
+            <source>PT100 câble 3m</source>
+            <translation>PT100 kábel 3 m</translation>
+        </message>
+        <message>
+            <source>Mesure:</source>
+            <translation>Mért:</translation>
+        </message>
+        <message>
+            <source>TextLabel</source>
+            <translation>TextLabel</translation>
+        </message>
+        <message>
+            <source>°C</source>
+            <translation>°C</translation>
+        </message>
+        <message>
+            <source>Correction:</source>
+            <translation>Korrekció:</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Törlés</translation>
+        </message>
+        <message>
+            <source>Correction Manuel:</source>
+            <translation>Kézi korrekció:</translation>
+        </message>
+        <message>
+            <source>Temperature liquide
+ -Entree du reservoir:</source>
+            <translation>Folyadék hőmérséklet
+ -Tartály bemenet:</translation>
+        </message>
+        <message>
+            <source>Temperature liquide
+ -Sortie du reservoir:</source>
+            <translation>Folyadék hőmérséklet
+ -Tartály kimenet:</translation>
+        </message>
+        <message>
+            <source>Thermometre Radio (Activer/Desactiver)</source>
+            <translation>Rádiós hőmérő (be/ki)</translation>
+        </message>
+        <message>
+            <source>Thermometre Radio ON</source>
+            <translation>Rádiós hőmérő BE</translation>
+        </message>
+        <message>
+            <source>Sonde Exterieure Radio:</source>
+            <translation>Külső érzékelő, rádiós:</translation>
+        </message>
+        <message>
+            <source>Thermometre Radio OFF</source>
+            <translation>Rádiós hőmérő KI</translation>
+        </message>
+        <message>
+            <source>Sonde Exterieure PT100:</source>
+            <translation>Külső érzékelő PT100:</translation>
+        </message>
+        <message>
+            <source>Temperature exterieure:</source>
+            <translation>Külső hőmérséklet:</translation>
+        </message>
+    </context>
+    <context>
         <name>Hreservoir</name>
         <message>
             <source>Form</source>
@@ -363,7 +521,7 @@ p, li { white-space: pre-wrap; }
         <name>Info_Norvale</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>NORVALE S.A.S.
@@ -415,7 +573,7 @@ commercial@norvale.example</translation>
         <name>Info_config</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Informations sur la configuration</source>
@@ -454,7 +612,7 @@ commercial@norvale.example</translation>
         <name>Journal</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Fichier Journal</source>
@@ -775,7 +933,7 @@ commercial@norvale.example</translation>
         <name>Menu</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Menu Principal</source>
@@ -890,7 +1048,7 @@ Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
         <name>Menu_Reapprentissage</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Acquittement des Alarmes</source>
@@ -1034,10 +1192,68 @@ Etes-vous sur de vouloir lancer un recalcul?</source>
         </message>
     </context>
     <context>
+        <name>Mestare</name>
+        <message>
+            <source>Mesure de la tare de la colonne</source>
+            <translation>Az oszlop tárájának mérése</translation>
+        </message>
+        <message>
+            <source>Les vannes sont bien fermees?
+La colonne est vide de fluide frigorigene?
+Il n'y a aucune contrainte sur les flexibles?
+Ne pas toucher la colonne pendant la mesure</source>
+            <translation>Zárva vannak a szelepek?
+Az oszlop üres a hűtőközegtől?
+A tömlők feszültségmentesek?
+Mérés közben ne érintse az oszlopot</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Veuillez verifier le POIDS de la Colonne SVP. &lt;/span&gt;&lt;/p&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Aucunne mesure exploitable pour effectuer la TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Ellenőrizze az oszlop TÖMEGÉT. &lt;/span&gt;&lt;/p&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Nincs használható mérés a TÁRÁZÁSHOZ.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Poids de la colonne :</source>
+            <translation>Oszlop tömege:</translation>
+        </message>
+        <message>
+            <source>Tare</source>
+            <translation>Tára</translation>
+        </message>
+        <message>
+            <source>%1</source>
+            <translation>%1</translation>
+        </message>
+        <message>
+            <source> gr</source>
+            <translation> g</translation>
+        </message>
+        <message>
+            <source>Normalement la tare est superieur a  %1 gr</source>
+            <translation>A tára általában több mint  %1 g</translation>
+        </message>
+        <message>
+            <source>ATTENTION Lancer la TARE ?</source>
+            <translation>FIGYELEM: indítja a TÁRÁZÁST?</translation>
+        </message>
+        <message>
+            <source>Lancer la procedure de TARE ?!
+etes vous sûr?</source>
+            <translation>Indítja a tárázást?!
+Biztos benne?</translation>
+        </message>
+    </context>
+    <context>
+        <name>Network1</name>
+        <message>
+            <source>Quitter</source>
+            <translation type="unfinished">Kilépés</translation>
+        </message>
+    </context>
+    <context>
         <name>RecalculProcess</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Avez-vous effectue une recharge ?
@@ -1168,6 +1384,80 @@ Sinon, cliquez sur "No"</source>
         </message>
     </context>
     <context>
+        <name>Tcm</name>
+        <message>
+            <source>Test carte de mesure</source>
+            <translation>Mérőkártya teszt</translation>
+        </message>
+        <message>
+            <source>CARTE MESURES :</source>
+            <translation>MÉRŐKÁRTYA:</translation>
+        </message>
+        <message>
+            <source>vitesse
+port serie</source>
+            <translation>soros port
+sebesség</translation>
+        </message>
+        <message>
+            <source>type carte
+mesure</source>
+            <translation>mérőkártya
+típus</translation>
+        </message>
+        <message>
+            <source>Lancer le test</source>
+            <translation>Teszt indítása</translation>
+        </message>
+        <message>
+            <source>Aucun</source>
+            <translation>Nincs</translation>
+        </message>
+        <message>
+            <source>Aucunne</source>
+            <translation>Nincs</translation>
+        </message>
+        <message>
+            <source>v1</source>
+            <translation>v1</translation>
+        </message>
+        <message>
+            <source>v%1</source>
+            <translation>v%1</translation>
+        </message>
+        <message>
+            <source>Aucune CARTE MESURE detectee</source>
+            <translation>Nem található MÉRŐKÁRTYA</translation>
+        </message>
+        <message>
+            <source>Aucune CARTE MESURE detectee, veuillez verifier votre cablage/installation et votre module MESURE</source>
+            <translation>Nem található MÉRŐKÁRTYA, ellenőrizze a kábelezést/telepítést és a MÉRŐ modult</translation>
+        </message>
+        <message>
+            <source>Carte mesure pas encore de TARAGE; Veuillez cliquez sur LANCER LE TEST puis faire la TARE de la COLONNE</source>
+            <translation>A mérőkártya még nincs TÁRÁZVA; nyomja meg a TESZT INDÍTÁSA gombot, majd végezze el az OSZLOP TÁRÁZÁSÁT</translation>
+        </message>
+        <message>
+            <source>Carte mesure deja testee ; Vous pouvez appuyer sur suivant si vous ne voulez pas re-tester la carte</source>
+            <translation>A mérőkártya már tesztelve; nyomja meg a TOVÁBB gombot, ha nem kívánja újra tesztelni</translation>
+        </message>
+        <message>
+            <source>Redemarrer le ORV apres avoir verifier l installation du module MESURE !</source>
+            <translation>Indítsa újra az ORV-t a MÉRŐ modul telepítésének ellenőrzése után!</translation>
+        </message>
+    </context>
+    <context>
+        <name>cCapteurHPThread</name>
+        <message>
+            <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+            <translation>Nincs válasz a V1 kártyától; ellenőrizze a mérőkártya csatlakozásait</translation>
+        </message>
+        <message>
+            <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+            <translation>Nincs válasz a V2 kártyától; ellenőrizze a mérőkártya csatlakozásait</translation>
+        </message>
+    </context>
+    <context>
         <name>cConfHPF</name>
         <message>
             <source>QUITTER</source>
@@ -1175,11 +1465,11 @@ Sinon, cliquez sur "No"</source>
         </message>
         <message>
             <source>PRECEDENT</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">VISSZA</translation>
         </message>
         <message>
             <source>SUIVANT</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">TOVÁBB</translation>
         </message>
     </context>
     <context>
@@ -1219,6 +1509,17 @@ Cliquez sur OK pour terminer la configuration.</source>
             <translation>- Ha leürítette az oszlopot, újra kinyithatja a szelepeket.
 - Ha kalibrálta a PT100 érzékelőket, eltávolíthatja az ellenállásokat és visszahelyezheti az érzékelőket.
 A konfiguráció befejezéséhez kattintson az OK gombra.</translation>
+        </message>
+    </context>
+    <context>
+        <name>cEtalonnageThread</name>
+        <message>
+            <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+            <translation>Nincs válasz a V1 kártyától; ellenőrizze a mérőkártya csatlakozásait</translation>
+        </message>
+        <message>
+            <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+            <translation>Nincs válasz a V2 kártyától; ellenőrizze a mérőkártya csatlakozásait</translation>
         </message>
     </context>
     <context>
@@ -1547,12 +1848,20 @@ A konfiguráció befejezéséhez kattintson az OK gombra.</translation>
             <source>要让代码指示数字:</source>
             <translation>要让代码指示数字:</translation>
         </message>
+        <message>
+            <source>Information</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Demande refusee par le ORV, aucun changement.</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>cPassword</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Mot de passe:  </source>
@@ -1568,10 +1877,57 @@ A konfiguráció befejezéséhez kattintson az OK gombra.</translation>
         </message>
     </context>
     <context>
+        <name>cTcmThread</name>
+        <message>
+            <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V1</source>
+            <translation>			Nincs válasz a kártyától
+			Ellenőrizze a mérőkártya csatlakozásait_V1</translation>
+        </message>
+        <message>
+            <source>Poids OK :				 %1 gr</source>
+            <translation>Tömeg OK :				 %1 g</translation>
+        </message>
+        <message>
+            <source>Temperature sortie reservoir OK :	 %1 </source>
+            <translation>Hőmérséklet tartály kimenet OK :	 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature exterieur OK :		 %1 </source>
+            <translation>Külső hőmérséklet OK :		 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature entree reservoir OK :	 %1 </source>
+            <translation>Hőmérséklet tartály bemenet OK :	 %1 </translation>
+        </message>
+        <message>
+            <source>Pression OK :				 %1 bar</source>
+            <translation>Nyomás OK :				 %1 bar</translation>
+        </message>
+        <message>
+            <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V2</source>
+            <translation>			Nincs válasz a kártyától
+			Ellenőrizze a mérőkártya csatlakozásait_V2</translation>
+        </message>
+        <message>
+            <source>Temperature sortie reservoir NOK :	 %1 </source>
+            <translation>Hőmérséklet tartály kimenet NOK :	 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature exterieur NOK :		 %1 </source>
+            <translation>Külső hőmérséklet NOK :		 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature entree reservoir NOK :	 %1 </source>
+            <translation>Hőmérséklet tartály bemenet NOK :	 %1 </translation>
+        </message>
+    </context>
+    <context>
         <name>hpfConfig_Condensateur</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Selection du condenseur</source>
@@ -1584,7 +1940,7 @@ du condenseur:</source>
         </message>
         <message>
             <source>°C</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">°C</translation>
         </message>
         <message>
             <source>DT reel du condenseur en regime etabli l'ete:</source>
@@ -1599,7 +1955,7 @@ du condenseur:</source>
         <name>hpfConfig_ConstVaria</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Constante du Pas de Variation</source>
@@ -1635,7 +1991,7 @@ du condenseur:</source>
         </message>
         <message>
             <source>0</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">0</translation>
         </message>
         <message>
             <source>Volt</source>
@@ -1654,7 +2010,7 @@ du condenseur:</source>
         <name>hpfConfig_Differentiel</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Differentiel de regulation</source>
@@ -1681,7 +2037,7 @@ du condenseur:</source>
         <name>hpfConfig_InfoOnComp</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Information de marche compresseur(s)</source>
@@ -1708,7 +2064,7 @@ du condenseur:</source>
         <name>hpfConfig_Infos</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Infos Module HPF</source>
@@ -1744,7 +2100,7 @@ du Module HPF.</source>
         <name>hpfConfig_ModeNuit</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Mode Nuit</source>
@@ -1773,11 +2129,11 @@ l'entree T/R du Mode Nuit</source>
         </message>
         <message>
             <source>25%</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">45.45° {25%?}</translation>
         </message>
         <message>
             <source>100%</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">45.45° {100%?}</translation>
         </message>
         <message>
             <source>Condensation de deverouillage du Mode Nuit en °C:</source>
@@ -1796,7 +2152,7 @@ l'entree T/R du Mode Nuit</source>
         <name>hpfConfig_SendFin</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Fin Parametrage</source>
@@ -1820,7 +2176,7 @@ au module HPF</source>
         <name>hpfConfig_TCmini</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>TC Mini</source>
@@ -1837,14 +2193,14 @@ un bon fonctionnement de vos detendeurs</source>
         </message>
         <message>
             <source>°C</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">°C</translation>
         </message>
     </context>
     <context>
         <name>hpfConfig_TempoVaria</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Temporisation du Variateur</source>
@@ -1867,7 +2223,7 @@ un bon fonctionnement de vos detendeurs</source>
         <name>hpfConfig_UART</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Vitesse UART ORV et ModBUS</source>
@@ -1899,14 +2255,14 @@ un bon fonctionnement de vos detendeurs</source>
         </message>
         <message>
             <source>Aucun</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Nincs</translation>
         </message>
     </context>
     <context>
         <name>hpfConfig_Variateur</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Variateur de Vitesse</source>
@@ -1954,7 +2310,7 @@ de 4-20 mA du variateur ?</source>
         <name>hpfConfig_Ventil</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Etage de Ventillation</source>
@@ -1974,7 +2330,7 @@ absorbee en Watt</source>
         <name>hpfInfo_Display</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>T° Exterieure</source>
@@ -1982,11 +2338,11 @@ absorbee en Watt</source>
         </message>
         <message>
             <source>0</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">0</translation>
         </message>
         <message>
             <source>°C</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">°C</translation>
         </message>
         <message>
             <source>HP</source>

@@ -2,10 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL" sourcelanguage="fr_FR">
     <context>
+        <name>Capteurhp</name>
+        <message>
+            <source>Plage de mesure du capteur HP 4-20 mA</source>
+            <translation>Meetbereik HD-sensor 4-20 mA</translation>
+        </message>
+        <message>
+            <source>Pression Mini</source>
+            <translation>Min. druk</translation>
+        </message>
+        <message>
+            <source>Pression Maxi</source>
+            <translation>Max. druk</translation>
+        </message>
+        <message>
+            <source>Offset O:</source>
+            <translation>Offset 0:</translation>
+        </message>
+        <message>
+            <source>0</source>
+            <translation>0</translation>
+        </message>
+        <message>
+            <source>bar</source>
+            <translation>bar</translation>
+        </message>
+        <message>
+            <source>Calibrage Offset 0
+(a la Pression Atmospherique)</source>
+            <translation>Nulpuntkalibratie
+(bij atmosferische druk)</translation>
+        </message>
+        <message>
+            <source>Reset Offset
+</source>
+            <translation>Offset resetten
+</translation>
+        </message>
+        <message>
+            <source>Module MesureV1</source>
+            <translation>Meetmodule V1</translation>
+        </message>
+        <message>
+            <source>Module MesureV2</source>
+            <translation>Meetmodule V2</translation>
+        </message>
+        <message>
+            <source>Aucun Module Mesure</source>
+            <translation>Geen meetmodule</translation>
+        </message>
+        <message>
+            <source>De </source>
+            <translation>Van </translation>
+        </message>
+        <message>
+            <source> A </source>
+            <translation> tot </translation>
+        </message>
+        <message>
+            <source> Bar</source>
+            <translation> bar</translation>
+        </message>
+        <message>
+            <source>ATTENTION Lancer le CALIBRAGE de la sonde Pression HP?</source>
+            <translation>LET OP: KALIBRATIE van de HD-druksensor starten?</translation>
+        </message>
+        <message>
+            <source>Lancer la procedure de Calibrage Pression ?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+            <translation>Drukkalibratie starten?!
+Bevestig als de sensor op atmosferische druk staat!</translation>
+        </message>
+        <message>
+            <source>ERREUR Mesure Pression HP</source>
+            <translation>FOUT HD-drukmeting</translation>
+        </message>
+    </context>
+    <context>
         <name>Choix</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Choix de mode d'acces</source>
@@ -260,6 +337,87 @@ p, li { white-space: pre-wrap; }
         </message>
     </context>
     <context>
+        <name>Etalonnage</name>
+        <message>
+            <source>Configuration PT100: Remplacer chaque sonde de
+temperature par une resistance de 100 ohms</source>
+            <translation>PT100-instelling: vervang elke temperatuur-
+voeler door een weerstand van 100 ohm</translation>
+        </message>
+        <message>
+            <source>Temperature Exterieure:</source>
+            <translation>Buitentemperatuur:</translation>
+        </message>
+        <message>
+            <source>Etalonnage</source>
+            <translation>Kalibratie</translation>
+        </message>
+        <message>
+            <source>PT100 câble 3m</source>
+            <translation>PT100 kabel 3 m</translation>
+        </message>
+        <message>
+            <source>Mesure:</source>
+            <translation>Meting:</translation>
+        </message>
+        <message>
+            <source>TextLabel</source>
+            <translation>TextLabel</translation>
+        </message>
+        <message>
+            <source>°C</source>
+            <translation>°C</translation>
+        </message>
+        <message>
+            <source>Correction:</source>
+            <translation>Correctie:</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Reset</translation>
+        </message>
+        <message>
+            <source>Correction Manuel:</source>
+            <translation>Handmatige correctie:</translation>
+        </message>
+        <message>
+            <source>Temperature liquide
+ -Entree du reservoir:</source>
+            <translation>Vloeistoftemperatuur
+ -Inlaat vat:</translation>
+        </message>
+        <message>
+            <source>Temperature liquide
+ -Sortie du reservoir:</source>
+            <translation>Vloeistoftemperatuur
+ -Uitlaat vat:</translation>
+        </message>
+        <message>
+            <source>Thermometre Radio (Activer/Desactiver)</source>
+            <translation>Draadloze thermometer (aan/uit)</translation>
+        </message>
+        <message>
+            <source>Thermometre Radio ON</source>
+            <translation>Draadloze thermometer AAN</translation>
+        </message>
+        <message>
+            <source>Sonde Exterieure Radio:</source>
+            <translation>Buitenvoeler draadloos:</translation>
+        </message>
+        <message>
+            <source>Thermometre Radio OFF</source>
+            <translation>Draadloze thermometer UIT</translation>
+        </message>
+        <message>
+            <source>Sonde Exterieure PT100:</source>
+            <translation>Buitenvoeler PT100:</translation>
+        </message>
+        <message>
+            <source>Temperature exterieure:</source>
+            <translation>Buitentemperatuur:</translation>
+        </message>
+    </context>
+    <context>
         <name>Hreservoir</name>
         <message>
             <source>Form</source>
@@ -363,7 +521,7 @@ p, li { white-space: pre-wrap; }
         <name>Info_Norvale</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>NORVALE S.A.S.
@@ -415,7 +573,7 @@ commercial@norvale.example</translation>
         <name>Info_config</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Informations sur la configuration</source>
@@ -454,7 +612,7 @@ commercial@norvale.example</translation>
         <name>Journal</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Fichier Journal</source>
@@ -775,7 +933,7 @@ commercial@norvale.example</translation>
         <name>Menu</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Menu Principal</source>
@@ -890,7 +1048,7 @@ Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
         <name>Menu_Reapprentissage</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Acquittement des Alarmes</source>
@@ -1034,10 +1192,68 @@ Etes-vous sur de vouloir lancer un recalcul?</source>
         </message>
     </context>
     <context>
+        <name>Mestare</name>
+        <message>
+            <source>Mesure de la tare de la colonne</source>
+            <translation>Meting van de kolomtarra</translation>
+        </message>
+        <message>
+            <source>Les vannes sont bien fermees?
+La colonne est vide de fluide frigorigene?
+Il n'y a aucune contrainte sur les flexibles?
+Ne pas toucher la colonne pendant la mesure</source>
+            <translation>Zijn de kranen gesloten?
+Is de kolom leeg van koudemiddel?
+Staan de slangen spanningsvrij?
+Raak de kolom niet aan tijdens de meting</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Veuillez verifier le POIDS de la Colonne SVP. &lt;/span&gt;&lt;/p&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Aucunne mesure exploitable pour effectuer la TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Controleer het GEWICHT van de kolom. &lt;/span&gt;&lt;/p&gt;&lt;p align="center"&gt;&lt;span style=" color:#ff0000;"&gt;Geen bruikbare meting voor de TARRA.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Poids de la colonne :</source>
+            <translation>Kolomgewicht:</translation>
+        </message>
+        <message>
+            <source>Tare</source>
+            <translation>Tarra</translation>
+        </message>
+        <message>
+            <source>%1</source>
+            <translation>%1</translation>
+        </message>
+        <message>
+            <source> gr</source>
+            <translation> g</translation>
+        </message>
+        <message>
+            <source>Normalement la tare est superieur a  %1 gr</source>
+            <translation>De tarra is normaal hoger dan  %1 g</translation>
+        </message>
+        <message>
+            <source>ATTENTION Lancer la TARE ?</source>
+            <translation>LET OP: TARRA starten?</translation>
+        </message>
+        <message>
+            <source>Lancer la procedure de TARE ?!
+etes vous sûr?</source>
+            <translation>Tarraprocedure starten?!
+Weet u het zeker?</translation>
+        </message>
+    </context>
+    <context>
+        <name>Network1</name>
+        <message>
+            <source>Quitter</source>
+            <translation type="unfinished">Afsluiten</translation>
+        </message>
+    </context>
+    <context>
         <name>RecalculProcess</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Avez-vous effectue une recharge ?
@@ -1168,6 +1384,80 @@ Sinon, cliquez sur "No"</source>
         </message>
     </context>
     <context>
+        <name>Tcm</name>
+        <message>
+            <source>Test carte de mesure</source>
+            <translation>Test meetkaart</translation>
+        </message>
+        <message>
+            <source>CARTE MESURES :</source>
+            <translation>MEETKAART:</translation>
+        </message>
+        <message>
+            <source>vitesse
+port serie</source>
+            <translation>snelheid
+seriële poort</translation>
+        </message>
+        <message>
+            <source>type carte
+mesure</source>
+            <translation>type
+meetkaart</translation>
+        </message>
+        <message>
+            <source>Lancer le test</source>
+            <translation>Test starten</translation>
+        </message>
+        <message>
+            <source>Aucun</source>
+            <translation>Geen</translation>
+        </message>
+        <message>
+            <source>Aucunne</source>
+            <translation>Geen</translation>
+        </message>
+        <message>
+            <source>v1</source>
+            <translation>v1</translation>
+        </message>
+        <message>
+            <source>v%1</source>
+            <translation>v%1</translation>
+        </message>
+        <message>
+            <source>Aucune CARTE MESURE detectee</source>
+            <translation>Geen MEETKAART gevonden</translation>
+        </message>
+        <message>
+            <source>Aucune CARTE MESURE detectee, veuillez verifier votre cablage/installation et votre module MESURE</source>
+            <translation>Geen MEETKAART gevonden, controleer de bedrading/installatie en de MEET-module</translation>
+        </message>
+        <message>
+            <source>Carte mesure pas encore de TARAGE; Veuillez cliquez sur LANCER LE TEST puis faire la TARE de la COLONNE</source>
+            <translation>Meetkaart nog niet GETARREERD; druk op TEST STARTEN en bepaal daarna de TARRA van de KOLOM</translation>
+        </message>
+        <message>
+            <source>Carte mesure deja testee ; Vous pouvez appuyer sur suivant si vous ne voulez pas re-tester la carte</source>
+            <translation>Meetkaart al getest; druk op VOLGENDE als u de kaart niet opnieuw wilt testen</translation>
+        </message>
+        <message>
+            <source>Redemarrer le ORV apres avoir verifier l installation du module MESURE !</source>
+            <translation>Herstart de ORV na controle van de installatie van de MEET-module!</translation>
+        </message>
+    </context>
+    <context>
+        <name>cCapteurHPThread</name>
+        <message>
+            <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+            <translation>Geen antwoord van kaart V1; controleer de aansluitingen van de meetkaart</translation>
+        </message>
+        <message>
+            <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+            <translation>Geen antwoord van kaart V2; controleer de aansluitingen van de meetkaart</translation>
+        </message>
+    </context>
+    <context>
         <name>cConfHPF</name>
         <message>
             <source>QUITTER</source>
@@ -1175,11 +1465,11 @@ Sinon, cliquez sur "No"</source>
         </message>
         <message>
             <source>PRECEDENT</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">VORIGE</translation>
         </message>
         <message>
             <source>SUIVANT</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">VOLGENDE</translation>
         </message>
     </context>
     <context>
@@ -1219,6 +1509,17 @@ Cliquez sur OK pour terminer la configuration.</source>
             <translation>- Als u de kolom hebt geleegd, kunt u de kranen weer openen.
 - Als u de PT100-voelers hebt gekalibreerd, kunt u de weerstanden verwijderen en de voelers terugplaatsen.
 Klik op OK om de configuratie af te sluiten.</translation>
+        </message>
+    </context>
+    <context>
+        <name>cEtalonnageThread</name>
+        <message>
+            <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+            <translation>Geen antwoord van kaart V1; controleer de aansluitingen van de meetkaart</translation>
+        </message>
+        <message>
+            <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+            <translation>Geen antwoord van kaart V2; controleer de aansluitingen van de meetkaart</translation>
         </message>
     </context>
     <context>
@@ -1547,12 +1848,20 @@ Klik op OK om de configuratie af te sluiten.</translation>
             <source>要让代码指示数字:</source>
             <translation>要让代码指示数字:</translation>
         </message>
+        <message>
+            <source>Information</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Demande refusee par le ORV, aucun changement.</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>cPassword</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Mot de passe:  </source>
@@ -1568,10 +1877,57 @@ Klik op OK om de configuratie af te sluiten.</translation>
         </message>
     </context>
     <context>
+        <name>cTcmThread</name>
+        <message>
+            <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V1</source>
+            <translation>			Geen antwoord van de kaart
+			Controleer de aansluitingen van meetkaart_V1</translation>
+        </message>
+        <message>
+            <source>Poids OK :				 %1 gr</source>
+            <translation>Gewicht OK :				 %1 g</translation>
+        </message>
+        <message>
+            <source>Temperature sortie reservoir OK :	 %1 </source>
+            <translation>Temperatuur uitlaat vat OK :	 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature exterieur OK :		 %1 </source>
+            <translation>Buitentemperatuur OK :		 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature entree reservoir OK :	 %1 </source>
+            <translation>Temperatuur inlaat vat OK :	 %1 </translation>
+        </message>
+        <message>
+            <source>Pression OK :				 %1 bar</source>
+            <translation>Druk OK :				 %1 bar</translation>
+        </message>
+        <message>
+            <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V2</source>
+            <translation>			Geen antwoord van de kaart
+			Controleer de aansluitingen van meetkaart_V2</translation>
+        </message>
+        <message>
+            <source>Temperature sortie reservoir NOK :	 %1 </source>
+            <translation>Temperatuur uitlaat vat NOK :	 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature exterieur NOK :		 %1 </source>
+            <translation>Buitentemperatuur NOK :		 %1 </translation>
+        </message>
+        <message>
+            <source>Temperature entree reservoir NOK :	 %1 </source>
+            <translation>Temperatuur inlaat vat NOK :	 %1 </translation>
+        </message>
+    </context>
+    <context>
         <name>hpfConfig_Condensateur</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Selection du condenseur</source>
@@ -1584,7 +1940,7 @@ du condenseur:</source>
         </message>
         <message>
             <source>°C</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">°C</translation>
         </message>
         <message>
             <source>DT reel du condenseur en regime etabli l'ete:</source>
@@ -1599,7 +1955,7 @@ du condenseur:</source>
         <name>hpfConfig_ConstVaria</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Constante du Pas de Variation</source>
@@ -1635,7 +1991,7 @@ du condenseur:</source>
         </message>
         <message>
             <source>0</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">0</translation>
         </message>
         <message>
             <source>Volt</source>
@@ -1654,7 +2010,7 @@ du condenseur:</source>
         <name>hpfConfig_Differentiel</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Differentiel de regulation</source>
@@ -1681,7 +2037,7 @@ du condenseur:</source>
         <name>hpfConfig_InfoOnComp</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Information de marche compresseur(s)</source>
@@ -1708,7 +2064,7 @@ du condenseur:</source>
         <name>hpfConfig_Infos</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Infos Module HPF</source>
@@ -1744,7 +2100,7 @@ du Module HPF.</source>
         <name>hpfConfig_ModeNuit</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Mode Nuit</source>
@@ -1773,11 +2129,11 @@ l'entree T/R du Mode Nuit</source>
         </message>
         <message>
             <source>25%</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">45.45° {25%?}</translation>
         </message>
         <message>
             <source>100%</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">45.45° {100%?}</translation>
         </message>
         <message>
             <source>Condensation de deverouillage du Mode Nuit en °C:</source>
@@ -1796,7 +2152,7 @@ l'entree T/R du Mode Nuit</source>
         <name>hpfConfig_SendFin</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Fin Parametrage</source>
@@ -1820,7 +2176,7 @@ au module HPF</source>
         <name>hpfConfig_TCmini</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>TC Mini</source>
@@ -1837,14 +2193,14 @@ un bon fonctionnement de vos detendeurs</source>
         </message>
         <message>
             <source>°C</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">°C</translation>
         </message>
     </context>
     <context>
         <name>hpfConfig_TempoVaria</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Temporisation du Variateur</source>
@@ -1867,7 +2223,7 @@ un bon fonctionnement de vos detendeurs</source>
         <name>hpfConfig_UART</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Vitesse UART ORV et ModBUS</source>
@@ -1899,14 +2255,14 @@ un bon fonctionnement de vos detendeurs</source>
         </message>
         <message>
             <source>Aucun</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Geen</translation>
         </message>
     </context>
     <context>
         <name>hpfConfig_Variateur</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Variateur de Vitesse</source>
@@ -1954,7 +2310,7 @@ de 4-20 mA du variateur ?</source>
         <name>hpfConfig_Ventil</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>Etage de Ventillation</source>
@@ -1974,7 +2330,7 @@ absorbee en Watt</source>
         <name>hpfInfo_Display</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Form</translation>
         </message>
         <message>
             <source>T° Exterieure</source>
@@ -1982,11 +2338,11 @@ absorbee en Watt</source>
         </message>
         <message>
             <source>0</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">0</translation>
         </message>
         <message>
             <source>°C</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">°C</translation>
         </message>
         <message>
             <source>HP</source>

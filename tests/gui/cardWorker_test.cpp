@@ -12,6 +12,7 @@
 #include "Capteurhp.h"
 #include "Etalonnage.h"
 #include "Mestare.h"
+#include "ModulsCenter.h"
 #include "Tcm.h"
 #include "support/card_plant.h"
 #include "support/modal_answers.h"
@@ -72,4 +73,55 @@ TEST(CardWorkers, DeletingAPageEndsItsWorker) {
   EXPECT_EQ(plant.box.read("/home/ORV/journal.log"), journal);
   for (size_t i = 0; i < copies.size(); ++i)
     EXPECT_EQ(copyText(copies[i]->ptr()), snapshots[i]) << cases[i].page;
+}
+
+// The main window pauses the processing thread before the wizard opens, but a pass that is
+// already on the bus finishes its round: the card test waits for it, and no request goes
+// out while an answer is still due.
+TEST(CardWorkers, TestWaitsForThePassOnTheBus) {
+  CardPlant plant("module 1 mesv2 configured=1 version=2.1\nmodule 6 energie\n" +
+                  garbledModules({0, 5, 7, 8}));
+  ASSERT_TRUE(plant.sim.ready());
+  ASSERT_EQ(plant.core->modulsCenter()->isModulEner_connected(0), 1);
+  plant.sim.command("set 6 delay 1200");
+  plant.proc->setModulsCenter(plant.core->modulsCenter());
+  plant.proc->setSleepFunction([](unsigned) {});
+  plant.proc->setPauseSleepMs(10);
+  plant.copy.set("z2_CM_TYPE", "2");
+  Tcm* page = plant.slot.put(new Tcm(&plant.slot, plant.copy.ptr()));
+  arrive(*page);
+
+  plant.proc->start();
+  ASSERT_TRUE(waitUntil([&] { return plant.proc->isInPass(); }));
+  QTest::qWait(100);  // the pass is on the bus, waiting for the slow module
+  plant.proc->change_sleepThreadState(true);
+  auto* button = page->findChild<QPushButton*>("testButton");
+  QTest::mouseClick(button, Qt::LeftButton);
+  ASSERT_TRUE(workerDone(button));
+  EXPECT_FALSE(plant.proc->isInPass());
+  plant.proc->set_ThreadRunning(0);
+  plant.proc->join();
+
+  // Each request is answered (or given up) before the next one goes out: after a request
+  // to a module that answers, the next request comes only after its answer.
+  std::vector<BusSimulator::LoggedFrame> frames = plant.sim.frames();
+  int lastPassAnswer = -1, testRequest = -1;
+  for (size_t i = 0; i < frames.size(); ++i) {
+    if (frames[i].direction == "TX" && frames[i].text.find("addr=6") != std::string::npos)
+      lastPassAnswer = static_cast<int>(i);
+    if (frames[i].direction == "RX" && frames[i].text.find("code=0D") != std::string::npos)
+      testRequest = static_cast<int>(i);
+  }
+  ASSERT_GE(testRequest, 0);
+  EXPECT_GT(testRequest, lastPassAnswer) << plant.sim.log();
+  bool awaiting = false;
+  for (const BusSimulator::LoggedFrame& f : frames) {
+    if (f.direction == "RX") {
+      EXPECT_FALSE(awaiting) << "request sent while an answer was due: " << f.text;
+      awaiting = true;
+    } else if (f.direction == "TX") {
+      awaiting = false;
+    }
+  }
+  delete page;
 }

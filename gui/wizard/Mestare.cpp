@@ -112,9 +112,7 @@ void Mestare::on_TareButton_clicked() {
 }
 
 void Mestare::OnThreadChangePercent(long aMax, long aMin, long aValue) {
-  ui->progressBartare->setMaximum(static_cast<int>(aMax));
-  ui->progressBartare->setMinimum(static_cast<int>(aMin));
-  ui->progressBartare->setValue(static_cast<int>(aValue));
+  showWorkerProgress(ui->progressBartare, aMax, aMin, aValue);
 }
 
 void Mestare::OnThreadTerminate(bool aStatus, int Val) {

@@ -120,9 +120,7 @@ void Tcm::OnThreadTerminate(bool aStatus) {
 void Tcm::OnThreadAddLine(QString aStr) { ui->listeMesures->addItem(aStr); }
 
 void Tcm::OnThreadChangePercent(long aMax, long aMin, long aValue) {
-  ui->progressBar->setMaximum(static_cast<int>(aMax));
-  ui->progressBar->setMinimum(static_cast<int>(aMin));
-  ui->progressBar->setValue(static_cast<int>(aValue));
+  showWorkerProgress(ui->progressBar, aMax, aMin, aValue);
 }
 
 void Tcm::onUpdate_BaupsComboBox(int bauds) {

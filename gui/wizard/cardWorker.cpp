@@ -1,6 +1,7 @@
 #include "cardWorker.h"
 
 #include <QElapsedTimer>
+#include <QProgressBar>
 #include <QThread>
 
 #include "ORV_ProcThread.h"
@@ -36,4 +37,10 @@ void dropFinishedWorker(QThread* worker) {
   worker->exit(0);
   worker->wait();
   delete worker;
+}
+
+void showWorkerProgress(QProgressBar* bar, long aMax, long aMin, long aValue) {
+  bar->setMaximum(static_cast<int>(aMax));
+  bar->setMinimum(static_cast<int>(aMin));
+  bar->setValue(static_cast<int>(aValue));
 }

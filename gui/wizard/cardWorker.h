@@ -4,6 +4,7 @@
 
 class ModulsCenter;
 class QObject;
+class QProgressBar;
 class QThread;
 
 // The registry's module centre, null without one.
@@ -21,3 +22,6 @@ void finishCardWorker(QThread* worker, QObject* page);
 
 // Lets a finished worker leave its event loop and deletes it, before the next one starts.
 void dropFinishedWorker(QThread* worker);
+
+// Shows a worker's progress step: maximum, minimum, then value, in this order.
+void showWorkerProgress(QProgressBar* bar, long aMax, long aMin, long aValue);

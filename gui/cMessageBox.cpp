@@ -17,6 +17,11 @@ void cMessageBox::information(const QString& title, const QString& text,
   runWithTimeout(Information, title, text, buttons, timeoutMs, action, font);
 }
 
+void cMessageBox::warning(const QString& title, const QString& text, StandardButtons buttons,
+                          int timeoutMs, TimeoutAction action, const QFont& font) {
+  runWithTimeout(Warning, title, text, buttons, timeoutMs, action, font);
+}
+
 void cMessageBox::runWithTimeout(Icon icon, const QString& title, const QString& text,
                                  StandardButtons buttons, int timeoutMs, TimeoutAction action,
                                  const QFont& font) {

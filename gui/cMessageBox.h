@@ -22,6 +22,8 @@ public:
                        int timeoutMs, TimeoutAction action, const QFont& font);
   static void information(const QString& title, const QString& text, StandardButtons buttons,
                           int timeoutMs, TimeoutAction action, const QFont& font);
+  static void warning(const QString& title, const QString& text, StandardButtons buttons,
+                      int timeoutMs, TimeoutAction action, const QFont& font);
 
 private:
   static void runWithTimeout(Icon icon, const QString& title, const QString& text,

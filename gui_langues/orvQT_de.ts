@@ -189,6 +189,83 @@ Heißgas:</translation>
     </message>
 </context>
 <context>
+    <name>Capteurhp</name>
+    <message>
+        <source>Plage de mesure du capteur HP 4-20 mA</source>
+        <translation>Messbereich des HD-Sensors 4-20 mA</translation>
+    </message>
+    <message>
+        <source>Pression Mini</source>
+        <translation>Min. Druck</translation>
+    </message>
+    <message>
+        <source>Pression Maxi</source>
+        <translation>Max. Druck</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Offset 0:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Calibrage Offset 0
+(a la Pression Atmospherique)</source>
+        <translation>Nullpunkt-Kalibrierung
+(bei Atmosphärendruck)</translation>
+    </message>
+    <message>
+        <source>Reset Offset
+</source>
+        <translation>Offset zurücksetzen
+</translation>
+    </message>
+    <message>
+        <source>Module MesureV1</source>
+        <translation>Messmodul V1</translation>
+    </message>
+    <message>
+        <source>Module MesureV2</source>
+        <translation>Messmodul V2</translation>
+    </message>
+    <message>
+        <source>Aucun Module Mesure</source>
+        <translation>Kein Messmodul</translation>
+    </message>
+    <message>
+        <source>De </source>
+        <translation>Von </translation>
+    </message>
+    <message>
+        <source> A </source>
+        <translation> bis </translation>
+    </message>
+    <message>
+        <source> Bar</source>
+        <translation> bar</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde Pression HP?</source>
+        <translation>ACHTUNG: KALIBRIERUNG des HD-Drucksensors starten?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage Pression ?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>Druckkalibrierung starten?!
+Bitte bestätigen, wenn der Sensor unter Atmosphärendruck steht!</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure Pression HP</source>
+        <translation>FEHLER HD-Druckmessung</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -603,6 +680,87 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Konfiguration wird gespeichert </translation>
+    </message>
+</context>
+<context>
+    <name>Etalonnage</name>
+    <message>
+        <source>Configuration PT100: Remplacer chaque sonde de
+temperature par une resistance de 100 ohms</source>
+        <translation>PT100-Einstellung: jeden Temperaturfühler durch
+einen 100-Ohm-Widerstand ersetzen</translation>
+    </message>
+    <message>
+        <source>Temperature Exterieure:</source>
+        <translation>Außentemperatur:</translation>
+    </message>
+    <message>
+        <source>Etalonnage</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 Kabel 3 m</translation>
+    </message>
+    <message>
+        <source>Mesure:</source>
+        <translation>Messung:</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Korrektur:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Correction Manuel:</source>
+        <translation>Manuelle Korrektur:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Entree du reservoir:</source>
+        <translation>Flüssigkeitstemperatur
+ -Sammlereintritt:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Sortie du reservoir:</source>
+        <translation>Flüssigkeitstemperatur
+ -Sammleraustritt:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio (Activer/Desactiver)</source>
+        <translation>Funkthermometer (Ein/Aus)</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio ON</source>
+        <translation>Funkthermometer EIN</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure Radio:</source>
+        <translation>Außenfühler Funk:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio OFF</source>
+        <translation>Funkthermometer AUS</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure PT100:</source>
+        <translation>Außenfühler PT100:</translation>
+    </message>
+    <message>
+        <source>Temperature exterieure:</source>
+        <translation>Außentemperatur:</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1639,57 @@ Wollen Sie wirklich eine Neuberechnung starten?</translation>
     </message>
 </context>
 <context>
+    <name>Mestare</name>
+    <message>
+        <source>Mesure de la tare de la colonne</source>
+        <translation>Messung der Säulentara</translation>
+    </message>
+    <message>
+        <source>Les vannes sont bien fermees?
+La colonne est vide de fluide frigorigene?
+Il n&apos;y a aucune contrainte sur les flexibles?
+Ne pas toucher la colonne pendant la mesure</source>
+        <translation>Sind die Ventile geschlossen?
+Ist die Säule frei von Kältemittel?
+Sind die Schläuche spannungsfrei?
+Säule während der Messung nicht berühren</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Veuillez verifier le POIDS de la Colonne SVP. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Aucunne mesure exploitable pour effectuer la TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Bitte das GEWICHT der Säule prüfen. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Kein verwertbarer Messwert für die TARA.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Poids de la colonne :</source>
+        <translation>Säulengewicht:</translation>
+    </message>
+    <message>
+        <source>Tare</source>
+        <translation>Tara</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source> gr</source>
+        <translation> g</translation>
+    </message>
+    <message>
+        <source>Normalement la tare est superieur a  %1 gr</source>
+        <translation>Die Tara liegt normalerweise über  %1 g</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer la TARE ?</source>
+        <translation>ACHTUNG: TARA starten?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de TARE ?!
+etes vous sûr?</source>
+        <translation>Tara-Vorgang starten?!
+Sind Sie sicher?</translation>
+    </message>
+</context>
+<context>
     <name>Network1</name>
     <message>
         <source>Quitter</source>
@@ -1747,6 +1956,69 @@ Sonst klicken Sie auf &quot;Nein&quot;</translation>
     </message>
 </context>
 <context>
+    <name>Tcm</name>
+    <message>
+        <source>Test carte de mesure</source>
+        <translation>Test der Messkarte</translation>
+    </message>
+    <message>
+        <source>CARTE MESURES :</source>
+        <translation>MESSKARTE:</translation>
+    </message>
+    <message>
+        <source>vitesse
+port serie</source>
+        <translation>Geschwindigkeit
+serieller Port</translation>
+    </message>
+    <message>
+        <source>type carte
+mesure</source>
+        <translation>Typ
+Messkarte</translation>
+    </message>
+    <message>
+        <source>Lancer le test</source>
+        <translation>Test starten</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Aucunne</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>v1</source>
+        <translation>v1</translation>
+    </message>
+    <message>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee</source>
+        <translation>Keine MESSKARTE erkannt</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee, veuillez verifier votre cablage/installation et votre module MESURE</source>
+        <translation>Keine MESSKARTE erkannt, bitte Verkabelung/Installation und MESS-Modul prüfen</translation>
+    </message>
+    <message>
+        <source>Carte mesure pas encore de TARAGE; Veuillez cliquez sur LANCER LE TEST puis faire la TARE de la COLONNE</source>
+        <translation>Messkarte noch ohne TARA; bitte TEST STARTEN drücken und dann die TARA der SÄULE ermitteln</translation>
+    </message>
+    <message>
+        <source>Carte mesure deja testee ; Vous pouvez appuyer sur suivant si vous ne voulez pas re-tester la carte</source>
+        <translation>Messkarte bereits getestet; drücken Sie WEITER, wenn Sie die Karte nicht erneut testen möchten</translation>
+    </message>
+    <message>
+        <source>Redemarrer le ORV apres avoir verifier l installation du module MESURE !</source>
+        <translation>ORV nach Prüfung der Installation des MESS-Moduls neu starten!</translation>
+    </message>
+</context>
+<context>
     <name>cAutoTestThread</name>
     <message>
         <source>Demarrage de l&apos;AutoTest ...
@@ -1917,6 +2189,17 @@ Partitionen:
     <message>
         <source>Résultat = </source>
         <translation>Ergebnis = </translation>
+    </message>
+</context>
+<context>
+    <name>cCapteurHPThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>Keine Antwort der Karte V1; Anschlüsse der Messkarte prüfen</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>Keine Antwort der Karte V2; Anschlüsse der Messkarte prüfen</translation>
     </message>
 </context>
 <context>
@@ -2266,6 +2549,17 @@ Bitte erst NACH Anschluss des 100-Ohm-WIDERSTANDS anstelle des PT100 auf OK klic
     <message>
         <source>ERREUR Mesure, veuillez reessayer</source>
         <translation>FEHLER Messung, bitte erneut versuchen</translation>
+    </message>
+</context>
+<context>
+    <name>cEtalonnageThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>Keine Antwort der Karte V1; Anschlüsse der Messkarte prüfen</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>Keine Antwort der Karte V2; Anschlüsse der Messkarte prüfen</translation>
     </message>
 </context>
 <context>
@@ -2620,6 +2914,53 @@ Bitte erst NACH Anschluss des 100-Ohm-WIDERSTANDS anstelle des PT100 auf OK klic
     <message>
         <source>Validation</source>
         <translation>Bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>cTcmThread</name>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V1</source>
+        <translation>			Keine Antwort der Karte
+			Anschlüsse der Messkarte_V1 prüfen</translation>
+    </message>
+    <message>
+        <source>Poids OK :				 %1 gr</source>
+        <translation>Gewicht OK :				 %1 g</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir OK :	 %1 </source>
+        <translation>Temperatur Sammleraustritt OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur OK :		 %1 </source>
+        <translation>Außentemperatur OK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir OK :	 %1 </source>
+        <translation>Temperatur Sammlereintritt OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Pression OK :				 %1 bar</source>
+        <translation>Druck OK :				 %1 bar</translation>
+    </message>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V2</source>
+        <translation>			Keine Antwort der Karte
+			Anschlüsse der Messkarte_V2 prüfen</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir NOK :	 %1 </source>
+        <translation>Temperatur Sammleraustritt NOK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur NOK :		 %1 </source>
+        <translation>Außentemperatur NOK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir NOK :	 %1 </source>
+        <translation>Temperatur Sammlereintritt NOK :	 %1 </translation>
     </message>
 </context>
 <context>

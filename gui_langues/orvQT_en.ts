@@ -189,6 +189,83 @@ enthalpy:</translation>
     </message>
 </context>
 <context>
+    <name>Capteurhp</name>
+    <message>
+        <source>Plage de mesure du capteur HP 4-20 mA</source>
+        <translation>HP sensor range 4-20 mA</translation>
+    </message>
+    <message>
+        <source>Pression Mini</source>
+        <translation>Min. pressure</translation>
+    </message>
+    <message>
+        <source>Pression Maxi</source>
+        <translation>Max. pressure</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Offset 0:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Calibrage Offset 0
+(a la Pression Atmospherique)</source>
+        <translation>Zero offset calibration
+(at atmospheric pressure)</translation>
+    </message>
+    <message>
+        <source>Reset Offset
+</source>
+        <translation>Reset offset
+</translation>
+    </message>
+    <message>
+        <source>Module MesureV1</source>
+        <translation>Measuring module V1</translation>
+    </message>
+    <message>
+        <source>Module MesureV2</source>
+        <translation>Measuring module V2</translation>
+    </message>
+    <message>
+        <source>Aucun Module Mesure</source>
+        <translation>No measuring module</translation>
+    </message>
+    <message>
+        <source>De </source>
+        <translation>From </translation>
+    </message>
+    <message>
+        <source> A </source>
+        <translation> to </translation>
+    </message>
+    <message>
+        <source> Bar</source>
+        <translation> bar</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde Pression HP?</source>
+        <translation>WARNING: start the HP pressure sensor CALIBRATION?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage Pression ?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>Start the pressure calibration?!
+Please confirm if the sensor is at atmospheric pressure!</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure Pression HP</source>
+        <translation>HP pressure reading ERROR</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -603,6 +680,87 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Saving the configuration </translation>
+    </message>
+</context>
+<context>
+    <name>Etalonnage</name>
+    <message>
+        <source>Configuration PT100: Remplacer chaque sonde de
+temperature par une resistance de 100 ohms</source>
+        <translation>PT100 setup: replace each temperature
+probe with a 100 ohm resistor</translation>
+    </message>
+    <message>
+        <source>Temperature Exterieure:</source>
+        <translation>Outdoor temperature:</translation>
+    </message>
+    <message>
+        <source>Etalonnage</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 3 m cable</translation>
+    </message>
+    <message>
+        <source>Mesure:</source>
+        <translation>Reading:</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Correction:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Correction Manuel:</source>
+        <translation>Manual correction:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Entree du reservoir:</source>
+        <translation>Liquid temperature
+ -Receiver inlet:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Sortie du reservoir:</source>
+        <translation>Liquid temperature
+ -Receiver outlet:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio (Activer/Desactiver)</source>
+        <translation>Radio thermometer (on/off)</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio ON</source>
+        <translation>Radio thermometer ON</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure Radio:</source>
+        <translation>Outdoor probe, radio:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio OFF</source>
+        <translation>Radio thermometer OFF</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure PT100:</source>
+        <translation>Outdoor probe PT100:</translation>
+    </message>
+    <message>
+        <source>Temperature exterieure:</source>
+        <translation>Outdoor temperature:</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1639,57 @@ Are you sure you want to start a recalculation?</translation>
     </message>
 </context>
 <context>
+    <name>Mestare</name>
+    <message>
+        <source>Mesure de la tare de la colonne</source>
+        <translation>Measuring the column tare</translation>
+    </message>
+    <message>
+        <source>Les vannes sont bien fermees?
+La colonne est vide de fluide frigorigene?
+Il n&apos;y a aucune contrainte sur les flexibles?
+Ne pas toucher la colonne pendant la mesure</source>
+        <translation>Are the valves closed?
+Is the column empty of refrigerant?
+Are the hoses free of any strain?
+Do not touch the column during the reading</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Veuillez verifier le POIDS de la Colonne SVP. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Aucunne mesure exploitable pour effectuer la TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Please check the column WEIGHT. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;No usable reading to take the TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Poids de la colonne :</source>
+        <translation>Column weight:</translation>
+    </message>
+    <message>
+        <source>Tare</source>
+        <translation>Tare</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source> gr</source>
+        <translation> g</translation>
+    </message>
+    <message>
+        <source>Normalement la tare est superieur a  %1 gr</source>
+        <translation>The tare is normally above  %1 g</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer la TARE ?</source>
+        <translation>WARNING: start the TARE?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de TARE ?!
+etes vous sûr?</source>
+        <translation>Start the tare procedure?!
+Are you sure?</translation>
+    </message>
+</context>
+<context>
     <name>Network1</name>
     <message>
         <source>Quitter</source>
@@ -1747,6 +1956,69 @@ Otherwise, press &quot;No&quot;</translation>
     </message>
 </context>
 <context>
+    <name>Tcm</name>
+    <message>
+        <source>Test carte de mesure</source>
+        <translation>Measuring card test</translation>
+    </message>
+    <message>
+        <source>CARTE MESURES :</source>
+        <translation>MEASURING CARD:</translation>
+    </message>
+    <message>
+        <source>vitesse
+port serie</source>
+        <translation>serial port
+speed</translation>
+    </message>
+    <message>
+        <source>type carte
+mesure</source>
+        <translation>measuring
+card type</translation>
+    </message>
+    <message>
+        <source>Lancer le test</source>
+        <translation>Start the test</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Aucunne</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>v1</source>
+        <translation>v1</translation>
+    </message>
+    <message>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee</source>
+        <translation>No MEASURING CARD detected</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee, veuillez verifier votre cablage/installation et votre module MESURE</source>
+        <translation>No MEASURING CARD detected, please check the wiring/installation and the MEASURING module</translation>
+    </message>
+    <message>
+        <source>Carte mesure pas encore de TARAGE; Veuillez cliquez sur LANCER LE TEST puis faire la TARE de la COLONNE</source>
+        <translation>Measuring card not TARED yet; please press START THE TEST, then take the COLUMN TARE</translation>
+    </message>
+    <message>
+        <source>Carte mesure deja testee ; Vous pouvez appuyer sur suivant si vous ne voulez pas re-tester la carte</source>
+        <translation>Measuring card already tested; press NEXT if you do not want to test the card again</translation>
+    </message>
+    <message>
+        <source>Redemarrer le ORV apres avoir verifier l installation du module MESURE !</source>
+        <translation>Restart the ORV after checking the installation of the MEASURING module!</translation>
+    </message>
+</context>
+<context>
     <name>cAutoTestThread</name>
     <message>
         <source>Demarrage de l&apos;AutoTest ...
@@ -1917,6 +2189,17 @@ Partitions:
     <message>
         <source>Résultat = </source>
         <translation>Result = </translation>
+    </message>
+</context>
+<context>
+    <name>cCapteurHPThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>No reply from card V1; check the measuring card connections</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>No reply from card V2; check the measuring card connections</translation>
     </message>
 </context>
 <context>
@@ -2266,6 +2549,17 @@ Please press OK AFTER connecting the 100 ohm RESISTOR in place of the PT100!</tr
     <message>
         <source>ERREUR Mesure, veuillez reessayer</source>
         <translation>Measurement ERROR, please try again</translation>
+    </message>
+</context>
+<context>
+    <name>cEtalonnageThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>No reply from card V1; check the measuring card connections</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>No reply from card V2; check the measuring card connections</translation>
     </message>
 </context>
 <context>
@@ -2620,6 +2914,53 @@ Please press OK AFTER connecting the 100 ohm RESISTOR in place of the PT100!</tr
     <message>
         <source>Validation</source>
         <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>cTcmThread</name>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V1</source>
+        <translation>			No reply from the card
+			Check the connections of measuring card_V1</translation>
+    </message>
+    <message>
+        <source>Poids OK :				 %1 gr</source>
+        <translation>Weight OK :				 %1 g</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir OK :	 %1 </source>
+        <translation>Temperature receiver outlet OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur OK :		 %1 </source>
+        <translation>Outdoor temperature OK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir OK :	 %1 </source>
+        <translation>Temperature receiver inlet OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Pression OK :				 %1 bar</source>
+        <translation>Pressure OK :				 %1 bar</translation>
+    </message>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V2</source>
+        <translation>			No reply from the card
+			Check the connections of measuring card_V2</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir NOK :	 %1 </source>
+        <translation>Temperature receiver outlet NOK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur NOK :		 %1 </source>
+        <translation>Outdoor temperature NOK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir NOK :	 %1 </source>
+        <translation>Temperature receiver inlet NOK :	 %1 </translation>
     </message>
 </context>
 <context>

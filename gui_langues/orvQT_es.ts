@@ -189,6 +189,83 @@ en descarga:</translation>
     </message>
 </context>
 <context>
+    <name>Capteurhp</name>
+    <message>
+        <source>Plage de mesure du capteur HP 4-20 mA</source>
+        <translation>Rango del sensor AP 4-20 mA</translation>
+    </message>
+    <message>
+        <source>Pression Mini</source>
+        <translation>Presión mín.</translation>
+    </message>
+    <message>
+        <source>Pression Maxi</source>
+        <translation>Presión máx.</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Offset 0:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Calibrage Offset 0
+(a la Pression Atmospherique)</source>
+        <translation>Calibración offset 0
+(a presión atmosférica)</translation>
+    </message>
+    <message>
+        <source>Reset Offset
+</source>
+        <translation>Reiniciar offset
+</translation>
+    </message>
+    <message>
+        <source>Module MesureV1</source>
+        <translation>Módulo de medida V1</translation>
+    </message>
+    <message>
+        <source>Module MesureV2</source>
+        <translation>Módulo de medida V2</translation>
+    </message>
+    <message>
+        <source>Aucun Module Mesure</source>
+        <translation>Ningún módulo de medida</translation>
+    </message>
+    <message>
+        <source>De </source>
+        <translation>De </translation>
+    </message>
+    <message>
+        <source> A </source>
+        <translation> a </translation>
+    </message>
+    <message>
+        <source> Bar</source>
+        <translation> bar</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde Pression HP?</source>
+        <translation>ATENCIÓN: ¿iniciar la CALIBRACIÓN de la sonda de presión AP?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage Pression ?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>¿Iniciar la calibración de presión?!
+Confirme si la sonda está a presión atmosférica!</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure Pression HP</source>
+        <translation>ERROR de medida de presión AP</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -603,6 +680,87 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Guardando la configuración </translation>
+    </message>
+</context>
+<context>
+    <name>Etalonnage</name>
+    <message>
+        <source>Configuration PT100: Remplacer chaque sonde de
+temperature par une resistance de 100 ohms</source>
+        <translation>Configuración PT100: sustituir cada sonda de
+temperatura por una resistencia de 100 ohmios</translation>
+    </message>
+    <message>
+        <source>Temperature Exterieure:</source>
+        <translation>Temperatura exterior:</translation>
+    </message>
+    <message>
+        <source>Etalonnage</source>
+        <translation>Calibración</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 cable 3 m</translation>
+    </message>
+    <message>
+        <source>Mesure:</source>
+        <translation>Medida:</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Corrección:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Correction Manuel:</source>
+        <translation>Corrección manual:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Entree du reservoir:</source>
+        <translation>Temperatura del líquido
+ -Entrada del recipiente:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Sortie du reservoir:</source>
+        <translation>Temperatura del líquido
+ -Salida del recipiente:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio (Activer/Desactiver)</source>
+        <translation>Termómetro radio (activar/desactivar)</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio ON</source>
+        <translation>Termómetro radio ON</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure Radio:</source>
+        <translation>Sonda exterior radio:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio OFF</source>
+        <translation>Termómetro radio OFF</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure PT100:</source>
+        <translation>Sonda exterior PT100:</translation>
+    </message>
+    <message>
+        <source>Temperature exterieure:</source>
+        <translation>Temperatura exterior:</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1639,57 @@ Etes-vous sur de vouloir lancer un recalcul?</source>
     </message>
 </context>
 <context>
+    <name>Mestare</name>
+    <message>
+        <source>Mesure de la tare de la colonne</source>
+        <translation>Medida de la tara de la columna</translation>
+    </message>
+    <message>
+        <source>Les vannes sont bien fermees?
+La colonne est vide de fluide frigorigene?
+Il n&apos;y a aucune contrainte sur les flexibles?
+Ne pas toucher la colonne pendant la mesure</source>
+        <translation>¿Están cerradas las válvulas?
+¿La columna está vacía de refrigerante?
+¿Los flexibles están sin tensión?
+No tocar la columna durante la medida</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Veuillez verifier le POIDS de la Colonne SVP. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Aucunne mesure exploitable pour effectuer la TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Verifique el PESO de la columna. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Ninguna medida utilizable para hacer la TARA.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Poids de la colonne :</source>
+        <translation>Peso de la columna:</translation>
+    </message>
+    <message>
+        <source>Tare</source>
+        <translation>Tara</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source> gr</source>
+        <translation> g</translation>
+    </message>
+    <message>
+        <source>Normalement la tare est superieur a  %1 gr</source>
+        <translation>Normalmente la tara es superior a  %1 g</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer la TARE ?</source>
+        <translation>ATENCIÓN: ¿iniciar la TARA?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de TARE ?!
+etes vous sûr?</source>
+        <translation>¿Iniciar el procedimiento de tara?!
+¿Está seguro?</translation>
+    </message>
+</context>
+<context>
     <name>Network1</name>
     <message>
         <source>Quitter</source>
@@ -1747,6 +1956,69 @@ Si no, pulse &quot;No&quot;</translation>
     </message>
 </context>
 <context>
+    <name>Tcm</name>
+    <message>
+        <source>Test carte de mesure</source>
+        <translation>Prueba de la tarjeta de medida</translation>
+    </message>
+    <message>
+        <source>CARTE MESURES :</source>
+        <translation>TARJETA DE MEDIDA:</translation>
+    </message>
+    <message>
+        <source>vitesse
+port serie</source>
+        <translation>velocidad
+puerto serie</translation>
+    </message>
+    <message>
+        <source>type carte
+mesure</source>
+        <translation>tipo tarjeta
+de medida</translation>
+    </message>
+    <message>
+        <source>Lancer le test</source>
+        <translation>Iniciar la prueba</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Aucunne</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>v1</source>
+        <translation>v1</translation>
+    </message>
+    <message>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee</source>
+        <translation>Ninguna TARJETA DE MEDIDA detectada</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee, veuillez verifier votre cablage/installation et votre module MESURE</source>
+        <translation>Ninguna TARJETA DE MEDIDA detectada, verifique el cableado/instalación y el módulo de MEDIDA</translation>
+    </message>
+    <message>
+        <source>Carte mesure pas encore de TARAGE; Veuillez cliquez sur LANCER LE TEST puis faire la TARE de la COLONNE</source>
+        <translation>Tarjeta de medida aún sin TARA; pulse INICIAR LA PRUEBA y luego haga la TARA de la COLUMNA</translation>
+    </message>
+    <message>
+        <source>Carte mesure deja testee ; Vous pouvez appuyer sur suivant si vous ne voulez pas re-tester la carte</source>
+        <translation>Tarjeta de medida ya probada; pulse SIGUIENTE si no desea volver a probarla</translation>
+    </message>
+    <message>
+        <source>Redemarrer le ORV apres avoir verifier l installation du module MESURE !</source>
+        <translation>¡Reinicie el ORV tras verificar la instalación del módulo de MEDIDA!</translation>
+    </message>
+</context>
+<context>
     <name>cAutoTestThread</name>
     <message>
         <source>Demarrage de l&apos;AutoTest ...
@@ -1917,6 +2189,17 @@ Particiones:
     <message>
         <source>Résultat = </source>
         <translation>Resultado = </translation>
+    </message>
+</context>
+<context>
+    <name>cCapteurHPThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>Sin respuesta de la tarjeta V1; verifique las conexiones de la tarjeta de medida</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>Sin respuesta de la tarjeta V2; verifique las conexiones de la tarjeta de medida</translation>
     </message>
 </context>
 <context>
@@ -2266,6 +2549,17 @@ veuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place
     <message>
         <source>ERREUR Mesure, veuillez reessayer</source>
         <translation>ERROR de medida, inténtelo de nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>cEtalonnageThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>Sin respuesta de la tarjeta V1; verifique las conexiones de la tarjeta de medida</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>Sin respuesta de la tarjeta V2; verifique las conexiones de la tarjeta de medida</translation>
     </message>
 </context>
 <context>
@@ -2620,6 +2914,53 @@ veuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place
     <message>
         <source>Validation</source>
         <translation>Validar</translation>
+    </message>
+</context>
+<context>
+    <name>cTcmThread</name>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V1</source>
+        <translation>			Sin respuesta de la tarjeta
+			Verifique las conexiones de la tarjeta de medida_V1</translation>
+    </message>
+    <message>
+        <source>Poids OK :				 %1 gr</source>
+        <translation>Peso OK :				 %1 g</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir OK :	 %1 </source>
+        <translation>Temperatura salida recipiente OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur OK :		 %1 </source>
+        <translation>Temperatura exterior OK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir OK :	 %1 </source>
+        <translation>Temperatura entrada recipiente OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Pression OK :				 %1 bar</source>
+        <translation>Presión OK :				 %1 bar</translation>
+    </message>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V2</source>
+        <translation>			Sin respuesta de la tarjeta
+			Verifique las conexiones de la tarjeta de medida_V2</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir NOK :	 %1 </source>
+        <translation>Temperatura salida recipiente NOK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur NOK :		 %1 </source>
+        <translation>Temperatura exterior NOK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir NOK :	 %1 </source>
+        <translation>Temperatura entrada recipiente NOK :	 %1 </translation>
     </message>
 </context>
 <context>

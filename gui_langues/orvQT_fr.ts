@@ -189,6 +189,83 @@ au refoulement:</translation>
     </message>
 </context>
 <context>
+    <name>Capteurhp</name>
+    <message>
+        <source>Plage de mesure du capteur HP 4-20 mA</source>
+        <translation>Plage de mesure du capteur HP 4-20 mA</translation>
+    </message>
+    <message>
+        <source>Pression Mini</source>
+        <translation>Pression Mini</translation>
+    </message>
+    <message>
+        <source>Pression Maxi</source>
+        <translation>Pression Maxi</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Offset O:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Calibrage Offset 0
+(a la Pression Atmospherique)</source>
+        <translation>Calibrage Offset 0
+(a la Pression Atmospherique)</translation>
+    </message>
+    <message>
+        <source>Reset Offset
+</source>
+        <translation>Reset Offset
+</translation>
+    </message>
+    <message>
+        <source>Module MesureV1</source>
+        <translation>Module MesureV1</translation>
+    </message>
+    <message>
+        <source>Module MesureV2</source>
+        <translation>Module MesureV2</translation>
+    </message>
+    <message>
+        <source>Aucun Module Mesure</source>
+        <translation>Aucun Module Mesure</translation>
+    </message>
+    <message>
+        <source>De </source>
+        <translation>De </translation>
+    </message>
+    <message>
+        <source> A </source>
+        <translation> A </translation>
+    </message>
+    <message>
+        <source> Bar</source>
+        <translation> Bar</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde Pression HP?</source>
+        <translation>ATTENTION Lancer le CALIBRAGE de la sonde Pression HP?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage Pression ?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>Lancer la procedure de Calibrage Pression ?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure Pression HP</source>
+        <translation>ERREUR Mesure Pression HP</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -603,6 +680,87 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Enregistrement de la configuration </translation>
+    </message>
+</context>
+<context>
+    <name>Etalonnage</name>
+    <message>
+        <source>Configuration PT100: Remplacer chaque sonde de
+temperature par une resistance de 100 ohms</source>
+        <translation>Configuration PT100: Remplacer chaque sonde de
+temperature par une resistance de 100 ohms</translation>
+    </message>
+    <message>
+        <source>Temperature Exterieure:</source>
+        <translation>Temperature Exterieure:</translation>
+    </message>
+    <message>
+        <source>Etalonnage</source>
+        <translation>Etalonnage</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 câble 3m</translation>
+    </message>
+    <message>
+        <source>Mesure:</source>
+        <translation>Mesure:</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Correction:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Correction Manuel:</source>
+        <translation>Correction Manuel:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Entree du reservoir:</source>
+        <translation>Temperature liquide
+ -Entree du reservoir:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Sortie du reservoir:</source>
+        <translation>Temperature liquide
+ -Sortie du reservoir:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio (Activer/Desactiver)</source>
+        <translation>Thermometre Radio (Activer/Desactiver)</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio ON</source>
+        <translation>Thermometre Radio ON</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure Radio:</source>
+        <translation>Sonde Exterieure Radio:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio OFF</source>
+        <translation>Thermometre Radio OFF</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure PT100:</source>
+        <translation>Sonde Exterieure PT100:</translation>
+    </message>
+    <message>
+        <source>Temperature exterieure:</source>
+        <translation>Temperature exterieure:</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1639,57 @@ Etes-vous sur de vouloir lancer un recalcul?</translation>
     </message>
 </context>
 <context>
+    <name>Mestare</name>
+    <message>
+        <source>Mesure de la tare de la colonne</source>
+        <translation>Mesure de la tare de la colonne</translation>
+    </message>
+    <message>
+        <source>Les vannes sont bien fermees?
+La colonne est vide de fluide frigorigene?
+Il n&apos;y a aucune contrainte sur les flexibles?
+Ne pas toucher la colonne pendant la mesure</source>
+        <translation>Les vannes sont bien fermees?
+La colonne est vide de fluide frigorigene?
+Il n&apos;y a aucune contrainte sur les flexibles?
+Ne pas toucher la colonne pendant la mesure</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Veuillez verifier le POIDS de la Colonne SVP. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Aucunne mesure exploitable pour effectuer la TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Veuillez verifier le POIDS de la Colonne SVP. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Aucunne mesure exploitable pour effectuer la TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Poids de la colonne :</source>
+        <translation>Poids de la colonne :</translation>
+    </message>
+    <message>
+        <source>Tare</source>
+        <translation>Tare</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source> gr</source>
+        <translation> gr</translation>
+    </message>
+    <message>
+        <source>Normalement la tare est superieur a  %1 gr</source>
+        <translation>Normalement la tare est superieur a  %1 gr</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer la TARE ?</source>
+        <translation>ATTENTION Lancer la TARE ?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de TARE ?!
+etes vous sûr?</source>
+        <translation>Lancer la procedure de TARE ?!
+etes vous sûr?</translation>
+    </message>
+</context>
+<context>
     <name>Network1</name>
     <message>
         <source>Quitter</source>
@@ -1747,6 +1956,69 @@ Sinon, cliquez sur &quot;No&quot;</translation>
     </message>
 </context>
 <context>
+    <name>Tcm</name>
+    <message>
+        <source>Test carte de mesure</source>
+        <translation>Test carte de mesure</translation>
+    </message>
+    <message>
+        <source>CARTE MESURES :</source>
+        <translation>CARTE MESURES :</translation>
+    </message>
+    <message>
+        <source>vitesse
+port serie</source>
+        <translation>vitesse
+port serie</translation>
+    </message>
+    <message>
+        <source>type carte
+mesure</source>
+        <translation>type carte
+mesure</translation>
+    </message>
+    <message>
+        <source>Lancer le test</source>
+        <translation>Lancer le test</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Aucunne</source>
+        <translation>Aucunne</translation>
+    </message>
+    <message>
+        <source>v1</source>
+        <translation>v1</translation>
+    </message>
+    <message>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee</source>
+        <translation>Aucune CARTE MESURE detectee</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee, veuillez verifier votre cablage/installation et votre module MESURE</source>
+        <translation>Aucune CARTE MESURE detectee, veuillez verifier votre cablage/installation et votre module MESURE</translation>
+    </message>
+    <message>
+        <source>Carte mesure pas encore de TARAGE; Veuillez cliquez sur LANCER LE TEST puis faire la TARE de la COLONNE</source>
+        <translation>Carte mesure pas encore de TARAGE; Veuillez cliquez sur LANCER LE TEST puis faire la TARE de la COLONNE</translation>
+    </message>
+    <message>
+        <source>Carte mesure deja testee ; Vous pouvez appuyer sur suivant si vous ne voulez pas re-tester la carte</source>
+        <translation>Carte mesure deja testee ; Vous pouvez appuyer sur suivant si vous ne voulez pas re-tester la carte</translation>
+    </message>
+    <message>
+        <source>Redemarrer le ORV apres avoir verifier l installation du module MESURE !</source>
+        <translation>Redemarrer le ORV apres avoir verifier l installation du module MESURE !</translation>
+    </message>
+</context>
+<context>
     <name>cAutoTestThread</name>
     <message>
         <source>Demarrage de l&apos;AutoTest ...
@@ -1917,6 +2189,17 @@ Partitions:
     <message>
         <source>Résultat = </source>
         <translation>Résultat = </translation>
+    </message>
+</context>
+<context>
+    <name>cCapteurHPThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</translation>
     </message>
 </context>
 <context>
@@ -2266,6 +2549,17 @@ veuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place
     <message>
         <source>ERREUR Mesure, veuillez reessayer</source>
         <translation>ERREUR Mesure, veuillez reessayer</translation>
+    </message>
+</context>
+<context>
+    <name>cEtalonnageThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</translation>
     </message>
 </context>
 <context>
@@ -2620,6 +2914,53 @@ veuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place
     <message>
         <source>Validation</source>
         <translation>Validation</translation>
+    </message>
+</context>
+<context>
+    <name>cTcmThread</name>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V1</source>
+        <translation>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V1</translation>
+    </message>
+    <message>
+        <source>Poids OK :				 %1 gr</source>
+        <translation>Poids OK :				 %1 gr</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir OK :	 %1 </source>
+        <translation>Temperature sortie reservoir OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur OK :		 %1 </source>
+        <translation>Temperature exterieur OK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir OK :	 %1 </source>
+        <translation>Temperature entree reservoir OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Pression OK :				 %1 bar</source>
+        <translation>Pression OK :				 %1 bar</translation>
+    </message>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V2</source>
+        <translation>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V2</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir NOK :	 %1 </source>
+        <translation>Temperature sortie reservoir NOK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur NOK :		 %1 </source>
+        <translation>Temperature exterieur NOK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir NOK :	 %1 </source>
+        <translation>Temperature entree reservoir NOK :	 %1 </translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,83 @@ entalpia:</translation>
     </message>
 </context>
 <context>
+    <name>Capteurhp</name>
+    <message>
+        <source>Plage de mesure du capteur HP 4-20 mA</source>
+        <translation>HP érzékelő mérési tartománya 4-20 mA</translation>
+    </message>
+    <message>
+        <source>Pression Mini</source>
+        <translation>Min. nyomás</translation>
+    </message>
+    <message>
+        <source>Pression Maxi</source>
+        <translation>Max. nyomás</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Eltolás 0:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Calibrage Offset 0
+(a la Pression Atmospherique)</source>
+        <translation>Nullpont kalibrálás
+(légköri nyomáson)</translation>
+    </message>
+    <message>
+        <source>Reset Offset
+</source>
+        <translation>Eltolás törlése
+</translation>
+    </message>
+    <message>
+        <source>Module MesureV1</source>
+        <translation>V1 mérőmodul</translation>
+    </message>
+    <message>
+        <source>Module MesureV2</source>
+        <translation>V2 mérőmodul</translation>
+    </message>
+    <message>
+        <source>Aucun Module Mesure</source>
+        <translation>Nincs mérőmodul</translation>
+    </message>
+    <message>
+        <source>De </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source> A </source>
+        <translation> - </translation>
+    </message>
+    <message>
+        <source> Bar</source>
+        <translation> bar</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde Pression HP?</source>
+        <translation>FIGYELEM: indítja a HP nyomásérzékelő KALIBRÁLÁSÁT?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage Pression ?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>Indítja a nyomáskalibrálást?!
+Erősítse meg, ha az érzékelő légköri nyomáson van!</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure Pression HP</source>
+        <translation>HIBA: HP nyomásmérés</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -603,6 +680,87 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Konfiguráció mentése </translation>
+    </message>
+</context>
+<context>
+    <name>Etalonnage</name>
+    <message>
+        <source>Configuration PT100: Remplacer chaque sonde de
+temperature par une resistance de 100 ohms</source>
+        <translation>PT100 beállítás: minden hőmérséklet-érzékelőt
+cseréljen 100 ohmos ellenállásra</translation>
+    </message>
+    <message>
+        <source>Temperature Exterieure:</source>
+        <translation>Külső hőmérséklet:</translation>
+    </message>
+    <message>
+        <source>Etalonnage</source>
+        <translation>Kalibrálás</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 kábel 3 m</translation>
+    </message>
+    <message>
+        <source>Mesure:</source>
+        <translation>Mért:</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Korrekció:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Törlés</translation>
+    </message>
+    <message>
+        <source>Correction Manuel:</source>
+        <translation>Kézi korrekció:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Entree du reservoir:</source>
+        <translation>Folyadék hőmérséklet
+ -Tartály bemenet:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Sortie du reservoir:</source>
+        <translation>Folyadék hőmérséklet
+ -Tartály kimenet:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio (Activer/Desactiver)</source>
+        <translation>Rádiós hőmérő (be/ki)</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio ON</source>
+        <translation>Rádiós hőmérő BE</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure Radio:</source>
+        <translation>Külső érzékelő, rádiós:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio OFF</source>
+        <translation>Rádiós hőmérő KI</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure PT100:</source>
+        <translation>Külső érzékelő PT100:</translation>
+    </message>
+    <message>
+        <source>Temperature exterieure:</source>
+        <translation>Külső hőmérséklet:</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1639,57 @@ Biztosan újraszámítást szeretne indítani?</translation>
     </message>
 </context>
 <context>
+    <name>Mestare</name>
+    <message>
+        <source>Mesure de la tare de la colonne</source>
+        <translation>Az oszlop tárájának mérése</translation>
+    </message>
+    <message>
+        <source>Les vannes sont bien fermees?
+La colonne est vide de fluide frigorigene?
+Il n&apos;y a aucune contrainte sur les flexibles?
+Ne pas toucher la colonne pendant la mesure</source>
+        <translation>Zárva vannak a szelepek?
+Az oszlop üres a hűtőközegtől?
+A tömlők feszültségmentesek?
+Mérés közben ne érintse az oszlopot</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Veuillez verifier le POIDS de la Colonne SVP. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Aucunne mesure exploitable pour effectuer la TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Ellenőrizze az oszlop TÖMEGÉT. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Nincs használható mérés a TÁRÁZÁSHOZ.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Poids de la colonne :</source>
+        <translation>Oszlop tömege:</translation>
+    </message>
+    <message>
+        <source>Tare</source>
+        <translation>Tára</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source> gr</source>
+        <translation> g</translation>
+    </message>
+    <message>
+        <source>Normalement la tare est superieur a  %1 gr</source>
+        <translation>A tára általában több mint  %1 g</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer la TARE ?</source>
+        <translation>FIGYELEM: indítja a TÁRÁZÁST?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de TARE ?!
+etes vous sûr?</source>
+        <translation>Indítja a tárázást?!
+Biztos benne?</translation>
+    </message>
+</context>
+<context>
     <name>Network1</name>
     <message>
         <source>Quitter</source>
@@ -1747,6 +1956,69 @@ Ha nem, kattintson a &quot;Nem&quot; gombra</translation>
     </message>
 </context>
 <context>
+    <name>Tcm</name>
+    <message>
+        <source>Test carte de mesure</source>
+        <translation>Mérőkártya teszt</translation>
+    </message>
+    <message>
+        <source>CARTE MESURES :</source>
+        <translation>MÉRŐKÁRTYA:</translation>
+    </message>
+    <message>
+        <source>vitesse
+port serie</source>
+        <translation>soros port
+sebesség</translation>
+    </message>
+    <message>
+        <source>type carte
+mesure</source>
+        <translation>mérőkártya
+típus</translation>
+    </message>
+    <message>
+        <source>Lancer le test</source>
+        <translation>Teszt indítása</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Nincs</translation>
+    </message>
+    <message>
+        <source>Aucunne</source>
+        <translation>Nincs</translation>
+    </message>
+    <message>
+        <source>v1</source>
+        <translation>v1</translation>
+    </message>
+    <message>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee</source>
+        <translation>Nem található MÉRŐKÁRTYA</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee, veuillez verifier votre cablage/installation et votre module MESURE</source>
+        <translation>Nem található MÉRŐKÁRTYA, ellenőrizze a kábelezést/telepítést és a MÉRŐ modult</translation>
+    </message>
+    <message>
+        <source>Carte mesure pas encore de TARAGE; Veuillez cliquez sur LANCER LE TEST puis faire la TARE de la COLONNE</source>
+        <translation>A mérőkártya még nincs TÁRÁZVA; nyomja meg a TESZT INDÍTÁSA gombot, majd végezze el az OSZLOP TÁRÁZÁSÁT</translation>
+    </message>
+    <message>
+        <source>Carte mesure deja testee ; Vous pouvez appuyer sur suivant si vous ne voulez pas re-tester la carte</source>
+        <translation>A mérőkártya már tesztelve; nyomja meg a TOVÁBB gombot, ha nem kívánja újra tesztelni</translation>
+    </message>
+    <message>
+        <source>Redemarrer le ORV apres avoir verifier l installation du module MESURE !</source>
+        <translation>Indítsa újra az ORV-t a MÉRŐ modul telepítésének ellenőrzése után!</translation>
+    </message>
+</context>
+<context>
     <name>cAutoTestThread</name>
     <message>
         <source>Demarrage de l&apos;AutoTest ...
@@ -1917,6 +2189,17 @@ Partíciók:
     <message>
         <source>Résultat = </source>
         <translation>Eredmény = </translation>
+    </message>
+</context>
+<context>
+    <name>cCapteurHPThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>Nincs válasz a V1 kártyától; ellenőrizze a mérőkártya csatlakozásait</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>Nincs válasz a V2 kártyától; ellenőrizze a mérőkártya csatlakozásait</translation>
     </message>
 </context>
 <context>
@@ -2266,6 +2549,17 @@ Kattintson az OK gombra, MIUTÁN a PT100 helyére bekötötte a 100 ohmos ELLEN�
     <message>
         <source>ERREUR Mesure, veuillez reessayer</source>
         <translation>HIBA mérés, próbálja újra</translation>
+    </message>
+</context>
+<context>
+    <name>cEtalonnageThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>Nincs válasz a V1 kártyától; ellenőrizze a mérőkártya csatlakozásait</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>Nincs válasz a V2 kártyától; ellenőrizze a mérőkártya csatlakozásait</translation>
     </message>
 </context>
 <context>
@@ -2620,6 +2914,53 @@ Kattintson az OK gombra, MIUTÁN a PT100 helyére bekötötte a 100 ohmos ELLEN�
     <message>
         <source>Validation</source>
         <translation>Jóváhagyás</translation>
+    </message>
+</context>
+<context>
+    <name>cTcmThread</name>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V1</source>
+        <translation>			Nincs válasz a kártyától
+			Ellenőrizze a mérőkártya csatlakozásait_V1</translation>
+    </message>
+    <message>
+        <source>Poids OK :				 %1 gr</source>
+        <translation>Tömeg OK :				 %1 g</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir OK :	 %1 </source>
+        <translation>Hőmérséklet tartály kimenet OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur OK :		 %1 </source>
+        <translation>Külső hőmérséklet OK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir OK :	 %1 </source>
+        <translation>Hőmérséklet tartály bemenet OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Pression OK :				 %1 bar</source>
+        <translation>Nyomás OK :				 %1 bar</translation>
+    </message>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V2</source>
+        <translation>			Nincs válasz a kártyától
+			Ellenőrizze a mérőkártya csatlakozásait_V2</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir NOK :	 %1 </source>
+        <translation>Hőmérséklet tartály kimenet NOK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur NOK :		 %1 </source>
+        <translation>Külső hőmérséklet NOK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir NOK :	 %1 </source>
+        <translation>Hőmérséklet tartály bemenet NOK :	 %1 </translation>
     </message>
 </context>
 <context>

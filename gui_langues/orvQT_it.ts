@@ -189,6 +189,83 @@ alla mandata:</translation>
     </message>
 </context>
 <context>
+    <name>Capteurhp</name>
+    <message>
+        <source>Plage de mesure du capteur HP 4-20 mA</source>
+        <translation>Campo del sensore AP 4-20 mA</translation>
+    </message>
+    <message>
+        <source>Pression Mini</source>
+        <translation>Pressione min.</translation>
+    </message>
+    <message>
+        <source>Pression Maxi</source>
+        <translation>Pressione max.</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Offset 0:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Calibrage Offset 0
+(a la Pression Atmospherique)</source>
+        <translation>Calibrazione offset 0
+(a pressione atmosferica)</translation>
+    </message>
+    <message>
+        <source>Reset Offset
+</source>
+        <translation>Azzera offset
+</translation>
+    </message>
+    <message>
+        <source>Module MesureV1</source>
+        <translation>Modulo di misura V1</translation>
+    </message>
+    <message>
+        <source>Module MesureV2</source>
+        <translation>Modulo di misura V2</translation>
+    </message>
+    <message>
+        <source>Aucun Module Mesure</source>
+        <translation>Nessun modulo di misura</translation>
+    </message>
+    <message>
+        <source>De </source>
+        <translation>Da </translation>
+    </message>
+    <message>
+        <source> A </source>
+        <translation> a </translation>
+    </message>
+    <message>
+        <source> Bar</source>
+        <translation> bar</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde Pression HP?</source>
+        <translation>ATTENZIONE: avviare la CALIBRAZIONE della sonda di pressione AP?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage Pression ?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>Avviare la calibrazione della pressione?!
+Confermare se la sonda è a pressione atmosferica!</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure Pression HP</source>
+        <translation>ERRORE misura pressione AP</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -603,6 +680,87 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Salvataggio della configurazione </translation>
+    </message>
+</context>
+<context>
+    <name>Etalonnage</name>
+    <message>
+        <source>Configuration PT100: Remplacer chaque sonde de
+temperature par une resistance de 100 ohms</source>
+        <translation>Configurazione PT100: sostituire ogni sonda di
+temperatura con una resistenza da 100 ohm</translation>
+    </message>
+    <message>
+        <source>Temperature Exterieure:</source>
+        <translation>Temperatura esterna:</translation>
+    </message>
+    <message>
+        <source>Etalonnage</source>
+        <translation>Taratura</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 cavo 3 m</translation>
+    </message>
+    <message>
+        <source>Mesure:</source>
+        <translation>Misura:</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Correzione:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>Correction Manuel:</source>
+        <translation>Correzione manuale:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Entree du reservoir:</source>
+        <translation>Temperatura liquido
+ -Ingresso ricevitore:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Sortie du reservoir:</source>
+        <translation>Temperatura liquido
+ -Uscita ricevitore:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio (Activer/Desactiver)</source>
+        <translation>Termometro radio (attiva/disattiva)</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio ON</source>
+        <translation>Termometro radio ON</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure Radio:</source>
+        <translation>Sonda esterna radio:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio OFF</source>
+        <translation>Termometro radio OFF</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure PT100:</source>
+        <translation>Sonda esterna PT100:</translation>
+    </message>
+    <message>
+        <source>Temperature exterieure:</source>
+        <translation>Temperatura esterna:</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1639,57 @@ Siete sicuri di voler avviare un ricalcolo?</translation>
     </message>
 </context>
 <context>
+    <name>Mestare</name>
+    <message>
+        <source>Mesure de la tare de la colonne</source>
+        <translation>Misura della tara della colonna</translation>
+    </message>
+    <message>
+        <source>Les vannes sont bien fermees?
+La colonne est vide de fluide frigorigene?
+Il n&apos;y a aucune contrainte sur les flexibles?
+Ne pas toucher la colonne pendant la mesure</source>
+        <translation>Le valvole sono chiuse?
+La colonna è vuota di refrigerante?
+I flessibili sono senza tensioni?
+Non toccare la colonna durante la misura</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Veuillez verifier le POIDS de la Colonne SVP. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Aucunne mesure exploitable pour effectuer la TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Verificare il PESO della colonna. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Nessuna misura utilizzabile per la TARA.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Poids de la colonne :</source>
+        <translation>Peso della colonna:</translation>
+    </message>
+    <message>
+        <source>Tare</source>
+        <translation>Tara</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source> gr</source>
+        <translation> g</translation>
+    </message>
+    <message>
+        <source>Normalement la tare est superieur a  %1 gr</source>
+        <translation>Normalmente la tara è superiore a  %1 g</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer la TARE ?</source>
+        <translation>ATTENZIONE: avviare la TARA?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de TARE ?!
+etes vous sûr?</source>
+        <translation>Avviare la procedura di tara?!
+Siete sicuri?</translation>
+    </message>
+</context>
+<context>
     <name>Network1</name>
     <message>
         <source>Quitter</source>
@@ -1747,6 +1956,69 @@ Altrimenti premere &quot;No&quot;</translation>
     </message>
 </context>
 <context>
+    <name>Tcm</name>
+    <message>
+        <source>Test carte de mesure</source>
+        <translation>Test scheda di misura</translation>
+    </message>
+    <message>
+        <source>CARTE MESURES :</source>
+        <translation>SCHEDA DI MISURA:</translation>
+    </message>
+    <message>
+        <source>vitesse
+port serie</source>
+        <translation>velocità
+porta seriale</translation>
+    </message>
+    <message>
+        <source>type carte
+mesure</source>
+        <translation>tipo scheda
+di misura</translation>
+    </message>
+    <message>
+        <source>Lancer le test</source>
+        <translation>Avvia il test</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Aucunne</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>v1</source>
+        <translation>v1</translation>
+    </message>
+    <message>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee</source>
+        <translation>Nessuna SCHEDA DI MISURA rilevata</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee, veuillez verifier votre cablage/installation et votre module MESURE</source>
+        <translation>Nessuna SCHEDA DI MISURA rilevata, verificare cablaggio/installazione e modulo di MISURA</translation>
+    </message>
+    <message>
+        <source>Carte mesure pas encore de TARAGE; Veuillez cliquez sur LANCER LE TEST puis faire la TARE de la COLONNE</source>
+        <translation>Scheda di misura non ancora TARATA; premere AVVIA IL TEST e poi eseguire la TARA della COLONNA</translation>
+    </message>
+    <message>
+        <source>Carte mesure deja testee ; Vous pouvez appuyer sur suivant si vous ne voulez pas re-tester la carte</source>
+        <translation>Scheda di misura già testata; premere AVANTI se non si vuole ritestare la scheda</translation>
+    </message>
+    <message>
+        <source>Redemarrer le ORV apres avoir verifier l installation du module MESURE !</source>
+        <translation>Riavviare l&apos;ORV dopo aver verificato l&apos;installazione del modulo di MISURA!</translation>
+    </message>
+</context>
+<context>
     <name>cAutoTestThread</name>
     <message>
         <source>Demarrage de l&apos;AutoTest ...
@@ -1917,6 +2189,17 @@ Partizioni:
     <message>
         <source>Résultat = </source>
         <translation>Risultato = </translation>
+    </message>
+</context>
+<context>
+    <name>cCapteurHPThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>Nessuna risposta dalla scheda V1; verificare i collegamenti della scheda di misura</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>Nessuna risposta dalla scheda V2; verificare i collegamenti della scheda di misura</translation>
     </message>
 </context>
 <context>
@@ -2266,6 +2549,17 @@ Premere OK DOPO aver collegato la RESISTENZA da 100 ohm al posto della PT100!</t
     <message>
         <source>ERREUR Mesure, veuillez reessayer</source>
         <translation>ERRORE di misura, riprovare</translation>
+    </message>
+</context>
+<context>
+    <name>cEtalonnageThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>Nessuna risposta dalla scheda V1; verificare i collegamenti della scheda di misura</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>Nessuna risposta dalla scheda V2; verificare i collegamenti della scheda di misura</translation>
     </message>
 </context>
 <context>
@@ -2620,6 +2914,53 @@ Premere OK DOPO aver collegato la RESISTENZA da 100 ohm al posto della PT100!</t
     <message>
         <source>Validation</source>
         <translation>Conferma</translation>
+    </message>
+</context>
+<context>
+    <name>cTcmThread</name>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V1</source>
+        <translation>			Nessuna risposta dalla scheda
+			Verificare i collegamenti della scheda di misura_V1</translation>
+    </message>
+    <message>
+        <source>Poids OK :				 %1 gr</source>
+        <translation>Peso OK :				 %1 g</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir OK :	 %1 </source>
+        <translation>Temperatura uscita ricevitore OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur OK :		 %1 </source>
+        <translation>Temperatura esterna OK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir OK :	 %1 </source>
+        <translation>Temperatura ingresso ricevitore OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Pression OK :				 %1 bar</source>
+        <translation>Pressione OK :				 %1 bar</translation>
+    </message>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V2</source>
+        <translation>			Nessuna risposta dalla scheda
+			Verificare i collegamenti della scheda di misura_V2</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir NOK :	 %1 </source>
+        <translation>Temperatura uscita ricevitore NOK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur NOK :		 %1 </source>
+        <translation>Temperatura esterna NOK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir NOK :	 %1 </source>
+        <translation>Temperatura ingresso ricevitore NOK :	 %1 </translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,83 @@ persgas:</translation>
     </message>
 </context>
 <context>
+    <name>Capteurhp</name>
+    <message>
+        <source>Plage de mesure du capteur HP 4-20 mA</source>
+        <translation>Meetbereik HD-sensor 4-20 mA</translation>
+    </message>
+    <message>
+        <source>Pression Mini</source>
+        <translation>Min. druk</translation>
+    </message>
+    <message>
+        <source>Pression Maxi</source>
+        <translation>Max. druk</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Offset 0:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Calibrage Offset 0
+(a la Pression Atmospherique)</source>
+        <translation>Nulpuntkalibratie
+(bij atmosferische druk)</translation>
+    </message>
+    <message>
+        <source>Reset Offset
+</source>
+        <translation>Offset resetten
+</translation>
+    </message>
+    <message>
+        <source>Module MesureV1</source>
+        <translation>Meetmodule V1</translation>
+    </message>
+    <message>
+        <source>Module MesureV2</source>
+        <translation>Meetmodule V2</translation>
+    </message>
+    <message>
+        <source>Aucun Module Mesure</source>
+        <translation>Geen meetmodule</translation>
+    </message>
+    <message>
+        <source>De </source>
+        <translation>Van </translation>
+    </message>
+    <message>
+        <source> A </source>
+        <translation> tot </translation>
+    </message>
+    <message>
+        <source> Bar</source>
+        <translation> bar</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde Pression HP?</source>
+        <translation>LET OP: KALIBRATIE van de HD-druksensor starten?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage Pression ?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>Drukkalibratie starten?!
+Bevestig als de sensor op atmosferische druk staat!</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure Pression HP</source>
+        <translation>FOUT HD-drukmeting</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -603,6 +680,87 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Configuratie wordt opgeslagen </translation>
+    </message>
+</context>
+<context>
+    <name>Etalonnage</name>
+    <message>
+        <source>Configuration PT100: Remplacer chaque sonde de
+temperature par une resistance de 100 ohms</source>
+        <translation>PT100-instelling: vervang elke temperatuur-
+voeler door een weerstand van 100 ohm</translation>
+    </message>
+    <message>
+        <source>Temperature Exterieure:</source>
+        <translation>Buitentemperatuur:</translation>
+    </message>
+    <message>
+        <source>Etalonnage</source>
+        <translation>Kalibratie</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 kabel 3 m</translation>
+    </message>
+    <message>
+        <source>Mesure:</source>
+        <translation>Meting:</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Correctie:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Correction Manuel:</source>
+        <translation>Handmatige correctie:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Entree du reservoir:</source>
+        <translation>Vloeistoftemperatuur
+ -Inlaat vat:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Sortie du reservoir:</source>
+        <translation>Vloeistoftemperatuur
+ -Uitlaat vat:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio (Activer/Desactiver)</source>
+        <translation>Draadloze thermometer (aan/uit)</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio ON</source>
+        <translation>Draadloze thermometer AAN</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure Radio:</source>
+        <translation>Buitenvoeler draadloos:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio OFF</source>
+        <translation>Draadloze thermometer UIT</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure PT100:</source>
+        <translation>Buitenvoeler PT100:</translation>
+    </message>
+    <message>
+        <source>Temperature exterieure:</source>
+        <translation>Buitentemperatuur:</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1639,57 @@ Weet u zeker dat u een herberekening wilt starten?</translation>
     </message>
 </context>
 <context>
+    <name>Mestare</name>
+    <message>
+        <source>Mesure de la tare de la colonne</source>
+        <translation>Meting van de kolomtarra</translation>
+    </message>
+    <message>
+        <source>Les vannes sont bien fermees?
+La colonne est vide de fluide frigorigene?
+Il n&apos;y a aucune contrainte sur les flexibles?
+Ne pas toucher la colonne pendant la mesure</source>
+        <translation>Zijn de kranen gesloten?
+Is de kolom leeg van koudemiddel?
+Staan de slangen spanningsvrij?
+Raak de kolom niet aan tijdens de meting</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Veuillez verifier le POIDS de la Colonne SVP. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Aucunne mesure exploitable pour effectuer la TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Controleer het GEWICHT van de kolom. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Geen bruikbare meting voor de TARRA.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Poids de la colonne :</source>
+        <translation>Kolomgewicht:</translation>
+    </message>
+    <message>
+        <source>Tare</source>
+        <translation>Tarra</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source> gr</source>
+        <translation> g</translation>
+    </message>
+    <message>
+        <source>Normalement la tare est superieur a  %1 gr</source>
+        <translation>De tarra is normaal hoger dan  %1 g</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer la TARE ?</source>
+        <translation>LET OP: TARRA starten?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de TARE ?!
+etes vous sûr?</source>
+        <translation>Tarraprocedure starten?!
+Weet u het zeker?</translation>
+    </message>
+</context>
+<context>
     <name>Network1</name>
     <message>
         <source>Quitter</source>
@@ -1747,6 +1956,69 @@ Zo niet, klik op &quot;Nee&quot;</translation>
     </message>
 </context>
 <context>
+    <name>Tcm</name>
+    <message>
+        <source>Test carte de mesure</source>
+        <translation>Test meetkaart</translation>
+    </message>
+    <message>
+        <source>CARTE MESURES :</source>
+        <translation>MEETKAART:</translation>
+    </message>
+    <message>
+        <source>vitesse
+port serie</source>
+        <translation>snelheid
+seriële poort</translation>
+    </message>
+    <message>
+        <source>type carte
+mesure</source>
+        <translation>type
+meetkaart</translation>
+    </message>
+    <message>
+        <source>Lancer le test</source>
+        <translation>Test starten</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Aucunne</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>v1</source>
+        <translation>v1</translation>
+    </message>
+    <message>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee</source>
+        <translation>Geen MEETKAART gevonden</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee, veuillez verifier votre cablage/installation et votre module MESURE</source>
+        <translation>Geen MEETKAART gevonden, controleer de bedrading/installatie en de MEET-module</translation>
+    </message>
+    <message>
+        <source>Carte mesure pas encore de TARAGE; Veuillez cliquez sur LANCER LE TEST puis faire la TARE de la COLONNE</source>
+        <translation>Meetkaart nog niet GETARREERD; druk op TEST STARTEN en bepaal daarna de TARRA van de KOLOM</translation>
+    </message>
+    <message>
+        <source>Carte mesure deja testee ; Vous pouvez appuyer sur suivant si vous ne voulez pas re-tester la carte</source>
+        <translation>Meetkaart al getest; druk op VOLGENDE als u de kaart niet opnieuw wilt testen</translation>
+    </message>
+    <message>
+        <source>Redemarrer le ORV apres avoir verifier l installation du module MESURE !</source>
+        <translation>Herstart de ORV na controle van de installatie van de MEET-module!</translation>
+    </message>
+</context>
+<context>
     <name>cAutoTestThread</name>
     <message>
         <source>Demarrage de l&apos;AutoTest ...
@@ -1917,6 +2189,17 @@ Partities:
     <message>
         <source>Résultat = </source>
         <translation>Resultaat = </translation>
+    </message>
+</context>
+<context>
+    <name>cCapteurHPThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>Geen antwoord van kaart V1; controleer de aansluitingen van de meetkaart</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>Geen antwoord van kaart V2; controleer de aansluitingen van de meetkaart</translation>
     </message>
 </context>
 <context>
@@ -2266,6 +2549,17 @@ Klik pas op OK NA het aansluiten van de WEERSTAND van 100 ohm in plaats van de P
     <message>
         <source>ERREUR Mesure, veuillez reessayer</source>
         <translation>FOUT meting, probeer opnieuw</translation>
+    </message>
+</context>
+<context>
+    <name>cEtalonnageThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>Geen antwoord van kaart V1; controleer de aansluitingen van de meetkaart</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>Geen antwoord van kaart V2; controleer de aansluitingen van de meetkaart</translation>
     </message>
 </context>
 <context>
@@ -2620,6 +2914,53 @@ Klik pas op OK NA het aansluiten van de WEERSTAND van 100 ohm in plaats van de P
     <message>
         <source>Validation</source>
         <translation>Bevestigen</translation>
+    </message>
+</context>
+<context>
+    <name>cTcmThread</name>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V1</source>
+        <translation>			Geen antwoord van de kaart
+			Controleer de aansluitingen van meetkaart_V1</translation>
+    </message>
+    <message>
+        <source>Poids OK :				 %1 gr</source>
+        <translation>Gewicht OK :				 %1 g</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir OK :	 %1 </source>
+        <translation>Temperatuur uitlaat vat OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur OK :		 %1 </source>
+        <translation>Buitentemperatuur OK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir OK :	 %1 </source>
+        <translation>Temperatuur inlaat vat OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Pression OK :				 %1 bar</source>
+        <translation>Druk OK :				 %1 bar</translation>
+    </message>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V2</source>
+        <translation>			Geen antwoord van de kaart
+			Controleer de aansluitingen van meetkaart_V2</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir NOK :	 %1 </source>
+        <translation>Temperatuur uitlaat vat NOK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur NOK :		 %1 </source>
+        <translation>Buitentemperatuur NOK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir NOK :	 %1 </source>
+        <translation>Temperatuur inlaat vat NOK :	 %1 </translation>
     </message>
 </context>
 <context>

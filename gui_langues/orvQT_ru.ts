@@ -189,6 +189,83 @@ au refoulement:</source>
     </message>
 </context>
 <context>
+    <name>Capteurhp</name>
+    <message>
+        <source>Plage de mesure du capteur HP 4-20 mA</source>
+        <translation>Диапазон датчика ВД 4-20 мА</translation>
+    </message>
+    <message>
+        <source>Pression Mini</source>
+        <translation>Мин. давление</translation>
+    </message>
+    <message>
+        <source>Pression Maxi</source>
+        <translation>Макс. давление</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Смещение 0:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>бар</translation>
+    </message>
+    <message>
+        <source>Calibrage Offset 0
+(a la Pression Atmospherique)</source>
+        <translation>Калибровка нуля
+(при атмосферном давлении)</translation>
+    </message>
+    <message>
+        <source>Reset Offset
+</source>
+        <translation>Сброс смещения
+</translation>
+    </message>
+    <message>
+        <source>Module MesureV1</source>
+        <translation>Модуль измерения V1</translation>
+    </message>
+    <message>
+        <source>Module MesureV2</source>
+        <translation>Модуль измерения V2</translation>
+    </message>
+    <message>
+        <source>Aucun Module Mesure</source>
+        <translation>Нет модуля измерения</translation>
+    </message>
+    <message>
+        <source>De </source>
+        <translation>От </translation>
+    </message>
+    <message>
+        <source> A </source>
+        <translation> до </translation>
+    </message>
+    <message>
+        <source> Bar</source>
+        <translation> бар</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde Pression HP?</source>
+        <translation>ВНИМАНИЕ: запустить КАЛИБРОВКУ датчика давления ВД?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage Pression ?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>Запустить калибровку давления?!
+Подтвердите, если датчик находится при атмосферном давлении!</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure Pression HP</source>
+        <translation>ОШИБКА измерения давления ВД</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -603,6 +680,87 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Сохранение конфигурации </translation>
+    </message>
+</context>
+<context>
+    <name>Etalonnage</name>
+    <message>
+        <source>Configuration PT100: Remplacer chaque sonde de
+temperature par une resistance de 100 ohms</source>
+        <translation>Настройка PT100: замените каждый датчик
+температуры резистором 100 Ом</translation>
+    </message>
+    <message>
+        <source>Temperature Exterieure:</source>
+        <translation>Наружная температура:</translation>
+    </message>
+    <message>
+        <source>Etalonnage</source>
+        <translation>Калибровка</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 кабель 3 м</translation>
+    </message>
+    <message>
+        <source>Mesure:</source>
+        <translation>Измерение:</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Коррекция:</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Correction Manuel:</source>
+        <translation>Ручная коррекция:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Entree du reservoir:</source>
+        <translation>Температура жидкости
+ -Вход ресивера:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide
+ -Sortie du reservoir:</source>
+        <translation>Температура жидкости
+ -Выход ресивера:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio (Activer/Desactiver)</source>
+        <translation>Радиотермометр (вкл/выкл)</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio ON</source>
+        <translation>Радиотермометр ВКЛ</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure Radio:</source>
+        <translation>Наружный датчик, радио:</translation>
+    </message>
+    <message>
+        <source>Thermometre Radio OFF</source>
+        <translation>Радиотермометр ВЫКЛ</translation>
+    </message>
+    <message>
+        <source>Sonde Exterieure PT100:</source>
+        <translation>Наружный датчик PT100:</translation>
+    </message>
+    <message>
+        <source>Temperature exterieure:</source>
+        <translation>Наружная температура:</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1639,57 @@ Etes-vous sur de vouloir lancer un recalcul?</source>
     </message>
 </context>
 <context>
+    <name>Mestare</name>
+    <message>
+        <source>Mesure de la tare de la colonne</source>
+        <translation>Измерение тары колонки</translation>
+    </message>
+    <message>
+        <source>Les vannes sont bien fermees?
+La colonne est vide de fluide frigorigene?
+Il n&apos;y a aucune contrainte sur les flexibles?
+Ne pas toucher la colonne pendant la mesure</source>
+        <translation>Вентили закрыты?
+Колонка пуста от хладагента?
+Шланги без натяжения?
+Не трогайте колонку во время измерения</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Veuillez verifier le POIDS de la Colonne SVP. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Aucunne mesure exploitable pour effectuer la TARE.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Проверьте ВЕС колонки. &lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; color:#ff0000;&quot;&gt;Нет пригодных измерений для ТАРИРОВКИ.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Poids de la colonne :</source>
+        <translation>Вес колонки:</translation>
+    </message>
+    <message>
+        <source>Tare</source>
+        <translation>Тара</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source> gr</source>
+        <translation> г</translation>
+    </message>
+    <message>
+        <source>Normalement la tare est superieur a  %1 gr</source>
+        <translation>Обычно тара больше  %1 г</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer la TARE ?</source>
+        <translation>ВНИМАНИЕ: запустить ТАРИРОВКУ?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de TARE ?!
+etes vous sûr?</source>
+        <translation>Запустить тарировку?!
+Вы уверены?</translation>
+    </message>
+</context>
+<context>
     <name>Network1</name>
     <message>
         <source>Quitter</source>
@@ -1747,6 +1956,69 @@ Sinon, cliquez sur &quot;No&quot;</source>
     </message>
 </context>
 <context>
+    <name>Tcm</name>
+    <message>
+        <source>Test carte de mesure</source>
+        <translation>Проверка платы измерения</translation>
+    </message>
+    <message>
+        <source>CARTE MESURES :</source>
+        <translation>ПЛАТА ИЗМЕРЕНИЯ:</translation>
+    </message>
+    <message>
+        <source>vitesse
+port serie</source>
+        <translation>скорость
+порта</translation>
+    </message>
+    <message>
+        <source>type carte
+mesure</source>
+        <translation>тип платы
+измерения</translation>
+    </message>
+    <message>
+        <source>Lancer le test</source>
+        <translation>Запустить тест</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Aucunne</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>v1</source>
+        <translation>v1</translation>
+    </message>
+    <message>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee</source>
+        <translation>ПЛАТА ИЗМЕРЕНИЯ не обнаружена</translation>
+    </message>
+    <message>
+        <source>Aucune CARTE MESURE detectee, veuillez verifier votre cablage/installation et votre module MESURE</source>
+        <translation>ПЛАТА ИЗМЕРЕНИЯ не обнаружена, проверьте проводку/установку и модуль ИЗМЕРЕНИЯ</translation>
+    </message>
+    <message>
+        <source>Carte mesure pas encore de TARAGE; Veuillez cliquez sur LANCER LE TEST puis faire la TARE de la COLONNE</source>
+        <translation>Плата измерения ещё не ТАРИРОВАНА; нажмите ЗАПУСТИТЬ ТЕСТ, затем выполните ТАРИРОВКУ КОЛОНКИ</translation>
+    </message>
+    <message>
+        <source>Carte mesure deja testee ; Vous pouvez appuyer sur suivant si vous ne voulez pas re-tester la carte</source>
+        <translation>Плата измерения уже проверена; нажмите ДАЛЕЕ, если не хотите проверять её снова</translation>
+    </message>
+    <message>
+        <source>Redemarrer le ORV apres avoir verifier l installation du module MESURE !</source>
+        <translation>Перезапустите ORV после проверки установки модуля ИЗМЕРЕНИЯ!</translation>
+    </message>
+</context>
+<context>
     <name>cAutoTestThread</name>
     <message>
         <source>Demarrage de l&apos;AutoTest ...
@@ -1917,6 +2189,17 @@ Partitions:
     <message>
         <source>Résultat = </source>
         <translation>Результат = </translation>
+    </message>
+</context>
+<context>
+    <name>cCapteurHPThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>Нет ответа платы V1; проверьте подключения платы измерения</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>Нет ответа платы V2; проверьте подключения платы измерения</translation>
     </message>
 </context>
 <context>
@@ -2266,6 +2549,17 @@ veuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place
     <message>
         <source>ERREUR Mesure, veuillez reessayer</source>
         <translation>ОШИБКА измерения, повторите попытку</translation>
+    </message>
+</context>
+<context>
+    <name>cEtalonnageThread</name>
+    <message>
+        <source>Pas de reponse de la carte V1; Verifier les connexions de la carte mesure</source>
+        <translation>Нет ответа платы V1; проверьте подключения платы измерения</translation>
+    </message>
+    <message>
+        <source>Pas de reponse de la carte V2; Verifier les connexions de la carte mesure</source>
+        <translation>Нет ответа платы V2; проверьте подключения платы измерения</translation>
     </message>
 </context>
 <context>
@@ -2620,6 +2914,53 @@ veuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place
     <message>
         <source>Validation</source>
         <translation>Подтвердить</translation>
+    </message>
+</context>
+<context>
+    <name>cTcmThread</name>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V1</source>
+        <translation>			Нет ответа платы
+			Проверьте подключения платы измерения_V1</translation>
+    </message>
+    <message>
+        <source>Poids OK :				 %1 gr</source>
+        <translation>Вес OK :				 %1 г</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir OK :	 %1 </source>
+        <translation>Температура: выход ресивера OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur OK :		 %1 </source>
+        <translation>Наружная температура OK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir OK :	 %1 </source>
+        <translation>Температура: вход ресивера OK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Pression OK :				 %1 bar</source>
+        <translation>Давление OK :				 %1 бар</translation>
+    </message>
+    <message>
+        <source>			Pas de reponse de la carte
+			Verifier les connexions de la carte mesure_V2</source>
+        <translation>			Нет ответа платы
+			Проверьте подключения платы измерения_V2</translation>
+    </message>
+    <message>
+        <source>Temperature sortie reservoir NOK :	 %1 </source>
+        <translation>Температура: выход ресивера NOK :	 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature exterieur NOK :		 %1 </source>
+        <translation>Наружная температура NOK :		 %1 </translation>
+    </message>
+    <message>
+        <source>Temperature entree reservoir NOK :	 %1 </source>
+        <translation>Температура: вход ресивера NOK :	 %1 </translation>
     </message>
 </context>
 <context>

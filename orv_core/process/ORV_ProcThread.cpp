@@ -74,6 +74,11 @@ bool ORV_ProcThread::get_sleepThreadState() {
   return sleepState;
 }
 
+bool ORV_ProcThread::isInPass() {
+  std::lock_guard<std::mutex> lock(sleepMutex);
+  return inPass_;
+}
+
 void ORV_ProcThread::setSleepFunction(std::function<void(unsigned)> sleeper) {
   sleeper_ = std::move(sleeper);
 }
@@ -254,8 +259,18 @@ int ORV_ProcThread::run() {
   std::fflush(stdout);
   set_ThreadRunning(1);
   while (get_ThreadRunning() != 0) {
-    if (!get_sleepThreadState()) {
+    // The pause flag is read and the pass marked under the same lock: once a pause is
+    // seen by another thread, either a pass is marked running or none will start.
+    bool pass;
+    {
+      std::lock_guard<std::mutex> lock(sleepMutex);
+      pass = !sleepState;
+      inPass_ = pass;
+    }
+    if (pass) {
       update_Process();
+      std::lock_guard<std::mutex> lock(sleepMutex);
+      inPass_ = false;
     } else {
       usleep(pauseSleepMs_ * 1000);
     }

@@ -113,6 +113,9 @@ public:
   void set_ThreadRunning(int running);
   void change_sleepThreadState(bool paused);
   bool get_sleepThreadState();
+  // True while a pass runs. Pausing only stops the next pass from starting: a page that
+  // wants the bus to itself waits for this to clear once it has paused the thread.
+  bool isInPass();
 
   void init_proc_noyau(struct_proc_noyau& n);
   void init_compteur_moyenne(struct_compteur_moyenne& m);
@@ -246,6 +249,7 @@ protected:
   int relayDriveValue;  // last value handed to a relay output by this thread
   uint8_t plantRunning; // index 523
   bool sleepState;
+  bool inPass_ = false;  // under sleepMutex, so that no pass starts after a pause was seen
   std::mutex sleepMutex;
   int scratchInt;
   float scratchFloat;

@@ -3,6 +3,8 @@
 
 #include <unistd.h>
 
+#include <cstring>
+
 #include <string>
 #include <vector>
 
@@ -158,4 +160,35 @@ TEST(OrvbusSim, FaultLimitedToOneCommandCode) {
   EXPECT_EQ(rawExchange(kIdent, 7).size(), 7u);
   EXPECT_NE(rawExchange(readRequest, 7), withoutTrailer(readRequest)) << "CRC spoilt";
   EXPECT_EQ(sim.command("fault 1 crc 1 ZZ").rfind("error 'ZZ' is not a command code", 0), 0u);
+}
+
+// A data field given a sequence takes its next value at each answer to the values request
+// and keeps the last one; the status shows what is left.
+TEST(OrvbusSim, ValueSequencesOfTheMeasuringCards) {
+  TestSandbox box;
+  BusSimulator sim(box, "module 1 mesv2 weight=7\nmodule 0 mesv1 weight=1080\n");
+  ASSERT_TRUE(sim.ready());
+  const Bytes readValues = {0x01, 0x01, 0x00, 0x0D, 0xAD, 0xD1, 0x0D, 0x00};
+  const Bytes readV1 = {0x01, 0x02, 0x39, 0x0D, 0x00};
+  auto v2Weight = [&] {
+    Bytes reply = rawExchange(readValues, 34);
+    float grams = 0;
+    if (reply.size() == 34u) memcpy(&grams, reply.data() + 6, sizeof grams);
+    return grams;
+  };
+  auto v1Weight = [&] {
+    Bytes reply = rawExchange(readV1, 33, 2400);
+    return reply.size() == 33u ? std::string(reply.begin() + 2, reply.begin() + 7) : "";
+  };
+  EXPECT_EQ(sim.command("set 1 seq weight 2400.5,-999,2401").rfind("ok", 0), 0u);
+  EXPECT_NE(sim.command("status 1").find("seq_weight=2400.5,-999,2401"), std::string::npos);
+  EXPECT_EQ(rawExchange(kIdent, 11).size(), 11u);  // another request takes nothing
+  for (float expected : {2400.5f, -999.0f, 2401.0f, 2401.0f}) EXPECT_EQ(v2Weight(), expected);
+  EXPECT_EQ(sim.command("status 1").find("seq_"), std::string::npos);
+
+  EXPECT_EQ(sim.command("set 0 seq weight 1000,1001").rfind("ok", 0), 0u);
+  EXPECT_NE(sim.command("status 0").find("seq_weight=1000,1001"), std::string::npos);
+  for (const char* expected : {"01000", "01001", "01001"}) EXPECT_EQ(v1Weight(), expected);
+  EXPECT_EQ(sim.command("set 1 seq colour 1").rfind("error", 0), 0u);
+  EXPECT_EQ(sim.command("set 1 seq weight").rfind("error", 0), 0u);
 }

@@ -27,6 +27,32 @@ def parse_code(text):
     return value
 
 
+def parse_sequence(words, convert):
+    """The values of "seq FIELD V1,V2,..." (commas or blanks between them), converted."""
+    items = [t for t in ",".join(words).split(",") if t]
+    if not items:
+        raise CommandError("seq: at least one value expected")
+    try:
+        return [convert(t) for t in items]
+    except ValueError as e:
+        raise CommandError("seq: %s" % e)
+
+
+def take_next(sequences, values):
+    """Before an answer: each field with a sequence takes its next value; the last value
+    stays once the sequence is used up."""
+    for field, queue in list(sequences.items()):
+        values[field] = queue.pop(0)
+        if not queue:
+            del sequences[field]
+
+
+def describe_sequences(sequences):
+    """What is left of the sequences, for "status" (empty without any)."""
+    return "".join(" seq_%s=%s" % (field, ",".join("%g" % v for v in queue))
+                   for field, queue in sorted(sequences.items()))
+
+
 class Model:
     """One simulated module at one bus address.
 

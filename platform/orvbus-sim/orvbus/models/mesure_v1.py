@@ -8,7 +8,7 @@ pressure sensor's loop current in microamperes, each as 5 zero-padded digits.
 Framed requests, whatever their address, go unanswered.
 """
 
-from .base import CommandError, Model, register
+from .base import CommandError, Model, describe_sequences, parse_sequence, register, take_next
 
 REQUEST = bytes([0x01, 0x02, 0x39, 0x0D, 0x00])
 REPLY_LENGTH = 33
@@ -28,6 +28,8 @@ class MeasurementCardV1(Model):
     set ADDR header HEX         the two header bytes (default 01 02)
     set ADDR echo on|off        answers with the request read back
     set ADDR length N           cuts or pads the answer to N bytes
+    set ADDR seq FIELD V1,V2,...  the field (weight, outlet, outside, inlet, current) takes
+                                the next value at each answer; after the last one it keeps it
     """
 
     type_name = "mesv1"
@@ -42,6 +44,7 @@ class MeasurementCardV1(Model):
         self.header = bytes([0x01, 0x02])
         self.echo = False
         self.length = REPLY_LENGTH
+        self.sequences = {}
 
     def match(self, data):
         if data[:len(REQUEST)] == REQUEST:
@@ -57,6 +60,10 @@ class MeasurementCardV1(Model):
         return " ".join("%05d" % self.numbers[k] for k in order).encode("ascii")
 
     def handle_raw(self, request, bus):
+        take_next(self.sequences, self.numbers)
+        return self.reply()
+
+    def reply(self):
         if self.echo:
             reply = REQUEST + b"0" * (REPLY_LENGTH - len(REQUEST) - 2) + b"\r\n"
         else:
@@ -84,12 +91,17 @@ class MeasurementCardV1(Model):
                 self.echo = args[0] == "on"
             elif key == "length" and len(args) == 1:
                 self.length = int(args[0], 10)
+            elif key == "seq" and len(args) >= 2 and args[0] in self.numbers:
+                convert = (lambda t: int(t, 10)) if args[0] in ("weight", "current") else (
+                    lambda t: raw_temperature(float(t)))
+                self.sequences[args[0]] = parse_sequence(args[1:], convert)
             else:
                 raise CommandError("mesv1 settings: weight G | outlet|outside|inlet C | "
                                    "raw-outlet|raw-outside|raw-inlet N | current UA | "
-                                   "fields TEXT | header HEX | echo on|off | length N")
+                                   "fields TEXT | header HEX | echo on|off | length N | "
+                                   "seq FIELD V1,V2,...")
         except ValueError as e:
             raise CommandError(str(e))
 
     def status(self):
-        return "reply=%r" % self.handle_raw(REQUEST, None)
+        return "reply=%r" % self.reply() + describe_sequences(self.sequences)

@@ -20,7 +20,7 @@ The card does not answer the V1 card's unframed request.
 import struct
 
 from ..frame import Frame
-from .base import CommandError, register
+from .base import CommandError, describe_sequences, parse_sequence, register, take_next
 from .records import Layout, RecordModel
 
 CM_CONFIG = Layout(("rs485_id", "B", 1), ("configured", "B", 1), ("radio", "B", 1),
@@ -39,6 +39,8 @@ class MeasurementCardV2(RecordModel):
         set ADDR calib-tare G      tare the card takes after a gauge step (default: the
                                    weight it reads at that moment)
         set ADDR calib-ohms R      PT100 calibration resistance after 22 (default 100.0)
+        set ADDR seq FIELD V1,V2,...  a data field takes the next value at each answer to
+                                   13; after the last one it keeps that value
     """
 
     type_name = "mesv2"
@@ -58,6 +60,7 @@ class MeasurementCardV2(RecordModel):
         self.gauge_state = -1
         self.pt100_pending = [0, 0, 0]
         self.busy_left = 0
+        self.sequences = {}
 
     def factory_config(self):
         return CM_CONFIG.values(rs485_id=self.address, gauge_type=20.0, gauge_mvv=2.0,
@@ -70,6 +73,7 @@ class MeasurementCardV2(RecordModel):
         if code == 12:
             return Frame(self.address, 11, struct.pack("<Bf", self.config["configured"], self.version))
         if code == 13:
+            take_next(self.sequences, self.data)
             return Frame(self.address, 13, CM_DATA.pack(self.data))
         if code == 14:
             return Frame(self.address, 14, CM_CONFIG.pack(self.config))
@@ -131,10 +135,15 @@ class MeasurementCardV2(RecordModel):
                 self.calib_tare = float(args[0])
             elif key == "calib-ohms" and len(args) == 1:
                 self.calib_ohms = float(args[0])
+            elif key == "seq" and len(args) >= 2 and CM_DATA.has(args[0]):
+                self.sequences[args[0]] = parse_sequence(args[1:], float)
             else:
                 super().configure_more(key, args)
         except ValueError as e:
             raise CommandError(str(e))
 
     def more_settings(self):
-        return ", calib-polls N, calib-tare G, calib-ohms R"
+        return ", calib-polls N, calib-tare G, calib-ohms R, seq FIELD V1,V2,..."
+
+    def status(self):
+        return super().status() + describe_sequences(self.sequences)

@@ -28,6 +28,8 @@
 #   key_code TEXT                        TEXT tapped on the code page's own keyboard, then
 #                                        Validation
 #   tap_text TEXT                        a tap on the visible button that reads TEXT
+#   tap_box NAME                         a tap on the round or square box of a radio button,
+#                                        check box or checkable group box of the dump
 #   wizard_next [COUNT]                  "SUIVANT" COUNT times (1), each once it is enabled
 #                                        (a page may hold it until its card exchange ends)
 #   server_start ID                      the test SFTP server for device ID (folder in
@@ -190,6 +192,15 @@ tap_text() {
   [ -n "$line" ] || { echo "xsession: no button $1 on the screen"; return 1; }
   set -- $line
   tap $(($1 + $3 / 2)) $(($2 + $4 / 2))
+}
+# tap_box NAME: a tap on the box at the left of a radio button or check box (the middle of
+# a wide one is no part of it), or in the title of a checkable group box
+tap_box() {
+  local line
+  line=$(dump | awk -F'\t' -v n="$1" '$1 == n { print $2, $3, $4, $6; exit }')
+  [ -n "$line" ] || { echo "xsession: no widget $1 on the screen"; return 1; }
+  set -- $line
+  if [ "$1" = QGroupBox ]; then tap $(($2 + 14)) $(($3 + 10)); else tap $(($2 + 12)) $(($3 + $4 / 2)); fi
 }
 # wizard_next [COUNT]: "SUIVANT", each time once it is shown and enabled (30 s), and until
 # the wizard's page stack has moved on

@@ -194,13 +194,14 @@ tap_text() {
   tap $(($1 + $3 / 2)) $(($2 + $4 / 2))
 }
 # tap_box NAME: a tap on the box at the left of a radio button or check box (the middle of
-# a wide one is no part of it), or in the title of a checkable group box
+# a wide one is no part of it), or on the title of a checkable group box
 tap_box() {
   local line
   line=$(dump | awk -F'\t' -v n="$1" '$1 == n { print $2, $3, $4, $6; exit }')
   [ -n "$line" ] || { echo "xsession: no widget $1 on the screen"; return 1; }
   set -- $line
-  if [ "$1" = QGroupBox ]; then tap $(($2 + 14)) $(($3 + 10)); else tap $(($2 + 12)) $(($3 + $4 / 2)); fi
+  # (the group box's title row, box and text, straddles its frame's top line)
+  if [ "$1" = QGroupBox ]; then tap $(($2 + 30)) $(($3 + 5)); else tap $(($2 + 12)) $(($3 + $4 / 2)); fi
 }
 # wizard_next [COUNT]: "SUIVANT", each time once it is shown and enabled (30 s), and until
 # the wizard's page stack has moved on

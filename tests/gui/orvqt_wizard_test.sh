@@ -21,7 +21,9 @@ mkdir -p "$SCREENS"
 # key NAME: the value of NAME in the device's config.conf
 key() { sed -n "s/^$1=//p" "$root/home/ORV/config.conf"; }
 
+# The column was tared before (the tare page holds "SUIVANT" back on a column without one).
 sandbox root 1 "CONFIG_SRV_ID=12
+CONFIG_COLUMN_TARE=2350
 "
 mkdir -p "$root/usr/share"
 server_start 12

@@ -10,15 +10,7 @@ fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
 PICTURES="$ORV_BUILD_DIR/gui/gui_images"
 SCREENS="$ORV_BUILD_DIR/screens"
-roots=()
-sim=""
-cleanup() {
-  xsession_stop
-  [ -n "$sim" ] && { kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; }
-  server_stop
-  [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "${roots[@]}"
-}
-trap cleanup EXIT
+trap xsession_cleanup EXIT
 mkdir -p "$SCREENS"
 
 # area_differs SHOT PICTURE X Y W H: how many pixels of the screenshot's rectangle differ
@@ -55,14 +47,7 @@ CONFIG_FLUID=R404A
 CONFIG_CONDENSEUR_TYPE=1
 "
 server_start 12
-cat > "$root/scenario" <<'SCENARIO'
-module 1 mesv2 configured=1 weight=18500 hp=14.2 t_inlet=31.5 t_outlet=29.0 t_outside=18.0
-module 0 mesv1
-set 0 header 00 00
-module 5 hpf
-fault 5 crc
-SCENARIO
-for a in 6 7 8; do printf 'module %s energie\nfault %s crc\n' $a $a >> "$root/scenario"; done
+plant_scenario "$root" t_inlet=31.5 t_outlet=29.0 t_outside=18.0
 sim_start "$root"
 xsession_start "$root" TZ=UTC || fail "no X session"
 

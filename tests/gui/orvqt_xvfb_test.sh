@@ -6,15 +6,7 @@
 set -u
 fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
-roots=()
-sim=""
-cleanup() {
-  xsession_stop
-  [ -n "$sim" ] && { kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; }
-  server_stop
-  [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "${roots[@]}"
-}
-trap cleanup EXIT
+trap xsession_cleanup EXIT
 
 # --- A device never commissioned, no card, cable unplugged, at 09:05.
 sandbox A 0 ""
@@ -60,10 +52,7 @@ CONFIG_SRV_ID=12
 "
 root=$B
 server_start 12
-printf 'module 1 mesv2 configured=1 weight=18500 hp=14.2\nmodule 0 mesv1\nset 0 header 00 00\n' > "$B/scenario"
-for a in 5 6 7 8; do
-  printf 'module %s %s\nfault %s crc\n' $a $([ $a = 5 ] && echo hpf || echo energie) $a >> "$B/scenario"
-done
+plant_scenario "$B"
 sim_start "$B"
 xsession_start "$B" TZ=UTC || fail "no X session"
 expect_page mainScreen 25

@@ -8,14 +8,7 @@ set -u
 fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
 SCREENS="$ORV_BUILD_DIR/screens"
-roots=()
-sim=""
-cleanup() {
-  xsession_stop
-  [ -n "$sim" ] && { kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; }
-  [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "${roots[@]}"
-}
-trap cleanup EXIT
+trap xsession_cleanup EXIT
 mkdir -p "$SCREENS"
 # key NAME: the value of NAME in the device's config.conf
 key() { sed -n "s/^$1=//p" "$root/home/ORV/config.conf"; }
@@ -31,14 +24,7 @@ z11_CONFIG_TYPE_COMPRESSEUR=0
 ALARME_PUMPDOWN=0
 REGLAGE_ALARM_GPERIODE=-2
 "
-cat > "$root/scenario" <<'SCENARIO'
-module 1 mesv2 configured=1 weight=18500 hp=14.2
-module 0 mesv1
-set 0 header 00 00
-module 5 hpf
-fault 5 crc
-SCENARIO
-for a in 6 7 8; do printf 'module %s energie\nfault %s crc\n' $a $a >> "$root/scenario"; done
+plant_scenario "$root"
 sim_start "$root"
 xsession_start "$root" TZ=UTC || fail "no X session"
 expect_page mainScreen 30

@@ -35,6 +35,9 @@
 #   server_start ID                      the test SFTP server for device ID (folder in
 #                                        `srv`, empty where no server can run here);
 #                                        server_stop ends it
+#   plant_scenario ROOT [KEY=VALUE ...]  ROOT/scenario: the V2 card alone on the bus
+#   xsession_cleanup                     the script's end (trap xsession_cleanup EXIT): the
+#                                        session, `sim`, the server, the `roots`
 #
 # The screenshots of the page changes go to ROOT/screenshots, the dump to ROOT/ui.dump.
 # With no window manager the keyboard follows the pointer, so type_text goes where the
@@ -241,4 +244,28 @@ server_stop() {
   "$XS_SERVER" stop "$srv" 2>/dev/null
   [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "$srv"
   srv=""
+}
+# plant_scenario ROOT [KEY=VALUE ...]: ROOT/scenario of a plant whose bus has its V2 card
+# (18500 g, 14.2 bar, then the settings given) and nothing else: the V1 card's address
+# answers no card, the HPF and ENERGIE addresses answer garbled, so detection is quick
+plant_scenario() {
+  local r=$1 a
+  shift
+  {
+    echo "module 1 mesv2 configured=1 weight=18500 hp=14.2${*:+ $*}"
+    printf 'module 0 mesv1\nset 0 header 00 00\n'
+    for a in 5 6 7 8; do
+      printf 'module %s %s\nfault %s crc\n' $a $([ $a = 5 ] && echo hpf || echo energie) $a
+    done
+  } > "$r/scenario"
+}
+# xsession_cleanup: what a script started, ended; its sandboxes removed unless
+# ORV_KEEP_SANDBOX is set
+roots=()
+sim=""
+xsession_cleanup() {
+  xsession_stop
+  [ -n "$sim" ] && { kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; }
+  server_stop
+  [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "${roots[@]}"
 }

@@ -10,8 +10,6 @@ fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit
 SCREENS="$ORV_BUILD_DIR/screens"
 trap xsession_cleanup EXIT
 mkdir -p "$SCREENS"
-# key NAME: the value of NAME in the device's config.conf
-key() { sed -n "s/^$1=//p" "$root/home/ORV/config.conf"; }
 # on_page N: the wizard shows its page N
 on_page() { [ "$(field pageStack 8)" = "$1" ] || fail "on wizard page $(field pageStack 8), not $1"; }
 

@@ -88,7 +88,7 @@ TEST(EnerModul, EachCommandGoesOutAsItsFrameAndSetsTheNextCommand) {
     EXPECT_EQ(ener.orvcomm_sendToENER(1, static_cast<unsigned char>(c.command)), c.result)
         << c.command;
     EXPECT_EQ(ener.getENERcmdToSend(1), c.next) << c.command;
-    auto sent = bench.requests(7, c.command);
+    auto sent = bench.awaitRequests(7, c.command, before + (c.payloadSize == 0 ? 0 : 1));
     if (c.payloadSize == 0) {
       EXPECT_EQ(sent.size(), before) << c.command << ": something went out";
     } else {

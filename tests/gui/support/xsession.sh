@@ -89,7 +89,8 @@ dump() {
   elif xs_app_running; then
     rm -f "$file"
     kill -USR2 "$XS_APP"
-    for i in $(seq 30); do [ -f "$file" ] && break; sleep 0.1; done
+    # a loaded machine can keep the window busy for seconds before it answers
+    for i in $(seq 150); do [ -f "$file" ] && break; sleep 0.1; done
   fi
   cat "$file" 2>/dev/null
 }

@@ -83,11 +83,11 @@ shot "$SCREENS/mainScreen-e2e-outside-fault.png"
 # --- The hidden tap sequences, the menu button and the code on the keyboard.
 tap 585 455; tap 184 100; tap 184 100
 expect_page menuNorPage
-tap_widget escapeButton || fail "no escape on menuNorPage"
+tap_widget Esc || fail "no escape on menuNorPage"
 expect_page mainScreen
 tap 585 455; tap 75 35; tap 75 35
 expect_page calcMethodPage
-tap_widget esc_CalcMethodButton || fail "no escape on calcMethodPage"
+tap_widget accueilButton || fail "no escape on calcMethodPage"
 expect_page mainScreen
 tap 567 32
 expect_page choixPage

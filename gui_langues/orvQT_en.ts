@@ -31,6 +31,33 @@ setting (safety)</translation>
     </message>
 </context>
 <context>
+    <name>AutoTest</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>ORV AutoTest</source>
+        <translation>ORV Self-test</translation>
+    </message>
+    <message>
+        <source>Lancer AutoTest</source>
+        <translation>Start self-test</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>
+AutoTest Terminer!
+</source>
+        <translation>
+Self-test finished!
+</translation>
+    </message>
+</context>
+<context>
     <name>Calc_Method</name>
     <message>
         <source>Form</source>
@@ -273,6 +300,142 @@ enthalpy:</translation>
     <message>
         <source>Scroll</source>
         <translation>Scroll</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sauvegarde/Restauration
+fichiers config depuis USB</source>
+        <translation>Backup/Restore
+config files via USB</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Restore files
+from USB stick</translation>
+    </message>
+    <message>
+        <source>Sauvegarde Fichiers
+ vers USB Dongle</source>
+        <translation>Back up files
+ to USB stick</translation>
+    </message>
+    <message>
+        <source>Lire Config
+depuis USB Dongle</source>
+        <translation>Read config
+from USB stick</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Votre dongle USB est brancher
+</source>
+        <translation>Your USB stick is plugged in
+</translation>
+    </message>
+    <message>
+        <source>Veuillez brancher votre dongle USB SVP !
+</source>
+        <translation>Please plug in your USB stick!
+</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Sauvegarder: %1
+</source>
+        <translation>Number of file(s) to back up: %1
+</translation>
+    </message>
+    <message>
+        <source>Dongle USB Brancher/Detecter OK
+</source>
+        <translation>USB stick plugged in/detected OK
+</translation>
+    </message>
+    <message>
+        <source>Sauvegarde du fichier: %1</source>
+        <translation>Backing up file: %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Sauvegarde: %1 fichier(s) non copie(s).</source>
+        <translation>ERROR Backup: %1 file(s) not copied.</translation>
+    </message>
+    <message>
+        <source>Sauvegarde terminer.</source>
+        <translation>Backup finished.</translation>
+    </message>
+    <message>
+        <source>Veuillez selectionner le Dossier USB Restauration fichiers sauvegardes</source>
+        <translation>Please select the USB folder of the backed-up files</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Restaurer: %1
+</source>
+        <translation>Number of file(s) to restore: %1
+</translation>
+    </message>
+    <message>
+        <source>Restauration du fichier: %1</source>
+        <translation>Restoring file: %1</translation>
+    </message>
+    <message>
+        <source>Le ORV va redemarrer/rebooter.</source>
+        <translation>The ORV will restart/reboot.</translation>
+    </message>
+    <message>
+        <source>ERREUR Restauration: %1 fichier(s) non copie(s).</source>
+        <translation>ERROR Restore: %1 file(s) not copied.</translation>
+    </message>
+    <message>
+        <source>Restauration %1 fichier(s) terminée.</source>
+        <translation>Restore of %1 file(s) finished.</translation>
+    </message>
+    <message>
+        <source>Restauration terminer.</source>
+        <translation>Restore finished.</translation>
+    </message>
+    <message>
+        <source>Ouvrir Config</source>
+        <translation>Open config</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture fichier CONFIG USB</source>
+        <translation>ERROR reading USB CONFIG file</translation>
+    </message>
+    <message>
+        <source>Fichier USB %1 lu avec succes.</source>
+        <translation>USB file %1 read successfully.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB_bench</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Restauration fichier CONFIG
+CLIENT depuis USB</source>
+        <translation>Restore CUSTOMER
+CONFIG file from USB</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Restore files
+from USB stick</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1744,179 @@ Otherwise, press &quot;No&quot;</translation>
     <message>
         <source>Non</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>cAutoTestThread</name>
+    <message>
+        <source>Demarrage de l&apos;AutoTest ...
+</source>
+        <translation>Starting the self-test ...
+</translation>
+    </message>
+    <message>
+        <source>
+Kernel ORV: %1
+</source>
+        <translation>
+ORV kernel: %1
+</translation>
+    </message>
+    <message>
+        <source>Version ORV: v%1.%2.%3
+</source>
+        <translation>ORV version: v%1.%2.%3
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV ID: %1
+</source>
+        <translation> ++ ORV ID: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV JOUR PREMIER DEMARRAGE: %1
+</source>
+        <translation> ++ ORV FIRST START DAY: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV DATE/TIME: %1
+</source>
+        <translation> ++ ORV DATE/TIME: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Espace de Stockage (libre/total): %1Mo/%2Mo
+</source>
+        <translation>
+Storage space (free/total): %1MB/%2MB
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau ETHERNET:
+</source>
+        <translation>
+ETHERNET network configuration:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher
+</source>
+        <translation> -- WARNING ETHERNET cable unplugged
+</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK
+</source>
+        <translation> ++ ETHERNET cable plugged in OK
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau WIFI:
+</source>
+        <translation>
+WIFI network configuration:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher
+</source>
+        <translation> -- WARNING USB WIFI unplugged
+</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK
+</source>
+        <translation> ++ USB WIFI plugged in OK
+</translation>
+    </message>
+    <message>
+        <source>
+Connection Internet/Voredane:
+</source>
+        <translation>
+Internet/Voredane connection:
+</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK
+</source>
+        <translation> ++ Connection to the VOREDANE server OK
+</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE
+</source>
+        <translation> -- ERROR connecting to the VOREDANE server
+</translation>
+    </message>
+    <message>
+        <source>
+Modules Detecter/Trouver:
+</source>
+        <translation>
+Modules detected/found:
+</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV
+</source>
+        <translation> -- No MEASUREMENT module v1 or v2 detected/found....
+
+    -(1) Please check the connections
+    -(2) Then REBOOT/RESTART the ORV
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1
+</source>
+        <translation> ++ Measurement module V1: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1
+</source>
+        <translation> ++ Measurement module V2: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1
+</source>
+        <translation> ++ HPF module: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2
+</source>
+        <translation> ++ ENERGIE_%1 module: v%2
+</translation>
+    </message>
+    <message>
+        <source>
+Memoire:
+</source>
+        <translation>
+Memory:
+</translation>
+    </message>
+    <message>
+        <source>
+Partitions:
+</source>
+        <translation>
+Partitions:
+</translation>
+    </message>
+    <message>
+        <source>Résultat = </source>
+        <translation>Result = </translation>
     </message>
 </context>
 <context>

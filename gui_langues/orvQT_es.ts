@@ -31,6 +31,33 @@ nivel bajo (seguridad)</translation>
     </message>
 </context>
 <context>
+    <name>AutoTest</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>ORV AutoTest</source>
+        <translation>ORV Autotest</translation>
+    </message>
+    <message>
+        <source>Lancer AutoTest</source>
+        <translation>Iniciar autotest</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>
+AutoTest Terminer!
+</source>
+        <translation>
+¡Autotest terminado!
+</translation>
+    </message>
+</context>
+<context>
     <name>Calc_Method</name>
     <message>
         <source>Form</source>
@@ -273,6 +300,142 @@ en descarga:</translation>
     <message>
         <source>Scroll</source>
         <translation>Scroll</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sauvegarde/Restauration
+fichiers config depuis USB</source>
+        <translation>Copia/Restauración
+archivos config desde USB</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Restaurar archivos
+desde memoria USB</translation>
+    </message>
+    <message>
+        <source>Sauvegarde Fichiers
+ vers USB Dongle</source>
+        <translation>Copiar archivos
+ a memoria USB</translation>
+    </message>
+    <message>
+        <source>Lire Config
+depuis USB Dongle</source>
+        <translation>Leer config
+desde memoria USB</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Votre dongle USB est brancher
+</source>
+        <translation>Su memoria USB está conectada
+</translation>
+    </message>
+    <message>
+        <source>Veuillez brancher votre dongle USB SVP !
+</source>
+        <translation>¡Conecte su memoria USB, por favor!
+</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Sauvegarder: %1
+</source>
+        <translation>Número de archivo(s) a copiar: %1
+</translation>
+    </message>
+    <message>
+        <source>Dongle USB Brancher/Detecter OK
+</source>
+        <translation>Memoria USB conectada/detectada OK
+</translation>
+    </message>
+    <message>
+        <source>Sauvegarde du fichier: %1</source>
+        <translation>Copiando archivo: %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Sauvegarde: %1 fichier(s) non copie(s).</source>
+        <translation>ERROR Copia: %1 archivo(s) no copiado(s).</translation>
+    </message>
+    <message>
+        <source>Sauvegarde terminer.</source>
+        <translation>Copia terminada.</translation>
+    </message>
+    <message>
+        <source>Veuillez selectionner le Dossier USB Restauration fichiers sauvegardes</source>
+        <translation>Seleccione la carpeta USB de los archivos copiados</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Restaurer: %1
+</source>
+        <translation>Número de archivo(s) a restaurar: %1
+</translation>
+    </message>
+    <message>
+        <source>Restauration du fichier: %1</source>
+        <translation>Restaurando archivo: %1</translation>
+    </message>
+    <message>
+        <source>Le ORV va redemarrer/rebooter.</source>
+        <translation>El ORV va a reiniciarse.</translation>
+    </message>
+    <message>
+        <source>ERREUR Restauration: %1 fichier(s) non copie(s).</source>
+        <translation>ERROR Restauración: %1 archivo(s) no copiado(s).</translation>
+    </message>
+    <message>
+        <source>Restauration %1 fichier(s) terminée.</source>
+        <translation>Restauración de %1 archivo(s) terminada.</translation>
+    </message>
+    <message>
+        <source>Restauration terminer.</source>
+        <translation>Restauración terminada.</translation>
+    </message>
+    <message>
+        <source>Ouvrir Config</source>
+        <translation>Abrir config</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture fichier CONFIG USB</source>
+        <translation>ERROR de lectura del archivo CONFIG USB</translation>
+    </message>
+    <message>
+        <source>Fichier USB %1 lu avec succes.</source>
+        <translation>Archivo USB %1 leído correctamente.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB_bench</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Restauration fichier CONFIG
+CLIENT depuis USB</source>
+        <translation>Restauración archivo CONFIG
+CLIENTE desde USB</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Terminar</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Restaurar archivos
+desde memoria USB</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1744,179 @@ Si no, pulse &quot;No&quot;</translation>
     <message>
         <source>Non</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>cAutoTestThread</name>
+    <message>
+        <source>Demarrage de l&apos;AutoTest ...
+</source>
+        <translation>Inicio del autotest ...
+</translation>
+    </message>
+    <message>
+        <source>
+Kernel ORV: %1
+</source>
+        <translation>
+Kernel ORV: %1
+</translation>
+    </message>
+    <message>
+        <source>Version ORV: v%1.%2.%3
+</source>
+        <translation>Versión ORV: v%1.%2.%3
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV ID: %1
+</source>
+        <translation> ++ ID ORV: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV JOUR PREMIER DEMARRAGE: %1
+</source>
+        <translation> ++ ORV DÍA PRIMER ARRANQUE: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV DATE/TIME: %1
+</source>
+        <translation> ++ ORV FECHA/HORA: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Espace de Stockage (libre/total): %1Mo/%2Mo
+</source>
+        <translation>
+Espacio de almacenamiento (libre/total): %1MB/%2MB
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau ETHERNET:
+</source>
+        <translation>
+Configuración de red ETHERNET:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher
+</source>
+        <translation> -- ATENCIÓN cable de red ETHERNET desconectado
+</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK
+</source>
+        <translation> ++ Cable de red ETHERNET conectado OK
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau WIFI:
+</source>
+        <translation>
+Configuración de red WIFI:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher
+</source>
+        <translation> -- ATENCIÓN red USB WIFI desconectada
+</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK
+</source>
+        <translation> ++ Red USB WIFI conectada OK
+</translation>
+    </message>
+    <message>
+        <source>
+Connection Internet/Voredane:
+</source>
+        <translation>
+Conexión Internet/Voredane:
+</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK
+</source>
+        <translation> ++ Conexión al servidor VOREDANE OK
+</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE
+</source>
+        <translation> -- ERROR de conexión al servidor VOREDANE
+</translation>
+    </message>
+    <message>
+        <source>
+Modules Detecter/Trouver:
+</source>
+        <translation>
+Módulos detectados/encontrados:
+</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV
+</source>
+        <translation> -- Ningún módulo de MEDIDA v1 o v2 detectado/encontrado....
+
+    -(1) Verifique las conexiones
+    -(2) Luego REINICIE el ORV
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1
+</source>
+        <translation> ++ Módulo de medida V1: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1
+</source>
+        <translation> ++ Módulo de medida V2: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1
+</source>
+        <translation> ++ Módulo HPF: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2
+</source>
+        <translation> ++ Módulo ENERGIE_%1: v%2
+</translation>
+    </message>
+    <message>
+        <source>
+Memoire:
+</source>
+        <translation>
+Memoria:
+</translation>
+    </message>
+    <message>
+        <source>
+Partitions:
+</source>
+        <translation>
+Particiones:
+</translation>
+    </message>
+    <message>
+        <source>Résultat = </source>
+        <translation>Resultado = </translation>
     </message>
 </context>
 <context>

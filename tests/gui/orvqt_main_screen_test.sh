@@ -95,6 +95,7 @@ tap_widget paramButton || fail "no configuration button"
 expect_page menuCodePage
 key_code 5086
 expect_page menuPage
+sleep 1  # the last page's picture is written out before the program ends
 xsession_stop
 [ "$(pictures "$root")" -ge 7 ] || fail "too few pictures: $(ls "$root/screenshots")"
 echo "OK"

@@ -82,6 +82,7 @@ stamp=$(key FLAG_PREM_DEMARRAGE)
 cmp "$root/home/ORV/config.conf" "$root/usr/share/config.conf" || fail "the copy differs"
 tap_widget Esc || fail "no escape on the menu"
 expect_page mainScreen
+sleep 1  # the last page's picture is written out before the program ends
 xsession_stop
 [ "$(pictures "$root")" -ge 5 ] || fail "too few pictures: $(ls "$root/screenshots")"
 echo "OK"

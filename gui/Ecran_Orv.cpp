@@ -69,8 +69,11 @@ QString printf1(const QString& format, double value) {
 
 // A value that carries a sensor state byte: its format and valid colour when the state
 // is 0, otherwise a red fault mark (2 below the range, 3 above it, any other a fault).
+// The card's 999.0 marker of an invalid reading reaches the record with state 0 until the
+// fault latches, dozens of readings later: it is a fault mark too, never a number.
 void showSensor(QLabel* label, float value, uint8_t state, const char* format,
                 const QString& validStyle) {
+  if (state == 0 && value == 999.0f) state = 1;
   if (state == 0) {
     label->setText(printf1(QString::fromUtf8(format), value));
     label->setStyleSheet(validStyle);

@@ -83,6 +83,8 @@ QString shownText(QWidget* w) {
     return items.join(QLatin1Char('\n'));
   }
   if (auto* bar = qobject_cast<QProgressBar*>(w)) return QString::number(bar->value());
+  // A stack inside a page (the wizard's pages): the index of the page it shows.
+  if (auto* stack = qobject_cast<QStackedWidget*>(w)) return QString::number(stack->currentIndex());
   if (auto* text = qobject_cast<QPlainTextEdit*>(w)) return text->toPlainText();
   if (auto* text = qobject_cast<QTextEdit*>(w)) return text->toPlainText();
   return QString();

@@ -1,8 +1,10 @@
 #include "cConfWizard.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpacerItem>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -71,10 +73,26 @@ public:
   }
 
 protected:
+  // The box sizes itself to its text when shown and at every new layout (a window system
+  // asks for one after the showing); the panel is the least it takes.
   void showEvent(QShowEvent* e) override {
     QMessageBox::showEvent(e);
-    // The box sizes itself to its text when shown; the panel is the least it takes.
-    setFixedSize(qMax(width(), 640), qMax(height(), 480));
+    coverPanel();
+  }
+  bool event(QEvent* e) override {
+    const bool handled = QMessageBox::event(e);
+    if (e->type() == QEvent::LayoutRequest) coverPanel();
+    return handled;
+  }
+
+private:
+  // Grown to the panel, the box is centred again: where it was placed at its text's size
+  // it would run off the screen with its OK button.
+  void coverPanel() {
+    const QSize panel(qMax(width(), 640), qMax(height(), 480));
+    if (size() == panel) return;
+    setFixedSize(panel);
+    if (QScreen* shownOn = screen()) move(shownOn->geometry().center() - rect().center());
   }
 };
 

@@ -366,6 +366,14 @@ TEST_F(MainScreen, SensorValuesAndTheirFaultMarks) {
   EXPECT_EQ(text(screen, "tempSRlent").toStdString(), "SR : 3.5 K");
   EXPECT_EQ(style(screen, "tempSRlent").toStdString(), "QLabel { color:#000000;}");
   saveScreen(screen, "sensorValues");
+
+  // A card's invalid-reading marker before its fault flag latches: still a fault mark.
+  m = record({{624, 999.0}, {627, 999.0}, {628, 999.0}});
+  screen.UpdateNoyauValues(m);
+  for (const char* name : {"hpPressureLabel", "tempEnt", "outsideTempLabel"}) {
+    EXPECT_EQ(text(screen, name).toStdString(), "* * *") << name;
+    EXPECT_EQ(style(screen, name), red) << name;
+  }
 }
 
 TEST_F(MainScreen, LevelBarAndMassFromOneMeasurementCard) {

@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -266,8 +267,15 @@ TEST(cConfWizard, FinishOfTheFirstCommissioningMergesStampsAndCopies) {
   walkAndChoose(wizard);
   wizard.shot("wizard-page16-before-finish");
   std::string configAtBox;
+  QSize sizeAfterRelayout;
+  QRect boxPlace;
   auto boxes = std::make_unique<ModalBoxes>([&](QMessageBox* box) {
     configAtBox = device.config();
+    // A window system lays the shown box out again; it must still cover the panel.
+    QEvent relayout(QEvent::LayoutRequest);
+    QApplication::sendEvent(box, &relayout);
+    sizeAfterRelayout = box->size();
+    boxPlace = box->geometry();
     saveScreen(box, "wizard-finish-box");
   });
   QSignalSpy finished(wizard.frame.get(), SIGNAL(OnBtnFinishSignal()));
@@ -283,6 +291,12 @@ TEST(cConfWizard, FinishOfTheFirstCommissioningMergesStampsAndCopies) {
   EXPECT_EQ(done.icon, QMessageBox::Information);
   EXPECT_GE(done.size.width(), 640);
   EXPECT_GE(done.size.height(), 480);
+  EXPECT_GE(sizeAfterRelayout.width(), 640);
+  EXPECT_GE(sizeAfterRelayout.height(), 480);
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    EXPECT_TRUE(screen->geometry().contains(boxPlace))
+        << "box at " << boxPlace.x() << ", " << boxPlace.y() << " on a screen of "
+        << screen->geometry().width() << " x " << screen->geometry().height();
   EXPECT_EQ(done.buttons, 1);
   EXPECT_FALSE(done.hasParent);
   EXPECT_EQ(done.text,

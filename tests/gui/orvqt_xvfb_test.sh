@@ -6,17 +6,7 @@
 set -u
 fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
-SERVER="$ORV_SOURCE_DIR/platform/sftp-server/sftp-server.sh"
-roots=()
-sim=""
-srv=""
-cleanup() {
-  xsession_stop
-  [ -n "$sim" ] && { kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; }
-  [ -n "$srv" ] && "$SERVER" stop "$srv" 2>/dev/null
-  [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "${roots[@]}" ${srv:+"$srv"}
-}
-trap cleanup EXIT
+trap xsession_cleanup EXIT
 
 # --- A device never commissioned, no card, cable unplugged, at 09:05.
 sandbox A 0 ""
@@ -57,22 +47,12 @@ case $first in *-msgBoxPage.png) ;; *) fail "first picture $first" ;; esac
 [ "$(pictures "$A")" -ge 8 ] || fail "too few pictures: $(ls "$A/screenshots")"
 
 # --- A commissioned plant with its V2 card, the cable plugged and the server up.
-exec 9>"/tmp/orv-sftp-port22-net$(readlink /proc/self/ns/net | tr -cd 0-9).lock"
-flock 9
 sandbox B 1 "FLAG_PREM_DEMARRAGE=1709283900
 CONFIG_SRV_ID=12
 "
 root=$B
-if "$SERVER" check > /dev/null 2>&1; then
-  srv=$(mktemp -d /tmp/orv-sftp-server-XXXXXX)
-  "$SERVER" start "$srv" 12 > /dev/null || fail "server did not start"
-else
-  echo "no test SFTP server here: the plant runs without it"
-fi
-printf 'module 1 mesv2 configured=1 weight=18500 hp=14.2\nmodule 0 mesv1\nset 0 header 00 00\n' > "$B/scenario"
-for a in 5 6 7 8; do
-  printf 'module %s %s\nfault %s crc\n' $a $([ $a = 5 ] && echo hpf || echo energie) $a >> "$B/scenario"
-done
+server_start 12
+plant_scenario "$B"
 sim_start "$B"
 xsession_start "$B" TZ=UTC || fail "no X session"
 expect_page mainScreen 25

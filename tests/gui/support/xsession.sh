@@ -25,12 +25,26 @@
 #   sim_start ROOT                       orvbus-sim on ROOT/scenario (its pid in `sim`)
 #   page_line, expect_page NAME [SECONDS], code TEXT, pictures ROOT (below); `fail` is the
 #                                        caller's
+#   key_code TEXT                        TEXT tapped on the code page's own keyboard, then
+#                                        Validation
+#   tap_text TEXT                        a tap on the visible button that reads TEXT
+#   tap_box NAME                         a tap on the round or square box of a radio button,
+#                                        check box or checkable group box of the dump
+#   wizard_next [COUNT]                  "SUIVANT" COUNT times (1), each once it is enabled
+#                                        (a page may hold it until its card exchange ends)
+#   server_start ID                      the test SFTP server for device ID (folder in
+#                                        `srv`, empty where no server can run here);
+#                                        server_stop ends it
+#   plant_scenario ROOT [KEY=VALUE ...]  ROOT/scenario: the V2 card alone on the bus
+#   xsession_cleanup                     the script's end (trap xsession_cleanup EXIT): the
+#                                        session, `sim`, the server, the `roots`
 #
 # The screenshots of the page changes go to ROOT/screenshots, the dump to ROOT/ui.dump.
 # With no window manager the keyboard follows the pointer, so type_text goes where the
 # last tap went.
 
 XS_BUILD=${ORV_BUILD_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/build}
+XS_SERVER="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/platform/sftp-server/sftp-server.sh"
 XS_ROOT=""
 XS_XVFB=""
 XS_APP=""
@@ -168,4 +182,91 @@ pictures() {
 sim_start() {
   simulator_start "$1" "$1/scenario" || fail "no bus simulator"
   sim=$XS_SIM
+}
+# key_code TEXT: each character tapped on the page's keyboard, then Validation
+key_code() {
+  local i
+  for ((i = 0; i < ${#1}; i++)); do tap_text "${1:i:1}" || fail "no key ${1:i:1}"; done
+  tap_widget pushButtonValidation || fail "no Validation"
+}
+# tap_text TEXT: a tap in the middle of the visible button of the dump that reads TEXT
+tap_text() {
+  local line
+  line=$(dump | awk -F'\t' -v t="$1" '$2 ~ /Button$/ && $8 == t { print $3, $4, $5, $6; exit }')
+  [ -n "$line" ] || { echo "xsession: no button $1 on the screen"; return 1; }
+  set -- $line
+  tap $(($1 + $3 / 2)) $(($2 + $4 / 2))
+}
+# tap_box NAME: a tap on the box at the left of a radio button or check box (the middle of
+# a wide one is no part of it), or on the title of a checkable group box
+tap_box() {
+  local line
+  line=$(dump | awk -F'\t' -v n="$1" '$1 == n { print $2, $3, $4, $6; exit }')
+  [ -n "$line" ] || { echo "xsession: no widget $1 on the screen"; return 1; }
+  set -- $line
+  # (the group box's title row, box and text, straddles its frame's top line)
+  if [ "$1" = QGroupBox ]; then tap $(($2 + 30)) $(($3 + 5)); else tap $(($2 + 12)) $(($3 + $4 / 2)); fi
+}
+# wizard_next [COUNT]: "SUIVANT", each time once it is shown and enabled (30 s), and until
+# the wizard's page stack has moved on
+wizard_next() {
+  local n=${1:-1} from until
+  while [ "$n" -gt 0 ]; do
+    until=$((SECONDS + 30))
+    until dump | awk -F'\t' '$1 == "nextButton" && $7 == 1 { ok = 1 } END { exit !ok }'; do
+      [ $SECONDS -le $until ] || fail "SUIVANT not enabled on wizard page $(field pageStack 8)"
+      sleep 0.25
+    done
+    from=$(field pageStack 8)
+    tap_widget nextButton || fail "no SUIVANT"
+    until=$((SECONDS + 10))
+    while [ "$(field pageStack 8)" = "$from" ]; do
+      [ $SECONDS -le $until ] || fail "the wizard stays on page $from"
+      sleep 0.1
+    done
+    n=$((n - 1))
+  done
+}
+# server_start ID: the test SFTP server on 127.0.0.1:22, one test at a time in this network
+# namespace (the lock is held until the script ends)
+srv=""
+server_start() {
+  exec 9>"/tmp/orv-sftp-port22-net$(readlink /proc/self/ns/net | tr -cd 0-9).lock"
+  flock 9
+  if "$XS_SERVER" check > /dev/null 2>&1; then
+    srv=$(mktemp -d /tmp/orv-sftp-server-XXXXXX)
+    "$XS_SERVER" start "$srv" "$1" > /dev/null || fail "server did not start"
+  else
+    echo "no test SFTP server here: the plant runs without it"
+  fi
+}
+server_stop() {
+  [ -n "$srv" ] || return 0
+  "$XS_SERVER" stop "$srv" 2>/dev/null
+  [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "$srv"
+  srv=""
+}
+# plant_scenario ROOT [KEY=VALUE ...]: ROOT/scenario of a plant whose bus has its V2 card
+# (18500 g, 14.2 bar, then the settings given) and nothing else: the V1 card's address
+# answers no card, the HPF and ENERGIE addresses answer garbled, so detection is quick
+plant_scenario() {
+  local r=$1 a
+  shift
+  {
+    echo "module 1 mesv2 configured=1 weight=18500 hp=14.2${*:+ $*}"
+    printf 'module 0 mesv1\nset 0 header 00 00\n'
+    for a in 5 6 7 8; do
+      printf 'module %s %s\nfault %s crc\n' $a $([ $a = 5 ] && echo hpf || echo energie) $a
+    done
+  } > "$r/scenario"
+}
+# xsession_cleanup: what a script started, ended; its sandboxes removed unless
+# ORV_KEEP_SANDBOX is set
+roots=()
+sim=""
+xsession_cleanup() {
+  xsession_stop
+  [ -n "$sim" ] && { kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; }
+  server_stop
+  [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "${roots[@]}"
 }

@@ -1,2106 +1,2346 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="fr_FR">
-    <context>
-        <name>Choix</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Choix de mode d'acces</source>
-            <translation>Scelta della modalità di accesso</translation>
-        </message>
-        <message>
-            <source>Parametrages et Reglages</source>
-            <translation>Parametri e regolazioni</translation>
-        </message>
-        <message>
-            <source>Visualisations</source>
-            <translation>Visualizzazioni</translation>
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Esci</translation>
-        </message>
-    </context>
-    <context>
-        <name>Choix_fluide</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Fluide Frigorifique</source>
-            <translation>Fluido refrigerante</translation>
-        </message>
-        <message>
-            <source>Selectionner le fluide :</source>
-            <translation>Selezionare il fluido:</translation>
-        </message>
-        <message>
-            <source>* NV-xxxx = Melanges Client</source>
-            <translation>* NV-xxxx = miscele del cliente</translation>
-        </message>
-        <message>
-            <source>Choix du Condenseur:</source>
-            <translation>Tipo di condensatore:</translation>
-        </message>
-        <message>
-            <source>Air</source>
-            <translation>Aria</translation>
-        </message>
-        <message>
-            <source>Autre</source>
-            <translation>Altro</translation>
-        </message>
-        <message>
-            <source>Puissance Condenseur a 25 °C exterieure
+<context>
+    <name>Choix</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Choix de mode d&apos;acces</source>
+        <translation>Scelta della modalità di accesso</translation>
+    </message>
+    <message>
+        <source>Parametrages et Reglages</source>
+        <translation>Parametri e regolazioni</translation>
+    </message>
+    <message>
+        <source>Visualisations</source>
+        <translation>Visualizzazioni</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>Choix_fluide</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Fluide Frigorifique</source>
+        <translation>Fluido refrigerante</translation>
+    </message>
+    <message>
+        <source>Selectionner le fluide :</source>
+        <translation>Selezionare il fluido:</translation>
+    </message>
+    <message>
+        <source>* NV-xxxx = Melanges Client</source>
+        <translation>* NV-xxxx = miscele del cliente</translation>
+    </message>
+    <message>
+        <source>Choix du Condenseur:</source>
+        <translation>Tipo di condensatore:</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Aria</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>Puissance Condenseur a 25 °C exterieure
  avec un Dt de 15 K (en kW) :</source>
-            <translation>Potenza condensatore a 25 °C esterni
+        <translation>Potenza condensatore a 25 °C esterni
  con un Dt di 15 K (kW):</translation>
-        </message>
-        <message>
-            <source>Subcritique</source>
-            <translation>Subcritico</translation>
-        </message>
-        <message>
-            <source>Transcritique</source>
-            <translation>Transcritico</translation>
-        </message>
-    </context>
-    <context>
-        <name>Colonne</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>La colonne</source>
-            <translation>La colonna</translation>
-        </message>
-        <message>
-            <source>Cuivre Frigorifique en 1 5/8</source>
-            <translation>Rame frigorifero da 1 5/8</translation>
-        </message>
-        <message>
-            <source>Cuivre Frigorifique en 1 5/8 K65</source>
-            <translation>Rame frigorifero da 1 5/8 K65</translation>
-        </message>
-        <message>
-            <source>Inox 40 x 2</source>
-            <translation>Acciaio inox 40 x 2</translation>
-        </message>
-    </context>
-    <context>
-        <name>Diamreservoir</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Diametre interne du reservoir</source>
-            <translation>Diametro interno del ricevitore</translation>
-        </message>
-    </context>
-    <context>
-        <name>Ecran_Orv</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Menu</source>
-            <translation>Menu</translation>
-        </message>
-        <message>
-            <source>-----</source>
-            <translation>-----</translation>
-        </message>
-        <message>
-            <source>----</source>
-            <translation>----</translation>
-        </message>
-        <message>
-            <source>-999.99 KW</source>
-            <translation>-999.99 KW</translation>
-        </message>
-        <message>
-            <source>------</source>
-            <translation>------</translation>
-        </message>
-        <message>
-            <source>-------</source>
-            <translation>-------</translation>
-        </message>
-        <message>
-            <source>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
-&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+    </message>
+    <message>
+        <source>Subcritique</source>
+        <translation>Subcritico</translation>
+    </message>
+    <message>
+        <source>Transcritique</source>
+        <translation>Transcritico</translation>
+    </message>
+</context>
+<context>
+    <name>Colonne</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>La colonne</source>
+        <translation>La colonna</translation>
+    </message>
+    <message>
+        <source>Cuivre Frigorifique en 1 5/8</source>
+        <translation>Rame frigorifero da 1 5/8</translation>
+    </message>
+    <message>
+        <source>Cuivre Frigorifique en 1 5/8 K65</source>
+        <translation>Rame frigorifero da 1 5/8 K65</translation>
+    </message>
+    <message>
+        <source>Inox 40 x 2</source>
+        <translation>Acciaio inox 40 x 2</translation>
+    </message>
+</context>
+<context>
+    <name>Diamreservoir</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Diametre interne du reservoir</source>
+        <translation>Diametro interno del ricevitore</translation>
+    </message>
+</context>
+<context>
+    <name>Ecran_Orv</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>-----</source>
+        <translation>-----</translation>
+    </message>
+    <message>
+        <source>----</source>
+        <translation>----</translation>
+    </message>
+    <message>
+        <source>-999.99 KW</source>
+        <translation>-999.99 KW</translation>
+    </message>
+    <message>
+        <source>------</source>
+        <translation>------</translation>
+    </message>
+    <message>
+        <source>-------</source>
+        <translation>-------</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
-&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'DejaVu Sans'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt; color:#ff0000;"&gt;Alarme Technique&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-            <translation>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
-&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt; color:#ff0000;&quot;&gt;Alarme Technique&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
-&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'DejaVu Sans'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt; color:#ff0000;"&gt;Allarme tecnico&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-        </message>
-        <message>
-            <source>ALARME</source>
-            <translation>ALLARME</translation>
-        </message>
-        <message>
-            <source>1000.00 Kg</source>
-            <translation>1000.00 Kg</translation>
-        </message>
-        <message>
-            <source>180 min</source>
-            <translation>180 min</translation>
-        </message>
-        <message>
-            <source>999j, 23 H : 59 Min : 59 Sec / </source>
-            <translation>999g, 23 H : 59 Min : 59 Sec / </translation>
-        </message>
-        <message>
-            <source>0</source>
-            <translation>0</translation>
-        </message>
-        <message>
-            <source>00000</source>
-            <translation>00000</translation>
-        </message>
-        <message>
-            <source>Charge Fluide : %1 Kg   </source>
-            <translation>Carica : %1 Kg   </translation>
-        </message>
-        <message>
-            <source>Fluide : %1 </source>
-            <translation>Fluido : %1 </translation>
-        </message>
-        <message>
-            <source> Subcritique</source>
-            <translation> Subcritico</translation>
-        </message>
-        <message>
-            <source> Transcritique</source>
-            <translation> Transcritico</translation>
-        </message>
-        <message>
-            <source>NB.reservoir: </source>
-            <translation>N. ricevitori: </translation>
-        </message>
-        <message>
-            <source>NB. reservoirs: </source>
-            <translation>N. ricevitori: </translation>
-        </message>
-        <message>
-            <source>SR : %.1f K</source>
-            <translation>SR : %.1f K</translation>
-        </message>
-        <message>
-            <source>Flash Gaz avec </source>
-            <translation>Flash gas con </translation>
-        </message>
-        <message>
-            <source>Alarme Niveau Bas &lt; </source>
-            <translation>Allarme livello basso &lt; </translation>
-        </message>
-        <message>
-            <source>%1 H : %2 Min : %3 Sec / </source>
-            <translation>%1 H : %2 Min : %3 Sec / </translation>
-        </message>
-        <message>
-            <source>Alarme Stat 1</source>
-            <translation>Allarme Stat 1</translation>
-        </message>
-        <message>
-            <source>Alarme LP</source>
-            <translation>Allarme LP</translation>
-        </message>
-        <message>
-            <source>Alarmes 3j + LP</source>
-            <translation>Allarmi 3g + LP</translation>
-        </message>
-        <message>
-            <source>Alarme Stat 3</source>
-            <translation>Allarme Stat 3</translation>
-        </message>
-        <message>
-            <source>Apprentissage</source>
-            <translation>Apprendimento</translation>
-        </message>
-        <message>
-            <source>Recalcul</source>
-            <translation>Ricalcolo</translation>
-        </message>
-        <message>
-            <source>ARRET MACHINE</source>
-            <translation>ARRESTO MACCHINA</translation>
-        </message>
-        <message>
-            <source>Rejet:
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt; color:#ff0000;&quot;&gt;Allarme tecnico&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>ALARME</source>
+        <translation>ALLARME</translation>
+    </message>
+    <message>
+        <source>1000.00 Kg</source>
+        <translation>1000.00 Kg</translation>
+    </message>
+    <message>
+        <source>180 min</source>
+        <translation>180 min</translation>
+    </message>
+    <message>
+        <source>999j, 23 H : 59 Min : 59 Sec / </source>
+        <translation>999g, 23 H : 59 Min : 59 Sec / </translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>00000</source>
+        <translation>00000</translation>
+    </message>
+    <message>
+        <source>Charge Fluide : %1 Kg   </source>
+        <translation>Carica : %1 Kg   </translation>
+    </message>
+    <message>
+        <source>Fluide : %1 </source>
+        <translation>Fluido : %1 </translation>
+    </message>
+    <message>
+        <source> Subcritique</source>
+        <translation> Subcritico</translation>
+    </message>
+    <message>
+        <source> Transcritique</source>
+        <translation> Transcritico</translation>
+    </message>
+    <message>
+        <source>NB.reservoir: </source>
+        <translation>N. ricevitori: </translation>
+    </message>
+    <message>
+        <source>NB. reservoirs: </source>
+        <translation>N. ricevitori: </translation>
+    </message>
+    <message>
+        <source>SR : %.1f K</source>
+        <translation>SR : %.1f K</translation>
+    </message>
+    <message>
+        <source>Flash Gaz avec </source>
+        <translation>Flash gas con </translation>
+    </message>
+    <message>
+        <source>Alarme Niveau Bas &lt; </source>
+        <translation>Allarme livello basso &lt; </translation>
+    </message>
+    <message>
+        <source>%1 H : %2 Min : %3 Sec / </source>
+        <translation>%1 H : %2 Min : %3 Sec / </translation>
+    </message>
+    <message>
+        <source>Alarme Stat 1</source>
+        <translation>Allarme Stat 1</translation>
+    </message>
+    <message>
+        <source>Alarme LP</source>
+        <translation>Allarme LP</translation>
+    </message>
+    <message>
+        <source>Alarmes 3j + LP</source>
+        <translation>Allarmi 3g + LP</translation>
+    </message>
+    <message>
+        <source>Alarme Stat 3</source>
+        <translation>Allarme Stat 3</translation>
+    </message>
+    <message>
+        <source>Apprentissage</source>
+        <translation>Apprendimento</translation>
+    </message>
+    <message>
+        <source>Recalcul</source>
+        <translation>Ricalcolo</translation>
+    </message>
+    <message>
+        <source>ARRET MACHINE</source>
+        <translation>ARRESTO MACCHINA</translation>
+    </message>
+    <message>
+        <source>Rejet:
 %1 kW</source>
-            <translation>Reiezione:
+        <translation>Reiezione:
 %1 kW</translation>
-        </message>
-        <message>
-            <source>%1%</source>
-            <translation>%1%</translation>
-        </message>
-    </context>
-    <context>
-        <name>Enregistrement</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Enregistrement de la configuration </source>
-            <translation>Salvataggio della configurazione </translation>
-        </message>
-    </context>
-    <context>
-        <name>Hreservoir</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>5000 mm</source>
-            <translation>5000 mm</translation>
-        </message>
-        <message>
-            <source>Hauteur colonne</source>
-            <translation>Altezza colonna</translation>
-        </message>
-        <message>
-            <source>Entre axes des raccords des flexibles</source>
-            <translation>Tra gli assi dei raccordi dei flessibili</translation>
-        </message>
-        <message>
-            <source>1000 mm</source>
-            <translation>1000 mm</translation>
-        </message>
-        <message>
-            <source>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
-&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>Enregistrement</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Enregistrement de la configuration </source>
+        <translation>Salvataggio della configurazione </translation>
+    </message>
+</context>
+<context>
+    <name>Hreservoir</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>5000 mm</source>
+        <translation>5000 mm</translation>
+    </message>
+    <message>
+        <source>Hauteur colonne</source>
+        <translation>Altezza colonna</translation>
+    </message>
+    <message>
+        <source>Entre axes des raccords des flexibles</source>
+        <translation>Tra gli assi dei raccordi dei flessibili</translation>
+    </message>
+    <message>
+        <source>1000 mm</source>
+        <translation>1000 mm</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
-&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'DejaVu Sans'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:18pt; font-weight:600;"&gt;Inclinaison du reservoir&lt;/span&gt;&lt;/p&gt;
-&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;"&gt;&lt;br /&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;Si le reservoir n'est pas incline, &lt;/span&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;bien horizontal, la valeur est de 0 mm ;&lt;/span&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;Sinon prendre la hauteur de l'inclinaison&lt;/span&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;a l'aide d'un niveau.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-            <translation>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
-&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:18pt; font-weight:600;&quot;&gt;Inclinaison du reservoir&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Si le reservoir n&apos;est pas incline, &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;bien horizontal, la valeur est de 0 mm ;&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Sinon prendre la hauteur de l&apos;inclinaison&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;a l&apos;aide d&apos;un niveau.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
-&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'DejaVu Sans'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:18pt; font-weight:600;"&gt;Inclinazione del ricevitore&lt;/span&gt;&lt;/p&gt;
-&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;"&gt;&lt;br /&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;Se il ricevitore non è inclinato, &lt;/span&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;ben orizzontale, il valore è 0 mm;&lt;/span&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;altrimenti prendere l'altezza dell'inclinazione&lt;/span&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;con una livella.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-        </message>
-        <message>
-            <source>45.45°</source>
-            <translation>45.45°</translation>
-        </message>
-        <message>
-            <source>Longueur du Reservoir</source>
-            <translation>Lunghezza del Ricevitore</translation>
-        </message>
-        <message>
-            <source>Mesurer entre les deux extremes</source>
-            <translation>Misurare tra le due estremità</translation>
-        </message>
-        <message>
-            <source>Hauteur Colonne</source>
-            <translation>Altezza Colonna</translation>
-        </message>
-        <message>
-            <source>Mesurer entre les axes des raccords des flexibles</source>
-            <translation>Misurare tra gli assi dei raccordi dei flessibili</translation>
-        </message>
-    </context>
-    <context>
-        <name>Iinstallation</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Informations generales sur l'installation</source>
-            <translation>Informazioni generali sull'impianto</translation>
-        </message>
-        <message>
-            <source>Volume interne Condenseur(s)</source>
-            <translation>Volume interno condensatore/i</translation>
-        </message>
-        <message>
-            <source>TextLabel</source>
-            <translation>TextLabel</translation>
-        </message>
-        <message>
-            <source>Charge en fluide frigorigene de l'installation</source>
-            <translation>Carica di refrigerante dell'impianto</translation>
-        </message>
-        <message>
-            <source>Volume du reservoir</source>
-            <translation>Volume del ricevitore</translation>
-        </message>
-        <message>
-            <source>Volume interne Gas Cooler</source>
-            <translation>Volume interno gas cooler</translation>
-        </message>
-        <message>
-            <source>Volume d'un reservoir</source>
-            <translation>Volume di un ricevitore</translation>
-        </message>
-    </context>
-    <context>
-        <name>Info_Norvale</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>NORVALE S.A.S.
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:18pt; font-weight:600;&quot;&gt;Inclinazione del ricevitore&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Se il ricevitore non è inclinato, &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;ben orizzontale, il valore è 0 mm;&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;altrimenti prendere l&apos;altezza dell&apos;inclinazione&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;con una livella.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>45.45°</source>
+        <translation>45.45°</translation>
+    </message>
+    <message>
+        <source>Longueur du Reservoir</source>
+        <translation>Lunghezza del Ricevitore</translation>
+    </message>
+    <message>
+        <source>Mesurer entre les deux extremes</source>
+        <translation>Misurare tra le due estremità</translation>
+    </message>
+    <message>
+        <source>Hauteur Colonne</source>
+        <translation>Altezza Colonna</translation>
+    </message>
+    <message>
+        <source>Mesurer entre les axes des raccords des flexibles</source>
+        <translation>Misurare tra gli assi dei raccordi dei flessibili</translation>
+    </message>
+</context>
+<context>
+    <name>Iinstallation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Informations generales sur l&apos;installation</source>
+        <translation>Informazioni generali sull&apos;impianto</translation>
+    </message>
+    <message>
+        <source>Volume interne Condenseur(s)</source>
+        <translation>Volume interno condensatore/i</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Charge en fluide frigorigene de l&apos;installation</source>
+        <translation>Carica di refrigerante dell&apos;impianto</translation>
+    </message>
+    <message>
+        <source>Volume du reservoir</source>
+        <translation>Volume del ricevitore</translation>
+    </message>
+    <message>
+        <source>Volume interne Gas Cooler</source>
+        <translation>Volume interno gas cooler</translation>
+    </message>
+    <message>
+        <source>Volume d&apos;un reservoir</source>
+        <translation>Volume di un ricevitore</translation>
+    </message>
+</context>
+<context>
+    <name>Info_Norvale</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>NORVALE S.A.S.
 1 allee des Frigoristes - 69000 LYON - FRANCE</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Support technique :
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support technique :
 Tel : +33 (0)4 00 00 00 01
 support@norvale.example</source>
-            <translation>Assistenza tecnica:
+        <translation>Assistenza tecnica:
 Tel.: +33 (0)4 00 00 00 01
 support@norvale.example</translation>
-        </message>
-        <message>
-            <source>Service commercial :
+    </message>
+    <message>
+        <source>Service commercial :
 Tel : +33 (0)4 00 00 00 02
 commercial@norvale.example</source>
-            <translation>Servizio commerciale:
+        <translation>Servizio commerciale:
 Tel.: +33 (0)4 00 00 00 02
 commercial@norvale.example</translation>
-        </message>
-        <message>
-            <source>label version</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Date tare</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>label date</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Esci</translation>
-        </message>
-        <message>
-            <source>(c) NORVALE 2004 - %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>	ORV Version : %1</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>Info_config</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Informations sur la configuration</source>
-            <translation>Informazioni sulla configurazione</translation>
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Esci</translation>
-        </message>
-        <message>
-            <source>Date du jour	:	</source>
-            <translation>Data di oggi	:	</translation>
-        </message>
-        <message>
-            <source>Contenu Fichier RCS systeme:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Espace de Stockage en Mo:</source>
-            <translation>Spazio di archiviazione in MB:</translation>
-        </message>
-        <message>
-            <source>Config Section	:	</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Libre = %1 Mo</source>
-            <translation>Libero = %1 MB</translation>
-        </message>
-        <message>
-            <source>Total = %1 Mo</source>
-            <translation>Totale = %1 MB</translation>
-        </message>
-    </context>
-    <context>
-        <name>Journal</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Fichier Journal</source>
-            <translation>Registro eventi</translation>
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Esci</translation>
-        </message>
-    </context>
-    <context>
-        <name>Langue</name>
-        <message>
-            <source>Language</source>
-            <translation>Lingua</translation>
-        </message>
-        <message>
-            <source>Langue</source>
-            <translation>Lingua</translation>
-        </message>
-        <message>
-            <source> Francais</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> Espagnol</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> A&amp;nglais</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> Russe</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> A&amp;llemand</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> Hungary</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> Italien</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> &amp;Neerlandais</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Valider</source>
-            <translation>Conferma</translation>
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Esci</translation>
-        </message>
-        <message>
-            <source>Changement de la langue</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Selection de la langue francaise</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Language Change</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>English language selected</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Ändern der Sprache</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Deutsche Sprache ausgewahlte</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>El cambio de idioma</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>El ORV debe reiniciar el sistema para cargar el idioma español</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>La modifica della lingua</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Il ORV deve riavviare per caricare italiano</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Het wijzigen van de taal</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>De ORV moet herstarten om de Nederlandse taal te laden</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Russian language selected</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>A nyelv módosítása</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>A magyar nyelv válogatott</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Erreur</source>
-            <translation>Errore</translation>
-        </message>
-        <message>
-            <source>ERREUR Chargement fichier LANGUE [%1]</source>
-            <translation>ERRORE di caricamento del file LINGUA [%1]</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogConversion</name>
-        <message>
-            <source>E_EVT_FIRST_SERVICE</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ACQ</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_LEARN</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_VOLTAGE_SHUTDOWN</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ORV_START</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_LOAD_USB</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_LOAD_NETWORK</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ALARM_TYPE1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ALARM_TYPE2</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ALARM_TYPE3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ALARM_CUVE_LOW_LEVEL</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_PT100_TEXT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_PT100_TENT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_PT100_TSOR</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_PT100_TASP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_PT100_SRLIQ</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_JAUGE_CONTRAINTE</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_PRESSION_HP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_PRESSION_BP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_COM_CARTE_MESURE</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_COM_DEBITMETRE</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_RESTART_COM</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>LOG_INFO</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>LOG_ERROR</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>LOG_MESUREMENT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>LOG_MISCELLANEAOUS</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_MIN_HP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_CONTACT_NF_NO</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_ETAT_BPADAP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_ETAT_HPFLOT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_REGLAGE_SENALARM3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_FLAG_ALARM3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_DIAM_TUBELIQ</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_TYPE_MONTAGE_DEBIT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_ECART_DEBIT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_ETAL_PT100_SOUS_REFROID</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_GR_CLIENT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_TYPE_MAGASIN</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_CODE_3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_CODE_CONTRAT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_CONSULT_COURBES</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_CONSULT_JOURNAL</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ACTION_WRITE_CONFIG</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ACTION_REARMEMENT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ACTION_REAPP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ACTION_SEND</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>Menu</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Menu Principal</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Trace Route</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Journal</source>
-            <translation>Registro</translation>
-        </message>
-        <message>
-            <source>Info sur la configuration</source>
-            <translation>Info sulla configurazione</translation>
-        </message>
-        <message>
-            <source>Langue</source>
-            <translation>Lingua</translation>
-        </message>
-        <message>
-            <source>Mesure du Poids</source>
-            <translation>Misura del peso</translation>
-        </message>
-        <message>
-            <source>Info et Assistance Norvale</source>
-            <translation>Info e assistenza Norvale</translation>
-        </message>
-        <message>
-            <source>Configuration
+    </message>
+    <message>
+        <source>label version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date tare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>label date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>(c) NORVALE 2004 - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>	ORV Version : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Info_config</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Informations sur la configuration</source>
+        <translation>Informazioni sulla configurazione</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Date du jour	:	</source>
+        <translation>Data di oggi	:	</translation>
+    </message>
+    <message>
+        <source>Contenu Fichier RCS systeme:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Espace de Stockage en Mo:</source>
+        <translation>Spazio di archiviazione in MB:</translation>
+    </message>
+    <message>
+        <source>Config Section	:	</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libre = %1 Mo</source>
+        <translation>Libero = %1 MB</translation>
+    </message>
+    <message>
+        <source>Total = %1 Mo</source>
+        <translation>Totale = %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Fichier Journal</source>
+        <translation>Registro eventi</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>Langue</name>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source> Francais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Espagnol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> A&amp;nglais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Russe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> A&amp;llemand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Hungary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Italien</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> &amp;Neerlandais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Changement de la langue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selection de la langue francaise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English language selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ändern der Sprache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deutsche Sprache ausgewahlte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>El cambio de idioma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>El ORV debe reiniciar el sistema para cargar el idioma español</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La modifica della lingua</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il ORV deve riavviare per caricare italiano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het wijzigen van de taal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De ORV moet herstarten om de Nederlandse taal te laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Russian language selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyelv módosítása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A magyar nyelv válogatott</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>ERREUR Chargement fichier LANGUE [%1]</source>
+        <translation>ERRORE di caricamento del file LINGUA [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>LogConversion</name>
+    <message>
+        <source>E_EVT_FIRST_SERVICE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ACQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_LEARN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_VOLTAGE_SHUTDOWN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ORV_START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_LOAD_USB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_LOAD_NETWORK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ALARM_TYPE1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ALARM_TYPE2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ALARM_TYPE3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ALARM_CUVE_LOW_LEVEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_TEXT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_TENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_TSOR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_TASP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_SRLIQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_JAUGE_CONTRAINTE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PRESSION_HP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PRESSION_BP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_COM_CARTE_MESURE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_COM_DEBITMETRE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_RESTART_COM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOG_INFO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOG_ERROR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOG_MESUREMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOG_MISCELLANEAOUS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_MIN_HP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_CONTACT_NF_NO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_ETAT_BPADAP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_ETAT_HPFLOT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_REGLAGE_SENALARM3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_FLAG_ALARM3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_DIAM_TUBELIQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_TYPE_MONTAGE_DEBIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_ECART_DEBIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_ETAL_PT100_SOUS_REFROID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_GR_CLIENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_TYPE_MAGASIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_CODE_3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_CODE_CONTRAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_CONSULT_COURBES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_CONSULT_JOURNAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ACTION_WRITE_CONFIG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ACTION_REARMEMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ACTION_REAPP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ACTION_SEND</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Menu Principal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trace Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Info sur la configuration</source>
+        <translation>Info sulla configurazione</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Mesure du Poids</source>
+        <translation>Misura del peso</translation>
+    </message>
+    <message>
+        <source>Info et Assistance Norvale</source>
+        <translation>Info e assistenza Norvale</translation>
+    </message>
+    <message>
+        <source>Configuration
 ORV</source>
-            <translation>Configurazione
+        <translation>Configurazione
 ORV</translation>
-        </message>
-        <message>
-            <source>Configuration
+    </message>
+    <message>
+        <source>Configuration
 Module HP Flottante</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Configuration
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration
  Module Energie</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Sauvegarde/Restauration
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauvegarde/Restauration
 USB</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Demarrer Intervention
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Demarrer Intervention
 Frigoriste</source>
-            <translation>Avvia intervento
+        <translation>Avvia intervento
 frigorista</translation>
-        </message>
-        <message>
-            <source>Network</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Reapprentissage
+    </message>
+    <message>
+        <source>Network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reapprentissage
 Acquittement Alarmes</source>
-            <translation>Riapprendimento
+        <translation>Riapprendimento
 Tacitazione allarmi</translation>
-        </message>
-        <message>
-            <source>Date/Heure
+    </message>
+    <message>
+        <source>Date/Heure
 Fuseau Horaire</source>
-            <translation>Data/Ora
+        <translation>Data/Ora
 Fuso orario</translation>
-        </message>
-        <message>
-            <source>AutoTest ORV</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Redemarrage
+    </message>
+    <message>
+        <source>AutoTest ORV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redemarrage
 du ORV</source>
-            <translation>Riavvio
-dell'ORV</translation>
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Esci</translation>
-        </message>
-        <message>
-            <source>Menu Visualisations</source>
-            <translation>Menu visualizzazioni</translation>
-        </message>
-        <message>
-            <source>Menu Parametrages et Reglages</source>
-            <translation>Menu parametri e regolazioni</translation>
-        </message>
-        <message>
-            <source>Arreter Intervention
+        <translation>Riavvio
+dell&apos;ORV</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Menu Visualisations</source>
+        <translation>Menu visualizzazioni</translation>
+    </message>
+    <message>
+        <source>Menu Parametrages et Reglages</source>
+        <translation>Menu parametri e regolazioni</translation>
+    </message>
+    <message>
+        <source>Arreter Intervention
 Frigoriste</source>
-            <translation>Termina intervento
+        <translation>Termina intervento
 frigorista</translation>
-        </message>
-        <message>
-            <source>Redemarrage/Reboot du ORV ?</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Confirmez le redemarrage du ORV ?!
+    </message>
+    <message>
+        <source>Redemarrage/Reboot du ORV ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmez le redemarrage du ORV ?!
 Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>Menu_Reapprentissage</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Acquittement des Alarmes</source>
-            <translation>Tacitazione allarmi</translation>
-        </message>
-        <message>
-            <source>Reapprentissage</source>
-            <translation>Riapprendimento</translation>
-        </message>
-        <message>
-            <source>Recalcule du Niveau
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Menu_Reapprentissage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Acquittement des Alarmes</source>
+        <translation>Tacitazione allarmi</translation>
+    </message>
+    <message>
+        <source>Reapprentissage</source>
+        <translation>Riapprendimento</translation>
+    </message>
+    <message>
+        <source>Recalcule du Niveau
 de Reference</source>
-            <translation>Ricalcolo del livello
+        <translation>Ricalcolo del livello
 di riferimento</translation>
-        </message>
-        <message>
-            <source>Suite</source>
-            <translation>Avanti</translation>
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Esci</translation>
-        </message>
-        <message>
-            <source>Warning</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Veuillez vérifier le câblage de vos capteurs SVP !</source>
-            <translation>Verificare il cablaggio delle sonde!</translation>
-        </message>
-        <message>
-            <source>Information</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Selectionnez une option...</source>
-            <translation>Selezionare un'opzione...</translation>
-        </message>
-        <message>
-            <source>Acquittement process</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Avez-vous localise et repare une fuite ?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Yes</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;No</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Cancel</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;En fonction de votre intervention, veuillez lancer un recalcul ou un reapprentissage.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Recalcul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Reapprentissage</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Plus tard</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Veuillez verifier les reglages d alarmes (sensibilite, temporisation, niveau bas).
+    </message>
+    <message>
+        <source>Suite</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Veuillez vérifier le câblage de vos capteurs SVP !</source>
+        <translation>Verificare il cablaggio delle sonde!</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selectionnez une option...</source>
+        <translation>Selezionare un&apos;opzione...</translation>
+    </message>
+    <message>
+        <source>Acquittement process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Avez-vous localise et repare une fuite ?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;En fonction de votre intervention, veuillez lancer un recalcul ou un reapprentissage.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recalcul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reapprentissage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plus tard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Veuillez verifier les reglages d alarmes (sensibilite, temporisation, niveau bas).
 
 Rappel, le kit de maintenance reglementaire doit etre change tous les ans.
 
 Voir le guide des bonnes pratiques pour plus d informations.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Avez-vous effectue une recharge ?
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avez-vous effectue une recharge ?
 
- Si oui entrez la charge effectuee et cliquez sur "Yes". 
+ Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
-Sinon, cliquez sur "No".</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Reapprentissage process</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Attention si une fuite est toujours active sur la centrale pendant un reapprentissage, la fiabilite de la detection de fuite peut etre impactee.
+Sinon, cliquez sur &quot;No&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reapprentissage process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attention si une fuite est toujours active sur la centrale pendant un reapprentissage, la fiabilite de la detection de fuite peut etre impactee.
 
 Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Un reapprentissage doit etre lance dans les cas suivants:
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un reapprentissage doit etre lance dans les cas suivants:
 
 - Modification sur l installation (mise en route hivernale de la recuperation de chaleur, fermeture d un etage de condensation).
 
 - Modification sur le ORV (changement de kit annuel, nouvelle tare).
 
 Etes-vous sur de vouloir lancer un reapprentissage?</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Recalcul process</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Attention si une fuite est toujours active sur la centrale pendant un recalcul, la fiabilite de la detection de fuite peut etre impactee.
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recalcul process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attention si une fuite est toujours active sur la centrale pendant un recalcul, la fiabilite de la detection de fuite peut etre impactee.
 
 Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Un recalcul doit etre lance uniquement dans les cas suivants :
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un recalcul doit etre lance uniquement dans les cas suivants :
 
 - changement du niveau moyen du reservoir.
 
-- reparation d'une fuite statistique avec ou sans recharge.
+- reparation d&apos;une fuite statistique avec ou sans recharge.
 
 - en cas de complement de charge.
 
 Etes-vous sur de vouloir lancer un recalcul?</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Le ORV est deja en mode APPRENTISSAGE</source>
-            <translation>L'ORV è già in modalità APPRENDIMENTO</translation>
-        </message>
-        <message>
-            <source>Le ORV est deja en mode RE-CALCUL</source>
-            <translation>L'ORV è già in modalità RICALCOLO</translation>
-        </message>
-    </context>
-    <context>
-        <name>RecalculProcess</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Avez-vous effectue une recharge ?
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le ORV est deja en mode APPRENTISSAGE</source>
+        <translation>L&apos;ORV è già in modalità APPRENDIMENTO</translation>
+    </message>
+    <message>
+        <source>Le ORV est deja en mode RE-CALCUL</source>
+        <translation>L&apos;ORV è già in modalità RICALCOLO</translation>
+    </message>
+</context>
+<context>
+    <name>Network1</name>
+    <message>
+        <source>Reseau</source>
+        <translation>Rete</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Interface:</source>
+        <translation>Interfaccia:</translation>
+    </message>
+    <message>
+        <source>ra0  Wifi</source>
+        <translation>ra0  Wi-Fi</translation>
+    </message>
+    <message>
+        <source>DHCP:</source>
+        <translation>DHCP:</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>IP ORV:</source>
+        <translation>IP ORV:</translation>
+    </message>
+    <message>
+        <source>Masque:</source>
+        <translation>Maschera:</translation>
+    </message>
+    <message>
+        <source>Passerelle :</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>Modifier IP Serveur</source>
+        <translation>Modifica IP server</translation>
+    </message>
+    <message>
+        <source>WiFi:</source>
+        <translation>Wi-Fi:</translation>
+    </message>
+    <message>
+        <source>SSID :</source>
+        <translation>SSID:</translation>
+    </message>
+    <message>
+        <source>Authentification:</source>
+        <translation>Autenticazione:</translation>
+    </message>
+    <message>
+        <source>Cle Cryptage: </source>
+        <translation>Chiave di cifratura: </translation>
+    </message>
+    <message>
+        <source> Status:     </source>
+        <translation> Stato:      </translation>
+    </message>
+    <message>
+        <source>Test
+Connexion</source>
+        <translation>Test
+connessione</translation>
+    </message>
+    <message>
+        <source>Envoi
+Fichiers</source>
+        <translation>Invio
+file</translation>
+    </message>
+    <message>
+        <source>Reception
+Fichiers</source>
+        <translation>Ricezione
+file</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+Configuration</source>
+        <translation>Salva
+configurazione</translation>
+    </message>
+    <message>
+        <source>Clavier
+ON</source>
+        <translation>Tastiera
+ON</translation>
+    </message>
+    <message>
+        <source>
+Quitter</source>
+        <translation>
+Esci</translation>
+    </message>
+    <message>
+        <source>ERREUR WIFI USB non Configurer</source>
+        <translation>ERRORE Wi-Fi USB non configurato</translation>
+    </message>
+    <message>
+        <source>Clavier
+OFF</source>
+        <translation>Tastiera
+OFF</translation>
+    </message>
+    <message>
+        <source>ERREUR Reconfiguration Reseau, veuillez corriger et reessayer.</source>
+        <translation>ERRORE riconfigurazione rete, correggere e riprovare.</translation>
+    </message>
+    <message>
+        <source>Reconfiguration Reseau en cours .........</source>
+        <translation>Riconfigurazione rete in corso .........</translation>
+    </message>
+    <message>
+        <source>Changement ID %1 Sauvegarder.</source>
+        <translation>Modifica ID %1 salvata.</translation>
+    </message>
+    <message>
+        <source>Veuillez brancher le DONGLE USB WIFI, merci.</source>
+        <translation>Collegare la chiavetta USB Wi-Fi, grazie.</translation>
+    </message>
+    <message>
+        <source>Aucun Serveur DHCP trouve, ou erreur CONFIG WIFI.</source>
+        <translation>Nessun server DHCP trovato, o errore configurazione Wi-Fi.</translation>
+    </message>
+    <message>
+        <source>Enregistrement CONFIG Reseau reussie.</source>
+        <translation>Configurazione rete salvata.</translation>
+    </message>
+    <message>
+        <source>Veuillez verifier que votre cable ethernet est raccorder
+OU que votre dongle USB WiFi est brancher.</source>
+        <translation>Verificare che il cavo Ethernet sia collegato
+O che la chiavetta USB Wi-Fi sia inserita.</translation>
+    </message>
+    <message>
+        <source>Test de la connexion en cours...</source>
+        <translation>Test della connessione in corso...</translation>
+    </message>
+    <message>
+        <source>Recuperation des fichiers(2) de CONFIG sur VOREDANE en cours ...</source>
+        <translation>Recupero dei file (2) di configurazione da VOREDANE ...</translation>
+    </message>
+    <message>
+        <source>ECHEC Recuperation des fichiers(2) de CONFIG VOREDANE, veuillez reessayer</source>
+        <translation>ERRORE nel recupero dei file (2) di configurazione VOREDANE, riprovare</translation>
+    </message>
+    <message>
+        <source>Recuperation des fichiers de CONFIG VOREDANE OK
+Mise en Place des fichiers(2) de CONFIG en cours, ATTENTION Redemarrage ORV ....</source>
+        <translation>File di configurazione VOREDANE recuperati
+Installazione dei file (2) di configurazione, ATTENZIONE riavvio ORV ....</translation>
+    </message>
+    <message>
+        <source>Mise en Place des fichiers de CONFIG reussit, REBOOT en cours....</source>
+        <translation>File di configurazione installati, RIAVVIO in corso....</translation>
+    </message>
+    <message>
+        <source>ERREUR Mise en Place des fichiers de CONFIG, veuillez reessayer</source>
+        <translation>ERRORE installazione dei file di configurazione, riprovare</translation>
+    </message>
+    <message>
+        <source>Reseau INTERNET OK, Connexion avec le serveur reussie.</source>
+        <translation>Rete INTERNET OK, connessione con il server riuscita.</translation>
+    </message>
+    <message>
+        <source>AUCUN Reseau INTERNET, Echec de la connexion avec le serveur</source>
+        <translation>NESSUNA rete INTERNET, connessione con il server fallita</translation>
+    </message>
+    <message>
+        <source>Transfert des fichiers en cours ...</source>
+        <translation>Trasferimento file in corso ...</translation>
+    </message>
+    <message>
+        <source>OK: Transfert des fichiers reussi.</source>
+        <translation>OK: trasferimento file riuscito.</translation>
+    </message>
+    <message>
+        <source>ERREUR Transfert des fichiers.</source>
+        <translation>ERRORE trasferimento file.</translation>
+    </message>
+    <message>
+        <source>Reception des fichiers en cours ...</source>
+        <translation>Ricezione file in corso ...</translation>
+    </message>
+    <message>
+        <source>Reception des fichiers SFTP termine.</source>
+        <translation>Ricezione file SFTP terminata.</translation>
+    </message>
+    <message>
+        <source>Reception des fichiers deja en cours ou pas d&apos;Internet, veuillez reessayer plus tard.</source>
+        <translation>Ricezione file già in corso o nessun Internet, riprovare più tardi.</translation>
+    </message>
+    <message>
+        <source>Cette Adresse IP Serveur est deja Configurer</source>
+        <translation>Questo indirizzo IP server è già configurato</translation>
+    </message>
+    <message>
+        <source>ERREUR Adresse IP Serveur non valide.</source>
+        <translation>ERRORE indirizzo IP server non valido.</translation>
+    </message>
+    <message>
+        <source>Enregistrement de la Nouvelle Adresse IP Serveur(%1)</source>
+        <translation>Nuovo indirizzo IP server salvato (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>RecalculProcess</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Avez-vous effectue une recharge ?
 
- Si oui entrez la charge effectuee et cliquez sur "Yes". 
+ Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
-Sinon, cliquez sur "No"</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Nouvelle charge kg:</source>
-            <translation>Nuova carica kg:</translation>
-        </message>
-        <message>
-            <source>YES</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>NO</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>CANCEL</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>Reglageinstallation</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Reglages de l'installation</source>
-            <translation>Impostazioni dell'impianto</translation>
-        </message>
-        <message>
-            <source>Consigne BP </source>
-            <translation>Setpoint BP </translation>
-        </message>
-        <message>
-            <source>TextLabel</source>
-            <translation>TextLabel</translation>
-        </message>
-        <message>
-            <source>BP adaptative</source>
-            <translation>BP adattiva</translation>
-        </message>
-        <message>
-            <source>Consigne HP</source>
-            <translation>Setpoint AP</translation>
-        </message>
-        <message>
-            <source>HP flottante</source>
-            <translation>AP flottante</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reservoirs</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Reservoirs</source>
-            <translation>Ricevitori</translation>
-        </message>
-        <message>
-            <source>Type de reservoir</source>
-            <translation>Tipo di ricevitore</translation>
-        </message>
-        <message>
-            <source> Vertical</source>
-            <translation> Verticale</translation>
-        </message>
-        <message>
-            <source> Horizontal</source>
-            <translation> Orizzontale</translation>
-        </message>
-        <message>
-            <source> Nombre de reservoir</source>
-            <translation> Numero di ricevitori</translation>
-        </message>
-        <message>
-            <source>Aucun</source>
-            <translation>Nessuno</translation>
-        </message>
-        <message>
-            <source>1 reservoir</source>
-            <translation>1 ricevitore</translation>
-        </message>
-        <message>
-            <source>2 reservoirs</source>
-            <translation>2 ricevitori</translation>
-        </message>
-        <message>
-            <source>3 reservoirs</source>
-            <translation>3 ricevitori</translation>
-        </message>
-        <message>
-            <source>4 reservoirs</source>
-            <translation>4 ricevitori</translation>
-        </message>
-    </context>
-    <context>
-        <name>Sousrefoidisseur</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Sous refoidisseur de liquide</source>
-            <translation>Sottoraffreddatore di liquido</translation>
-        </message>
-        <message>
-            <source>Avez vous un sous refoidisseur
+Sinon, cliquez sur &quot;No&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nouvelle charge kg:</source>
+        <translation>Nuova carica kg:</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Reglageinstallation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglages de l&apos;installation</source>
+        <translation>Impostazioni dell&apos;impianto</translation>
+    </message>
+    <message>
+        <source>Consigne BP </source>
+        <translation>Setpoint BP </translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>BP adaptative</source>
+        <translation>BP adattiva</translation>
+    </message>
+    <message>
+        <source>Consigne HP</source>
+        <translation>Setpoint AP</translation>
+    </message>
+    <message>
+        <source>HP flottante</source>
+        <translation>AP flottante</translation>
+    </message>
+</context>
+<context>
+    <name>Reservoirs</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reservoirs</source>
+        <translation>Ricevitori</translation>
+    </message>
+    <message>
+        <source>Type de reservoir</source>
+        <translation>Tipo di ricevitore</translation>
+    </message>
+    <message>
+        <source> Vertical</source>
+        <translation> Verticale</translation>
+    </message>
+    <message>
+        <source> Horizontal</source>
+        <translation> Orizzontale</translation>
+    </message>
+    <message>
+        <source> Nombre de reservoir</source>
+        <translation> Numero di ricevitori</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>1 reservoir</source>
+        <translation>1 ricevitore</translation>
+    </message>
+    <message>
+        <source>2 reservoirs</source>
+        <translation>2 ricevitori</translation>
+    </message>
+    <message>
+        <source>3 reservoirs</source>
+        <translation>3 ricevitori</translation>
+    </message>
+    <message>
+        <source>4 reservoirs</source>
+        <translation>4 ricevitori</translation>
+    </message>
+</context>
+<context>
+    <name>Sousrefoidisseur</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sous refoidisseur de liquide</source>
+        <translation>Sottoraffreddatore di liquido</translation>
+    </message>
+    <message>
+        <source>Avez vous un sous refoidisseur
  de liquide en sortie de reservoir?</source>
-            <translation>C'è un sottoraffreddatore di liquido
- all'uscita del ricevitore?</translation>
-        </message>
-        <message>
-            <source>Oui</source>
-            <translation>Sì</translation>
-        </message>
-        <message>
-            <source>Non</source>
-            <translation>No</translation>
-        </message>
-    </context>
-    <context>
-        <name>cConfHPF</name>
-        <message>
-            <source>QUITTER</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>PRECEDENT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>SUIVANT</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>cConfWizard</name>
-        <message>
-            <source>ANNULER</source>
-            <translation>ANNULLA</translation>
-        </message>
-        <message>
-            <source>PRECEDENT</source>
-            <translation>PRECEDENTE</translation>
-        </message>
-        <message>
-            <source>SUIVANT</source>
-            <translation>SUCCESSIVO</translation>
-        </message>
-        <message>
-            <source>ENREGISTREMENT</source>
-            <translation>SALVA</translation>
-        </message>
-        <message>
-            <source>MesV2: ERREUR Envoi Configuration</source>
-            <translation>MesV2: ERRORE Invio Configurazione</translation>
-        </message>
-        <message>
-            <source>MesV2: ERREUR, Envoi Nouvelle Configuration, veuillez re-essayer</source>
-            <translation>MesV2: ERRORE nell'invio della nuova configurazione, riprovare</translation>
-        </message>
-        <message>
-            <source>Fin de configuration</source>
-            <translation>Fine configurazione</translation>
-        </message>
-        <message>
-            <source>- Si vous avez vidé la colonne, vous pouvez rouvrir les vannes.
+        <translation>C&apos;è un sottoraffreddatore di liquido
+ all&apos;uscita del ricevitore?</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>cConfHPF</name>
+    <message>
+        <source>QUITTER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRECEDENT</source>
+        <translation type="unfinished">PRECEDENTE</translation>
+    </message>
+    <message>
+        <source>SUIVANT</source>
+        <translation type="unfinished">SUCCESSIVO</translation>
+    </message>
+</context>
+<context>
+    <name>cConfWizard</name>
+    <message>
+        <source>ANNULER</source>
+        <translation>ANNULLA</translation>
+    </message>
+    <message>
+        <source>PRECEDENT</source>
+        <translation>PRECEDENTE</translation>
+    </message>
+    <message>
+        <source>SUIVANT</source>
+        <translation>SUCCESSIVO</translation>
+    </message>
+    <message>
+        <source>ENREGISTREMENT</source>
+        <translation>SALVA</translation>
+    </message>
+    <message>
+        <source>MesV2: ERREUR Envoi Configuration</source>
+        <translation>MesV2: ERRORE Invio Configurazione</translation>
+    </message>
+    <message>
+        <source>MesV2: ERREUR, Envoi Nouvelle Configuration, veuillez re-essayer</source>
+        <translation>MesV2: ERRORE nell&apos;invio della nuova configurazione, riprovare</translation>
+    </message>
+    <message>
+        <source>Fin de configuration</source>
+        <translation>Fine configurazione</translation>
+    </message>
+    <message>
+        <source>- Si vous avez vidé la colonne, vous pouvez rouvrir les vannes.
 - Si vous avez étalonné les sondes PT100, vous pouvez retirer les résistances et remettre les sondes.
 Cliquez sur OK pour terminer la configuration.</source>
-            <translation>- Se avete svuotato la colonna, potete riaprire le valvole.
+        <translation>- Se avete svuotato la colonna, potete riaprire le valvole.
 - Se avete tarato le sonde PT100, potete togliere le resistenze e rimettere le sonde.
 Premere OK per terminare la configurazione.</translation>
-        </message>
-    </context>
-    <context>
-        <name>cORV</name>
-        <message>
-            <source>Informations ORV</source>
-            <translation>Informazioni ORV</translation>
-        </message>
-        <message>
-            <source>Demarrage du ORV v%1.%2.%3</source>
-            <translation>Avvio dell'ORV v%1.%2.%3</translation>
-        </message>
-        <message>
-            <source> ++ Espace de Stockage (libre/total): %1Mo/%2Mo</source>
-            <translation> ++ Spazio di memoria (libero/totale): %1MB/%2MB</translation>
-        </message>
-        <message>
-            <source> -- Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
-            <translation> -- Memoria piena, cancellazione dei vecchi file giornalieri ...</translation>
-        </message>
-        <message>
-            <source> ++ Initialisation CONFIGURATION Termine avec succes</source>
-            <translation> ++ Inizializzazione CONFIGURAZIONE terminata con successo</translation>
-        </message>
-        <message>
-            <source> ++ ID ORV: %1</source>
-            <translation> ++ ID ORV: %1</translation>
-        </message>
-        <message>
-            <source>Chargement de la LANGUE:</source>
-            <translation>Caricamento della LINGUA:</translation>
-        </message>
-        <message>
-            <source> -- Reconfiguration de la LANGUE necessaire</source>
-            <translation> -- Configurazione della LINGUA necessaria</translation>
-        </message>
-        <message>
-            <source> ++ Chargement LANGUE [%1] OK</source>
-            <translation> ++ Caricamento LINGUA [%1] OK</translation>
-        </message>
-        <message>
-            <source> -- ERREUR Chargement fichier LANGUE [%1]</source>
-            <translation> -- ERRORE caricamento file LINGUA [%1]</translation>
-        </message>
-        <message>
-            <source>Configuration Reseau ETHERNET:</source>
-            <translation>Configurazione rete ETHERNET:</translation>
-        </message>
-        <message>
-            <source> ++ Cable Reseau ETHERNET brancher OK</source>
-            <translation> ++ Cavo di rete ETHERNET collegato OK</translation>
-        </message>
-        <message>
-            <source> -- ATTENTION Cable Reseau ETHERNET debrancher</source>
-            <translation> -- ATTENZIONE Cavo di rete ETHERNET scollegato</translation>
-        </message>
-        <message>
-            <source>Configuration Reseau WIFI:</source>
-            <translation>Configurazione rete WIFI:</translation>
-        </message>
-        <message>
-            <source> ++ Reseau USB WIFI brancher OK</source>
-            <translation> ++ Adattatore USB WIFI collegato OK</translation>
-        </message>
-        <message>
-            <source> -- ATTENTION Reseau USB WIFI debrancher</source>
-            <translation> -- ATTENZIONE Adattatore USB WIFI scollegato</translation>
-        </message>
-        <message>
-            <source>Connection Internet/Voredane:</source>
-            <translation>Connessione Internet/Voredane:</translation>
-        </message>
-        <message>
-            <source> ++ Connection au serveur VOREDANE OK</source>
-            <translation> ++ Connessione al server VOREDANE OK</translation>
-        </message>
-        <message>
-            <source> -- ERREUR connection au serveur VOREDANE</source>
-            <translation> -- ERRORE connessione al server VOREDANE</translation>
-        </message>
-        <message>
-            <source>Modules Detecter/Trouver:</source>
-            <translation>Moduli rilevati/trovati:</translation>
-        </message>
-        <message>
-            <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+    </message>
+</context>
+<context>
+    <name>cORV</name>
+    <message>
+        <source>Informations ORV</source>
+        <translation>Informazioni ORV</translation>
+    </message>
+    <message>
+        <source>Demarrage du ORV v%1.%2.%3</source>
+        <translation>Avvio dell&apos;ORV v%1.%2.%3</translation>
+    </message>
+    <message>
+        <source> ++ Espace de Stockage (libre/total): %1Mo/%2Mo</source>
+        <translation> ++ Spazio di memoria (libero/totale): %1MB/%2MB</translation>
+    </message>
+    <message>
+        <source> -- Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation> -- Memoria piena, cancellazione dei vecchi file giornalieri ...</translation>
+    </message>
+    <message>
+        <source> ++ Initialisation CONFIGURATION Termine avec succes</source>
+        <translation> ++ Inizializzazione CONFIGURAZIONE terminata con successo</translation>
+    </message>
+    <message>
+        <source> ++ ID ORV: %1</source>
+        <translation> ++ ID ORV: %1</translation>
+    </message>
+    <message>
+        <source>Chargement de la LANGUE:</source>
+        <translation>Caricamento della LINGUA:</translation>
+    </message>
+    <message>
+        <source> -- Reconfiguration de la LANGUE necessaire</source>
+        <translation> -- Configurazione della LINGUA necessaria</translation>
+    </message>
+    <message>
+        <source> ++ Chargement LANGUE [%1] OK</source>
+        <translation> ++ Caricamento LINGUA [%1] OK</translation>
+    </message>
+    <message>
+        <source> -- ERREUR Chargement fichier LANGUE [%1]</source>
+        <translation> -- ERRORE caricamento file LINGUA [%1]</translation>
+    </message>
+    <message>
+        <source>Configuration Reseau ETHERNET:</source>
+        <translation>Configurazione rete ETHERNET:</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK</source>
+        <translation> ++ Cavo di rete ETHERNET collegato OK</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher</source>
+        <translation> -- ATTENZIONE Cavo di rete ETHERNET scollegato</translation>
+    </message>
+    <message>
+        <source>Configuration Reseau WIFI:</source>
+        <translation>Configurazione rete WIFI:</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK</source>
+        <translation> ++ Adattatore USB WIFI collegato OK</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher</source>
+        <translation> -- ATTENZIONE Adattatore USB WIFI scollegato</translation>
+    </message>
+    <message>
+        <source>Connection Internet/Voredane:</source>
+        <translation>Connessione Internet/Voredane:</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK</source>
+        <translation> ++ Connessione al server VOREDANE OK</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE</source>
+        <translation> -- ERRORE connessione al server VOREDANE</translation>
+    </message>
+    <message>
+        <source>Modules Detecter/Trouver:</source>
+        <translation>Moduli rilevati/trovati:</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
     -(1) Veuillez verifier les branchements
     -(2) Puis REBOOTER/REDEMARRER le ORV</source>
-            <translation> -- Nessun modulo MISURA v1 o v2 rilevato/trovato....
+        <translation> -- Nessun modulo MISURA v1 o v2 rilevato/trovato....
     -(1) Verificare i collegamenti
-    -(2) Poi RIAVVIARE l'ORV</translation>
-        </message>
-        <message>
-            <source> ++ Module MesureV1: %1</source>
-            <translation> ++ Modulo MisuraV1: %1</translation>
-        </message>
-        <message>
-            <source> ++ Module MesureV2: v%1</source>
-            <translation> ++ Modulo MisuraV2: v%1</translation>
-        </message>
-        <message>
-            <source> ++ Module HPF: v%1</source>
-            <translation> ++ Modulo HPF: v%1</translation>
-        </message>
-        <message>
-            <source> ++ Module ENERGIE_%1: v%2</source>
-            <translation> ++ Modulo ENERGIE_%1: v%2</translation>
-        </message>
-        <message>
-            <source>ERREUR detecter, veuillez verifier.</source>
-            <translation>ERRORE rilevato, verificare.</translation>
-        </message>
-        <message>
-            <source>Demarrage des Mesures ...</source>
-            <translation>Avvio delle misure ...</translation>
-        </message>
-        <message>
-            <source>Erreur</source>
-            <translation>Errore</translation>
-        </message>
-        <message>
-            <source>Mot de passe incorrect</source>
-            <translation>Password errata</translation>
-        </message>
-        <message>
-            <source>Informations</source>
-            <translation>Informazioni</translation>
-        </message>
-        <message>
-            <source>Informations...</source>
-            <translation>Informazioni...</translation>
-        </message>
-        <message>
-            <source>Analyse Mesures</source>
-            <translation>Analisi misure</translation>
-        </message>
-        <message>
-            <source>Analyse en cours...</source>
-            <translation>Analisi in corso...</translation>
-        </message>
-        <message>
-            <source>Mise a Jour</source>
-            <translation>Aggiornamento</translation>
-        </message>
-        <message>
-            <source>Mise a Jour Programme en cours...</source>
-            <translation>Aggiornamento programma in corso...</translation>
-        </message>
-        <message>
-            <source>Mise a Jour Module(s)</source>
-            <translation>Aggiornamento modulo/i</translation>
-        </message>
-        <message>
-            <source>Mise a Jour Firmware Module(s) en cours...</source>
-            <translation>Aggiornamento firmware modulo/i in corso...</translation>
-        </message>
-        <message>
-            <source>Sauvegarde des mesures</source>
-            <translation>Salvataggio delle misure</translation>
-        </message>
-        <message>
-            <source>Debut des Analyses</source>
-            <translation>Inizio delle analisi</translation>
-        </message>
-        <message>
-            <source>Fin des Analyses</source>
-            <translation>Fine delle analisi</translation>
-        </message>
-        <message>
-            <source>Operation Terminee</source>
-            <translation>Operazione terminata</translation>
-        </message>
-        <message>
-            <source>Redemarrage du ORV</source>
-            <translation>Riavvio dell'ORV</translation>
-        </message>
-        <message>
-            <source>Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
-            <translation>Memoria piena, cancellazione dei vecchi file giornalieri ...</translation>
-        </message>
-        <message>
-            <source>Erreur lors de la mise à jour du firmware du module MESUREv2.</source>
-            <translation>Errore durante l'aggiornamento del firmware del modulo MESUREv2.</translation>
-        </message>
-        <message>
-            <source>Erreur lors de la mise à jour du firmware du module HPF.</source>
-            <translation>Errore durante l'aggiornamento del firmware del modulo HPF.</translation>
-        </message>
-        <message>
-            <source>Erreur lors de la mise à jour du firmware du module ENERGIE_1.</source>
-            <translation>Errore durante l'aggiornamento del firmware del modulo ENERGIE_1.</translation>
-        </message>
-        <message>
-            <source>Erreur lors de la mise à jour du firmware du module ENERGIE_2.</source>
-            <translation>Errore durante l'aggiornamento del firmware del modulo ENERGIE_2.</translation>
-        </message>
-        <message>
-            <source>Erreur lors de la mise à jour du firmware du module ENERGIE_3.</source>
-            <translation>Errore durante l'aggiornamento del firmware del modulo ENERGIE_3.</translation>
-        </message>
-        <message>
-            <source>	Carte Mesure : V1
+    -(2) Poi RIAVVIARE l&apos;ORV</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1</source>
+        <translation> ++ Modulo MisuraV1: %1</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1</source>
+        <translation> ++ Modulo MisuraV2: v%1</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1</source>
+        <translation> ++ Modulo HPF: v%1</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2</source>
+        <translation> ++ Modulo ENERGIE_%1: v%2</translation>
+    </message>
+    <message>
+        <source>ERREUR detecter, veuillez verifier.</source>
+        <translation>ERRORE rilevato, verificare.</translation>
+    </message>
+    <message>
+        <source>Demarrage des Mesures ...</source>
+        <translation>Avvio delle misure ...</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Mot de passe incorrect</source>
+        <translation>Password errata</translation>
+    </message>
+    <message>
+        <source>Informations</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Informations...</source>
+        <translation>Informazioni...</translation>
+    </message>
+    <message>
+        <source>Analyse Mesures</source>
+        <translation>Analisi misure</translation>
+    </message>
+    <message>
+        <source>Analyse en cours...</source>
+        <translation>Analisi in corso...</translation>
+    </message>
+    <message>
+        <source>Mise a Jour</source>
+        <translation>Aggiornamento</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Programme en cours...</source>
+        <translation>Aggiornamento programma in corso...</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Module(s)</source>
+        <translation>Aggiornamento modulo/i</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Firmware Module(s) en cours...</source>
+        <translation>Aggiornamento firmware modulo/i in corso...</translation>
+    </message>
+    <message>
+        <source>Sauvegarde des mesures</source>
+        <translation>Salvataggio delle misure</translation>
+    </message>
+    <message>
+        <source>Debut des Analyses</source>
+        <translation>Inizio delle analisi</translation>
+    </message>
+    <message>
+        <source>Fin des Analyses</source>
+        <translation>Fine delle analisi</translation>
+    </message>
+    <message>
+        <source>Operation Terminee</source>
+        <translation>Operazione terminata</translation>
+    </message>
+    <message>
+        <source>Redemarrage du ORV</source>
+        <translation>Riavvio dell&apos;ORV</translation>
+    </message>
+    <message>
+        <source>Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation>Memoria piena, cancellazione dei vecchi file giornalieri ...</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module MESUREv2.</source>
+        <translation>Errore durante l&apos;aggiornamento del firmware del modulo MESUREv2.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module HPF.</source>
+        <translation>Errore durante l&apos;aggiornamento del firmware del modulo HPF.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_1.</source>
+        <translation>Errore durante l&apos;aggiornamento del firmware del modulo ENERGIE_1.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_2.</source>
+        <translation>Errore durante l&apos;aggiornamento del firmware del modulo ENERGIE_2.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_3.</source>
+        <translation>Errore durante l&apos;aggiornamento del firmware del modulo ENERGIE_3.</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure : V1
 </source>
-            <translation>	Scheda di misura: V1
+        <translation>	Scheda di misura: V1
 </translation>
-        </message>
-        <message>
-            <source>	Carte Mesure : V2 / </source>
-            <translation>	Scheda di misura: V2 / </translation>
-        </message>
-        <message>
-            <source>
+    </message>
+    <message>
+        <source>	Carte Mesure : V2 / </source>
+        <translation>	Scheda di misura: V2 / </translation>
+    </message>
+    <message>
+        <source>
 </source>
-            <translation>
+        <translation>
 </translation>
-        </message>
-        <message>
-            <source>	Carte Mesure non detectee
+    </message>
+    <message>
+        <source>	Carte Mesure non detectee
 </source>
-            <translation>	Scheda di misura non rilevata
+        <translation>	Scheda di misura non rilevata
 </translation>
-        </message>
-        <message>
-            <source>	Module Energie %1 : </source>
-            <translation>	Modulo Energia %1: </translation>
-        </message>
-        <message>
-            <source>N/C 
+    </message>
+    <message>
+        <source>	Module Energie %1 : </source>
+        <translation>	Modulo Energia %1: </translation>
+    </message>
+    <message>
+        <source>N/C 
 </source>
-            <translation>N/C 
+        <translation>N/C 
 </translation>
-        </message>
-        <message>
-            <source>	Module HPF : </source>
-            <translation>	Modulo HPF: </translation>
-        </message>
-        <message>
-            <source>Dernier Apprentissage : </source>
-            <translation>Ultimo apprendimento: </translation>
-        </message>
-        <message>
-            <source>Derniere tare : </source>
-            <translation>Ultima tara: </translation>
-        </message>
-        <message>
-            <source>XX.XX.XXXX</source>
-            <translation>XX.XX.XXXX</translation>
-        </message>
-        <message>
-            <source>Adresse MAC : </source>
-            <translation>Indirizzo MAC: </translation>
-        </message>
-        <message>
-            <source>ID ORV : </source>
-            <translation>ID ORV: </translation>
-        </message>
-        <message>
-            <source>Contacter le SAV au : </source>
-            <translation>Contacter le SAV au : </translation>
-        </message>
-        <message>
-            <source>Pour avoir le code indiquer le numero :</source>
-            <translation>Pour avoir le code indiquer le numero :</translation>
-        </message>
-        <message>
-            <source>Contact the after-sales service at: </source>
-            <translation>Contact the after-sales service at: </translation>
-        </message>
-        <message>
-            <source>To have the code indicate the number:</source>
-            <translation>To have the code indicate the number:</translation>
-        </message>
-        <message>
-            <source>Kontaktieren Sie den Kundendienst unter: </source>
-            <translation>Kontaktieren Sie den Kundendienst unter: </translation>
-        </message>
-        <message>
-            <source>Damit der Code die Nummer anzeigt:</source>
-            <translation>Damit der Code die Nummer anzeigt:</translation>
-        </message>
-        <message>
-            <source>Contactar con el SPV en: </source>
-            <translation>Contactar con el SPV en: </translation>
-        </message>
-        <message>
-            <source>Para obtener la contraseña, indicar el código:</source>
-            <translation>Para obtener la contraseña, indicar el código:</translation>
-        </message>
-        <message>
-            <source>Contattare il servizio post-vendita al numero: </source>
-            <translation>Contattare il servizio post-vendita al numero: </translation>
-        </message>
-        <message>
-            <source>Per avere il codice indicare il numero:</source>
-            <translation>Per avere il codice indicare il numero:</translation>
-        </message>
-        <message>
-            <source>Neem contact op met de klantenservice na: </source>
-            <translation>Neem contact op met de klantenservice na: </translation>
-        </message>
-        <message>
-            <source>Om de code het nummer te laten vermelden:</source>
-            <translation>Om de code het nummer te laten vermelden:</translation>
-        </message>
-        <message>
-            <source>Обратитесь в сервисную службу по адресу: </source>
-            <translation>Обратитесь в сервисную службу по адресу: </translation>
-        </message>
-        <message>
-            <source> Чтобы код указывал номер:</source>
-            <translation> Чтобы код указывал номер:</translation>
-        </message>
-        <message>
-            <source>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </source>
-            <translation>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </translation>
-        </message>
-        <message>
-            <source>A kód megadásához jelezze a számot:</source>
-            <translation>A kód megadásához jelezze a számot:</translation>
-        </message>
-        <message>
-            <source>请联系售后服务: </source>
-            <translation>请联系售后服务: </translation>
-        </message>
-        <message>
-            <source>要让代码指示数字:</source>
-            <translation>要让代码指示数字:</translation>
-        </message>
-    </context>
-    <context>
-        <name>cPassword</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Mot de passe:  </source>
-            <translation>Password:  </translation>
-        </message>
-        <message>
-            <source>Annulation</source>
-            <translation>Annulla</translation>
-        </message>
-        <message>
-            <source>Validation</source>
-            <translation>Conferma</translation>
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_Condensateur</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Selection du condenseur</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Temperature exterieure de selection
+    </message>
+    <message>
+        <source>	Module HPF : </source>
+        <translation>	Modulo HPF: </translation>
+    </message>
+    <message>
+        <source>Dernier Apprentissage : </source>
+        <translation>Ultimo apprendimento: </translation>
+    </message>
+    <message>
+        <source>Derniere tare : </source>
+        <translation>Ultima tara: </translation>
+    </message>
+    <message>
+        <source>XX.XX.XXXX</source>
+        <translation>XX.XX.XXXX</translation>
+    </message>
+    <message>
+        <source>Adresse MAC : </source>
+        <translation>Indirizzo MAC: </translation>
+    </message>
+    <message>
+        <source>ID ORV : </source>
+        <translation>ID ORV: </translation>
+    </message>
+    <message>
+        <source>Contacter le SAV au : </source>
+        <translation>Contacter le SAV au : </translation>
+    </message>
+    <message>
+        <source>Pour avoir le code indiquer le numero :</source>
+        <translation>Pour avoir le code indiquer le numero :</translation>
+    </message>
+    <message>
+        <source>Contact the after-sales service at: </source>
+        <translation>Contact the after-sales service at: </translation>
+    </message>
+    <message>
+        <source>To have the code indicate the number:</source>
+        <translation>To have the code indicate the number:</translation>
+    </message>
+    <message>
+        <source>Kontaktieren Sie den Kundendienst unter: </source>
+        <translation>Kontaktieren Sie den Kundendienst unter: </translation>
+    </message>
+    <message>
+        <source>Damit der Code die Nummer anzeigt:</source>
+        <translation>Damit der Code die Nummer anzeigt:</translation>
+    </message>
+    <message>
+        <source>Contactar con el SPV en: </source>
+        <translation>Contactar con el SPV en: </translation>
+    </message>
+    <message>
+        <source>Para obtener la contraseña, indicar el código:</source>
+        <translation>Para obtener la contraseña, indicar el código:</translation>
+    </message>
+    <message>
+        <source>Contattare il servizio post-vendita al numero: </source>
+        <translation>Contattare il servizio post-vendita al numero: </translation>
+    </message>
+    <message>
+        <source>Per avere il codice indicare il numero:</source>
+        <translation>Per avere il codice indicare il numero:</translation>
+    </message>
+    <message>
+        <source>Neem contact op met de klantenservice na: </source>
+        <translation>Neem contact op met de klantenservice na: </translation>
+    </message>
+    <message>
+        <source>Om de code het nummer te laten vermelden:</source>
+        <translation>Om de code het nummer te laten vermelden:</translation>
+    </message>
+    <message>
+        <source>Обратитесь в сервисную службу по адресу: </source>
+        <translation>Обратитесь в сервисную службу по адресу: </translation>
+    </message>
+    <message>
+        <source> Чтобы код указывал номер:</source>
+        <translation> Чтобы код указывал номер:</translation>
+    </message>
+    <message>
+        <source>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </source>
+        <translation>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </translation>
+    </message>
+    <message>
+        <source>A kód megadásához jelezze a számot:</source>
+        <translation>A kód megadásához jelezze a számot:</translation>
+    </message>
+    <message>
+        <source>请联系售后服务: </source>
+        <translation>请联系售后服务: </translation>
+    </message>
+    <message>
+        <source>要让代码指示数字:</source>
+        <translation>要让代码指示数字:</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Demande refusee par le ORV, aucun changement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>cPassword</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Mot de passe:  </source>
+        <translation>Password:  </translation>
+    </message>
+    <message>
+        <source>Annulation</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Validation</source>
+        <translation>Conferma</translation>
+    </message>
+</context>
+<context>
+    <name>changeSrvIpDialog</name>
+    <message>
+        <source>Modifier IP Serveur</source>
+        <translation>Modifica IP server</translation>
+    </message>
+    <message>
+        <source>Adresse IP du Serveur:</source>
+        <translation>Indirizzo IP del server:</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Mise a Jour</source>
+        <translation>Aggiorna</translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_Condensateur</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Selection du condenseur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature exterieure de selection
 du condenseur:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>°C</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>DT reel du condenseur en regime etabli l'ete:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>k</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_ConstVaria</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Constante du Pas de Variation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Constante 1 * EXP(Ecart en °C* Constante 2)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Remise a Zero Constantes</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>mA</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Constante 1:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Constante 2:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Calcul Pas(mA):</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pas:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>0</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Volt</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Calcul Pas(Volt):</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Ecart en °C</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_Differentiel</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Differentiel de regulation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>+ ventilation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>0.5°C</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>3°C</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>- ventilation</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_InfoOnComp</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Information de marche compresseur(s)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Choix de l'information retour de marche compresseur(s)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>retour marche compresseur(s) par le ORV</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>retour marche compresseur(s) par contact sec module HPF</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> retour marche compresseur(s) par le module ENERGE</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_Infos</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Infos Module HPF</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>RS-485 ID:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Module-HPF &lt;font color='blue'&gt;DETECTER et CONNECTER&lt;/font&gt;.Vous pouvez &lt;font color='blue'&gt;poursuivre&lt;/font&gt; la configuration.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Module HPF OK.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Relancer la Recherche
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DT reel du condenseur en regime etabli l&apos;ete:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>k</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_ConstVaria</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Constante du Pas de Variation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constante 1 * EXP(Ecart en °C* Constante 2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remise a Zero Constantes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constante 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constante 2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calcul Pas(mA):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pas:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished">0</translation>
+    </message>
+    <message>
+        <source>Volt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calcul Pas(Volt):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ecart en °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_Differentiel</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Differentiel de regulation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ ventilation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.5°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- ventilation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_InfoOnComp</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Information de marche compresseur(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choix de l&apos;information retour de marche compresseur(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retour marche compresseur(s) par le ORV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retour marche compresseur(s) par contact sec module HPF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> retour marche compresseur(s) par le module ENERGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_Infos</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Infos Module HPF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RS-485 ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module-HPF &lt;font color=&apos;blue&apos;&gt;DETECTER et CONNECTER&lt;/font&gt;.Vous pouvez &lt;font color=&apos;blue&apos;&gt;poursuivre&lt;/font&gt; la configuration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module HPF OK.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relancer la Recherche
 du Module HPF.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>AUCUN Module-HPF n'a ete detecte au demarrage. Vous pouvez &lt;font color='red'&gt;RELANCER&lt;/font&gt; le processus de detection a l'aide du bouton &lt;font color='red'&gt;RECHERCHE&lt;/font&gt; ci-dessous</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&lt;font color='red'&gt;AUCUN&lt;/font&gt; Module-HPF n'a ete detecte. Veuillez &lt;font color='red'&gt;verifier&lt;/font&gt; vos branchements.</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_ModeNuit</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Mode Nuit</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Le mode Nuit est active par fermeture de
-l'entree T/R du Mode Nuit</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>   mA Maximum en Mode Nuit:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>mA</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>volts Maximum en Mode Nuit:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>volts</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>25%</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>100%</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Condensation de deverouillage du Mode Nuit en °C:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>30°C</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>45°C</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_SendFin</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Fin Parametrage</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Sauvegarde et Envoi
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AUCUN Module-HPF n&apos;a ete detecte au demarrage. Vous pouvez &lt;font color=&apos;red&apos;&gt;RELANCER&lt;/font&gt; le processus de detection a l&apos;aide du bouton &lt;font color=&apos;red&apos;&gt;RECHERCHE&lt;/font&gt; ci-dessous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;font color=&apos;red&apos;&gt;AUCUN&lt;/font&gt; Module-HPF n&apos;a ete detecte. Veuillez &lt;font color=&apos;red&apos;&gt;verifier&lt;/font&gt; vos branchements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_ModeNuit</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Mode Nuit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le mode Nuit est active par fermeture de
+l&apos;entree T/R du Mode Nuit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   mA Maximum en Mode Nuit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>volts Maximum en Mode Nuit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation type="unfinished">45.45° {25%?}</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation type="unfinished">45.45° {100%?}</translation>
+    </message>
+    <message>
+        <source>Condensation de deverouillage du Mode Nuit en °C:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>45°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_SendFin</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Fin Parametrage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauvegarde et Envoi
 au module HPF</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>OK Configuration &lt;font color='blue'&gt;Sauvegardee et Envoyee&lt;/font&gt; au Module-HPF.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&lt;font color='red'&gt;ERREUR de l'envoie de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color='red'&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_TCmini</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>TC Mini</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Donnez la temperature de condensation minimum pour
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK Configuration &lt;font color=&apos;blue&apos;&gt;Sauvegardee et Envoyee&lt;/font&gt; au Module-HPF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;font color=&apos;red&apos;&gt;ERREUR de l&apos;envoie de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color=&apos;red&apos;&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_TCmini</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>TC Mini</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Donnez la temperature de condensation minimum pour
 un bon fonctionnement de vos detendeurs</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>TC mini:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>°C</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_TempoVaria</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Temporisation du Variateur</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Enclenchement Ventilation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>en Secondes</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Coupure Ventilation</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_UART</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Vitesse UART ORV et ModBUS</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>RS-485 ID:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Desactiver le module HPF</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Port UART1 ORV:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>bauds</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Port UART2 MODBUS:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>TERMINER / RETOUR ENREGISTREMENT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Aucun</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_Variateur</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Variateur de Vitesse</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Avez-vous un retour d'information de puissance
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TC mini:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_TempoVaria</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Temporisation du Variateur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enclenchement Ventilation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>en Secondes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coupure Ventilation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_UART</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Vitesse UART ORV et ModBUS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RS-485 ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desactiver le module HPF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port UART1 ORV:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bauds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port UART2 MODBUS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TERMINER / RETOUR ENREGISTREMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation type="unfinished">Nessuno</translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_Variateur</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Variateur de Vitesse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avez-vous un retour d&apos;information de puissance
 de 4-20 mA du variateur ?</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Puissance a 20 mA :</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Watt</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relai est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pas de variateur de vitesse</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Variation de vitesse sur le premier etage de condensation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Variation de vitesse sur tous les etages de ventilation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>en Volts</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>en mA</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_Ventil</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Etage de Ventillation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Etage selectionne:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Puissance de l'etage de ventillation
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puissance a 20 mA :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relai est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pas de variateur de vitesse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variation de vitesse sur le premier etage de condensation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variation de vitesse sur tous les etages de ventilation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>en Volts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>en mA</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_Ventil</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Etage de Ventillation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Etage selectionne:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puissance de l&apos;etage de ventillation
 absorbee en Watt</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfInfo_Display</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>T° Exterieure</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>0</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>°C</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>0 / 0</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Etage(s) de Ventilation, soit:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>W</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>mA</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Cons + Dif+</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Consigne
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfInfo_Display</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>T° Exterieure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished">0</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 / 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Etage(s) de Ventilation, soit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cons + Dif+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Consigne
 Calculee</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Cons - Dif-</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Zone neutre de demande
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cons - Dif-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone neutre de demande
 + de Ventilation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Dif.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Zone neutre de demande
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dif.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone neutre de demande
 - de Ventilation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HP Mini</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Comp_%1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>M/A</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>DELEST</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>NUIT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>RESERVE</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HP Flottante</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Compresseur(s) ORV</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HPF v%1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Mode Secours</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Probleme RS485:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Consigne
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HP Mini</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comp_%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M/A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DELEST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NUIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RESERVE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HP Flottante</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compresseur(s) ORV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HPF v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode Secours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probleme RS485:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Consigne
 Arret</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>led_Rect</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-    </context>
-    <context>
-        <name>screenMsgBox</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Esci</translation>
-        </message>
-    </context>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>led_Rect</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>screenMsgBox</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Esci</translation>
+    </message>
+</context>
 </TS>

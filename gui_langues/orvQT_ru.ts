@@ -1,2106 +1,2346 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="fr_FR">
-    <context>
-        <name>Choix</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Choix de mode d'acces</source>
-            <translation>Выбор режима доступа</translation>
-        </message>
-        <message>
-            <source>Parametrages et Reglages</source>
-            <translation>Параметры и настройки</translation>
-        </message>
-        <message>
-            <source>Visualisations</source>
-            <translation>Просмотр</translation>
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Выход</translation>
-        </message>
-    </context>
-    <context>
-        <name>Choix_fluide</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Fluide Frigorifique</source>
-            <translation>Хладагент</translation>
-        </message>
-        <message>
-            <source>Selectionner le fluide :</source>
-            <translation>Выберите хладагент:</translation>
-        </message>
-        <message>
-            <source>* NV-xxxx = Melanges Client</source>
-            <translation>* NV-xxxx = смеси заказчика</translation>
-        </message>
-        <message>
-            <source>Choix du Condenseur:</source>
-            <translation>Тип конденсатора:</translation>
-        </message>
-        <message>
-            <source>Air</source>
-            <translation>Воздушный</translation>
-        </message>
-        <message>
-            <source>Autre</source>
-            <translation>Другой</translation>
-        </message>
-        <message>
-            <source>Puissance Condenseur a 25 °C exterieure
+<context>
+    <name>Choix</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Choix de mode d&apos;acces</source>
+        <translation>Выбор режима доступа</translation>
+    </message>
+    <message>
+        <source>Parametrages et Reglages</source>
+        <translation>Параметры и настройки</translation>
+    </message>
+    <message>
+        <source>Visualisations</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>Choix_fluide</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Fluide Frigorifique</source>
+        <translation>Хладагент</translation>
+    </message>
+    <message>
+        <source>Selectionner le fluide :</source>
+        <translation>Выберите хладагент:</translation>
+    </message>
+    <message>
+        <source>* NV-xxxx = Melanges Client</source>
+        <translation>* NV-xxxx = смеси заказчика</translation>
+    </message>
+    <message>
+        <source>Choix du Condenseur:</source>
+        <translation>Тип конденсатора:</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Воздушный</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Другой</translation>
+    </message>
+    <message>
+        <source>Puissance Condenseur a 25 °C exterieure
  avec un Dt de 15 K (en kW) :</source>
-            <translation>Мощность конденсатора при 25 °C снаружи
+        <translation>Мощность конденсатора при 25 °C снаружи
  и разности 15 K (кВт):</translation>
-        </message>
-        <message>
-            <source>Subcritique</source>
-            <translation>Докритический</translation>
-        </message>
-        <message>
-            <source>Transcritique</source>
-            <translation>Транскритический</translation>
-        </message>
-    </context>
-    <context>
-        <name>Colonne</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>La colonne</source>
-            <translation>Колонна</translation>
-        </message>
-        <message>
-            <source>Cuivre Frigorifique en 1 5/8</source>
-            <translation>Холодильная медь 1 5/8</translation>
-        </message>
-        <message>
-            <source>Cuivre Frigorifique en 1 5/8 K65</source>
-            <translation>Холодильная медь 1 5/8 K65</translation>
-        </message>
-        <message>
-            <source>Inox 40 x 2</source>
-            <translation>Нержавеющая сталь 40 x 2</translation>
-        </message>
-    </context>
-    <context>
-        <name>Diamreservoir</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Diametre interne du reservoir</source>
-            <translation>Внутренний диаметр ресивера</translation>
-        </message>
-    </context>
-    <context>
-        <name>Ecran_Orv</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Menu</source>
-            <translation>Меню</translation>
-        </message>
-        <message>
-            <source>-----</source>
-            <translation>-----</translation>
-        </message>
-        <message>
-            <source>----</source>
-            <translation>----</translation>
-        </message>
-        <message>
-            <source>-999.99 KW</source>
-            <translation>-999.99 KW</translation>
-        </message>
-        <message>
-            <source>------</source>
-            <translation>------</translation>
-        </message>
-        <message>
-            <source>-------</source>
-            <translation>-------</translation>
-        </message>
-        <message>
-            <source>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
-&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+    </message>
+    <message>
+        <source>Subcritique</source>
+        <translation>Докритический</translation>
+    </message>
+    <message>
+        <source>Transcritique</source>
+        <translation>Транскритический</translation>
+    </message>
+</context>
+<context>
+    <name>Colonne</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>La colonne</source>
+        <translation>Колонна</translation>
+    </message>
+    <message>
+        <source>Cuivre Frigorifique en 1 5/8</source>
+        <translation>Холодильная медь 1 5/8</translation>
+    </message>
+    <message>
+        <source>Cuivre Frigorifique en 1 5/8 K65</source>
+        <translation>Холодильная медь 1 5/8 K65</translation>
+    </message>
+    <message>
+        <source>Inox 40 x 2</source>
+        <translation>Нержавеющая сталь 40 x 2</translation>
+    </message>
+</context>
+<context>
+    <name>Diamreservoir</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Diametre interne du reservoir</source>
+        <translation>Внутренний диаметр ресивера</translation>
+    </message>
+</context>
+<context>
+    <name>Ecran_Orv</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>-----</source>
+        <translation>-----</translation>
+    </message>
+    <message>
+        <source>----</source>
+        <translation>----</translation>
+    </message>
+    <message>
+        <source>-999.99 KW</source>
+        <translation>-999.99 KW</translation>
+    </message>
+    <message>
+        <source>------</source>
+        <translation>------</translation>
+    </message>
+    <message>
+        <source>-------</source>
+        <translation>-------</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
-&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'DejaVu Sans'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt; color:#ff0000;"&gt;Alarme Technique&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-            <translation>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
-&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt; color:#ff0000;&quot;&gt;Alarme Technique&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
-&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'DejaVu Sans'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt; color:#ff0000;"&gt;Технич. тревога&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-        </message>
-        <message>
-            <source>ALARME</source>
-            <translation>ТРЕВОГА</translation>
-        </message>
-        <message>
-            <source>1000.00 Kg</source>
-            <translation>1000.00 Kg</translation>
-        </message>
-        <message>
-            <source>180 min</source>
-            <translation>180 min</translation>
-        </message>
-        <message>
-            <source>999j, 23 H : 59 Min : 59 Sec / </source>
-            <translation>999д, 23 ч : 59 мин : 59 с / </translation>
-        </message>
-        <message>
-            <source>0</source>
-            <translation>0</translation>
-        </message>
-        <message>
-            <source>00000</source>
-            <translation>00000</translation>
-        </message>
-        <message>
-            <source>Charge Fluide : %1 Kg   </source>
-            <translation>Заправка : %1 Kg   </translation>
-        </message>
-        <message>
-            <source>Fluide : %1 </source>
-            <translation>Хладагент : %1 </translation>
-        </message>
-        <message>
-            <source> Subcritique</source>
-            <translation> Докритический</translation>
-        </message>
-        <message>
-            <source> Transcritique</source>
-            <translation> Транскритический</translation>
-        </message>
-        <message>
-            <source>NB.reservoir: </source>
-            <translation>Ресиверов: </translation>
-        </message>
-        <message>
-            <source>NB. reservoirs: </source>
-            <translation>Ресиверов: </translation>
-        </message>
-        <message>
-            <source>SR : %.1f K</source>
-            <translation>ПО : %.1f K</translation>
-        </message>
-        <message>
-            <source>Flash Gaz avec </source>
-            <translation>Флэш-газ </translation>
-        </message>
-        <message>
-            <source>Alarme Niveau Bas &lt; </source>
-            <translation>Тревога низк. уровня &lt; </translation>
-        </message>
-        <message>
-            <source>%1 H : %2 Min : %3 Sec / </source>
-            <translation>%1 ч : %2 мин : %3 с / </translation>
-        </message>
-        <message>
-            <source>Alarme Stat 1</source>
-            <translation>Тревога Стат 1</translation>
-        </message>
-        <message>
-            <source>Alarme LP</source>
-            <translation>Тревога LP</translation>
-        </message>
-        <message>
-            <source>Alarmes 3j + LP</source>
-            <translation>Тревоги 3д + LP</translation>
-        </message>
-        <message>
-            <source>Alarme Stat 3</source>
-            <translation>Тревога Стат 3</translation>
-        </message>
-        <message>
-            <source>Apprentissage</source>
-            <translation>Обучение</translation>
-        </message>
-        <message>
-            <source>Recalcul</source>
-            <translation>Пересчёт</translation>
-        </message>
-        <message>
-            <source>ARRET MACHINE</source>
-            <translation>ОСТАНОВ МАШИНЫ</translation>
-        </message>
-        <message>
-            <source>Rejet:
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt; color:#ff0000;&quot;&gt;Технич. тревога&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>ALARME</source>
+        <translation>ТРЕВОГА</translation>
+    </message>
+    <message>
+        <source>1000.00 Kg</source>
+        <translation>1000.00 Kg</translation>
+    </message>
+    <message>
+        <source>180 min</source>
+        <translation>180 min</translation>
+    </message>
+    <message>
+        <source>999j, 23 H : 59 Min : 59 Sec / </source>
+        <translation>999д, 23 ч : 59 мин : 59 с / </translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>00000</source>
+        <translation>00000</translation>
+    </message>
+    <message>
+        <source>Charge Fluide : %1 Kg   </source>
+        <translation>Заправка : %1 Kg   </translation>
+    </message>
+    <message>
+        <source>Fluide : %1 </source>
+        <translation>Хладагент : %1 </translation>
+    </message>
+    <message>
+        <source> Subcritique</source>
+        <translation> Докритический</translation>
+    </message>
+    <message>
+        <source> Transcritique</source>
+        <translation> Транскритический</translation>
+    </message>
+    <message>
+        <source>NB.reservoir: </source>
+        <translation>Ресиверов: </translation>
+    </message>
+    <message>
+        <source>NB. reservoirs: </source>
+        <translation>Ресиверов: </translation>
+    </message>
+    <message>
+        <source>SR : %.1f K</source>
+        <translation>ПО : %.1f K</translation>
+    </message>
+    <message>
+        <source>Flash Gaz avec </source>
+        <translation>Флэш-газ </translation>
+    </message>
+    <message>
+        <source>Alarme Niveau Bas &lt; </source>
+        <translation>Тревога низк. уровня &lt; </translation>
+    </message>
+    <message>
+        <source>%1 H : %2 Min : %3 Sec / </source>
+        <translation>%1 ч : %2 мин : %3 с / </translation>
+    </message>
+    <message>
+        <source>Alarme Stat 1</source>
+        <translation>Тревога Стат 1</translation>
+    </message>
+    <message>
+        <source>Alarme LP</source>
+        <translation>Тревога LP</translation>
+    </message>
+    <message>
+        <source>Alarmes 3j + LP</source>
+        <translation>Тревоги 3д + LP</translation>
+    </message>
+    <message>
+        <source>Alarme Stat 3</source>
+        <translation>Тревога Стат 3</translation>
+    </message>
+    <message>
+        <source>Apprentissage</source>
+        <translation>Обучение</translation>
+    </message>
+    <message>
+        <source>Recalcul</source>
+        <translation>Пересчёт</translation>
+    </message>
+    <message>
+        <source>ARRET MACHINE</source>
+        <translation>ОСТАНОВ МАШИНЫ</translation>
+    </message>
+    <message>
+        <source>Rejet:
 %1 kW</source>
-            <translation>Отвод:
+        <translation>Отвод:
 %1 кВт</translation>
-        </message>
-        <message>
-            <source>%1%</source>
-            <translation>%1%</translation>
-        </message>
-    </context>
-    <context>
-        <name>Enregistrement</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Enregistrement de la configuration </source>
-            <translation>Сохранение конфигурации </translation>
-        </message>
-    </context>
-    <context>
-        <name>Hreservoir</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>5000 mm</source>
-            <translation>5000 mm</translation>
-        </message>
-        <message>
-            <source>Hauteur colonne</source>
-            <translation>Высота колонны</translation>
-        </message>
-        <message>
-            <source>Entre axes des raccords des flexibles</source>
-            <translation>Между осями штуцеров шлангов</translation>
-        </message>
-        <message>
-            <source>1000 mm</source>
-            <translation>1000 mm</translation>
-        </message>
-        <message>
-            <source>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
-&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>Enregistrement</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Enregistrement de la configuration </source>
+        <translation>Сохранение конфигурации </translation>
+    </message>
+</context>
+<context>
+    <name>Hreservoir</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>5000 mm</source>
+        <translation>5000 mm</translation>
+    </message>
+    <message>
+        <source>Hauteur colonne</source>
+        <translation>Высота колонны</translation>
+    </message>
+    <message>
+        <source>Entre axes des raccords des flexibles</source>
+        <translation>Между осями штуцеров шлангов</translation>
+    </message>
+    <message>
+        <source>1000 mm</source>
+        <translation>1000 mm</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
-&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'DejaVu Sans'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:18pt; font-weight:600;"&gt;Inclinaison du reservoir&lt;/span&gt;&lt;/p&gt;
-&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;"&gt;&lt;br /&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;Si le reservoir n'est pas incline, &lt;/span&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;bien horizontal, la valeur est de 0 mm ;&lt;/span&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;Sinon prendre la hauteur de l'inclinaison&lt;/span&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;a l'aide d'un niveau.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-            <translation>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
-&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:18pt; font-weight:600;&quot;&gt;Inclinaison du reservoir&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Si le reservoir n&apos;est pas incline, &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;bien horizontal, la valeur est de 0 mm ;&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Sinon prendre la hauteur de l&apos;inclinaison&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;a l&apos;aide d&apos;un niveau.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
-&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'DejaVu Sans'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:18pt; font-weight:600;"&gt;Наклон ресивера&lt;/span&gt;&lt;/p&gt;
-&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;"&gt;&lt;br /&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;Если ресивер не наклонён, &lt;/span&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;строго горизонтален, значение 0 мм;&lt;/span&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;иначе измерьте высоту наклона&lt;/span&gt;&lt;/p&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:14pt;"&gt;с помощью уровня.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-        </message>
-        <message>
-            <source>45.45°</source>
-            <translation>45.45°</translation>
-        </message>
-        <message>
-            <source>Longueur du Reservoir</source>
-            <translation>Длина ресивера</translation>
-        </message>
-        <message>
-            <source>Mesurer entre les deux extremes</source>
-            <translation>Измерять между двумя концами</translation>
-        </message>
-        <message>
-            <source>Hauteur Colonne</source>
-            <translation>Высота колонны</translation>
-        </message>
-        <message>
-            <source>Mesurer entre les axes des raccords des flexibles</source>
-            <translation>Измерять между осями штуцеров шлангов</translation>
-        </message>
-    </context>
-    <context>
-        <name>Iinstallation</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Informations generales sur l'installation</source>
-            <translation>Общие сведения об установке</translation>
-        </message>
-        <message>
-            <source>Volume interne Condenseur(s)</source>
-            <translation>Внутренний объём конденсатора(ов)</translation>
-        </message>
-        <message>
-            <source>TextLabel</source>
-            <translation>TextLabel</translation>
-        </message>
-        <message>
-            <source>Charge en fluide frigorigene de l'installation</source>
-            <translation>Заправка хладагента установки</translation>
-        </message>
-        <message>
-            <source>Volume du reservoir</source>
-            <translation>Объём ресивера</translation>
-        </message>
-        <message>
-            <source>Volume interne Gas Cooler</source>
-            <translation>Внутренний объём газоохладителя</translation>
-        </message>
-        <message>
-            <source>Volume d'un reservoir</source>
-            <translation>Объём одного ресивера</translation>
-        </message>
-    </context>
-    <context>
-        <name>Info_Norvale</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>NORVALE S.A.S.
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;DejaVu Sans&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:18pt; font-weight:600;&quot;&gt;Наклон ресивера&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:11pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;Если ресивер не наклонён, &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;строго горизонтален, значение 0 мм;&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;иначе измерьте высоту наклона&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:14pt;&quot;&gt;с помощью уровня.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>45.45°</source>
+        <translation>45.45°</translation>
+    </message>
+    <message>
+        <source>Longueur du Reservoir</source>
+        <translation>Длина ресивера</translation>
+    </message>
+    <message>
+        <source>Mesurer entre les deux extremes</source>
+        <translation>Измерять между двумя концами</translation>
+    </message>
+    <message>
+        <source>Hauteur Colonne</source>
+        <translation>Высота колонны</translation>
+    </message>
+    <message>
+        <source>Mesurer entre les axes des raccords des flexibles</source>
+        <translation>Измерять между осями штуцеров шлангов</translation>
+    </message>
+</context>
+<context>
+    <name>Iinstallation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Informations generales sur l&apos;installation</source>
+        <translation>Общие сведения об установке</translation>
+    </message>
+    <message>
+        <source>Volume interne Condenseur(s)</source>
+        <translation>Внутренний объём конденсатора(ов)</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Charge en fluide frigorigene de l&apos;installation</source>
+        <translation>Заправка хладагента установки</translation>
+    </message>
+    <message>
+        <source>Volume du reservoir</source>
+        <translation>Объём ресивера</translation>
+    </message>
+    <message>
+        <source>Volume interne Gas Cooler</source>
+        <translation>Внутренний объём газоохладителя</translation>
+    </message>
+    <message>
+        <source>Volume d&apos;un reservoir</source>
+        <translation>Объём одного ресивера</translation>
+    </message>
+</context>
+<context>
+    <name>Info_Norvale</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>NORVALE S.A.S.
 1 allee des Frigoristes - 69000 LYON - FRANCE</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Support technique :
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support technique :
 Tel : +33 (0)4 00 00 00 01
 support@norvale.example</source>
-            <translation>Техническая поддержка:
+        <translation>Техническая поддержка:
 Тел.: +33 (0)4 00 00 00 01
 support@norvale.example</translation>
-        </message>
-        <message>
-            <source>Service commercial :
+    </message>
+    <message>
+        <source>Service commercial :
 Tel : +33 (0)4 00 00 00 02
 commercial@norvale.example</source>
-            <translation>Отдел продаж:
+        <translation>Отдел продаж:
 Тел.: +33 (0)4 00 00 00 02
 commercial@norvale.example</translation>
-        </message>
-        <message>
-            <source>label version</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Date tare</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>label date</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Выход</translation>
-        </message>
-        <message>
-            <source>(c) NORVALE 2004 - %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>	ORV Version : %1</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>Info_config</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Informations sur la configuration</source>
-            <translation>Сведения о конфигурации</translation>
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Выход</translation>
-        </message>
-        <message>
-            <source>Date du jour	:	</source>
-            <translation>Сегодня	:	</translation>
-        </message>
-        <message>
-            <source>Contenu Fichier RCS systeme:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Espace de Stockage en Mo:</source>
-            <translation>Место для хранения, МБ:</translation>
-        </message>
-        <message>
-            <source>Config Section	:	</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Libre = %1 Mo</source>
-            <translation>Свободно = %1 МБ</translation>
-        </message>
-        <message>
-            <source>Total = %1 Mo</source>
-            <translation>Всего = %1 МБ</translation>
-        </message>
-    </context>
-    <context>
-        <name>Journal</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Fichier Journal</source>
-            <translation>Журнал событий</translation>
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Выход</translation>
-        </message>
-    </context>
-    <context>
-        <name>Langue</name>
-        <message>
-            <source>Language</source>
-            <translation>Язык</translation>
-        </message>
-        <message>
-            <source>Langue</source>
-            <translation>Язык</translation>
-        </message>
-        <message>
-            <source> Francais</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> Espagnol</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> A&amp;nglais</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> Russe</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> A&amp;llemand</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> Hungary</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> Italien</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> &amp;Neerlandais</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Valider</source>
-            <translation>Подтвердить</translation>
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Выход</translation>
-        </message>
-        <message>
-            <source>Changement de la langue</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Selection de la langue francaise</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Language Change</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>English language selected</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Ändern der Sprache</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Deutsche Sprache ausgewahlte</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>El cambio de idioma</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>El ORV debe reiniciar el sistema para cargar el idioma español</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>La modifica della lingua</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Il ORV deve riavviare per caricare italiano</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Het wijzigen van de taal</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>De ORV moet herstarten om de Nederlandse taal te laden</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Russian language selected</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>A nyelv módosítása</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>A magyar nyelv válogatott</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Erreur</source>
-            <translation>Ошибка</translation>
-        </message>
-        <message>
-            <source>ERREUR Chargement fichier LANGUE [%1]</source>
-            <translation>ОШИБКА загрузки файла ЯЗЫКА [%1]</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogConversion</name>
-        <message>
-            <source>E_EVT_FIRST_SERVICE</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ACQ</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_LEARN</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_VOLTAGE_SHUTDOWN</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ORV_START</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_LOAD_USB</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_LOAD_NETWORK</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ALARM_TYPE1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ALARM_TYPE2</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ALARM_TYPE3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ALARM_CUVE_LOW_LEVEL</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_PT100_TEXT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_PT100_TENT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_PT100_TSOR</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_PT100_TASP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_PT100_SRLIQ</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_JAUGE_CONTRAINTE</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_PRESSION_HP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_PRESSION_BP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_COM_CARTE_MESURE</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_DEFAUT_COM_DEBITMETRE</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_RESTART_COM</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>LOG_INFO</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>LOG_ERROR</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>LOG_MESUREMENT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>LOG_MISCELLANEAOUS</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_MIN_HP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_CONTACT_NF_NO</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_ETAT_BPADAP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_ETAT_HPFLOT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_REGLAGE_SENALARM3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_FLAG_ALARM3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_DIAM_TUBELIQ</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_TYPE_MONTAGE_DEBIT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_ECART_DEBIT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_ETAL_PT100_SOUS_REFROID</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_GR_CLIENT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_TYPE_MAGASIN</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_CODE_3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_MODIF_CODE_CONTRAT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_CONSULT_COURBES</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_CONSULT_JOURNAL</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ACTION_WRITE_CONFIG</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ACTION_REARMEMENT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ACTION_REAPP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>E_EVT_ACTION_SEND</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>Menu</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Menu Principal</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Trace Route</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Journal</source>
-            <translation>Журнал</translation>
-        </message>
-        <message>
-            <source>Info sur la configuration</source>
-            <translation>Сведения о конфигурации</translation>
-        </message>
-        <message>
-            <source>Langue</source>
-            <translation>Язык</translation>
-        </message>
-        <message>
-            <source>Mesure du Poids</source>
-            <translation>Измерение веса</translation>
-        </message>
-        <message>
-            <source>Info et Assistance Norvale</source>
-            <translation>Norvale: сведения и поддержка</translation>
-        </message>
-        <message>
-            <source>Configuration
+    </message>
+    <message>
+        <source>label version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date tare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>label date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>(c) NORVALE 2004 - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>	ORV Version : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Info_config</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Informations sur la configuration</source>
+        <translation>Сведения о конфигурации</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Date du jour	:	</source>
+        <translation>Сегодня	:	</translation>
+    </message>
+    <message>
+        <source>Contenu Fichier RCS systeme:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Espace de Stockage en Mo:</source>
+        <translation>Место для хранения, МБ:</translation>
+    </message>
+    <message>
+        <source>Config Section	:	</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libre = %1 Mo</source>
+        <translation>Свободно = %1 МБ</translation>
+    </message>
+    <message>
+        <source>Total = %1 Mo</source>
+        <translation>Всего = %1 МБ</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Fichier Journal</source>
+        <translation>Журнал событий</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>Langue</name>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source> Francais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Espagnol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> A&amp;nglais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Russe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> A&amp;llemand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Hungary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Italien</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> &amp;Neerlandais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Changement de la langue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selection de la langue francaise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English language selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ändern der Sprache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deutsche Sprache ausgewahlte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>El cambio de idioma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>El ORV debe reiniciar el sistema para cargar el idioma español</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La modifica della lingua</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il ORV deve riavviare per caricare italiano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het wijzigen van de taal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De ORV moet herstarten om de Nederlandse taal te laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Russian language selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyelv módosítása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A magyar nyelv válogatott</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>ERREUR Chargement fichier LANGUE [%1]</source>
+        <translation>ОШИБКА загрузки файла ЯЗЫКА [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>LogConversion</name>
+    <message>
+        <source>E_EVT_FIRST_SERVICE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ACQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_LEARN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_VOLTAGE_SHUTDOWN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ORV_START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_LOAD_USB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_LOAD_NETWORK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ALARM_TYPE1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ALARM_TYPE2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ALARM_TYPE3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ALARM_CUVE_LOW_LEVEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_TEXT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_TENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_TSOR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_TASP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PT100_SRLIQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_JAUGE_CONTRAINTE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PRESSION_HP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_PRESSION_BP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_COM_CARTE_MESURE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_DEFAUT_COM_DEBITMETRE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_RESTART_COM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOG_INFO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOG_ERROR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOG_MESUREMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOG_MISCELLANEAOUS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_MIN_HP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_CONTACT_NF_NO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_ETAT_BPADAP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_ETAT_HPFLOT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_REGLAGE_SENALARM3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_FLAG_ALARM3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_DIAM_TUBELIQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_TYPE_MONTAGE_DEBIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_ECART_DEBIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_ETAL_PT100_SOUS_REFROID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_GR_CLIENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_TYPE_MAGASIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_CODE_3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_MODIF_CODE_CONTRAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_CONSULT_COURBES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_CONSULT_JOURNAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ACTION_WRITE_CONFIG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ACTION_REARMEMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ACTION_REAPP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E_EVT_ACTION_SEND</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Menu Principal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trace Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>Info sur la configuration</source>
+        <translation>Сведения о конфигурации</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Mesure du Poids</source>
+        <translation>Измерение веса</translation>
+    </message>
+    <message>
+        <source>Info et Assistance Norvale</source>
+        <translation>Norvale: сведения и поддержка</translation>
+    </message>
+    <message>
+        <source>Configuration
 ORV</source>
-            <translation>Конфигурация
+        <translation>Конфигурация
 ORV</translation>
-        </message>
-        <message>
-            <source>Configuration
+    </message>
+    <message>
+        <source>Configuration
 Module HP Flottante</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Configuration
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration
  Module Energie</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Sauvegarde/Restauration
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauvegarde/Restauration
 USB</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Demarrer Intervention
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Demarrer Intervention
 Frigoriste</source>
-            <translation>Начать работы
+        <translation>Начать работы
 холодильщика</translation>
-        </message>
-        <message>
-            <source>Network</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Reapprentissage
+    </message>
+    <message>
+        <source>Network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reapprentissage
 Acquittement Alarmes</source>
-            <translation>Переобучение
+        <translation>Переобучение
 Квитирование аварий</translation>
-        </message>
-        <message>
-            <source>Date/Heure
+    </message>
+    <message>
+        <source>Date/Heure
 Fuseau Horaire</source>
-            <translation>Дата/Время
+        <translation>Дата/Время
 Часовой пояс</translation>
-        </message>
-        <message>
-            <source>AutoTest ORV</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Redemarrage
+    </message>
+    <message>
+        <source>AutoTest ORV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redemarrage
 du ORV</source>
-            <translation>Перезапуск
+        <translation>Перезапуск
 ORV</translation>
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Выход</translation>
-        </message>
-        <message>
-            <source>Menu Visualisations</source>
-            <translation>Меню просмотра</translation>
-        </message>
-        <message>
-            <source>Menu Parametrages et Reglages</source>
-            <translation>Меню параметров и настроек</translation>
-        </message>
-        <message>
-            <source>Arreter Intervention
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Menu Visualisations</source>
+        <translation>Меню просмотра</translation>
+    </message>
+    <message>
+        <source>Menu Parametrages et Reglages</source>
+        <translation>Меню параметров и настроек</translation>
+    </message>
+    <message>
+        <source>Arreter Intervention
 Frigoriste</source>
-            <translation>Завершить работы
+        <translation>Завершить работы
 холодильщика</translation>
-        </message>
-        <message>
-            <source>Redemarrage/Reboot du ORV ?</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Confirmez le redemarrage du ORV ?!
+    </message>
+    <message>
+        <source>Redemarrage/Reboot du ORV ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmez le redemarrage du ORV ?!
 Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>Menu_Reapprentissage</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Acquittement des Alarmes</source>
-            <translation>Квитирование аварий</translation>
-        </message>
-        <message>
-            <source>Reapprentissage</source>
-            <translation>Переобучение</translation>
-        </message>
-        <message>
-            <source>Recalcule du Niveau
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Menu_Reapprentissage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Acquittement des Alarmes</source>
+        <translation>Квитирование аварий</translation>
+    </message>
+    <message>
+        <source>Reapprentissage</source>
+        <translation>Переобучение</translation>
+    </message>
+    <message>
+        <source>Recalcule du Niveau
 de Reference</source>
-            <translation>Пересчёт опорного
+        <translation>Пересчёт опорного
 уровня</translation>
-        </message>
-        <message>
-            <source>Suite</source>
-            <translation>Далее</translation>
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Выход</translation>
-        </message>
-        <message>
-            <source>Warning</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Veuillez vérifier le câblage de vos capteurs SVP !</source>
-            <translation>Проверьте подключение датчиков!</translation>
-        </message>
-        <message>
-            <source>Information</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Selectionnez une option...</source>
-            <translation>Выберите вариант...</translation>
-        </message>
-        <message>
-            <source>Acquittement process</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Avez-vous localise et repare une fuite ?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Yes</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;No</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Cancel</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;En fonction de votre intervention, veuillez lancer un recalcul ou un reapprentissage.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Recalcul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Reapprentissage</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Plus tard</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Veuillez verifier les reglages d alarmes (sensibilite, temporisation, niveau bas).
+    </message>
+    <message>
+        <source>Suite</source>
+        <translation>Далее</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Veuillez vérifier le câblage de vos capteurs SVP !</source>
+        <translation>Проверьте подключение датчиков!</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selectionnez une option...</source>
+        <translation>Выберите вариант...</translation>
+    </message>
+    <message>
+        <source>Acquittement process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Avez-vous localise et repare une fuite ?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;En fonction de votre intervention, veuillez lancer un recalcul ou un reapprentissage.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recalcul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reapprentissage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plus tard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Veuillez verifier les reglages d alarmes (sensibilite, temporisation, niveau bas).
 
 Rappel, le kit de maintenance reglementaire doit etre change tous les ans.
 
 Voir le guide des bonnes pratiques pour plus d informations.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Avez-vous effectue une recharge ?
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avez-vous effectue une recharge ?
 
- Si oui entrez la charge effectuee et cliquez sur "Yes". 
+ Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
-Sinon, cliquez sur "No".</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Reapprentissage process</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Attention si une fuite est toujours active sur la centrale pendant un reapprentissage, la fiabilite de la detection de fuite peut etre impactee.
+Sinon, cliquez sur &quot;No&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reapprentissage process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attention si une fuite est toujours active sur la centrale pendant un reapprentissage, la fiabilite de la detection de fuite peut etre impactee.
 
 Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Un reapprentissage doit etre lance dans les cas suivants:
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un reapprentissage doit etre lance dans les cas suivants:
 
 - Modification sur l installation (mise en route hivernale de la recuperation de chaleur, fermeture d un etage de condensation).
 
 - Modification sur le ORV (changement de kit annuel, nouvelle tare).
 
 Etes-vous sur de vouloir lancer un reapprentissage?</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Recalcul process</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Attention si une fuite est toujours active sur la centrale pendant un recalcul, la fiabilite de la detection de fuite peut etre impactee.
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recalcul process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attention si une fuite est toujours active sur la centrale pendant un recalcul, la fiabilite de la detection de fuite peut etre impactee.
 
 Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Un recalcul doit etre lance uniquement dans les cas suivants :
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un recalcul doit etre lance uniquement dans les cas suivants :
 
 - changement du niveau moyen du reservoir.
 
-- reparation d'une fuite statistique avec ou sans recharge.
+- reparation d&apos;une fuite statistique avec ou sans recharge.
 
 - en cas de complement de charge.
 
 Etes-vous sur de vouloir lancer un recalcul?</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Le ORV est deja en mode APPRENTISSAGE</source>
-            <translation>ORV уже в режиме ОБУЧЕНИЯ</translation>
-        </message>
-        <message>
-            <source>Le ORV est deja en mode RE-CALCUL</source>
-            <translation>ORV уже в режиме ПЕРЕСЧЁТА</translation>
-        </message>
-    </context>
-    <context>
-        <name>RecalculProcess</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Avez-vous effectue une recharge ?
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le ORV est deja en mode APPRENTISSAGE</source>
+        <translation>ORV уже в режиме ОБУЧЕНИЯ</translation>
+    </message>
+    <message>
+        <source>Le ORV est deja en mode RE-CALCUL</source>
+        <translation>ORV уже в режиме ПЕРЕСЧЁТА</translation>
+    </message>
+</context>
+<context>
+    <name>Network1</name>
+    <message>
+        <source>Reseau</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Interface:</source>
+        <translation>Интерфейс:</translation>
+    </message>
+    <message>
+        <source>ra0  Wifi</source>
+        <translation>ra0  Wi-Fi</translation>
+    </message>
+    <message>
+        <source>DHCP:</source>
+        <translation>DHCP:</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>ВЫКЛ</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ВКЛ</translation>
+    </message>
+    <message>
+        <source>IP ORV:</source>
+        <translation>IP ORV:</translation>
+    </message>
+    <message>
+        <source>Masque:</source>
+        <translation>Маска:</translation>
+    </message>
+    <message>
+        <source>Passerelle :</source>
+        <translation>Шлюз:</translation>
+    </message>
+    <message>
+        <source>Modifier IP Serveur</source>
+        <translation>Изменить IP сервера</translation>
+    </message>
+    <message>
+        <source>WiFi:</source>
+        <translation>Wi-Fi:</translation>
+    </message>
+    <message>
+        <source>SSID :</source>
+        <translation>SSID:</translation>
+    </message>
+    <message>
+        <source>Authentification:</source>
+        <translation>Аутентификация:</translation>
+    </message>
+    <message>
+        <source>Cle Cryptage: </source>
+        <translation>Ключ шифрования: </translation>
+    </message>
+    <message>
+        <source> Status:     </source>
+        <translation> Статус:     </translation>
+    </message>
+    <message>
+        <source>Test
+Connexion</source>
+        <translation>Проверка
+связи</translation>
+    </message>
+    <message>
+        <source>Envoi
+Fichiers</source>
+        <translation>Отправка
+файлов</translation>
+    </message>
+    <message>
+        <source>Reception
+Fichiers</source>
+        <translation>Приём
+файлов</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+Configuration</source>
+        <translation>Сохранить
+настройки</translation>
+    </message>
+    <message>
+        <source>Clavier
+ON</source>
+        <translation>Клавиатура
+ВКЛ</translation>
+    </message>
+    <message>
+        <source>
+Quitter</source>
+        <translation>
+Выход</translation>
+    </message>
+    <message>
+        <source>ERREUR WIFI USB non Configurer</source>
+        <translation>ОШИБКА USB Wi-Fi не настроен</translation>
+    </message>
+    <message>
+        <source>Clavier
+OFF</source>
+        <translation>Клавиатура
+ВЫКЛ</translation>
+    </message>
+    <message>
+        <source>ERREUR Reconfiguration Reseau, veuillez corriger et reessayer.</source>
+        <translation>ОШИБКА перенастройки сети, исправьте и повторите.</translation>
+    </message>
+    <message>
+        <source>Reconfiguration Reseau en cours .........</source>
+        <translation>Перенастройка сети .........</translation>
+    </message>
+    <message>
+        <source>Changement ID %1 Sauvegarder.</source>
+        <translation>Изменение ID %1 сохранено.</translation>
+    </message>
+    <message>
+        <source>Veuillez brancher le DONGLE USB WIFI, merci.</source>
+        <translation>Подключите USB Wi-Fi адаптер, спасибо.</translation>
+    </message>
+    <message>
+        <source>Aucun Serveur DHCP trouve, ou erreur CONFIG WIFI.</source>
+        <translation>DHCP-сервер не найден или ошибка настройки Wi-Fi.</translation>
+    </message>
+    <message>
+        <source>Enregistrement CONFIG Reseau reussie.</source>
+        <translation>Настройки сети сохранены.</translation>
+    </message>
+    <message>
+        <source>Veuillez verifier que votre cable ethernet est raccorder
+OU que votre dongle USB WiFi est brancher.</source>
+        <translation>Проверьте подключение кабеля Ethernet
+ИЛИ USB Wi-Fi адаптера.</translation>
+    </message>
+    <message>
+        <source>Test de la connexion en cours...</source>
+        <translation>Проверка связи...</translation>
+    </message>
+    <message>
+        <source>Recuperation des fichiers(2) de CONFIG sur VOREDANE en cours ...</source>
+        <translation>Загрузка файлов конфигурации (2) с VOREDANE ...</translation>
+    </message>
+    <message>
+        <source>ECHEC Recuperation des fichiers(2) de CONFIG VOREDANE, veuillez reessayer</source>
+        <translation>СБОЙ загрузки файлов конфигурации (2) с VOREDANE, повторите</translation>
+    </message>
+    <message>
+        <source>Recuperation des fichiers de CONFIG VOREDANE OK
+Mise en Place des fichiers(2) de CONFIG en cours, ATTENTION Redemarrage ORV ....</source>
+        <translation>Файлы конфигурации загружены с VOREDANE
+Установка файлов конфигурации (2), ВНИМАНИЕ перезапуск ORV ....</translation>
+    </message>
+    <message>
+        <source>Mise en Place des fichiers de CONFIG reussit, REBOOT en cours....</source>
+        <translation>Файлы конфигурации установлены, ПЕРЕЗАГРУЗКА....</translation>
+    </message>
+    <message>
+        <source>ERREUR Mise en Place des fichiers de CONFIG, veuillez reessayer</source>
+        <translation>ОШИБКА установки файлов конфигурации, повторите</translation>
+    </message>
+    <message>
+        <source>Reseau INTERNET OK, Connexion avec le serveur reussie.</source>
+        <translation>Сеть ИНТЕРНЕТ OK, соединение с сервером установлено.</translation>
+    </message>
+    <message>
+        <source>AUCUN Reseau INTERNET, Echec de la connexion avec le serveur</source>
+        <translation>НЕТ сети ИНТЕРНЕТ, соединение с сервером не удалось</translation>
+    </message>
+    <message>
+        <source>Transfert des fichiers en cours ...</source>
+        <translation>Передача файлов ...</translation>
+    </message>
+    <message>
+        <source>OK: Transfert des fichiers reussi.</source>
+        <translation>OK: передача файлов выполнена.</translation>
+    </message>
+    <message>
+        <source>ERREUR Transfert des fichiers.</source>
+        <translation>ОШИБКА передачи файлов.</translation>
+    </message>
+    <message>
+        <source>Reception des fichiers en cours ...</source>
+        <translation>Приём файлов ...</translation>
+    </message>
+    <message>
+        <source>Reception des fichiers SFTP termine.</source>
+        <translation>Приём файлов SFTP завершён.</translation>
+    </message>
+    <message>
+        <source>Reception des fichiers deja en cours ou pas d&apos;Internet, veuillez reessayer plus tard.</source>
+        <translation>Приём файлов уже идёт или нет Интернета, повторите позже.</translation>
+    </message>
+    <message>
+        <source>Cette Adresse IP Serveur est deja Configurer</source>
+        <translation>Этот IP-адрес сервера уже настроен</translation>
+    </message>
+    <message>
+        <source>ERREUR Adresse IP Serveur non valide.</source>
+        <translation>ОШИБКА недопустимый IP-адрес сервера.</translation>
+    </message>
+    <message>
+        <source>Enregistrement de la Nouvelle Adresse IP Serveur(%1)</source>
+        <translation>Новый IP-адрес сервера сохранён (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>RecalculProcess</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Avez-vous effectue une recharge ?
 
- Si oui entrez la charge effectuee et cliquez sur "Yes". 
+ Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
-Sinon, cliquez sur "No"</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Nouvelle charge kg:</source>
-            <translation>Новая заправка, кг:</translation>
-        </message>
-        <message>
-            <source>YES</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>NO</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>CANCEL</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>Reglageinstallation</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Reglages de l'installation</source>
-            <translation>Настройки установки</translation>
-        </message>
-        <message>
-            <source>Consigne BP </source>
-            <translation>Уставка НД </translation>
-        </message>
-        <message>
-            <source>TextLabel</source>
-            <translation>TextLabel</translation>
-        </message>
-        <message>
-            <source>BP adaptative</source>
-            <translation>Адаптивное НД</translation>
-        </message>
-        <message>
-            <source>Consigne HP</source>
-            <translation>Уставка ВД</translation>
-        </message>
-        <message>
-            <source>HP flottante</source>
-            <translation>Плавающее ВД</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reservoirs</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Reservoirs</source>
-            <translation>Ресиверы</translation>
-        </message>
-        <message>
-            <source>Type de reservoir</source>
-            <translation>Тип ресивера</translation>
-        </message>
-        <message>
-            <source> Vertical</source>
-            <translation> Вертикальный</translation>
-        </message>
-        <message>
-            <source> Horizontal</source>
-            <translation> Горизонтальный</translation>
-        </message>
-        <message>
-            <source> Nombre de reservoir</source>
-            <translation> Количество ресиверов</translation>
-        </message>
-        <message>
-            <source>Aucun</source>
-            <translation>Нет</translation>
-        </message>
-        <message>
-            <source>1 reservoir</source>
-            <translation>1 ресивер</translation>
-        </message>
-        <message>
-            <source>2 reservoirs</source>
-            <translation>2 ресивера</translation>
-        </message>
-        <message>
-            <source>3 reservoirs</source>
-            <translation>3 ресивера</translation>
-        </message>
-        <message>
-            <source>4 reservoirs</source>
-            <translation>4 ресивера</translation>
-        </message>
-    </context>
-    <context>
-        <name>Sousrefoidisseur</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Sous refoidisseur de liquide</source>
-            <translation>Переохладитель жидкости</translation>
-        </message>
-        <message>
-            <source>Avez vous un sous refoidisseur
+Sinon, cliquez sur &quot;No&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nouvelle charge kg:</source>
+        <translation>Новая заправка, кг:</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Reglageinstallation</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglages de l&apos;installation</source>
+        <translation>Настройки установки</translation>
+    </message>
+    <message>
+        <source>Consigne BP </source>
+        <translation>Уставка НД </translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>BP adaptative</source>
+        <translation>Адаптивное НД</translation>
+    </message>
+    <message>
+        <source>Consigne HP</source>
+        <translation>Уставка ВД</translation>
+    </message>
+    <message>
+        <source>HP flottante</source>
+        <translation>Плавающее ВД</translation>
+    </message>
+</context>
+<context>
+    <name>Reservoirs</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reservoirs</source>
+        <translation>Ресиверы</translation>
+    </message>
+    <message>
+        <source>Type de reservoir</source>
+        <translation>Тип ресивера</translation>
+    </message>
+    <message>
+        <source> Vertical</source>
+        <translation> Вертикальный</translation>
+    </message>
+    <message>
+        <source> Horizontal</source>
+        <translation> Горизонтальный</translation>
+    </message>
+    <message>
+        <source> Nombre de reservoir</source>
+        <translation> Количество ресиверов</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>1 reservoir</source>
+        <translation>1 ресивер</translation>
+    </message>
+    <message>
+        <source>2 reservoirs</source>
+        <translation>2 ресивера</translation>
+    </message>
+    <message>
+        <source>3 reservoirs</source>
+        <translation>3 ресивера</translation>
+    </message>
+    <message>
+        <source>4 reservoirs</source>
+        <translation>4 ресивера</translation>
+    </message>
+</context>
+<context>
+    <name>Sousrefoidisseur</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sous refoidisseur de liquide</source>
+        <translation>Переохладитель жидкости</translation>
+    </message>
+    <message>
+        <source>Avez vous un sous refoidisseur
  de liquide en sortie de reservoir?</source>
-            <translation>Есть ли переохладитель жидкости
+        <translation>Есть ли переохладитель жидкости
  на выходе ресивера?</translation>
-        </message>
-        <message>
-            <source>Oui</source>
-            <translation>Да</translation>
-        </message>
-        <message>
-            <source>Non</source>
-            <translation>Нет</translation>
-        </message>
-    </context>
-    <context>
-        <name>cConfHPF</name>
-        <message>
-            <source>QUITTER</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>PRECEDENT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>SUIVANT</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>cConfWizard</name>
-        <message>
-            <source>ANNULER</source>
-            <translation>ОТМЕНА</translation>
-        </message>
-        <message>
-            <source>PRECEDENT</source>
-            <translation>НАЗАД</translation>
-        </message>
-        <message>
-            <source>SUIVANT</source>
-            <translation>ДАЛЕЕ</translation>
-        </message>
-        <message>
-            <source>ENREGISTREMENT</source>
-            <translation>СОХРАНИТЬ</translation>
-        </message>
-        <message>
-            <source>MesV2: ERREUR Envoi Configuration</source>
-            <translation>MesV2: ОШИБКА отправки конфигурации</translation>
-        </message>
-        <message>
-            <source>MesV2: ERREUR, Envoi Nouvelle Configuration, veuillez re-essayer</source>
-            <translation>MesV2: ОШИБКА отправки новой конфигурации, повторите попытку</translation>
-        </message>
-        <message>
-            <source>Fin de configuration</source>
-            <translation>Конфигурация завершена</translation>
-        </message>
-        <message>
-            <source>- Si vous avez vidé la colonne, vous pouvez rouvrir les vannes.
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>Нет</translation>
+    </message>
+</context>
+<context>
+    <name>cConfHPF</name>
+    <message>
+        <source>QUITTER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRECEDENT</source>
+        <translation type="unfinished">НАЗАД</translation>
+    </message>
+    <message>
+        <source>SUIVANT</source>
+        <translation type="unfinished">ДАЛЕЕ</translation>
+    </message>
+</context>
+<context>
+    <name>cConfWizard</name>
+    <message>
+        <source>ANNULER</source>
+        <translation>ОТМЕНА</translation>
+    </message>
+    <message>
+        <source>PRECEDENT</source>
+        <translation>НАЗАД</translation>
+    </message>
+    <message>
+        <source>SUIVANT</source>
+        <translation>ДАЛЕЕ</translation>
+    </message>
+    <message>
+        <source>ENREGISTREMENT</source>
+        <translation>СОХРАНИТЬ</translation>
+    </message>
+    <message>
+        <source>MesV2: ERREUR Envoi Configuration</source>
+        <translation>MesV2: ОШИБКА отправки конфигурации</translation>
+    </message>
+    <message>
+        <source>MesV2: ERREUR, Envoi Nouvelle Configuration, veuillez re-essayer</source>
+        <translation>MesV2: ОШИБКА отправки новой конфигурации, повторите попытку</translation>
+    </message>
+    <message>
+        <source>Fin de configuration</source>
+        <translation>Конфигурация завершена</translation>
+    </message>
+    <message>
+        <source>- Si vous avez vidé la colonne, vous pouvez rouvrir les vannes.
 - Si vous avez étalonné les sondes PT100, vous pouvez retirer les résistances et remettre les sondes.
 Cliquez sur OK pour terminer la configuration.</source>
-            <translation>- Если вы опорожнили колонну, можно снова открыть вентили.
+        <translation>- Если вы опорожнили колонну, можно снова открыть вентили.
 - Если вы калибровали датчики PT100, можно снять резисторы и установить датчики обратно.
 Нажмите OK, чтобы завершить конфигурацию.</translation>
-        </message>
-    </context>
-    <context>
-        <name>cORV</name>
-        <message>
-            <source>Informations ORV</source>
-            <translation>Информация ORV</translation>
-        </message>
-        <message>
-            <source>Demarrage du ORV v%1.%2.%3</source>
-            <translation>Запуск ORV v%1.%2.%3</translation>
-        </message>
-        <message>
-            <source> ++ Espace de Stockage (libre/total): %1Mo/%2Mo</source>
-            <translation> ++ Память (свободно/всего): %1МБ/%2МБ</translation>
-        </message>
-        <message>
-            <source> -- Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
-            <translation> -- Память заполнена, удаление старых суточных файлов ...</translation>
-        </message>
-        <message>
-            <source> ++ Initialisation CONFIGURATION Termine avec succes</source>
-            <translation> ++ Инициализация КОНФИГУРАЦИИ успешно завершена</translation>
-        </message>
-        <message>
-            <source> ++ ID ORV: %1</source>
-            <translation> ++ ID ORV: %1</translation>
-        </message>
-        <message>
-            <source>Chargement de la LANGUE:</source>
-            <translation>Загрузка ЯЗЫКА:</translation>
-        </message>
-        <message>
-            <source> -- Reconfiguration de la LANGUE necessaire</source>
-            <translation> -- Требуется настройка ЯЗЫКА</translation>
-        </message>
-        <message>
-            <source> ++ Chargement LANGUE [%1] OK</source>
-            <translation> ++ ЯЗЫК [%1] загружен OK</translation>
-        </message>
-        <message>
-            <source> -- ERREUR Chargement fichier LANGUE [%1]</source>
-            <translation> -- ОШИБКА загрузки файла ЯЗЫКА [%1]</translation>
-        </message>
-        <message>
-            <source>Configuration Reseau ETHERNET:</source>
-            <translation>Настройки сети ETHERNET:</translation>
-        </message>
-        <message>
-            <source> ++ Cable Reseau ETHERNET brancher OK</source>
-            <translation> ++ Кабель ETHERNET подключён OK</translation>
-        </message>
-        <message>
-            <source> -- ATTENTION Cable Reseau ETHERNET debrancher</source>
-            <translation> -- ВНИМАНИЕ Кабель ETHERNET отключён</translation>
-        </message>
-        <message>
-            <source>Configuration Reseau WIFI:</source>
-            <translation>Настройки сети WIFI:</translation>
-        </message>
-        <message>
-            <source> ++ Reseau USB WIFI brancher OK</source>
-            <translation> ++ USB WIFI адаптер подключён OK</translation>
-        </message>
-        <message>
-            <source> -- ATTENTION Reseau USB WIFI debrancher</source>
-            <translation> -- ВНИМАНИЕ USB WIFI адаптер отключён</translation>
-        </message>
-        <message>
-            <source>Connection Internet/Voredane:</source>
-            <translation>Соединение Интернет/Voredane:</translation>
-        </message>
-        <message>
-            <source> ++ Connection au serveur VOREDANE OK</source>
-            <translation> ++ Соединение с сервером VOREDANE OK</translation>
-        </message>
-        <message>
-            <source> -- ERREUR connection au serveur VOREDANE</source>
-            <translation> -- ОШИБКА соединения с сервером VOREDANE</translation>
-        </message>
-        <message>
-            <source>Modules Detecter/Trouver:</source>
-            <translation>Обнаруженные/найденные модули:</translation>
-        </message>
-        <message>
-            <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+    </message>
+</context>
+<context>
+    <name>cORV</name>
+    <message>
+        <source>Informations ORV</source>
+        <translation>Информация ORV</translation>
+    </message>
+    <message>
+        <source>Demarrage du ORV v%1.%2.%3</source>
+        <translation>Запуск ORV v%1.%2.%3</translation>
+    </message>
+    <message>
+        <source> ++ Espace de Stockage (libre/total): %1Mo/%2Mo</source>
+        <translation> ++ Память (свободно/всего): %1МБ/%2МБ</translation>
+    </message>
+    <message>
+        <source> -- Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation> -- Память заполнена, удаление старых суточных файлов ...</translation>
+    </message>
+    <message>
+        <source> ++ Initialisation CONFIGURATION Termine avec succes</source>
+        <translation> ++ Инициализация КОНФИГУРАЦИИ успешно завершена</translation>
+    </message>
+    <message>
+        <source> ++ ID ORV: %1</source>
+        <translation> ++ ID ORV: %1</translation>
+    </message>
+    <message>
+        <source>Chargement de la LANGUE:</source>
+        <translation>Загрузка ЯЗЫКА:</translation>
+    </message>
+    <message>
+        <source> -- Reconfiguration de la LANGUE necessaire</source>
+        <translation> -- Требуется настройка ЯЗЫКА</translation>
+    </message>
+    <message>
+        <source> ++ Chargement LANGUE [%1] OK</source>
+        <translation> ++ ЯЗЫК [%1] загружен OK</translation>
+    </message>
+    <message>
+        <source> -- ERREUR Chargement fichier LANGUE [%1]</source>
+        <translation> -- ОШИБКА загрузки файла ЯЗЫКА [%1]</translation>
+    </message>
+    <message>
+        <source>Configuration Reseau ETHERNET:</source>
+        <translation>Настройки сети ETHERNET:</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK</source>
+        <translation> ++ Кабель ETHERNET подключён OK</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher</source>
+        <translation> -- ВНИМАНИЕ Кабель ETHERNET отключён</translation>
+    </message>
+    <message>
+        <source>Configuration Reseau WIFI:</source>
+        <translation>Настройки сети WIFI:</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK</source>
+        <translation> ++ USB WIFI адаптер подключён OK</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher</source>
+        <translation> -- ВНИМАНИЕ USB WIFI адаптер отключён</translation>
+    </message>
+    <message>
+        <source>Connection Internet/Voredane:</source>
+        <translation>Соединение Интернет/Voredane:</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK</source>
+        <translation> ++ Соединение с сервером VOREDANE OK</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE</source>
+        <translation> -- ОШИБКА соединения с сервером VOREDANE</translation>
+    </message>
+    <message>
+        <source>Modules Detecter/Trouver:</source>
+        <translation>Обнаруженные/найденные модули:</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
     -(1) Veuillez verifier les branchements
     -(2) Puis REBOOTER/REDEMARRER le ORV</source>
-            <translation> -- Модуль ИЗМЕРЕНИЯ v1 или v2 не обнаружен....
+        <translation> -- Модуль ИЗМЕРЕНИЯ v1 или v2 не обнаружен....
     -(1) Проверьте подключения
     -(2) Затем ПЕРЕЗАГРУЗИТЕ ORV</translation>
-        </message>
-        <message>
-            <source> ++ Module MesureV1: %1</source>
-            <translation> ++ Модуль ИзмеренияV1: %1</translation>
-        </message>
-        <message>
-            <source> ++ Module MesureV2: v%1</source>
-            <translation> ++ Модуль ИзмеренияV2: v%1</translation>
-        </message>
-        <message>
-            <source> ++ Module HPF: v%1</source>
-            <translation> ++ Модуль HPF: v%1</translation>
-        </message>
-        <message>
-            <source> ++ Module ENERGIE_%1: v%2</source>
-            <translation> ++ Модуль ENERGIE_%1: v%2</translation>
-        </message>
-        <message>
-            <source>ERREUR detecter, veuillez verifier.</source>
-            <translation>Обнаружена ОШИБКА, проверьте.</translation>
-        </message>
-        <message>
-            <source>Demarrage des Mesures ...</source>
-            <translation>Запуск измерений ...</translation>
-        </message>
-        <message>
-            <source>Erreur</source>
-            <translation>Ошибка</translation>
-        </message>
-        <message>
-            <source>Mot de passe incorrect</source>
-            <translation>Неверный пароль</translation>
-        </message>
-        <message>
-            <source>Informations</source>
-            <translation>Информация</translation>
-        </message>
-        <message>
-            <source>Informations...</source>
-            <translation>Информация...</translation>
-        </message>
-        <message>
-            <source>Analyse Mesures</source>
-            <translation>Анализ измерений</translation>
-        </message>
-        <message>
-            <source>Analyse en cours...</source>
-            <translation>Идёт анализ...</translation>
-        </message>
-        <message>
-            <source>Mise a Jour</source>
-            <translation>Обновление</translation>
-        </message>
-        <message>
-            <source>Mise a Jour Programme en cours...</source>
-            <translation>Идёт обновление программы...</translation>
-        </message>
-        <message>
-            <source>Mise a Jour Module(s)</source>
-            <translation>Обновление модуля(ей)</translation>
-        </message>
-        <message>
-            <source>Mise a Jour Firmware Module(s) en cours...</source>
-            <translation>Идёт обновление прошивки модуля(ей)...</translation>
-        </message>
-        <message>
-            <source>Sauvegarde des mesures</source>
-            <translation>Сохранение измерений</translation>
-        </message>
-        <message>
-            <source>Debut des Analyses</source>
-            <translation>Начало анализа</translation>
-        </message>
-        <message>
-            <source>Fin des Analyses</source>
-            <translation>Конец анализа</translation>
-        </message>
-        <message>
-            <source>Operation Terminee</source>
-            <translation>Операция завершена</translation>
-        </message>
-        <message>
-            <source>Redemarrage du ORV</source>
-            <translation>Перезапуск ORV</translation>
-        </message>
-        <message>
-            <source>Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
-            <translation>Память заполнена, удаление старых суточных файлов ...</translation>
-        </message>
-        <message>
-            <source>Erreur lors de la mise à jour du firmware du module MESUREv2.</source>
-            <translation>Ошибка при обновлении прошивки модуля MESUREv2.</translation>
-        </message>
-        <message>
-            <source>Erreur lors de la mise à jour du firmware du module HPF.</source>
-            <translation>Ошибка при обновлении прошивки модуля HPF.</translation>
-        </message>
-        <message>
-            <source>Erreur lors de la mise à jour du firmware du module ENERGIE_1.</source>
-            <translation>Ошибка при обновлении прошивки модуля ENERGIE_1.</translation>
-        </message>
-        <message>
-            <source>Erreur lors de la mise à jour du firmware du module ENERGIE_2.</source>
-            <translation>Ошибка при обновлении прошивки модуля ENERGIE_2.</translation>
-        </message>
-        <message>
-            <source>Erreur lors de la mise à jour du firmware du module ENERGIE_3.</source>
-            <translation>Ошибка при обновлении прошивки модуля ENERGIE_3.</translation>
-        </message>
-        <message>
-            <source>	Carte Mesure : V1
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1</source>
+        <translation> ++ Модуль ИзмеренияV1: %1</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1</source>
+        <translation> ++ Модуль ИзмеренияV2: v%1</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1</source>
+        <translation> ++ Модуль HPF: v%1</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2</source>
+        <translation> ++ Модуль ENERGIE_%1: v%2</translation>
+    </message>
+    <message>
+        <source>ERREUR detecter, veuillez verifier.</source>
+        <translation>Обнаружена ОШИБКА, проверьте.</translation>
+    </message>
+    <message>
+        <source>Demarrage des Mesures ...</source>
+        <translation>Запуск измерений ...</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Mot de passe incorrect</source>
+        <translation>Неверный пароль</translation>
+    </message>
+    <message>
+        <source>Informations</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Informations...</source>
+        <translation>Информация...</translation>
+    </message>
+    <message>
+        <source>Analyse Mesures</source>
+        <translation>Анализ измерений</translation>
+    </message>
+    <message>
+        <source>Analyse en cours...</source>
+        <translation>Идёт анализ...</translation>
+    </message>
+    <message>
+        <source>Mise a Jour</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Programme en cours...</source>
+        <translation>Идёт обновление программы...</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Module(s)</source>
+        <translation>Обновление модуля(ей)</translation>
+    </message>
+    <message>
+        <source>Mise a Jour Firmware Module(s) en cours...</source>
+        <translation>Идёт обновление прошивки модуля(ей)...</translation>
+    </message>
+    <message>
+        <source>Sauvegarde des mesures</source>
+        <translation>Сохранение измерений</translation>
+    </message>
+    <message>
+        <source>Debut des Analyses</source>
+        <translation>Начало анализа</translation>
+    </message>
+    <message>
+        <source>Fin des Analyses</source>
+        <translation>Конец анализа</translation>
+    </message>
+    <message>
+        <source>Operation Terminee</source>
+        <translation>Операция завершена</translation>
+    </message>
+    <message>
+        <source>Redemarrage du ORV</source>
+        <translation>Перезапуск ORV</translation>
+    </message>
+    <message>
+        <source>Espace de Stockage Plein, effacement des anciens fichiers journaliers ...</source>
+        <translation>Память заполнена, удаление старых суточных файлов ...</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module MESUREv2.</source>
+        <translation>Ошибка при обновлении прошивки модуля MESUREv2.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module HPF.</source>
+        <translation>Ошибка при обновлении прошивки модуля HPF.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_1.</source>
+        <translation>Ошибка при обновлении прошивки модуля ENERGIE_1.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_2.</source>
+        <translation>Ошибка при обновлении прошивки модуля ENERGIE_2.</translation>
+    </message>
+    <message>
+        <source>Erreur lors de la mise à jour du firmware du module ENERGIE_3.</source>
+        <translation>Ошибка при обновлении прошивки модуля ENERGIE_3.</translation>
+    </message>
+    <message>
+        <source>	Carte Mesure : V1
 </source>
-            <translation>	Плата измерения: V1
+        <translation>	Плата измерения: V1
 </translation>
-        </message>
-        <message>
-            <source>	Carte Mesure : V2 / </source>
-            <translation>	Плата измерения: V2 / </translation>
-        </message>
-        <message>
-            <source>
+    </message>
+    <message>
+        <source>	Carte Mesure : V2 / </source>
+        <translation>	Плата измерения: V2 / </translation>
+    </message>
+    <message>
+        <source>
 </source>
-            <translation>
+        <translation>
 </translation>
-        </message>
-        <message>
-            <source>	Carte Mesure non detectee
+    </message>
+    <message>
+        <source>	Carte Mesure non detectee
 </source>
-            <translation>	Плата измерения не обнаружена
+        <translation>	Плата измерения не обнаружена
 </translation>
-        </message>
-        <message>
-            <source>	Module Energie %1 : </source>
-            <translation>	Модуль энергии %1: </translation>
-        </message>
-        <message>
-            <source>N/C 
+    </message>
+    <message>
+        <source>	Module Energie %1 : </source>
+        <translation>	Модуль энергии %1: </translation>
+    </message>
+    <message>
+        <source>N/C 
 </source>
-            <translation>N/C 
+        <translation>N/C 
 </translation>
-        </message>
-        <message>
-            <source>	Module HPF : </source>
-            <translation>	Модуль HPF: </translation>
-        </message>
-        <message>
-            <source>Dernier Apprentissage : </source>
-            <translation>Последнее обучение: </translation>
-        </message>
-        <message>
-            <source>Derniere tare : </source>
-            <translation>Последняя тара: </translation>
-        </message>
-        <message>
-            <source>XX.XX.XXXX</source>
-            <translation>XX.XX.XXXX</translation>
-        </message>
-        <message>
-            <source>Adresse MAC : </source>
-            <translation>MAC-адрес: </translation>
-        </message>
-        <message>
-            <source>ID ORV : </source>
-            <translation>ID ORV: </translation>
-        </message>
-        <message>
-            <source>Contacter le SAV au : </source>
-            <translation>Contacter le SAV au : </translation>
-        </message>
-        <message>
-            <source>Pour avoir le code indiquer le numero :</source>
-            <translation>Pour avoir le code indiquer le numero :</translation>
-        </message>
-        <message>
-            <source>Contact the after-sales service at: </source>
-            <translation>Contact the after-sales service at: </translation>
-        </message>
-        <message>
-            <source>To have the code indicate the number:</source>
-            <translation>To have the code indicate the number:</translation>
-        </message>
-        <message>
-            <source>Kontaktieren Sie den Kundendienst unter: </source>
-            <translation>Kontaktieren Sie den Kundendienst unter: </translation>
-        </message>
-        <message>
-            <source>Damit der Code die Nummer anzeigt:</source>
-            <translation>Damit der Code die Nummer anzeigt:</translation>
-        </message>
-        <message>
-            <source>Contactar con el SPV en: </source>
-            <translation>Contactar con el SPV en: </translation>
-        </message>
-        <message>
-            <source>Para obtener la contraseña, indicar el código:</source>
-            <translation>Para obtener la contraseña, indicar el código:</translation>
-        </message>
-        <message>
-            <source>Contattare il servizio post-vendita al numero: </source>
-            <translation>Contattare il servizio post-vendita al numero: </translation>
-        </message>
-        <message>
-            <source>Per avere il codice indicare il numero:</source>
-            <translation>Per avere il codice indicare il numero:</translation>
-        </message>
-        <message>
-            <source>Neem contact op met de klantenservice na: </source>
-            <translation>Neem contact op met de klantenservice na: </translation>
-        </message>
-        <message>
-            <source>Om de code het nummer te laten vermelden:</source>
-            <translation>Om de code het nummer te laten vermelden:</translation>
-        </message>
-        <message>
-            <source>Обратитесь в сервисную службу по адресу: </source>
-            <translation>Обратитесь в сервисную службу по адресу: </translation>
-        </message>
-        <message>
-            <source> Чтобы код указывал номер:</source>
-            <translation> Чтобы код указывал номер:</translation>
-        </message>
-        <message>
-            <source>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </source>
-            <translation>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </translation>
-        </message>
-        <message>
-            <source>A kód megadásához jelezze a számot:</source>
-            <translation>A kód megadásához jelezze a számot:</translation>
-        </message>
-        <message>
-            <source>请联系售后服务: </source>
-            <translation>请联系售后服务: </translation>
-        </message>
-        <message>
-            <source>要让代码指示数字:</source>
-            <translation>要让代码指示数字:</translation>
-        </message>
-    </context>
-    <context>
-        <name>cPassword</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Mot de passe:  </source>
-            <translation>Пароль:  </translation>
-        </message>
-        <message>
-            <source>Annulation</source>
-            <translation>Отмена</translation>
-        </message>
-        <message>
-            <source>Validation</source>
-            <translation>Подтвердить</translation>
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_Condensateur</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Selection du condenseur</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Temperature exterieure de selection
+    </message>
+    <message>
+        <source>	Module HPF : </source>
+        <translation>	Модуль HPF: </translation>
+    </message>
+    <message>
+        <source>Dernier Apprentissage : </source>
+        <translation>Последнее обучение: </translation>
+    </message>
+    <message>
+        <source>Derniere tare : </source>
+        <translation>Последняя тара: </translation>
+    </message>
+    <message>
+        <source>XX.XX.XXXX</source>
+        <translation>XX.XX.XXXX</translation>
+    </message>
+    <message>
+        <source>Adresse MAC : </source>
+        <translation>MAC-адрес: </translation>
+    </message>
+    <message>
+        <source>ID ORV : </source>
+        <translation>ID ORV: </translation>
+    </message>
+    <message>
+        <source>Contacter le SAV au : </source>
+        <translation>Contacter le SAV au : </translation>
+    </message>
+    <message>
+        <source>Pour avoir le code indiquer le numero :</source>
+        <translation>Pour avoir le code indiquer le numero :</translation>
+    </message>
+    <message>
+        <source>Contact the after-sales service at: </source>
+        <translation>Contact the after-sales service at: </translation>
+    </message>
+    <message>
+        <source>To have the code indicate the number:</source>
+        <translation>To have the code indicate the number:</translation>
+    </message>
+    <message>
+        <source>Kontaktieren Sie den Kundendienst unter: </source>
+        <translation>Kontaktieren Sie den Kundendienst unter: </translation>
+    </message>
+    <message>
+        <source>Damit der Code die Nummer anzeigt:</source>
+        <translation>Damit der Code die Nummer anzeigt:</translation>
+    </message>
+    <message>
+        <source>Contactar con el SPV en: </source>
+        <translation>Contactar con el SPV en: </translation>
+    </message>
+    <message>
+        <source>Para obtener la contraseña, indicar el código:</source>
+        <translation>Para obtener la contraseña, indicar el código:</translation>
+    </message>
+    <message>
+        <source>Contattare il servizio post-vendita al numero: </source>
+        <translation>Contattare il servizio post-vendita al numero: </translation>
+    </message>
+    <message>
+        <source>Per avere il codice indicare il numero:</source>
+        <translation>Per avere il codice indicare il numero:</translation>
+    </message>
+    <message>
+        <source>Neem contact op met de klantenservice na: </source>
+        <translation>Neem contact op met de klantenservice na: </translation>
+    </message>
+    <message>
+        <source>Om de code het nummer te laten vermelden:</source>
+        <translation>Om de code het nummer te laten vermelden:</translation>
+    </message>
+    <message>
+        <source>Обратитесь в сервисную службу по адресу: </source>
+        <translation>Обратитесь в сервисную службу по адресу: </translation>
+    </message>
+    <message>
+        <source> Чтобы код указывал номер:</source>
+        <translation> Чтобы код указывал номер:</translation>
+    </message>
+    <message>
+        <source>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </source>
+        <translation>Vegye fel a kapcsolatot az értékesítés utáni szolgáltatással a következő címen: </translation>
+    </message>
+    <message>
+        <source>A kód megadásához jelezze a számot:</source>
+        <translation>A kód megadásához jelezze a számot:</translation>
+    </message>
+    <message>
+        <source>请联系售后服务: </source>
+        <translation>请联系售后服务: </translation>
+    </message>
+    <message>
+        <source>要让代码指示数字:</source>
+        <translation>要让代码指示数字:</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Demande refusee par le ORV, aucun changement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>cPassword</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Mot de passe:  </source>
+        <translation>Пароль:  </translation>
+    </message>
+    <message>
+        <source>Annulation</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Validation</source>
+        <translation>Подтвердить</translation>
+    </message>
+</context>
+<context>
+    <name>changeSrvIpDialog</name>
+    <message>
+        <source>Modifier IP Serveur</source>
+        <translation>Изменить IP сервера</translation>
+    </message>
+    <message>
+        <source>Adresse IP du Serveur:</source>
+        <translation>IP-адрес сервера:</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Mise a Jour</source>
+        <translation>Обновить</translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_Condensateur</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Selection du condenseur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature exterieure de selection
 du condenseur:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>°C</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>DT reel du condenseur en regime etabli l'ete:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>k</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_ConstVaria</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Constante du Pas de Variation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Constante 1 * EXP(Ecart en °C* Constante 2)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Remise a Zero Constantes</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>mA</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Constante 1:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Constante 2:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Calcul Pas(mA):</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pas:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>0</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Volt</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Calcul Pas(Volt):</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Ecart en °C</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_Differentiel</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Differentiel de regulation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>+ ventilation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>0.5°C</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>3°C</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>- ventilation</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_InfoOnComp</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Information de marche compresseur(s)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Choix de l'information retour de marche compresseur(s)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>retour marche compresseur(s) par le ORV</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>retour marche compresseur(s) par contact sec module HPF</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> retour marche compresseur(s) par le module ENERGE</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_Infos</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Infos Module HPF</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>RS-485 ID:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Module-HPF &lt;font color='blue'&gt;DETECTER et CONNECTER&lt;/font&gt;.Vous pouvez &lt;font color='blue'&gt;poursuivre&lt;/font&gt; la configuration.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Module HPF OK.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Relancer la Recherche
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DT reel du condenseur en regime etabli l&apos;ete:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>k</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_ConstVaria</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Constante du Pas de Variation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constante 1 * EXP(Ecart en °C* Constante 2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remise a Zero Constantes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constante 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constante 2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calcul Pas(mA):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pas:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished">0</translation>
+    </message>
+    <message>
+        <source>Volt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calcul Pas(Volt):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ecart en °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_Differentiel</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Differentiel de regulation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ ventilation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.5°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- ventilation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_InfoOnComp</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Information de marche compresseur(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choix de l&apos;information retour de marche compresseur(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retour marche compresseur(s) par le ORV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retour marche compresseur(s) par contact sec module HPF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> retour marche compresseur(s) par le module ENERGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_Infos</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Infos Module HPF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RS-485 ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module-HPF &lt;font color=&apos;blue&apos;&gt;DETECTER et CONNECTER&lt;/font&gt;.Vous pouvez &lt;font color=&apos;blue&apos;&gt;poursuivre&lt;/font&gt; la configuration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module HPF OK.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relancer la Recherche
 du Module HPF.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>AUCUN Module-HPF n'a ete detecte au demarrage. Vous pouvez &lt;font color='red'&gt;RELANCER&lt;/font&gt; le processus de detection a l'aide du bouton &lt;font color='red'&gt;RECHERCHE&lt;/font&gt; ci-dessous</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&lt;font color='red'&gt;AUCUN&lt;/font&gt; Module-HPF n'a ete detecte. Veuillez &lt;font color='red'&gt;verifier&lt;/font&gt; vos branchements.</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_ModeNuit</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Mode Nuit</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Le mode Nuit est active par fermeture de
-l'entree T/R du Mode Nuit</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>   mA Maximum en Mode Nuit:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>mA</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>volts Maximum en Mode Nuit:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>volts</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>25%</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>100%</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Condensation de deverouillage du Mode Nuit en °C:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>30°C</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>45°C</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_SendFin</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Fin Parametrage</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Sauvegarde et Envoi
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AUCUN Module-HPF n&apos;a ete detecte au demarrage. Vous pouvez &lt;font color=&apos;red&apos;&gt;RELANCER&lt;/font&gt; le processus de detection a l&apos;aide du bouton &lt;font color=&apos;red&apos;&gt;RECHERCHE&lt;/font&gt; ci-dessous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;font color=&apos;red&apos;&gt;AUCUN&lt;/font&gt; Module-HPF n&apos;a ete detecte. Veuillez &lt;font color=&apos;red&apos;&gt;verifier&lt;/font&gt; vos branchements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_ModeNuit</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Mode Nuit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le mode Nuit est active par fermeture de
+l&apos;entree T/R du Mode Nuit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   mA Maximum en Mode Nuit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>volts Maximum en Mode Nuit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation type="unfinished">45.45° {25%?}</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation type="unfinished">45.45° {100%?}</translation>
+    </message>
+    <message>
+        <source>Condensation de deverouillage du Mode Nuit en °C:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>45°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_SendFin</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Fin Parametrage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauvegarde et Envoi
 au module HPF</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>OK Configuration &lt;font color='blue'&gt;Sauvegardee et Envoyee&lt;/font&gt; au Module-HPF.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&lt;font color='red'&gt;ERREUR de l'envoie de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color='red'&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_TCmini</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>TC Mini</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Donnez la temperature de condensation minimum pour
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK Configuration &lt;font color=&apos;blue&apos;&gt;Sauvegardee et Envoyee&lt;/font&gt; au Module-HPF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;font color=&apos;red&apos;&gt;ERREUR de l&apos;envoie de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color=&apos;red&apos;&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_TCmini</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>TC Mini</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Donnez la temperature de condensation minimum pour
 un bon fonctionnement de vos detendeurs</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>TC mini:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>°C</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_TempoVaria</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Temporisation du Variateur</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Enclenchement Ventilation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>en Secondes</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Coupure Ventilation</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_UART</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Vitesse UART ORV et ModBUS</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>RS-485 ID:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Desactiver le module HPF</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Port UART1 ORV:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>bauds</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Port UART2 MODBUS:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>TERMINER / RETOUR ENREGISTREMENT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Aucun</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_Variateur</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Variateur de Vitesse</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Avez-vous un retour d'information de puissance
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TC mini:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_TempoVaria</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Temporisation du Variateur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enclenchement Ventilation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>en Secondes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coupure Ventilation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_UART</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Vitesse UART ORV et ModBUS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RS-485 ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desactiver le module HPF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port UART1 ORV:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bauds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port UART2 MODBUS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TERMINER / RETOUR ENREGISTREMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation type="unfinished">Нет</translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_Variateur</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Variateur de Vitesse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avez-vous un retour d&apos;information de puissance
 de 4-20 mA du variateur ?</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Puissance a 20 mA :</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Watt</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relai est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pas de variateur de vitesse</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Variation de vitesse sur le premier etage de condensation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Variation de vitesse sur tous les etages de ventilation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>en Volts</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>en mA</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfConfig_Ventil</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Etage de Ventillation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Etage selectionne:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Puissance de l'etage de ventillation
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puissance a 20 mA :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relai est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pas de variateur de vitesse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variation de vitesse sur le premier etage de condensation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variation de vitesse sur tous les etages de ventilation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>en Volts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>en mA</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfConfig_Ventil</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>Etage de Ventillation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Etage selectionne:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puissance de l&apos;etage de ventillation
 absorbee en Watt</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>hpfInfo_Display</name>
-        <message>
-            <source>Form</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>T° Exterieure</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>0</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>°C</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>0 / 0</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Etage(s) de Ventilation, soit:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>W</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>mA</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Cons + Dif+</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Consigne
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hpfInfo_Display</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Form</translation>
+    </message>
+    <message>
+        <source>T° Exterieure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished">0</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 / 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Etage(s) de Ventilation, soit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cons + Dif+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Consigne
 Calculee</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Cons - Dif-</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Zone neutre de demande
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cons - Dif-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone neutre de demande
 + de Ventilation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Dif.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Zone neutre de demande
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dif.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone neutre de demande
 - de Ventilation</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HP Mini</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Comp_%1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>M/A</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>DELEST</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>NUIT</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>RESERVE</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HP Flottante</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Compresseur(s) ORV</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HPF v%1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Mode Secours</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Probleme RS485:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Consigne
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HP Mini</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comp_%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M/A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DELEST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NUIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RESERVE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HP Flottante</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compresseur(s) ORV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HPF v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode Secours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probleme RS485:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Consigne
 Arret</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>led_Rect</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-    </context>
-    <context>
-        <name>screenMsgBox</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Quitter</source>
-            <translation>Выход</translation>
-        </message>
-    </context>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>led_Rect</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>screenMsgBox</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Выход</translation>
+    </message>
+</context>
 </TS>

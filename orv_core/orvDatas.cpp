@@ -341,7 +341,9 @@ cfg_value_t orvDatas::readKeyLocked(int id, const std::string& computedDefault) 
       break;
     case CFG_STRING: {
       const std::string fallback = def.text ? def.text : computedDefault;
-      if (id == CFG_COLUMN_TYPE || id == CFG_ORV_NAME)
+      // Texts that may hold blanks (a Wi-Fi network name or key) are read whole.
+      if (id == CFG_COLUMN_TYPE || id == CFG_ORV_NAME || id == CFG_WIFI_SSID ||
+          id == CFG_WIFI_KEY)
         r.stringValue = config.getCString(keyword, fallback.c_str(), kGeneral);
       else
         r.stringValue = config.get<std::string>(keyword, fallback, kGeneral);

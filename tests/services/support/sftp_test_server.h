@@ -103,3 +103,23 @@ private:
   Port22Claim* claim_ = nullptr;
   int fd_ = -1;
 };
+
+// A server address whose connection requests are never answered, as a server that drops
+// them: a listener on 127.0.0.5:22 whose accept queue (backlog 0) the fixture fills with one
+// connection it never accepts, so that the kernel drops every further SYN.
+class UnansweredAddress {
+public:
+  static constexpr const char* kAddress = "127.0.0.5";
+
+  UnansweredAddress() = default;
+  ~UnansweredAddress();
+  UnansweredAddress(const UnansweredAddress&) = delete;
+  UnansweredAddress& operator=(const UnansweredAddress&) = delete;
+  // "" when a plain connect to the address does not complete within 1 s, else the reason
+  // to skip (`failed`: the reason is a fault).
+  std::string start(bool* failed);
+
+private:
+  int listener_ = -1;
+  int filler_ = -1;
+};

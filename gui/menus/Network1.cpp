@@ -280,10 +280,7 @@ void Network1::onSet_DHCP(int _state) {
       w->setEnabled(_state == 0);
   }
   if (_state != dhcpState) {
-    if (iFaceName == "eth0")
-      ++ethChangeCount;
-    else
-      ++wifiChangeCount;
+    countChange();
     setSaveButton(true, true);
   }
 }
@@ -303,10 +300,7 @@ void Network1::onSet_iFaceType(int iFaceType) {
   setStatus(QString());
   if (iFaceName != previous) {
     dispNetworkState(iFaceType, 0);
-    if (iFaceName == "eth0")
-      ++ethChangeCount;
-    else
-      ++wifiChangeCount;
+    countChange();
     setSaveButton(true, true);
   }
 }
@@ -440,21 +434,11 @@ void Network1::on_pB_save_clicked() {
   if (dhcpChoice != dhcpState) {
     dhcpState = dhcpChoice;
     d->setCFG_struct(CFG_DHCP, &dhcpState);
-    if (iFaceName == "eth0")
-      ++ethChangeCount;
-    else
-      ++wifiChangeCount;
+    countChange();
   }
 
   if (dhcpState == 0) {
-    const struct {
-      QLineEdit* field;
-      std::string* member;
-      int key;
-    } addresses[] = {{ui->lineEditIP, &ipAddress, CFG_IP},
-                     {ui->lineEditMask, &netMask, CFG_MASK},
-                     {ui->lineEditGw, &gateway, CFG_GW}};
-    for (const auto& a : addresses) {
+    for (const AddressField& a : addressFields()) {
       const std::string typed = local8Bit(a.field->text());
       if (typed == *a.member) continue;
       *a.member = typed;
@@ -508,13 +492,7 @@ void Network1::on_pB_save_clicked() {
       setStatus(tr("ERREUR Reconfiguration Reseau, veuillez corriger et reessayer."));
     } else if (dhcpState == 1) {
       // What the lease gave; an interface without an address reads as "0.0.0.0".
-      const struct {
-        QLineEdit* field;
-        std::string* member;
-        int key;
-      } leased[] = {{ui->lineEditIP, &ipAddress, CFG_IP},
-                    {ui->lineEditMask, &netMask, CFG_MASK},
-                    {ui->lineEditGw, &gateway, CFG_GW}};
+      const std::array<AddressField, 3> leased = addressFields();
       for (int what = 0; what < 3; ++what) {
         std::string value = net->if_getKernel_IfaceInfo(iFaceName, what);
         if (value.empty()) value = "0.0.0.0";
@@ -763,6 +741,20 @@ void Network1::clearOnState(QAbstractButton* button) {
 }
 
 void Network1::setStatus(const QString& text) { ui->labelStatus->setText(text); }
+
+void Network1::countChange() {
+  if (iFaceName == "eth0")
+    ++ethChangeCount;
+  else
+    ++wifiChangeCount;
+}
+
+// Address, mask and gateway, in the order of the kernel's query (0, 1, 2).
+std::array<Network1::AddressField, 3> Network1::addressFields() {
+  return {{{ui->lineEditIP, &ipAddress, CFG_IP},
+           {ui->lineEditMask, &netMask, CFG_MASK},
+           {ui->lineEditGw, &gateway, CFG_GW}}};
+}
 
 void Network1::connectLists(bool connected) {
   if (connected) {

@@ -9,10 +9,12 @@
 #include <QTime>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <string>
 
 class QAbstractButton;
+class QLineEdit;
 class QButtonGroup;
 class QRegExpValidator;
 class QTimer;
@@ -71,6 +73,14 @@ class Network1 : public QWidget {
   void changeEvent(QEvent* e) override;
 
  private:
+  struct AddressField {
+    QLineEdit* field;
+    std::string* member;
+    int key;
+  };
+  std::array<AddressField, 3> addressFields();
+  // One more unsaved change, on the counter of the interface of the settings.
+  void countChange();
   void showWifiBlock(bool shown);
   void showStoredWifi();
   void setSaveButton(bool enabled, bool red);

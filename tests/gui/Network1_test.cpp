@@ -133,22 +133,7 @@ struct NetworkDevice : CoreDevice {
 };
 
 // One test server with the trees of devices 12 and 99 for the whole program.
-class Network1Test : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() { reason_ = server_.start({12, 99}, &failed_); }
-  static void TearDownTestSuite() { server_.stop(); }
-  void SetUp() override {
-    if (failed_) FAIL() << "test server: " << reason_;
-    if (!reason_.empty()) GTEST_SKIP() << "no test SFTP server here: " << reason_;
-    server_.clearFiles();
-  }
-  static SftpTestServer server_;
-  static std::string reason_;
-  static bool failed_;
-};
-SftpTestServer Network1Test::server_;
-std::string Network1Test::reason_;
-bool Network1Test::failed_ = false;
+using Network1Test = SftpServerSuite<12, 99>;
 
 TEST_F(Network1Test, OpensForEditingWithTheStoredSettings) {
   NetworkDevice dev;

@@ -53,10 +53,6 @@ std::string networkNamespaceId() {
 
 }  // namespace
 
-SftpTestServer SftpServerTest::server_;
-std::string SftpServerTest::reason_;
-bool SftpServerTest::failed_ = false;
-
 Port22Claim::Port22Claim() : lockFd_(-1) {
   std::string lock = "/tmp/orv-sftp-port22-net" + networkNamespaceId() + ".lock";
   lockFd_ = open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);

@@ -73,12 +73,13 @@ private:
   pid_t daemon_ = -1;
 };
 
-// Base of a test suite that shares one server with the tree of device 12: started before
-// the suite's first test, stopped after its last; every test starts with no file on it.
-// Where no server can run, each test skips with the reason.
-class SftpServerTest : public ::testing::Test {
+// Base of a test suite that shares one server with the trees of devices `Ids`: started
+// before the suite's first test, stopped after its last; every test starts with no file on
+// it. Where no server can run, each test skips with the reason.
+template <int... Ids>
+class SftpServerSuite : public ::testing::Test {
 protected:
-  static void SetUpTestSuite() { reason_ = server_.start({12}, &failed_); }
+  static void SetUpTestSuite() { reason_ = server_.start({Ids...}, &failed_); }
   static void TearDownTestSuite() { server_.stop(); }
   void SetUp() override {
     if (failed_) FAIL() << "test server: " << reason_;
@@ -90,6 +91,15 @@ protected:
   static std::string reason_;
   static bool failed_;
 };
+template <int... Ids>
+SftpTestServer SftpServerSuite<Ids...>::server_;
+template <int... Ids>
+std::string SftpServerSuite<Ids...>::reason_;
+template <int... Ids>
+bool SftpServerSuite<Ids...>::failed_ = false;
+
+// The suite of most exchange tests: the tree of device 12.
+using SftpServerTest = SftpServerSuite<12>;
 
 // A process that accepts TCP connections on 127.0.0.1:22 and never says a word.
 class SilentListener {

@@ -309,9 +309,10 @@ void cORV::OnInfosENERdisplay() {
     connect(enerInfoPage, SIGNAL(OnENERinfoExit()), this, SLOT(OnInfosENERdisplay_Exit()));
     ModulsCenter* centre = modules();
     if (centre && centre->isModulEner_connected(0) != 0 && centre->ener_ptr()) {
+      // A bundle not copied within the client's lock time is not handed over unset.
       energyORV_config_t enerConfig{};
-      centre->ener_ptr()->cfg_getAllENER_Config(&enerConfig);
-      enerInfoPage->Update_AllENER_Config(enerConfig);
+      if (centre->ener_ptr()->cfg_getAllENER_Config(&enerConfig) == 1)
+        enerInfoPage->Update_AllENER_Config(enerConfig);
     }
     mainStack->addWidget(enerInfoPage);
   }

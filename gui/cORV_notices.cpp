@@ -80,13 +80,14 @@ void cORV::OnNoyauUpdate() {
     hpfInfoPage->UpdateMesureValues(m.sensorFault[modval::TempEXT], m.value[modval::TempEXT],
                                     m.sensorFault[modval::HP], m.value[modval::HP],
                                     record.fluid[0].val[0], m.stateHpf != 0, hpfData, toHpf);
-  } else if (cpInfoPage && cpInfoPage->screenShown) {
+  } else if (cpInfoPage && cpInfoPage->pageShown) {
     cpInfoPage->UpdateMesureValues(record);
-  } else if (enerInfoPage && enerInfoPage->screenShown) {
+  } else if (enerInfoPage && enerInfoPage->pageShown) {
     if (record.modules.stateEner[0] != 1 || !centre || !centre->ener_ptr()) return;
+    // Readings not copied within the client's lock time leave the page its last ones.
     energyORV_data_t enerData{};
-    centre->ener_ptr()->cfg_getAllENER_Data(&enerData);
-    enerInfoPage->Update_AllENER_Datas(enerData, record.refrigerationCapacity);
+    if (centre->ener_ptr()->cfg_getAllENER_Data(&enerData) == 1)
+      enerInfoPage->Update_AllENER_Datas(enerData, record.refrigerationCapacity);
   } else if (calcMethodPage && calcMethodPage->screenShown) {
     calcMethodPage->UpdateCalcValues(record);
   } else if (poidsCtrlPage && poidsCtrlPage->screenShown) {

@@ -2,10 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="fr_FR">
 <context>
+    <name>Alarmeclassique</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglage d&apos;alarme de
+niveau bas (securite)</source>
+        <translation>Alarmeinstellung
+Mindeststand (Sicherheit)</translation>
+    </message>
+    <message>
+        <source>Poids mini (Alarme) :</source>
+        <translation>Mindestgewicht (Alarm) :</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Temporisation de : </source>
+        <translation>Verzögerung von : </translation>
+    </message>
+    <message>
+        <source>Surveillance centrale Pump Down</source>
+        <translation>Überwachung Verbund Pump-Down</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Choix de mode d&apos;acces</source>
@@ -90,6 +119,29 @@
     <message>
         <source>Inox 40 x 2</source>
         <translation>Edelstahl 40 x 2</translation>
+    </message>
+</context>
+<context>
+    <name>CompressorType</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Type de Compresseur(s)</source>
+        <translation>Verdichtertyp(en)</translation>
+    </message>
+    <message>
+        <source>Piston</source>
+        <translation>Hubkolben</translation>
+    </message>
+    <message>
+        <source>Vis</source>
+        <translation>Schraube</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>Scroll</translation>
     </message>
 </context>
 <context>
@@ -363,12 +415,13 @@ p, li { white-space: pre-wrap; }
     <name>Info_Norvale</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>NORVALE S.A.S.
 1 allee des Frigoristes - 69000 LYON - FRANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>NORVALE S.A.S.
+1 allee des Frigoristes - 69000 LYON - FRANCE</translation>
     </message>
     <message>
         <source>Support technique :
@@ -388,15 +441,15 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>label version</source>
-        <translation type="unfinished"></translation>
+        <translation>label version</translation>
     </message>
     <message>
         <source>Date tare</source>
-        <translation type="unfinished"></translation>
+        <translation>Tara-Datum</translation>
     </message>
     <message>
         <source>label date</source>
-        <translation type="unfinished"></translation>
+        <translation>label date</translation>
     </message>
     <message>
         <source>Quitter</source>
@@ -404,18 +457,18 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>(c) NORVALE 2004 - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(c) NORVALE 2004 - %1</translation>
     </message>
     <message>
         <source>	ORV Version : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>	ORV-Version : %1</translation>
     </message>
 </context>
 <context>
     <name>Info_config</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Informations sur la configuration</source>
@@ -431,7 +484,7 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Contenu Fichier RCS systeme:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt der RCS-Systemdatei:</translation>
     </message>
     <message>
         <source>Espace de Stockage en Mo:</source>
@@ -439,7 +492,7 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Config Section	:	</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfig.-Abschnitt	:	</translation>
     </message>
     <message>
         <source>Libre = %1 Mo</source>
@@ -454,7 +507,7 @@ commercial@norvale.example</translation>
     <name>Journal</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Fichier Journal</source>
@@ -477,35 +530,35 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source> Francais</source>
-        <translation type="unfinished"></translation>
+        <translation> Französisch</translation>
     </message>
     <message>
         <source> Espagnol</source>
-        <translation type="unfinished"></translation>
+        <translation> Spanisch</translation>
     </message>
     <message>
         <source> A&amp;nglais</source>
-        <translation type="unfinished"></translation>
+        <translation> E&amp;nglisch</translation>
     </message>
     <message>
         <source> Russe</source>
-        <translation type="unfinished"></translation>
+        <translation> Russisch</translation>
     </message>
     <message>
         <source> A&amp;llemand</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Deutsch</translation>
     </message>
     <message>
         <source> Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation> Ungarisch</translation>
     </message>
     <message>
         <source> Italien</source>
-        <translation type="unfinished"></translation>
+        <translation> Italienisch</translation>
     </message>
     <message>
         <source> &amp;Neerlandais</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Niederländisch</translation>
     </message>
     <message>
         <source>Valider</source>
@@ -517,63 +570,63 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Changement de la langue</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de la langue</translation>
     </message>
     <message>
         <source>Selection de la langue francaise</source>
-        <translation type="unfinished"></translation>
+        <translation>Selection de la langue francaise</translation>
     </message>
     <message>
         <source>Language Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Language Change</translation>
     </message>
     <message>
         <source>English language selected</source>
-        <translation type="unfinished"></translation>
+        <translation>English language selected</translation>
     </message>
     <message>
         <source>Ändern der Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern der Sprache</translation>
     </message>
     <message>
         <source>Deutsche Sprache ausgewahlte</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsche Sprache ausgewahlte</translation>
     </message>
     <message>
         <source>El cambio de idioma</source>
-        <translation type="unfinished"></translation>
+        <translation>El cambio de idioma</translation>
     </message>
     <message>
         <source>El ORV debe reiniciar el sistema para cargar el idioma español</source>
-        <translation type="unfinished"></translation>
+        <translation>El ORV debe reiniciar el sistema para cargar el idioma español</translation>
     </message>
     <message>
         <source>La modifica della lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>La modifica della lingua</translation>
     </message>
     <message>
         <source>Il ORV deve riavviare per caricare italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ORV deve riavviare per caricare italiano</translation>
     </message>
     <message>
         <source>Het wijzigen van de taal</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wijzigen van de taal</translation>
     </message>
     <message>
         <source>De ORV moet herstarten om de Nederlandse taal te laden</source>
-        <translation type="unfinished"></translation>
+        <translation>De ORV moet herstarten om de Nederlandse taal te laden</translation>
     </message>
     <message>
         <source>Russian language selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Russian language selected</translation>
     </message>
     <message>
         <source>A nyelv módosítása</source>
-        <translation type="unfinished"></translation>
+        <translation>A nyelv módosítása</translation>
     </message>
     <message>
         <source>A magyar nyelv válogatott</source>
-        <translation type="unfinished"></translation>
+        <translation>A magyar nyelv válogatott</translation>
     </message>
     <message>
         <source>Erreur</source>
@@ -588,202 +641,202 @@ commercial@norvale.example</translation>
     <name>LogConversion</name>
     <message>
         <source>E_EVT_FIRST_SERVICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Inbetriebnahme</translation>
     </message>
     <message>
         <source>E_EVT_ACQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmquittierung</translation>
     </message>
     <message>
         <source>E_EVT_LEARN</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernphase</translation>
     </message>
     <message>
         <source>E_EVT_VOLTAGE_SHUTDOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromausfall</translation>
     </message>
     <message>
         <source>E_EVT_ORV_START</source>
-        <translation type="unfinished"></translation>
+        <translation>Start des ORV</translation>
     </message>
     <message>
         <source>E_EVT_LOAD_USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden von USB</translation>
     </message>
     <message>
         <source>E_EVT_LOAD_NETWORK</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden über das Netzwerk</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm Typ 1 (statistisches Leck 3 Tage)</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE2</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm Typ 2</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE3</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm Typ 3</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_CUVE_LOW_LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm Mindeststand Sammler</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Außentemperaturfühler</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Temperaturfühler Sammlereintritt</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TSOR</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Temperaturfühler Sammleraustritt</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TASP</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Sauggastemperaturfühler</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_SRLIQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Flüssigkeitsfühler Unterkühler</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_JAUGE_CONTRAINTE</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Dehnungsmessstreifen</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PRESSION_HP</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Hochdrucksensor</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PRESSION_BP</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Niederdrucksensor</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_COM_CARTE_MESURE</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsfehler Messkarte</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_COM_DEBITMETRE</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsfehler Durchflussmesser</translation>
     </message>
     <message>
         <source>E_EVT_RESTART_COM</source>
-        <translation type="unfinished"></translation>
+        <translation>Neustart der Kommunikation</translation>
     </message>
     <message>
         <source>LOG_INFO</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>LOG_ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>LOG_MESUREMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Messung</translation>
     </message>
     <message>
         <source>LOG_MISCELLANEAOUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiedenes</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_MIN_HP</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung HD-Minimum</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CONTACT_NF_NO</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung Kontakt Öffner/Schließer</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAT_BPADAP</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung Zustand adaptive ND</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAT_HPFLOT</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung Zustand gleitende HD</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_REGLAGE_SENALARM3</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung Empfindlichkeit 3-Tage-Alarm</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_FLAG_ALARM3</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung Kennzeichen 3-Tage-Alarm</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_DIAM_TUBELIQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung Durchmesser Flüssigkeitsleitung</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_TYPE_MONTAGE_DEBIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung Einbauart Durchfluss</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ECART_DEBIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung Durchflussabweichung</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAL_PT100_SOUS_REFROID</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung Kalibrierung PT100 Unterkühlung</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_GR_CLIENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung Kundengruppe</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_TYPE_MAGASIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung Markttyp</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CODE_3</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung Code 3</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CODE_CONTRAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung Vertragscode</translation>
     </message>
     <message>
         <source>E_EVT_CONSULT_COURBES</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige der Kurven</translation>
     </message>
     <message>
         <source>E_EVT_CONSULT_JOURNAL</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung der fehlerhaften Sensoren</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_WRITE_CONFIG</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben der Konfiguration</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_REARMEMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Rücksetzen</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_REAPP</source>
-        <translation type="unfinished"></translation>
+        <translation>Start eines Neulernens</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_SEND</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden der Dateien</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Menu Principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptmenü</translation>
     </message>
     <message>
         <source>Trace Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace Route</translation>
     </message>
     <message>
         <source>Journal</source>
@@ -814,17 +867,20 @@ Konfiguration</translation>
     <message>
         <source>Configuration
 Module HP Flottante</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration
+Modul gleitende HD</translation>
     </message>
     <message>
         <source>Configuration
  Module Energie</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration
+ Energiemodul</translation>
     </message>
     <message>
         <source>Sauvegarde/Restauration
 USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung/Wiederherst.
+USB</translation>
     </message>
     <message>
         <source>Demarrer Intervention
@@ -834,7 +890,7 @@ einsatz beginnen</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk</translation>
     </message>
     <message>
         <source>Reapprentissage
@@ -850,7 +906,7 @@ Zeitzone</translation>
     </message>
     <message>
         <source>AutoTest ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>ORV-Selbsttest</translation>
     </message>
     <message>
         <source>Redemarrage
@@ -878,19 +934,20 @@ einsatz beenden</translation>
     </message>
     <message>
         <source>Redemarrage/Reboot du ORV ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Neustart/Reboot des ORV ?</translation>
     </message>
     <message>
         <source>Confirmez le redemarrage du ORV ?!
 Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
-        <translation type="unfinished"></translation>
+        <translation>Neustart des ORV bestätigen ?!
+Bitte auf OK klicken, um den ORV neu zu starten!</translation>
     </message>
 </context>
 <context>
     <name>Menu_Reapprentissage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Acquittement des Alarmes</source>
@@ -916,7 +973,7 @@ Referenzniveaus</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Veuillez vérifier le câblage de vos capteurs SVP !</source>
@@ -924,7 +981,7 @@ Referenzniveaus</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Selectionnez une option...</source>
@@ -932,39 +989,39 @@ Referenzniveaus</translation>
     </message>
     <message>
         <source>Acquittement process</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittierung</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Avez-vous localise et repare une fuite ?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Haben Sie ein Leck gefunden und repariert?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;En fonction de votre intervention, veuillez lancer un recalcul ou un reapprentissage.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;Starten Sie je nach Eingriff eine Neuberechnung oder ein Neulernen.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&amp;Recalcul</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuberechnung</translation>
     </message>
     <message>
         <source>&amp;Reapprentissage</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu &amp;lernen</translation>
     </message>
     <message>
         <source>&amp;Plus tard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Später</translation>
     </message>
     <message>
         <source>Veuillez verifier les reglages d alarmes (sensibilite, temporisation, niveau bas).
@@ -972,7 +1029,11 @@ Referenzniveaus</translation>
 Rappel, le kit de maintenance reglementaire doit etre change tous les ans.
 
 Voir le guide des bonnes pratiques pour plus d informations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie die Alarmeinstellungen (Empfindlichkeit, Verzögerung, Mindeststand).
+
+Zur Erinnerung: Das vorgeschriebene Wartungskit muss jährlich gewechselt werden.
+
+Weitere Informationen im Leitfaden der guten Praxis.</translation>
     </message>
     <message>
         <source>Avez-vous effectue une recharge ?
@@ -980,17 +1041,23 @@ Voir le guide des bonnes pratiques pour plus d informations.</source>
  Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
 Sinon, cliquez sur &quot;No&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haben Sie Kältemittel nachgefüllt?
+
+ Falls ja, geben Sie die nachgefüllte Menge ein und klicken Sie auf &quot;Ja&quot;. 
+
+Sonst klicken Sie auf &quot;Nein&quot;.</translation>
     </message>
     <message>
         <source>Reapprentissage process</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu lernen</translation>
     </message>
     <message>
         <source>Attention si une fuite est toujours active sur la centrale pendant un reapprentissage, la fiabilite de la detection de fuite peut etre impactee.
 
 Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung: Ist während des Neulernens noch ein Leck am Verbund aktiv, kann die Zuverlässigkeit der Leckerkennung beeinträchtigt sein.
+
+Das Neulernen dauert mehrere Tage, in denen es keine statistischen Alarme gibt (im Gegensatz zum Mindeststandalarm, der immer aktiv ist).</translation>
     </message>
     <message>
         <source>Un reapprentissage doit etre lance dans les cas suivants:
@@ -1000,17 +1067,25 @@ Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes
 - Modification sur le ORV (changement de kit annuel, nouvelle tare).
 
 Etes-vous sur de vouloir lancer un reapprentissage?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Neulernen muss in folgenden Fällen gestartet werden:
+
+- Änderung an der Anlage (Winterbetrieb der Wärmerückgewinnung, Abschalten einer Verflüssigerstufe).
+
+- Änderung am ORV (jährlicher Kitwechsel, neue Tara).
+
+Wollen Sie wirklich ein Neulernen starten?</translation>
     </message>
     <message>
         <source>Recalcul process</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuberechnung</translation>
     </message>
     <message>
         <source>Attention si une fuite est toujours active sur la centrale pendant un recalcul, la fiabilite de la detection de fuite peut etre impactee.
 
 Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung: Ist während der Neuberechnung noch ein Leck am Verbund aktiv, kann die Zuverlässigkeit der Leckerkennung beeinträchtigt sein.
+
+Die Neuberechnung dauert mehrere Stunden, in denen es keine statistischen Alarme gibt (im Gegensatz zum Mindeststandalarm, der immer aktiv ist).</translation>
     </message>
     <message>
         <source>Un recalcul doit etre lance uniquement dans les cas suivants :
@@ -1022,7 +1097,15 @@ Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes sta
 - en cas de complement de charge.
 
 Etes-vous sur de vouloir lancer un recalcul?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Neuberechnung darf nur in folgenden Fällen gestartet werden:
+
+- Änderung des mittleren Sammlerstands.
+
+- Reparatur eines statistischen Lecks mit oder ohne Nachfüllung.
+
+- nach einer Ergänzung der Füllmenge.
+
+Wollen Sie wirklich eine Neuberechnung starten?</translation>
     </message>
     <message>
         <source>Le ORV est deja en mode APPRENTISSAGE</source>
@@ -1247,10 +1330,37 @@ Konfigurationsdateien (2) werden übernommen, ACHTUNG ORV startet neu ....</tran
     </message>
 </context>
 <context>
+    <name>OrvName</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Configuration ORV</source>
+        <translation>ORV-Konfiguration</translation>
+    </message>
+    <message>
+        <source>Nom du ORV:</source>
+        <translation>Name des ORV:</translation>
+    </message>
+    <message>
+        <source> * 20 Caracteres Maximum</source>
+        <translation> * Maximal 20 Zeichen</translation>
+    </message>
+    <message>
+        <source>Nom client sur site:</source>
+        <translation>Kundenname am Standort:</translation>
+    </message>
+    <message>
+        <source> * 40 Caracteres Maximum</source>
+        <translation> * Maximal 40 Zeichen</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Avez-vous effectue une recharge ?
@@ -1258,7 +1368,11 @@ Konfigurationsdateien (2) werden übernommen, ACHTUNG ORV startet neu ....</tran
  Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
 Sinon, cliquez sur &quot;No&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Haben Sie Kältemittel nachgefüllt?
+
+ Falls ja, geben Sie die nachgefüllte Menge ein und klicken Sie auf &quot;Ja&quot;. 
+
+Sonst klicken Sie auf &quot;Nein&quot;</translation>
     </message>
     <message>
         <source>Nouvelle charge kg:</source>
@@ -1266,15 +1380,15 @@ Sinon, cliquez sur &quot;No&quot;</source>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>JA</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NEIN</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ABBRECHEN</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1470,45 @@ Sinon, cliquez sur &quot;No&quot;</source>
     </message>
 </context>
 <context>
+    <name>Sensstat</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglage Alarmes Statistique</source>
+        <translation>Einstellung statistische Alarme</translation>
+    </message>
+    <message>
+        <source>Statistique 3J</source>
+        <translation>Statistik 3T</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Plus sensible</source>
+        <translation>Empfindlicher</translation>
+    </message>
+    <message>
+        <source>Moins sensible</source>
+        <translation>Weniger empfindlich</translation>
+    </message>
+    <message>
+        <source>INIT</source>
+        <translation>INIT</translation>
+    </message>
+    <message>
+        <source>Statistique LP</source>
+        <translation>Statistik LP</translation>
+    </message>
+    <message>
+        <source>Statistique 103</source>
+        <translation>Statistik 103</translation>
+    </message>
+</context>
+<context>
     <name>Sousrefoidisseur</name>
     <message>
         <source>Form</source>
@@ -1384,15 +1537,15 @@ Sinon, cliquez sur &quot;No&quot;</source>
     <name>cConfHPF</name>
     <message>
         <source>QUITTER</source>
-        <translation type="unfinished"></translation>
+        <translation>BEENDEN</translation>
     </message>
     <message>
         <source>PRECEDENT</source>
-        <translation type="unfinished">ZURÜCK</translation>
+        <translation>ZURÜCK</translation>
     </message>
     <message>
         <source>SUIVANT</source>
-        <translation type="unfinished">WEITER</translation>
+        <translation>WEITER</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1585,301 @@ Cliquez sur OK pour terminer la configuration.</source>
         <translation>- Wenn Sie die Säule entleert haben, können Sie die Ventile wieder öffnen.
 - Wenn Sie die PT100-Fühler kalibriert haben, können Sie die Widerstände entfernen und die Fühler wieder einsetzen.
 Klicken Sie auf OK, um die Konfiguration abzuschließen.</translation>
+    </message>
+</context>
+<context>
+    <name>cConf_Energie</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Module Energie</source>
+        <translation>Energiemodul</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Adresse
+RS485:</source>
+        <translation>Adresse
+RS485:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Adressage</source>
+        <translation>Adressierung</translation>
+    </message>
+    <message>
+        <source>0 = OFF
+1 =ON</source>
+        <translation>0 = AUS
+1 =EIN</translation>
+    </message>
+    <message>
+        <source>654321</source>
+        <translation>654321</translation>
+    </message>
+    <message>
+        <source>000000</source>
+        <translation>000000</translation>
+    </message>
+    <message>
+        <source>Affectation</source>
+        <translation>Zuordnung</translation>
+    </message>
+    <message>
+        <source>Puissance TI</source>
+        <translation>Leistung Wandler</translation>
+    </message>
+    <message>
+        <source>Nombre TI</source>
+        <translation>Anzahl Wandler</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Puissance 1</source>
+        <translation>Leistung 1</translation>
+    </message>
+    <message>
+        <source>Puissance 2</source>
+        <translation>Leistung 2</translation>
+    </message>
+    <message>
+        <source>Puissance 3</source>
+        <translation>Leistung 3</translation>
+    </message>
+    <message>
+        <source>Capteur Pression</source>
+        <translation>Drucksensor</translation>
+    </message>
+    <message>
+        <source>Mini</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Maxi</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Offset 0:</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Offset 0</source>
+        <translation>Offset 0</translation>
+    </message>
+    <message>
+        <source>PT&amp;100 Temperature</source>
+        <translation>PT&amp;100 Temperatur</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Korrektur:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Etalonnage PT100</source>
+        <translation>Kalibrierung PT100</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 Kabel 3m</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Cor Manuelle=&gt;</source>
+        <translation>Man. Korr.=&gt;</translation>
+    </message>
+    <message>
+        <source>Annuler
+Quitter</source>
+        <translation>Abbrechen
+Beenden</translation>
+    </message>
+    <message>
+        <source>Sauvegarde et Envoi
+au module ENERGIE</source>
+        <translation>Speichern und Senden
+an ENERGIE-Modul</translation>
+    </message>
+    <message>
+        <source>Compresseur</source>
+        <translation>Verdichter</translation>
+    </message>
+    <message>
+        <source>Les Compresseurs</source>
+        <translation>Die Verdichter</translation>
+    </message>
+    <message>
+        <source>Ventilateurs Du Condenseur</source>
+        <translation>Verflüssigerlüfter</translation>
+    </message>
+    <message>
+        <source>Pompe</source>
+        <translation>Pumpe</translation>
+    </message>
+    <message>
+        <source>Vitrines</source>
+        <translation>Kühlmöbel</translation>
+    </message>
+    <message>
+        <source>Chambres Et Labo</source>
+        <translation>Kühlräume und Labor</translation>
+    </message>
+    <message>
+        <source>Climatisation Et Chauffage</source>
+        <translation>Klima und Heizung</translation>
+    </message>
+    <message>
+        <source>Eclairage</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Compresseur(s) parallele(s)</source>
+        <translation>Parallelverdichter</translation>
+    </message>
+    <message>
+        <source>Capteur Pression BP</source>
+        <translation>Drucksensor ND</translation>
+    </message>
+    <message>
+        <source>PT100 Surchauffe</source>
+        <translation>PT100 Überhitzung</translation>
+    </message>
+    <message>
+        <source>PRESSION BP</source>
+        <translation>DRUCK ND</translation>
+    </message>
+    <message>
+        <source>PT100 ASPIRATION</source>
+        <translation>PT100 SAUGGAS</translation>
+    </message>
+    <message>
+        <source>Capteur Pression HP-Gaz</source>
+        <translation>Drucksensor HD-Gas</translation>
+    </message>
+    <message>
+        <source>PT100 Refoulement</source>
+        <translation>PT100 Heißgas</translation>
+    </message>
+    <message>
+        <source>PRESSION HP-GAZ</source>
+        <translation>DRUCK HD-GAS</translation>
+    </message>
+    <message>
+        <source>PT100 REFOULEMENT</source>
+        <translation>PT100 HEISSGAS</translation>
+    </message>
+    <message>
+        <source>PT100 Temperature</source>
+        <translation>PT100 Temperatur</translation>
+    </message>
+    <message>
+        <source>PRESSION RESERVE</source>
+        <translation>DRUCK RESERVE</translation>
+    </message>
+    <message>
+        <source>PT100 RESERVE 1</source>
+        <translation>PT100 RESERVE 1</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Aucun TI</source>
+        <translation>Kein Wandler</translation>
+    </message>
+    <message>
+        <source>Aucun module ENERGIE detecter</source>
+        <translation>Kein ENERGIE-Modul erkannt</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture de la configuration des modules ENERGIE</source>
+        <translation>FEHLER beim Lesen der Konfiguration der ENERGIE-Module</translation>
+    </message>
+    <message>
+        <source>ENER v%1</source>
+        <translation>ENER v%1</translation>
+    </message>
+    <message>
+        <source>OK Connecte</source>
+        <translation>OK verbunden</translation>
+    </message>
+    <message>
+        <source>NON Connecte</source>
+        <translation>NICHT verbunden</translation>
+    </message>
+    <message>
+        <source>PUISSANCE:%1 Enregistrent Modification Pourcentage OK</source>
+        <translation>LEISTUNG:%1 Prozentänderung gespeichert OK</translation>
+    </message>
+    <message>
+        <source>Envoi Configuation au module ENERGIE %1 ....</source>
+        <translation>Sende Konfiguration an ENERGIE-Modul %1 ....</translation>
+    </message>
+    <message>
+        <source>Envoi Configuation module ENERGIE %1 OK</source>
+        <translation>Konfiguration an ENERGIE-Modul %1 gesendet OK</translation>
+    </message>
+    <message>
+        <source>!! ECHEC !! Configuation module ENERGIE %1</source>
+        <translation>!! FEHLGESCHLAGEN !! Konfiguration ENERGIE-Modul %1</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde %1?</source>
+        <translation>ACHTUNG KALIBRIERUNG des Sensors %1 starten?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage %1?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>Kalibrierung %1 starten?!
+Bitte OK klicken, wenn der Sensor auf Atmosphärendruck ist!</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde %1 ?</source>
+        <translation>ACHTUNG KALIBRIERUNG des Fühlers %1 starten ?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage %1 ?!
+veuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place de la PT100!</source>
+        <translation>Kalibrierung %1 starten ?!
+Bitte erst NACH Anschluss des 100-Ohm-WIDERSTANDS anstelle des PT100 auf OK klicken!</translation>
+    </message>
+    <message>
+        <source>ERREUR Reponse module ENERGIE %1</source>
+        <translation>FEHLER Antwort ENERGIE-Modul %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure, veuillez reessayer</source>
+        <translation>FEHLER Messung, bitte erneut versuchen</translation>
     </message>
 </context>
 <context>
@@ -1762,18 +2210,18 @@ Klicken Sie auf OK, um die Konfiguration abzuschließen.</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Demande refusee par le ORV, aucun changement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfrage vom ORV abgelehnt, keine Änderung.</translation>
     </message>
 </context>
 <context>
     <name>cPassword</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mot de passe:  </source>
@@ -1808,521 +2256,838 @@ Klicken Sie auf OK, um die Konfiguration abzuschließen.</translation>
     </message>
 </context>
 <context>
+    <name>cp_InfoDisplay</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Caracteristiques ThermoDynamiques:</source>
+        <translation>Thermodynamische Eigenschaften:</translation>
+    </message>
+    <message>
+        <source>Pression:</source>
+        <translation>Druck:</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Temperatur:</translation>
+    </message>
+    <message>
+        <source>Temperature Fluide</source>
+        <translation>Kältemitteltemperatur</translation>
+    </message>
+    <message>
+        <source>Densite:</source>
+        <translation>Dichte:</translation>
+    </message>
+    <message>
+        <source>Volume Massique:</source>
+        <translation>Spez. Volumen:</translation>
+    </message>
+    <message>
+        <source>Vitesse du Son:</source>
+        <translation>Schallgeschw.:</translation>
+    </message>
+    <message>
+        <source>Concentration de Gaz:</source>
+        <translation>Gasanteil:</translation>
+    </message>
+    <message>
+        <source>Entropie:</source>
+        <translation>Entropie:</translation>
+    </message>
+    <message>
+        <source>Enthalpie:</source>
+        <translation>Enthalpie:</translation>
+    </message>
+    <message>
+        <source>HP
+Liquide</source>
+        <translation>HD
+Flüssig</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>HP
+Gaz</source>
+        <translation>HD
+Gas</translation>
+    </message>
+    <message>
+        <source>BP
+Gaz</source>
+        <translation>ND
+Gas</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Glide </source>
+        <translation>Glide </translation>
+    </message>
+    <message>
+        <source>°C </source>
+        <translation>°C </translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>dm3/kg</source>
+        <translation>dm3/kg</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>kj/kg-k</source>
+        <translation>kj/kg-k</translation>
+    </message>
+    <message>
+        <source>kj/kg</source>
+        <translation>kj/kg</translation>
+    </message>
+    <message>
+        <source>Difference d&apos;enthalphie:</source>
+        <translation>Enthalpiedifferenz:</translation>
+    </message>
+    <message>
+        <source>Debit masse:</source>
+        <translation>Massenstrom:</translation>
+    </message>
+    <message>
+        <source>kg/s</source>
+        <translation>kg/s</translation>
+    </message>
+    <message>
+        <source>Temp Refoul I:</source>
+        <translation>Heißgastemp. I:</translation>
+    </message>
+    <message>
+        <source>Temp Refoul C:</source>
+        <translation>Heißgastemp. C:</translation>
+    </message>
+    <message>
+        <source>Temp Refoul M:</source>
+        <translation>Heißgastemp. M:</translation>
+    </message>
+    <message>
+        <source>Puissance frigorifique:</source>
+        <translation>Kälteleistung:</translation>
+    </message>
+    <message>
+        <source>kw</source>
+        <translation>kw</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee</source>
+        <translation>Leistungsaufnahme</translation>
+    </message>
+    <message>
+        <source>kw pour</source>
+        <translation>kW für</translation>
+    </message>
+    <message>
+        <source>compresseur(s)</source>
+        <translation>Verdichter</translation>
+    </message>
+    <message>
+        <source>COP:</source>
+        <translation>COP:</translation>
+    </message>
+    <message>
+        <source>kw pour la ventilation</source>
+        <translation>kW für die Lüfter</translation>
+    </message>
+    <message>
+        <source>kw pour les pompes</source>
+        <translation>kW für die Pumpen</translation>
+    </message>
+    <message>
+        <source>Glide</source>
+        <translation>Glide</translation>
+    </message>
+    <message>
+        <source>kw </source>
+        <translation>kw </translation>
+    </message>
+    <message>
+        <source>pour les pompes </source>
+        <translation>für die Pumpen </translation>
+    </message>
+    <message>
+        <source>compresseurs paralleles</source>
+        <translation>Parallelverdichter</translation>
+    </message>
+</context>
+<context>
+    <name>enerInfo_Display</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Puissances</source>
+        <translation>Leistungen</translation>
+    </message>
+    <message>
+        <source>Intensite</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>kWh depuis
+minuit</source>
+        <translation>kWh seit
+Mitternacht</translation>
+    </message>
+    <message>
+        <source>kWh depuis
+1er janvier</source>
+        <translation>kWh seit
+1. Januar</translation>
+    </message>
+    <message>
+        <source>Les Compresseurs:</source>
+        <translation>Verdichter:</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>Spannung</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Active(kW)</source>
+        <translation>Wirk(kW)</translation>
+    </message>
+    <message>
+        <source>Apparente(kVA)</source>
+        <translation>Schein(kVA)</translation>
+    </message>
+    <message>
+        <source>Reactive(kVAR)</source>
+        <translation>Blind(kVAR)</translation>
+    </message>
+    <message>
+        <source>COS Phi</source>
+        <translation>COS Phi</translation>
+    </message>
+    <message>
+        <source>Compresseur 1</source>
+        <translation>Verdichter 1</translation>
+    </message>
+    <message>
+        <source>Compresseur 2</source>
+        <translation>Verdichter 2</translation>
+    </message>
+    <message>
+        <source>Compresseur 3</source>
+        <translation>Verdichter 3</translation>
+    </message>
+    <message>
+        <source>Compresseur 4</source>
+        <translation>Verdichter 4</translation>
+    </message>
+    <message>
+        <source>Compresseur 5</source>
+        <translation>Verdichter 5</translation>
+    </message>
+    <message>
+        <source>Compresseur 6</source>
+        <translation>Verdichter 6</translation>
+    </message>
+    <message>
+        <source>Cumul</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Ventilateurs
+ Condenseur</source>
+        <translation>Lüfter
+ Verflüssiger</translation>
+    </message>
+    <message>
+        <source>Pompe(s)</source>
+        <translation>Pumpe(n)</translation>
+    </message>
+    <message>
+        <source>Compresseur P</source>
+        <translation>Verdichter P</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique:</source>
+        <translation>Kälteleistung:</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>Phase1(A)</source>
+        <translation>Phase1(A)</translation>
+    </message>
+    <message>
+        <source>Phase2(A)</source>
+        <translation>Phase2(A)</translation>
+    </message>
+    <message>
+        <source>Phase3(A)</source>
+        <translation>Phase3(A)</translation>
+    </message>
+    <message>
+        <source>kW/h</source>
+        <translation>kW/h</translation>
+    </message>
+</context>
+<context>
     <name>hpfConfig_Condensateur</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Selection du condenseur</source>
-        <translation type="unfinished"></translation>
+        <translation>Verflüssigerauslegung</translation>
     </message>
     <message>
         <source>Temperature exterieure de selection
 du condenseur:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslegungs-Außentemperatur
+des Verflüssigers:</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>DT reel du condenseur en regime etabli l&apos;ete:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reale DT des Verflüssigers im Sommerbetrieb:</translation>
     </message>
     <message>
         <source>k</source>
-        <translation type="unfinished"></translation>
+        <translation>k</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_ConstVaria</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Constante du Pas de Variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstante der Stellschrittweite</translation>
     </message>
     <message>
         <source>Constante 1 * EXP(Ecart en °C* Constante 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstante 1 * EXP(Abweichung in °C* Konstante 2)</translation>
     </message>
     <message>
         <source>Remise a Zero Constantes</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstanten zurücksetzen</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Constante 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstante 1:</translation>
     </message>
     <message>
         <source>Constante 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstante 2:</translation>
     </message>
     <message>
         <source>Calcul Pas(mA):</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt ber.(mA):</translation>
     </message>
     <message>
         <source>Pas:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Volt</source>
-        <translation type="unfinished"></translation>
+        <translation>Volt</translation>
     </message>
     <message>
         <source>Calcul Pas(Volt):</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt ber.(Volt):</translation>
     </message>
     <message>
         <source>Ecart en °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung in °C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Differentiel</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Differentiel de regulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltdifferenz der Regelung</translation>
     </message>
     <message>
         <source>+ ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Lüfter</translation>
     </message>
     <message>
         <source>0.5°C</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5°C</translation>
     </message>
     <message>
         <source>3°C</source>
-        <translation type="unfinished"></translation>
+        <translation>3°C</translation>
     </message>
     <message>
         <source>- ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>- Lüfter</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_InfoOnComp</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Information de marche compresseur(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsmeldung Verdichter</translation>
     </message>
     <message>
         <source>Choix de l&apos;information retour de marche compresseur(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl der Betriebsrückmeldung der Verdichter</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par le ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsrückmeldung Verdichter über den ORV</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par contact sec module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsrückmeldung Verdichter über potentialfreien Kontakt HPF-Modul</translation>
     </message>
     <message>
         <source> retour marche compresseur(s) par le module ENERGE</source>
-        <translation type="unfinished"></translation>
+        <translation> Betriebsrückmeldung Verdichter über das ENERGIE-Modul</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Infos</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Infos Module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF-Modul-Info</translation>
     </message>
     <message>
         <source>RS-485 ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485 ID:</translation>
     </message>
     <message>
         <source>Module-HPF &lt;font color=&apos;blue&apos;&gt;DETECTER et CONNECTER&lt;/font&gt;.Vous pouvez &lt;font color=&apos;blue&apos;&gt;poursuivre&lt;/font&gt; la configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF-Modul &lt;font color=&apos;blue&apos;&gt;ERKANNT und VERBUNDEN&lt;/font&gt;. Sie können die Konfiguration &lt;font color=&apos;blue&apos;&gt;fortsetzen&lt;/font&gt;.</translation>
     </message>
     <message>
         <source>Module HPF OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF-Modul OK.</translation>
     </message>
     <message>
         <source>Relancer la Recherche
 du Module HPF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach dem
+HPF-Modul neu starten.</translation>
     </message>
     <message>
         <source>AUCUN Module-HPF n&apos;a ete detecte au demarrage. Vous pouvez &lt;font color=&apos;red&apos;&gt;RELANCER&lt;/font&gt; le processus de detection a l&apos;aide du bouton &lt;font color=&apos;red&apos;&gt;RECHERCHE&lt;/font&gt; ci-dessous</source>
-        <translation type="unfinished"></translation>
+        <translation>KEIN HPF-Modul beim Start erkannt. Sie können die Erkennung mit der Taste &lt;font color=&apos;red&apos;&gt;SUCHE&lt;/font&gt; unten &lt;font color=&apos;red&apos;&gt;NEU STARTEN&lt;/font&gt;</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;AUCUN&lt;/font&gt; Module-HPF n&apos;a ete detecte. Veuillez &lt;font color=&apos;red&apos;&gt;verifier&lt;/font&gt; vos branchements.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;KEIN&lt;/font&gt; HPF-Modul erkannt. Bitte &lt;font color=&apos;red&apos;&gt;prüfen&lt;/font&gt; Sie Ihre Anschlüsse.</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_ModeNuit</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mode Nuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtbetrieb</translation>
     </message>
     <message>
         <source>Le mode Nuit est active par fermeture de
 l&apos;entree T/R du Mode Nuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Nachtbetrieb wird durch Schließen
+des Eingangs T/R Nachtbetrieb aktiviert</translation>
     </message>
     <message>
         <source>   mA Maximum en Mode Nuit:</source>
-        <translation type="unfinished"></translation>
+        <translation>   mA Maximum im Nachtbetrieb:</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>volts Maximum en Mode Nuit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Volt Maximum im Nachtbetrieb:</translation>
     </message>
     <message>
         <source>volts</source>
-        <translation type="unfinished"></translation>
+        <translation>volts</translation>
     </message>
     <message>
         <source>25%</source>
-        <translation type="unfinished">45.45° {25%?}</translation>
+        <translation>25%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished">45.45° {100%?}</translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>Condensation de deverouillage du Mode Nuit en °C:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verflüssigung zur Aufhebung des Nachtbetriebs in °C:</translation>
     </message>
     <message>
         <source>30°C</source>
-        <translation type="unfinished"></translation>
+        <translation>30°C</translation>
     </message>
     <message>
         <source>45°C</source>
-        <translation type="unfinished"></translation>
+        <translation>45°C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_SendFin</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Fin Parametrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende Parametrierung</translation>
     </message>
     <message>
         <source>Sauvegarde et Envoi
 au module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern und Senden
+an das HPF-Modul</translation>
     </message>
     <message>
         <source>OK Configuration &lt;font color=&apos;blue&apos;&gt;Sauvegardee et Envoyee&lt;/font&gt; au Module-HPF.</source>
-        <translation type="unfinished"></translation>
+        <translation>OK Konfiguration &lt;font color=&apos;blue&apos;&gt;gespeichert und gesendet&lt;/font&gt; an das HPF-Modul.</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;ERREUR de l&apos;envoie de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color=&apos;red&apos;&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;FEHLER beim Senden der Konfiguration an das HPF-Modul&lt;/font&gt;. Bitte &lt;font color=&apos;red&apos;&gt;ERNEUT VERSUCHEN/SENDEN&lt;/font&gt;.</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_TCmini</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>TC Mini</source>
-        <translation type="unfinished"></translation>
+        <translation>TC Min</translation>
     </message>
     <message>
         <source>Donnez la temperature de condensation minimum pour
 un bon fonctionnement de vos detendeurs</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die minimale Verflüssigungstemperatur für
+einen guten Betrieb Ihrer Expansionsventile ein</translation>
     </message>
     <message>
         <source>TC mini:</source>
-        <translation type="unfinished"></translation>
+        <translation>TC min:</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_TempoVaria</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Temporisation du Variateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung des Frequenzumrichters</translation>
     </message>
     <message>
         <source>Enclenchement Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschalten Lüfter</translation>
     </message>
     <message>
         <source>en Secondes</source>
-        <translation type="unfinished"></translation>
+        <translation>in Sekunden</translation>
     </message>
     <message>
         <source>Coupure Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschalten Lüfter</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_UART</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Vitesse UART ORV et ModBUS</source>
-        <translation type="unfinished"></translation>
+        <translation>UART-Geschwindigkeit ORV und ModBUS</translation>
     </message>
     <message>
         <source>RS-485 ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485 ID:</translation>
     </message>
     <message>
         <source>Desactiver le module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF-Modul deaktivieren</translation>
     </message>
     <message>
         <source>Port UART1 ORV:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port UART1 ORV:</translation>
     </message>
     <message>
         <source>bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>bauds</translation>
     </message>
     <message>
         <source>Port UART2 MODBUS:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port UART2 MODBUS:</translation>
     </message>
     <message>
         <source>TERMINER / RETOUR ENREGISTREMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>BEENDEN / ZURÜCK ZUM SPEICHERN</translation>
     </message>
     <message>
         <source>Aucun</source>
-        <translation type="unfinished">Keiner</translation>
+        <translation>Keiner</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Variateur</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Variateur de Vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenzumrichter</translation>
     </message>
     <message>
         <source>Avez-vous un retour d&apos;information de puissance
 de 4-20 mA du variateur ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt es eine Leistungsrückmeldung
+4-20 mA vom Frequenzumrichter?</translation>
     </message>
     <message>
         <source>Puissance a 20 mA :</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung bei 20 mA :</translation>
     </message>
     <message>
         <source>Watt</source>
-        <translation type="unfinished"></translation>
+        <translation>Watt</translation>
     </message>
     <message>
         <source>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relai est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Frequenzumrichter ist immer der ersten Lüfterstufe mit einer Leistung größer 0 zugeordnet; ist also das erste Relais defekt, genügt es, alle Stufen zu verschieben und die Leistungen wieder den richtigen Stufen zuzuordnen.</translation>
     </message>
     <message>
         <source>Pas de variateur de vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Frequenzumrichter</translation>
     </message>
     <message>
         <source>Variation de vitesse sur le premier etage de condensation</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahlregelung der ersten Verflüssigerstufe</translation>
     </message>
     <message>
         <source>Variation de vitesse sur tous les etages de ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahlregelung aller Lüfterstufen</translation>
     </message>
     <message>
         <source>en Volts</source>
-        <translation type="unfinished"></translation>
+        <translation>in Volt</translation>
     </message>
     <message>
         <source>en mA</source>
-        <translation type="unfinished"></translation>
+        <translation>in mA</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Ventil</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Etage de Ventillation</source>
-        <translation type="unfinished"></translation>
+        <translation>Lüfterstufe</translation>
     </message>
     <message>
         <source>Etage selectionne:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Stufe:</translation>
     </message>
     <message>
         <source>Puissance de l&apos;etage de ventillation
 absorbee en Watt</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistungsaufnahme der Lüfterstufe
+in Watt</translation>
     </message>
 </context>
 <context>
     <name>hpfInfo_Display</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>T° Exterieure</source>
-        <translation type="unfinished"></translation>
+        <translation>Außen-T°</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>HP</source>
-        <translation type="unfinished"></translation>
+        <translation>HD</translation>
     </message>
     <message>
         <source>0 / 0</source>
-        <translation type="unfinished"></translation>
+        <translation>0 / 0</translation>
     </message>
     <message>
         <source>Etage(s) de Ventilation, soit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lüfterstufe(n), d.h.:</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Cons + Dif+</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll + Dif+</translation>
     </message>
     <message>
         <source>Consigne
 Calculee</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechneter
+Sollwert</translation>
     </message>
     <message>
         <source>Cons - Dif-</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll - Dif-</translation>
     </message>
     <message>
         <source>Zone neutre de demande
 + de Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutralzone Anforderung
++ Lüfter</translation>
     </message>
     <message>
         <source>Dif.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dif.</translation>
     </message>
     <message>
         <source>Zone neutre de demande
 - de Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutralzone Anforderung
+- Lüfter</translation>
     </message>
     <message>
         <source>HP Mini</source>
-        <translation type="unfinished"></translation>
+        <translation>HD Min</translation>
     </message>
     <message>
         <source>Comp_%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp_%1</translation>
     </message>
     <message>
         <source>M/A</source>
-        <translation type="unfinished"></translation>
+        <translation>EIN/AUS</translation>
     </message>
     <message>
         <source>DELEST</source>
-        <translation type="unfinished"></translation>
+        <translation>LASTABW.</translation>
     </message>
     <message>
         <source>NUIT</source>
-        <translation type="unfinished"></translation>
+        <translation>NACHT</translation>
     </message>
     <message>
         <source>RESERVE</source>
-        <translation type="unfinished"></translation>
+        <translation>RESERVE</translation>
     </message>
     <message>
         <source>HP Flottante</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitende HD</translation>
     </message>
     <message>
         <source>Compresseur(s) ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdichter ORV</translation>
     </message>
     <message>
         <source>HPF v%1</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF v%1</translation>
     </message>
     <message>
         <source>Mode Secours</source>
-        <translation type="unfinished"></translation>
+        <translation>Notbetrieb</translation>
     </message>
     <message>
         <source>Probleme RS485:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS485-Problem:</translation>
     </message>
     <message>
         <source>Consigne
 Arret</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollwert
+Aus</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
 <context>
+    <name>Alarmeclassique</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglage d&apos;alarme de
+niveau bas (securite)</source>
+        <translation>Low-level alarm
+setting (safety)</translation>
+    </message>
+    <message>
+        <source>Poids mini (Alarme) :</source>
+        <translation>Minimum weight (alarm) :</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Temporisation de : </source>
+        <translation>Delay of : </translation>
+    </message>
+    <message>
+        <source>Surveillance centrale Pump Down</source>
+        <translation>Pack pump-down monitoring</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -90,6 +119,29 @@
     <message>
         <source>Inox 40 x 2</source>
         <translation>Stainless steel 40 x 2</translation>
+    </message>
+</context>
+<context>
+    <name>CompressorType</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Type de Compresseur(s)</source>
+        <translation>Compressor type(s)</translation>
+    </message>
+    <message>
+        <source>Piston</source>
+        <translation>Piston</translation>
+    </message>
+    <message>
+        <source>Vis</source>
+        <translation>Screw</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>Scroll</translation>
     </message>
 </context>
 <context>
@@ -518,63 +570,63 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Changement de la langue</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de la langue</translation>
     </message>
     <message>
         <source>Selection de la langue francaise</source>
-        <translation type="unfinished"></translation>
+        <translation>Selection de la langue francaise</translation>
     </message>
     <message>
         <source>Language Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Language Change</translation>
     </message>
     <message>
         <source>English language selected</source>
-        <translation type="unfinished"></translation>
+        <translation>English language selected</translation>
     </message>
     <message>
         <source>Ändern der Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern der Sprache</translation>
     </message>
     <message>
         <source>Deutsche Sprache ausgewahlte</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsche Sprache ausgewahlte</translation>
     </message>
     <message>
         <source>El cambio de idioma</source>
-        <translation type="unfinished"></translation>
+        <translation>El cambio de idioma</translation>
     </message>
     <message>
         <source>El ORV debe reiniciar el sistema para cargar el idioma español</source>
-        <translation type="unfinished"></translation>
+        <translation>El ORV debe reiniciar el sistema para cargar el idioma español</translation>
     </message>
     <message>
         <source>La modifica della lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>La modifica della lingua</translation>
     </message>
     <message>
         <source>Il ORV deve riavviare per caricare italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ORV deve riavviare per caricare italiano</translation>
     </message>
     <message>
         <source>Het wijzigen van de taal</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wijzigen van de taal</translation>
     </message>
     <message>
         <source>De ORV moet herstarten om de Nederlandse taal te laden</source>
-        <translation type="unfinished"></translation>
+        <translation>De ORV moet herstarten om de Nederlandse taal te laden</translation>
     </message>
     <message>
         <source>Russian language selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Russian language selected</translation>
     </message>
     <message>
         <source>A nyelv módosítása</source>
-        <translation type="unfinished"></translation>
+        <translation>A nyelv módosítása</translation>
     </message>
     <message>
         <source>A magyar nyelv válogatott</source>
-        <translation type="unfinished"></translation>
+        <translation>A magyar nyelv válogatott</translation>
     </message>
     <message>
         <source>Erreur</source>
@@ -1278,6 +1330,33 @@ Installing the configuration files (2), CAUTION the ORV restarts ....</translati
     </message>
 </context>
 <context>
+    <name>OrvName</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Configuration ORV</source>
+        <translation>ORV configuration</translation>
+    </message>
+    <message>
+        <source>Nom du ORV:</source>
+        <translation>ORV name:</translation>
+    </message>
+    <message>
+        <source> * 20 Caracteres Maximum</source>
+        <translation> * 20 characters maximum</translation>
+    </message>
+    <message>
+        <source>Nom client sur site:</source>
+        <translation>Customer name on site:</translation>
+    </message>
+    <message>
+        <source> * 40 Caracteres Maximum</source>
+        <translation> * 40 characters maximum</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
@@ -1391,6 +1470,45 @@ Otherwise, press &quot;No&quot;</translation>
     </message>
 </context>
 <context>
+    <name>Sensstat</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglage Alarmes Statistique</source>
+        <translation>Statistical alarm settings</translation>
+    </message>
+    <message>
+        <source>Statistique 3J</source>
+        <translation>Statistics 3D</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Plus sensible</source>
+        <translation>More sensitive</translation>
+    </message>
+    <message>
+        <source>Moins sensible</source>
+        <translation>Less sensitive</translation>
+    </message>
+    <message>
+        <source>INIT</source>
+        <translation>INIT</translation>
+    </message>
+    <message>
+        <source>Statistique LP</source>
+        <translation>Statistics LP</translation>
+    </message>
+    <message>
+        <source>Statistique 103</source>
+        <translation>Statistics 103</translation>
+    </message>
+</context>
+<context>
     <name>Sousrefoidisseur</name>
     <message>
         <source>Form</source>
@@ -1419,15 +1537,15 @@ Otherwise, press &quot;No&quot;</translation>
     <name>cConfHPF</name>
     <message>
         <source>QUITTER</source>
-        <translation type="unfinished"></translation>
+        <translation>QUIT</translation>
     </message>
     <message>
         <source>PRECEDENT</source>
-        <translation type="unfinished">PREVIOUS</translation>
+        <translation>PREVIOUS</translation>
     </message>
     <message>
         <source>SUIVANT</source>
-        <translation type="unfinished">NEXT</translation>
+        <translation>NEXT</translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1585,301 @@ Cliquez sur OK pour terminer la configuration.</source>
         <translation>- If you emptied the column, you may open the valves again.
 - If you calibrated the PT100 probes, you may remove the resistors and refit the probes.
 Click OK to finish the configuration.</translation>
+    </message>
+</context>
+<context>
+    <name>cConf_Energie</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Module Energie</source>
+        <translation>Energy module</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Adresse
+RS485:</source>
+        <translation>Address
+RS485:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Adressage</source>
+        <translation>Addressing</translation>
+    </message>
+    <message>
+        <source>0 = OFF
+1 =ON</source>
+        <translation>0 = OFF
+1 =ON</translation>
+    </message>
+    <message>
+        <source>654321</source>
+        <translation>654321</translation>
+    </message>
+    <message>
+        <source>000000</source>
+        <translation>000000</translation>
+    </message>
+    <message>
+        <source>Affectation</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
+        <source>Puissance TI</source>
+        <translation>CT rating</translation>
+    </message>
+    <message>
+        <source>Nombre TI</source>
+        <translation>Number of CTs</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Puissance 1</source>
+        <translation>Power 1</translation>
+    </message>
+    <message>
+        <source>Puissance 2</source>
+        <translation>Power 2</translation>
+    </message>
+    <message>
+        <source>Puissance 3</source>
+        <translation>Power 3</translation>
+    </message>
+    <message>
+        <source>Capteur Pression</source>
+        <translation>Pressure sensor</translation>
+    </message>
+    <message>
+        <source>Mini</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Maxi</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Offset 0:</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Offset 0</source>
+        <translation>Offset 0</translation>
+    </message>
+    <message>
+        <source>PT&amp;100 Temperature</source>
+        <translation>PT&amp;100 temperature</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Correction:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Etalonnage PT100</source>
+        <translation>PT100 calibration</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 cable 3m</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Cor Manuelle=&gt;</source>
+        <translation>Manual corr.=&gt;</translation>
+    </message>
+    <message>
+        <source>Annuler
+Quitter</source>
+        <translation>Cancel
+Quit</translation>
+    </message>
+    <message>
+        <source>Sauvegarde et Envoi
+au module ENERGIE</source>
+        <translation>Save and send
+to ENERGY module</translation>
+    </message>
+    <message>
+        <source>Compresseur</source>
+        <translation>Compressor</translation>
+    </message>
+    <message>
+        <source>Les Compresseurs</source>
+        <translation>The compressors</translation>
+    </message>
+    <message>
+        <source>Ventilateurs Du Condenseur</source>
+        <translation>Condenser fans</translation>
+    </message>
+    <message>
+        <source>Pompe</source>
+        <translation>Pump</translation>
+    </message>
+    <message>
+        <source>Vitrines</source>
+        <translation>Display cases</translation>
+    </message>
+    <message>
+        <source>Chambres Et Labo</source>
+        <translation>Cold rooms and prep</translation>
+    </message>
+    <message>
+        <source>Climatisation Et Chauffage</source>
+        <translation>Air conditioning and heating</translation>
+    </message>
+    <message>
+        <source>Eclairage</source>
+        <translation>Lighting</translation>
+    </message>
+    <message>
+        <source>Compresseur(s) parallele(s)</source>
+        <translation>Parallel compressor(s)</translation>
+    </message>
+    <message>
+        <source>Capteur Pression BP</source>
+        <translation>LP pressure sensor</translation>
+    </message>
+    <message>
+        <source>PT100 Surchauffe</source>
+        <translation>PT100 superheat</translation>
+    </message>
+    <message>
+        <source>PRESSION BP</source>
+        <translation>LP PRESSURE</translation>
+    </message>
+    <message>
+        <source>PT100 ASPIRATION</source>
+        <translation>PT100 SUCTION</translation>
+    </message>
+    <message>
+        <source>Capteur Pression HP-Gaz</source>
+        <translation>HP-gas pressure sensor</translation>
+    </message>
+    <message>
+        <source>PT100 Refoulement</source>
+        <translation>PT100 discharge</translation>
+    </message>
+    <message>
+        <source>PRESSION HP-GAZ</source>
+        <translation>HP-GAS PRESSURE</translation>
+    </message>
+    <message>
+        <source>PT100 REFOULEMENT</source>
+        <translation>PT100 DISCHARGE</translation>
+    </message>
+    <message>
+        <source>PT100 Temperature</source>
+        <translation>PT100 temperature</translation>
+    </message>
+    <message>
+        <source>PRESSION RESERVE</source>
+        <translation>SPARE PRESSURE</translation>
+    </message>
+    <message>
+        <source>PT100 RESERVE 1</source>
+        <translation>PT100 SPARE 1</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Aucun TI</source>
+        <translation>No CT</translation>
+    </message>
+    <message>
+        <source>Aucun module ENERGIE detecter</source>
+        <translation>No ENERGY module detected</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture de la configuration des modules ENERGIE</source>
+        <translation>ERROR reading the configuration of the ENERGY modules</translation>
+    </message>
+    <message>
+        <source>ENER v%1</source>
+        <translation>ENER v%1</translation>
+    </message>
+    <message>
+        <source>OK Connecte</source>
+        <translation>OK connected</translation>
+    </message>
+    <message>
+        <source>NON Connecte</source>
+        <translation>NOT connected</translation>
+    </message>
+    <message>
+        <source>PUISSANCE:%1 Enregistrent Modification Pourcentage OK</source>
+        <translation>POWER:%1 percentage change saved OK</translation>
+    </message>
+    <message>
+        <source>Envoi Configuation au module ENERGIE %1 ....</source>
+        <translation>Sending configuration to ENERGY module %1 ....</translation>
+    </message>
+    <message>
+        <source>Envoi Configuation module ENERGIE %1 OK</source>
+        <translation>Configuration sent to ENERGY module %1 OK</translation>
+    </message>
+    <message>
+        <source>!! ECHEC !! Configuation module ENERGIE %1</source>
+        <translation>!! FAILED !! Configuration of ENERGY module %1</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde %1?</source>
+        <translation>WARNING Start CALIBRATION of sensor %1?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage %1?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>Start calibration procedure %1?!
+Please press OK if the sensor is at atmospheric pressure!</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde %1 ?</source>
+        <translation>WARNING Start CALIBRATION of probe %1 ?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage %1 ?!
+veuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place de la PT100!</source>
+        <translation>Start calibration procedure %1 ?!
+Please press OK AFTER connecting the 100 ohm RESISTOR in place of the PT100!</translation>
+    </message>
+    <message>
+        <source>ERREUR Reponse module ENERGIE %1</source>
+        <translation>ERROR response from ENERGY module %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure, veuillez reessayer</source>
+        <translation>Measurement ERROR, please try again</translation>
     </message>
 </context>
 <context>
@@ -1797,11 +2210,11 @@ Click OK to finish the configuration.</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Information</translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Demande refusee par le ORV, aucun changement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Request refused by the ORV, no change.</translation>
     </message>
 </context>
 <context>
@@ -1843,521 +2256,838 @@ Click OK to finish the configuration.</translation>
     </message>
 </context>
 <context>
+    <name>cp_InfoDisplay</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Caracteristiques ThermoDynamiques:</source>
+        <translation>Thermodynamic properties:</translation>
+    </message>
+    <message>
+        <source>Pression:</source>
+        <translation>Pressure:</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>Temperature Fluide</source>
+        <translation>Refrigerant temperature</translation>
+    </message>
+    <message>
+        <source>Densite:</source>
+        <translation>Density:</translation>
+    </message>
+    <message>
+        <source>Volume Massique:</source>
+        <translation>Specific volume:</translation>
+    </message>
+    <message>
+        <source>Vitesse du Son:</source>
+        <translation>Speed of sound:</translation>
+    </message>
+    <message>
+        <source>Concentration de Gaz:</source>
+        <translation>Gas concentration:</translation>
+    </message>
+    <message>
+        <source>Entropie:</source>
+        <translation>Entropy:</translation>
+    </message>
+    <message>
+        <source>Enthalpie:</source>
+        <translation>Enthalpy:</translation>
+    </message>
+    <message>
+        <source>HP
+Liquide</source>
+        <translation>HP
+Liquid</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>HP
+Gaz</source>
+        <translation>HP
+Gas</translation>
+    </message>
+    <message>
+        <source>BP
+Gaz</source>
+        <translation>LP
+Gas</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Glide </source>
+        <translation>Glide </translation>
+    </message>
+    <message>
+        <source>°C </source>
+        <translation>°C </translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>dm3/kg</source>
+        <translation>dm3/kg</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>kj/kg-k</source>
+        <translation>kj/kg-k</translation>
+    </message>
+    <message>
+        <source>kj/kg</source>
+        <translation>kj/kg</translation>
+    </message>
+    <message>
+        <source>Difference d&apos;enthalphie:</source>
+        <translation>Enthalpy difference:</translation>
+    </message>
+    <message>
+        <source>Debit masse:</source>
+        <translation>Mass flow:</translation>
+    </message>
+    <message>
+        <source>kg/s</source>
+        <translation>kg/s</translation>
+    </message>
+    <message>
+        <source>Temp Refoul I:</source>
+        <translation>Disch. temp I:</translation>
+    </message>
+    <message>
+        <source>Temp Refoul C:</source>
+        <translation>Disch. temp C:</translation>
+    </message>
+    <message>
+        <source>Temp Refoul M:</source>
+        <translation>Disch. temp M:</translation>
+    </message>
+    <message>
+        <source>Puissance frigorifique:</source>
+        <translation>Cooling capacity:</translation>
+    </message>
+    <message>
+        <source>kw</source>
+        <translation>kw</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee</source>
+        <translation>Power input</translation>
+    </message>
+    <message>
+        <source>kw pour</source>
+        <translation>kW for</translation>
+    </message>
+    <message>
+        <source>compresseur(s)</source>
+        <translation>compressor(s)</translation>
+    </message>
+    <message>
+        <source>COP:</source>
+        <translation>COP:</translation>
+    </message>
+    <message>
+        <source>kw pour la ventilation</source>
+        <translation>kW for the fans</translation>
+    </message>
+    <message>
+        <source>kw pour les pompes</source>
+        <translation>kW for the pumps</translation>
+    </message>
+    <message>
+        <source>Glide</source>
+        <translation>Glide</translation>
+    </message>
+    <message>
+        <source>kw </source>
+        <translation>kw </translation>
+    </message>
+    <message>
+        <source>pour les pompes </source>
+        <translation>for the pumps </translation>
+    </message>
+    <message>
+        <source>compresseurs paralleles</source>
+        <translation>parallel compressors</translation>
+    </message>
+</context>
+<context>
+    <name>enerInfo_Display</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Puissances</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Intensite</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>kWh depuis
+minuit</source>
+        <translation>kWh since
+midnight</translation>
+    </message>
+    <message>
+        <source>kWh depuis
+1er janvier</source>
+        <translation>kWh since
+1 January</translation>
+    </message>
+    <message>
+        <source>Les Compresseurs:</source>
+        <translation>The compressors:</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Active(kW)</source>
+        <translation>Active(kW)</translation>
+    </message>
+    <message>
+        <source>Apparente(kVA)</source>
+        <translation>Apparent(kVA)</translation>
+    </message>
+    <message>
+        <source>Reactive(kVAR)</source>
+        <translation>Reactive(kVAR)</translation>
+    </message>
+    <message>
+        <source>COS Phi</source>
+        <translation>COS Phi</translation>
+    </message>
+    <message>
+        <source>Compresseur 1</source>
+        <translation>Compressor 1</translation>
+    </message>
+    <message>
+        <source>Compresseur 2</source>
+        <translation>Compressor 2</translation>
+    </message>
+    <message>
+        <source>Compresseur 3</source>
+        <translation>Compressor 3</translation>
+    </message>
+    <message>
+        <source>Compresseur 4</source>
+        <translation>Compressor 4</translation>
+    </message>
+    <message>
+        <source>Compresseur 5</source>
+        <translation>Compressor 5</translation>
+    </message>
+    <message>
+        <source>Compresseur 6</source>
+        <translation>Compressor 6</translation>
+    </message>
+    <message>
+        <source>Cumul</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Ventilateurs
+ Condenseur</source>
+        <translation>Fans
+ condenser</translation>
+    </message>
+    <message>
+        <source>Pompe(s)</source>
+        <translation>Pump(s)</translation>
+    </message>
+    <message>
+        <source>Compresseur P</source>
+        <translation>Compressor P</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique:</source>
+        <translation>Cooling capacity:</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>Phase1(A)</source>
+        <translation>Phase1(A)</translation>
+    </message>
+    <message>
+        <source>Phase2(A)</source>
+        <translation>Phase2(A)</translation>
+    </message>
+    <message>
+        <source>Phase3(A)</source>
+        <translation>Phase3(A)</translation>
+    </message>
+    <message>
+        <source>kW/h</source>
+        <translation>kW/h</translation>
+    </message>
+</context>
+<context>
     <name>hpfConfig_Condensateur</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Selection du condenseur</source>
-        <translation type="unfinished"></translation>
+        <translation>Condenser selection</translation>
     </message>
     <message>
         <source>Temperature exterieure de selection
 du condenseur:</source>
-        <translation type="unfinished"></translation>
+        <translation>Outdoor design temperature
+of the condenser:</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>DT reel du condenseur en regime etabli l&apos;ete:</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual condenser DT in steady summer operation:</translation>
     </message>
     <message>
         <source>k</source>
-        <translation type="unfinished"></translation>
+        <translation>k</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_ConstVaria</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Constante du Pas de Variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation step constant</translation>
     </message>
     <message>
         <source>Constante 1 * EXP(Ecart en °C* Constante 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Constant 1 * EXP(Deviation in °C* Constant 2)</translation>
     </message>
     <message>
         <source>Remise a Zero Constantes</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset constants</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Constante 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Constant 1:</translation>
     </message>
     <message>
         <source>Constante 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Constant 2:</translation>
     </message>
     <message>
         <source>Calcul Pas(mA):</source>
-        <translation type="unfinished"></translation>
+        <translation>Step calc.(mA):</translation>
     </message>
     <message>
         <source>Pas:</source>
-        <translation type="unfinished"></translation>
+        <translation>Step:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Volt</source>
-        <translation type="unfinished"></translation>
+        <translation>Volt</translation>
     </message>
     <message>
         <source>Calcul Pas(Volt):</source>
-        <translation type="unfinished"></translation>
+        <translation>Step calc.(Volt):</translation>
     </message>
     <message>
         <source>Ecart en °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Deviation in °C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Differentiel</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Differentiel de regulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Control differential</translation>
     </message>
     <message>
         <source>+ ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>+ fans</translation>
     </message>
     <message>
         <source>0.5°C</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5°C</translation>
     </message>
     <message>
         <source>3°C</source>
-        <translation type="unfinished"></translation>
+        <translation>3°C</translation>
     </message>
     <message>
         <source>- ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>- fans</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_InfoOnComp</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Information de marche compresseur(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressor(s) running signal</translation>
     </message>
     <message>
         <source>Choix de l&apos;information retour de marche compresseur(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choice of the compressor(s) running feedback</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par le ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>compressor(s) running feedback from the ORV</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par contact sec module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>compressor(s) running feedback via HPF module dry contact</translation>
     </message>
     <message>
         <source> retour marche compresseur(s) par le module ENERGE</source>
-        <translation type="unfinished"></translation>
+        <translation> compressor(s) running feedback from the ENERGY module</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Infos</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Infos Module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF module info</translation>
     </message>
     <message>
         <source>RS-485 ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485 ID:</translation>
     </message>
     <message>
         <source>Module-HPF &lt;font color=&apos;blue&apos;&gt;DETECTER et CONNECTER&lt;/font&gt;.Vous pouvez &lt;font color=&apos;blue&apos;&gt;poursuivre&lt;/font&gt; la configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF module &lt;font color=&apos;blue&apos;&gt;DETECTED and CONNECTED&lt;/font&gt;. You can &lt;font color=&apos;blue&apos;&gt;continue&lt;/font&gt; the configuration.</translation>
     </message>
     <message>
         <source>Module HPF OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF module OK.</translation>
     </message>
     <message>
         <source>Relancer la Recherche
 du Module HPF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart the search
+for the HPF module.</translation>
     </message>
     <message>
         <source>AUCUN Module-HPF n&apos;a ete detecte au demarrage. Vous pouvez &lt;font color=&apos;red&apos;&gt;RELANCER&lt;/font&gt; le processus de detection a l&apos;aide du bouton &lt;font color=&apos;red&apos;&gt;RECHERCHE&lt;/font&gt; ci-dessous</source>
-        <translation type="unfinished"></translation>
+        <translation>NO HPF module was detected at start-up. You can &lt;font color=&apos;red&apos;&gt;RESTART&lt;/font&gt; the detection with the &lt;font color=&apos;red&apos;&gt;SEARCH&lt;/font&gt; button below</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;AUCUN&lt;/font&gt; Module-HPF n&apos;a ete detecte. Veuillez &lt;font color=&apos;red&apos;&gt;verifier&lt;/font&gt; vos branchements.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;NO&lt;/font&gt; HPF module detected. Please &lt;font color=&apos;red&apos;&gt;check&lt;/font&gt; your wiring.</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_ModeNuit</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mode Nuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Night mode</translation>
     </message>
     <message>
         <source>Le mode Nuit est active par fermeture de
 l&apos;entree T/R du Mode Nuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Night mode is activated by closing
+the night mode T/R input</translation>
     </message>
     <message>
         <source>   mA Maximum en Mode Nuit:</source>
-        <translation type="unfinished"></translation>
+        <translation>   Maximum mA in night mode:</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>volts Maximum en Mode Nuit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum volts in night mode:</translation>
     </message>
     <message>
         <source>volts</source>
-        <translation type="unfinished"></translation>
+        <translation>volts</translation>
     </message>
     <message>
         <source>25%</source>
-        <translation type="unfinished">45.45° {25%?}</translation>
+        <translation>25%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished">45.45° {100%?}</translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>Condensation de deverouillage du Mode Nuit en °C:</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensing temperature releasing night mode in °C:</translation>
     </message>
     <message>
         <source>30°C</source>
-        <translation type="unfinished"></translation>
+        <translation>30°C</translation>
     </message>
     <message>
         <source>45°C</source>
-        <translation type="unfinished"></translation>
+        <translation>45°C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_SendFin</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Fin Parametrage</source>
-        <translation type="unfinished"></translation>
+        <translation>End of settings</translation>
     </message>
     <message>
         <source>Sauvegarde et Envoi
 au module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save and send
+to HPF module</translation>
     </message>
     <message>
         <source>OK Configuration &lt;font color=&apos;blue&apos;&gt;Sauvegardee et Envoyee&lt;/font&gt; au Module-HPF.</source>
-        <translation type="unfinished"></translation>
+        <translation>OK configuration &lt;font color=&apos;blue&apos;&gt;saved and sent&lt;/font&gt; to the HPF module.</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;ERREUR de l&apos;envoie de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color=&apos;red&apos;&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;ERROR sending the configuration to the HPF module&lt;/font&gt;. Please &lt;font color=&apos;red&apos;&gt;RETRY/RESEND&lt;/font&gt;.</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_TCmini</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>TC Mini</source>
-        <translation type="unfinished"></translation>
+        <translation>TC min</translation>
     </message>
     <message>
         <source>Donnez la temperature de condensation minimum pour
 un bon fonctionnement de vos detendeurs</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the minimum condensing temperature for
+correct operation of your expansion valves</translation>
     </message>
     <message>
         <source>TC mini:</source>
-        <translation type="unfinished"></translation>
+        <translation>TC min:</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_TempoVaria</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Temporisation du Variateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Drive delay</translation>
     </message>
     <message>
         <source>Enclenchement Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fans switch-on</translation>
     </message>
     <message>
         <source>en Secondes</source>
-        <translation type="unfinished"></translation>
+        <translation>in seconds</translation>
     </message>
     <message>
         <source>Coupure Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fans switch-off</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_UART</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Vitesse UART ORV et ModBUS</source>
-        <translation type="unfinished"></translation>
+        <translation>ORV and ModBUS UART speed</translation>
     </message>
     <message>
         <source>RS-485 ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485 ID:</translation>
     </message>
     <message>
         <source>Desactiver le module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Disable the HPF module</translation>
     </message>
     <message>
         <source>Port UART1 ORV:</source>
-        <translation type="unfinished"></translation>
+        <translation>UART1 ORV port:</translation>
     </message>
     <message>
         <source>bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>bauds</translation>
     </message>
     <message>
         <source>Port UART2 MODBUS:</source>
-        <translation type="unfinished"></translation>
+        <translation>UART2 MODBUS port:</translation>
     </message>
     <message>
         <source>TERMINER / RETOUR ENREGISTREMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>FINISH / BACK TO SAVING</translation>
     </message>
     <message>
         <source>Aucun</source>
-        <translation type="unfinished">None</translation>
+        <translation>None</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Variateur</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Variateur de Vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable speed drive</translation>
     </message>
     <message>
         <source>Avez-vous un retour d&apos;information de puissance
 de 4-20 mA du variateur ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you have a 4-20 mA power feedback
+from the drive?</translation>
     </message>
     <message>
         <source>Puissance a 20 mA :</source>
-        <translation type="unfinished"></translation>
+        <translation>Power at 20 mA :</translation>
     </message>
     <message>
         <source>Watt</source>
-        <translation type="unfinished"></translation>
+        <translation>Watt</translation>
     </message>
     <message>
         <source>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relai est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</source>
-        <translation type="unfinished"></translation>
+        <translation>The drive is always assigned to the first fan stage whose power is above 0, so if the first relay is faulty, just shift all the stages and put the powers back on the right stages.</translation>
     </message>
     <message>
         <source>Pas de variateur de vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>No variable speed drive</translation>
     </message>
     <message>
         <source>Variation de vitesse sur le premier etage de condensation</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed control on the first condensing stage</translation>
     </message>
     <message>
         <source>Variation de vitesse sur tous les etages de ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed control on all fan stages</translation>
     </message>
     <message>
         <source>en Volts</source>
-        <translation type="unfinished"></translation>
+        <translation>in volts</translation>
     </message>
     <message>
         <source>en mA</source>
-        <translation type="unfinished"></translation>
+        <translation>in mA</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Ventil</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Etage de Ventillation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan stage</translation>
     </message>
     <message>
         <source>Etage selectionne:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected stage:</translation>
     </message>
     <message>
         <source>Puissance de l&apos;etage de ventillation
 absorbee en Watt</source>
-        <translation type="unfinished"></translation>
+        <translation>Power input of the fan stage
+in watts</translation>
     </message>
 </context>
 <context>
     <name>hpfInfo_Display</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>T° Exterieure</source>
-        <translation type="unfinished"></translation>
+        <translation>Outdoor T°</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>HP</source>
-        <translation type="unfinished"></translation>
+        <translation>HP</translation>
     </message>
     <message>
         <source>0 / 0</source>
-        <translation type="unfinished"></translation>
+        <translation>0 / 0</translation>
     </message>
     <message>
         <source>Etage(s) de Ventilation, soit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan stage(s), i.e.:</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Cons + Dif+</source>
-        <translation type="unfinished"></translation>
+        <translation>SP + Dif+</translation>
     </message>
     <message>
         <source>Consigne
 Calculee</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculated
+set point</translation>
     </message>
     <message>
         <source>Cons - Dif-</source>
-        <translation type="unfinished"></translation>
+        <translation>SP - Dif-</translation>
     </message>
     <message>
         <source>Zone neutre de demande
 + de Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutral zone for
+more fans</translation>
     </message>
     <message>
         <source>Dif.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dif.</translation>
     </message>
     <message>
         <source>Zone neutre de demande
 - de Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutral zone for
+fewer fans</translation>
     </message>
     <message>
         <source>HP Mini</source>
-        <translation type="unfinished"></translation>
+        <translation>HP min</translation>
     </message>
     <message>
         <source>Comp_%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp_%1</translation>
     </message>
     <message>
         <source>M/A</source>
-        <translation type="unfinished"></translation>
+        <translation>ON/OFF</translation>
     </message>
     <message>
         <source>DELEST</source>
-        <translation type="unfinished"></translation>
+        <translation>SHED</translation>
     </message>
     <message>
         <source>NUIT</source>
-        <translation type="unfinished"></translation>
+        <translation>NIGHT</translation>
     </message>
     <message>
         <source>RESERVE</source>
-        <translation type="unfinished"></translation>
+        <translation>SPARE</translation>
     </message>
     <message>
         <source>HP Flottante</source>
-        <translation type="unfinished"></translation>
+        <translation>Floating HP</translation>
     </message>
     <message>
         <source>Compresseur(s) ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>ORV compressor(s)</translation>
     </message>
     <message>
         <source>HPF v%1</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF v%1</translation>
     </message>
     <message>
         <source>Mode Secours</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup mode</translation>
     </message>
     <message>
         <source>Probleme RS485:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS485 problem:</translation>
     </message>
     <message>
         <source>Consigne
 Arret</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop
+set point</translation>
     </message>
 </context>
 <context>

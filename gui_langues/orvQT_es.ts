@@ -2,10 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="fr_FR">
 <context>
+    <name>Alarmeclassique</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglage d&apos;alarme de
+niveau bas (securite)</source>
+        <translation>Ajuste de alarma de
+nivel bajo (seguridad)</translation>
+    </message>
+    <message>
+        <source>Poids mini (Alarme) :</source>
+        <translation>Peso mínimo (alarma) :</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Temporisation de : </source>
+        <translation>Temporización de : </translation>
+    </message>
+    <message>
+        <source>Surveillance centrale Pump Down</source>
+        <translation>Vigilancia central Pump Down</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Choix de mode d&apos;acces</source>
@@ -90,6 +119,29 @@
     <message>
         <source>Inox 40 x 2</source>
         <translation>Acero inoxidable 40 x 2</translation>
+    </message>
+</context>
+<context>
+    <name>CompressorType</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Type de Compresseur(s)</source>
+        <translation>Tipo de compresor(es)</translation>
+    </message>
+    <message>
+        <source>Piston</source>
+        <translation>Pistón</translation>
+    </message>
+    <message>
+        <source>Vis</source>
+        <translation>Tornillo</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>Scroll</translation>
     </message>
 </context>
 <context>
@@ -363,12 +415,13 @@ p, li { white-space: pre-wrap; }
     <name>Info_Norvale</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>NORVALE S.A.S.
 1 allee des Frigoristes - 69000 LYON - FRANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>NORVALE S.A.S.
+1 allee des Frigoristes - 69000 LYON - FRANCE</translation>
     </message>
     <message>
         <source>Support technique :
@@ -388,15 +441,15 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>label version</source>
-        <translation type="unfinished"></translation>
+        <translation>label version</translation>
     </message>
     <message>
         <source>Date tare</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha tara</translation>
     </message>
     <message>
         <source>label date</source>
-        <translation type="unfinished"></translation>
+        <translation>label date</translation>
     </message>
     <message>
         <source>Quitter</source>
@@ -404,18 +457,18 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>(c) NORVALE 2004 - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(c) NORVALE 2004 - %1</translation>
     </message>
     <message>
         <source>	ORV Version : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>	Versión ORV : %1</translation>
     </message>
 </context>
 <context>
     <name>Info_config</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Informations sur la configuration</source>
@@ -431,7 +484,7 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Contenu Fichier RCS systeme:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido archivo RCS sistema:</translation>
     </message>
     <message>
         <source>Espace de Stockage en Mo:</source>
@@ -439,7 +492,7 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Config Section	:	</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección config.	:	</translation>
     </message>
     <message>
         <source>Libre = %1 Mo</source>
@@ -454,7 +507,7 @@ commercial@norvale.example</translation>
     <name>Journal</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Fichier Journal</source>
@@ -477,35 +530,35 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source> Francais</source>
-        <translation type="unfinished"></translation>
+        <translation> Francés</translation>
     </message>
     <message>
         <source> Espagnol</source>
-        <translation type="unfinished"></translation>
+        <translation> Español</translation>
     </message>
     <message>
         <source> A&amp;nglais</source>
-        <translation type="unfinished"></translation>
+        <translation> I&amp;nglés</translation>
     </message>
     <message>
         <source> Russe</source>
-        <translation type="unfinished"></translation>
+        <translation> Ruso</translation>
     </message>
     <message>
         <source> A&amp;llemand</source>
-        <translation type="unfinished"></translation>
+        <translation> A&amp;lemán</translation>
     </message>
     <message>
         <source> Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation> Húngaro</translation>
     </message>
     <message>
         <source> Italien</source>
-        <translation type="unfinished"></translation>
+        <translation> Italiano</translation>
     </message>
     <message>
         <source> &amp;Neerlandais</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Neerlandés</translation>
     </message>
     <message>
         <source>Valider</source>
@@ -517,63 +570,63 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Changement de la langue</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de la langue</translation>
     </message>
     <message>
         <source>Selection de la langue francaise</source>
-        <translation type="unfinished"></translation>
+        <translation>Selection de la langue francaise</translation>
     </message>
     <message>
         <source>Language Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Language Change</translation>
     </message>
     <message>
         <source>English language selected</source>
-        <translation type="unfinished"></translation>
+        <translation>English language selected</translation>
     </message>
     <message>
         <source>Ändern der Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern der Sprache</translation>
     </message>
     <message>
         <source>Deutsche Sprache ausgewahlte</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsche Sprache ausgewahlte</translation>
     </message>
     <message>
         <source>El cambio de idioma</source>
-        <translation type="unfinished"></translation>
+        <translation>El cambio de idioma</translation>
     </message>
     <message>
         <source>El ORV debe reiniciar el sistema para cargar el idioma español</source>
-        <translation type="unfinished"></translation>
+        <translation>El ORV debe reiniciar el sistema para cargar el idioma español</translation>
     </message>
     <message>
         <source>La modifica della lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>La modifica della lingua</translation>
     </message>
     <message>
         <source>Il ORV deve riavviare per caricare italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ORV deve riavviare per caricare italiano</translation>
     </message>
     <message>
         <source>Het wijzigen van de taal</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wijzigen van de taal</translation>
     </message>
     <message>
         <source>De ORV moet herstarten om de Nederlandse taal te laden</source>
-        <translation type="unfinished"></translation>
+        <translation>De ORV moet herstarten om de Nederlandse taal te laden</translation>
     </message>
     <message>
         <source>Russian language selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Russian language selected</translation>
     </message>
     <message>
         <source>A nyelv módosítása</source>
-        <translation type="unfinished"></translation>
+        <translation>A nyelv módosítása</translation>
     </message>
     <message>
         <source>A magyar nyelv válogatott</source>
-        <translation type="unfinished"></translation>
+        <translation>A magyar nyelv válogatott</translation>
     </message>
     <message>
         <source>Erreur</source>
@@ -588,202 +641,202 @@ commercial@norvale.example</translation>
     <name>LogConversion</name>
     <message>
         <source>E_EVT_FIRST_SERVICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera puesta en servicio</translation>
     </message>
     <message>
         <source>E_EVT_ACQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Acuse de alarma</translation>
     </message>
     <message>
         <source>E_EVT_LEARN</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprendizaje</translation>
     </message>
     <message>
         <source>E_EVT_VOLTAGE_SHUTDOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>Corte de alimentación</translation>
     </message>
     <message>
         <source>E_EVT_ORV_START</source>
-        <translation type="unfinished"></translation>
+        <translation>Arranque del ORV</translation>
     </message>
     <message>
         <source>E_EVT_LOAD_USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga desde USB</translation>
     </message>
     <message>
         <source>E_EVT_LOAD_NETWORK</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga desde la red</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma tipo 1 (fuga estadística 3 días)</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE2</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma tipo 2</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE3</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma tipo 3</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_CUVE_LOW_LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma nivel bajo recipiente</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo sonda temperatura exterior</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo sonda temperatura entrada recipiente</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TSOR</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo sonda temperatura salida recipiente</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TASP</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo sonda temperatura aspiración</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_SRLIQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo sonda líquido subenfriador</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_JAUGE_CONTRAINTE</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo galga extensométrica</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PRESSION_HP</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo sensor alta presión</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PRESSION_BP</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo sensor baja presión</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_COM_CARTE_MESURE</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo comunicación tarjeta de medida</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_COM_DEBITMETRE</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo comunicación caudalímetro</translation>
     </message>
     <message>
         <source>E_EVT_RESTART_COM</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicio de la comunicación</translation>
     </message>
     <message>
         <source>LOG_INFO</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>LOG_ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>LOG_MESUREMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Medida</translation>
     </message>
     <message>
         <source>LOG_MISCELLANEAOUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Varios</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_MIN_HP</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio AP mínima</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CONTACT_NF_NO</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio contacto NC/NA</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAT_BPADAP</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio estado BP adaptativa</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAT_HPFLOT</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio estado AP flotante</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_REGLAGE_SENALARM3</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio sensibilidad alarma 3 días</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_FLAG_ALARM3</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio indicador alarma 3 días</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_DIAM_TUBELIQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio diámetro tubo de líquido</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_TYPE_MONTAGE_DEBIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio tipo de montaje caudal</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ECART_DEBIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio desviación caudal</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAL_PT100_SOUS_REFROID</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio calibración PT100 subenfriamiento</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_GR_CLIENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio grupo cliente</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_TYPE_MAGASIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio tipo de tienda</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CODE_3</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio código 3</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CODE_CONTRAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio código contrato</translation>
     </message>
     <message>
         <source>E_EVT_CONSULT_COURBES</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulta de las curvas</translation>
     </message>
     <message>
         <source>E_EVT_CONSULT_JOURNAL</source>
-        <translation type="unfinished"></translation>
+        <translation>Control de los sensores en fallo</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_WRITE_CONFIG</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura de la configuración</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_REARMEMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Rearme</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_REAPP</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de un reaprendizaje</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_SEND</source>
-        <translation type="unfinished"></translation>
+        <translation>Envío de los archivos</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Menu Principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú principal</translation>
     </message>
     <message>
         <source>Trace Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace Route</translation>
     </message>
     <message>
         <source>Journal</source>
@@ -814,17 +867,20 @@ ORV</translation>
     <message>
         <source>Configuration
 Module HP Flottante</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración
+módulo AP flotante</translation>
     </message>
     <message>
         <source>Configuration
  Module Energie</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración
+ módulo Energía</translation>
     </message>
     <message>
         <source>Sauvegarde/Restauration
 USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia/Restauración
+USB</translation>
     </message>
     <message>
         <source>Demarrer Intervention
@@ -834,7 +890,7 @@ frigorista</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>Reapprentissage
@@ -850,7 +906,7 @@ Zona horaria</translation>
     </message>
     <message>
         <source>AutoTest ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotest ORV</translation>
     </message>
     <message>
         <source>Redemarrage
@@ -878,19 +934,20 @@ frigorista</translation>
     </message>
     <message>
         <source>Redemarrage/Reboot du ORV ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Reinicio/Reboot del ORV?</translation>
     </message>
     <message>
         <source>Confirmez le redemarrage du ORV ?!
 Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Confirma el reinicio del ORV?!
+¡Pulse OK para reiniciar el ORV!</translation>
     </message>
 </context>
 <context>
     <name>Menu_Reapprentissage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Acquittement des Alarmes</source>
@@ -916,7 +973,7 @@ de referencia</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>Veuillez vérifier le câblage de vos capteurs SVP !</source>
@@ -924,7 +981,7 @@ de referencia</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Selectionnez une option...</source>
@@ -932,39 +989,39 @@ de referencia</translation>
     </message>
     <message>
         <source>Acquittement process</source>
-        <translation type="unfinished"></translation>
+        <translation>Acuse</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Avez-vous localise et repare une fuite ?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;¿Ha localizado y reparado una fuga?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;En fonction de votre intervention, veuillez lancer un recalcul ou un reapprentissage.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;Según su intervención, lance un recálculo o un reaprendizaje.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&amp;Recalcul</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recálculo</translation>
     </message>
     <message>
         <source>&amp;Reapprentissage</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;eaprendizaje</translation>
     </message>
     <message>
         <source>&amp;Plus tard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Más tarde</translation>
     </message>
     <message>
         <source>Veuillez verifier les reglages d alarmes (sensibilite, temporisation, niveau bas).
@@ -972,7 +1029,11 @@ de referencia</translation>
 Rappel, le kit de maintenance reglementaire doit etre change tous les ans.
 
 Voir le guide des bonnes pratiques pour plus d informations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe los ajustes de alarma (sensibilidad, temporización, nivel bajo).
+
+Recuerde: el kit de mantenimiento reglamentario debe cambiarse cada año.
+
+Consulte la guía de buenas prácticas para más información.</translation>
     </message>
     <message>
         <source>Avez-vous effectue une recharge ?
@@ -980,17 +1041,23 @@ Voir le guide des bonnes pratiques pour plus d informations.</source>
  Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
 Sinon, cliquez sur &quot;No&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Ha realizado una recarga?
+
+ Si es así, introduzca la carga añadida y pulse &quot;Sí&quot;. 
+
+Si no, pulse &quot;No&quot;.</translation>
     </message>
     <message>
         <source>Reapprentissage process</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaprendizaje</translation>
     </message>
     <message>
         <source>Attention si une fuite est toujours active sur la centrale pendant un reapprentissage, la fiabilite de la detection de fuite peut etre impactee.
 
 Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención: si una fuga sigue activa en la central durante un reaprendizaje, la fiabilidad de la detección de fugas puede verse afectada.
+
+Un reaprendizaje dura varios días, durante los cuales no hay alarmas estadísticas (a diferencia de la alarma de nivel bajo, que siempre está activa).</translation>
     </message>
     <message>
         <source>Un reapprentissage doit etre lance dans les cas suivants:
@@ -1000,17 +1067,25 @@ Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes
 - Modification sur le ORV (changement de kit annuel, nouvelle tare).
 
 Etes-vous sur de vouloir lancer un reapprentissage?</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe lanzarse un reaprendizaje en los casos siguientes:
+
+- Cambio en la instalación (puesta en marcha invernal de la recuperación de calor, cierre de una etapa de condensación).
+
+- Cambio en el ORV (cambio del kit anual, nueva tara).
+
+¿Seguro que desea lanzar un reaprendizaje?</translation>
     </message>
     <message>
         <source>Recalcul process</source>
-        <translation type="unfinished"></translation>
+        <translation>Recálculo</translation>
     </message>
     <message>
         <source>Attention si une fuite est toujours active sur la centrale pendant un recalcul, la fiabilite de la detection de fuite peut etre impactee.
 
 Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención: si una fuga sigue activa en la central durante un recálculo, la fiabilidad de la detección de fugas puede verse afectada.
+
+Un recálculo dura varias horas, durante las cuales no hay alarmas estadísticas (a diferencia de la alarma de nivel bajo, que siempre está activa).</translation>
     </message>
     <message>
         <source>Un recalcul doit etre lance uniquement dans les cas suivants :
@@ -1022,7 +1097,15 @@ Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes sta
 - en cas de complement de charge.
 
 Etes-vous sur de vouloir lancer un recalcul?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un recálculo debe lanzarse solo en los casos siguientes:
+
+- cambio del nivel medio del recipiente.
+
+- reparación de una fuga estadística con o sin recarga.
+
+- en caso de complemento de carga.
+
+¿Seguro que desea lanzar un recálculo?</translation>
     </message>
     <message>
         <source>Le ORV est deja en mode APPRENTISSAGE</source>
@@ -1247,10 +1330,37 @@ Instalando los archivos (2) de configuración, ATENCIÓN el ORV se reinicia ....
     </message>
 </context>
 <context>
+    <name>OrvName</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Configuration ORV</source>
+        <translation>Configuración ORV</translation>
+    </message>
+    <message>
+        <source>Nom du ORV:</source>
+        <translation>Nombre del ORV:</translation>
+    </message>
+    <message>
+        <source> * 20 Caracteres Maximum</source>
+        <translation> * 20 caracteres máximo</translation>
+    </message>
+    <message>
+        <source>Nom client sur site:</source>
+        <translation>Nombre cliente en sitio:</translation>
+    </message>
+    <message>
+        <source> * 40 Caracteres Maximum</source>
+        <translation> * 40 caracteres máximo</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Avez-vous effectue une recharge ?
@@ -1258,7 +1368,11 @@ Instalando los archivos (2) de configuración, ATENCIÓN el ORV se reinicia ....
  Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
 Sinon, cliquez sur &quot;No&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Ha realizado una recarga?
+
+ Si es así, introduzca la carga añadida y pulse &quot;Sí&quot;. 
+
+Si no, pulse &quot;No&quot;</translation>
     </message>
     <message>
         <source>Nouvelle charge kg:</source>
@@ -1266,15 +1380,15 @@ Sinon, cliquez sur &quot;No&quot;</source>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>SÍ</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1470,45 @@ Sinon, cliquez sur &quot;No&quot;</source>
     </message>
 </context>
 <context>
+    <name>Sensstat</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglage Alarmes Statistique</source>
+        <translation>Ajuste alarmas estadísticas</translation>
+    </message>
+    <message>
+        <source>Statistique 3J</source>
+        <translation>Estadística 3D</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Plus sensible</source>
+        <translation>Más sensible</translation>
+    </message>
+    <message>
+        <source>Moins sensible</source>
+        <translation>Menos sensible</translation>
+    </message>
+    <message>
+        <source>INIT</source>
+        <translation>INIT</translation>
+    </message>
+    <message>
+        <source>Statistique LP</source>
+        <translation>Estadística LP</translation>
+    </message>
+    <message>
+        <source>Statistique 103</source>
+        <translation>Estadística 103</translation>
+    </message>
+</context>
+<context>
     <name>Sousrefoidisseur</name>
     <message>
         <source>Form</source>
@@ -1384,15 +1537,15 @@ Sinon, cliquez sur &quot;No&quot;</source>
     <name>cConfHPF</name>
     <message>
         <source>QUITTER</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIR</translation>
     </message>
     <message>
         <source>PRECEDENT</source>
-        <translation type="unfinished">ANTERIOR</translation>
+        <translation>ANTERIOR</translation>
     </message>
     <message>
         <source>SUIVANT</source>
-        <translation type="unfinished">SIGUIENTE</translation>
+        <translation>SIGUIENTE</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1585,301 @@ Cliquez sur OK pour terminer la configuration.</source>
         <translation>- Si ha vaciado la columna, puede volver a abrir las válvulas.
 - Si ha calibrado las sondas PT100, puede retirar las resistencias y volver a colocar las sondas.
 Pulse OK para terminar la configuración.</translation>
+    </message>
+</context>
+<context>
+    <name>cConf_Energie</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Module Energie</source>
+        <translation>Módulo Energía</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Adresse
+RS485:</source>
+        <translation>Dirección
+RS485:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Adressage</source>
+        <translation>Direccionamiento</translation>
+    </message>
+    <message>
+        <source>0 = OFF
+1 =ON</source>
+        <translation>0 = OFF
+1 =ON</translation>
+    </message>
+    <message>
+        <source>654321</source>
+        <translation>654321</translation>
+    </message>
+    <message>
+        <source>000000</source>
+        <translation>000000</translation>
+    </message>
+    <message>
+        <source>Affectation</source>
+        <translation>Asignación</translation>
+    </message>
+    <message>
+        <source>Puissance TI</source>
+        <translation>Potencia TI</translation>
+    </message>
+    <message>
+        <source>Nombre TI</source>
+        <translation>Número TI</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Puissance 1</source>
+        <translation>Potencia 1</translation>
+    </message>
+    <message>
+        <source>Puissance 2</source>
+        <translation>Potencia 2</translation>
+    </message>
+    <message>
+        <source>Puissance 3</source>
+        <translation>Potencia 3</translation>
+    </message>
+    <message>
+        <source>Capteur Pression</source>
+        <translation>Sensor de presión</translation>
+    </message>
+    <message>
+        <source>Mini</source>
+        <translation>Mín</translation>
+    </message>
+    <message>
+        <source>Maxi</source>
+        <translation>Máx</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Offset 0:</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Offset 0</source>
+        <translation>Offset 0</translation>
+    </message>
+    <message>
+        <source>PT&amp;100 Temperature</source>
+        <translation>Temperatura PT&amp;100</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Corrección:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Etalonnage PT100</source>
+        <translation>Calibración PT100</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 cable 3m</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Cor Manuelle=&gt;</source>
+        <translation>Corr. manual=&gt;</translation>
+    </message>
+    <message>
+        <source>Annuler
+Quitter</source>
+        <translation>Cancelar
+Salir</translation>
+    </message>
+    <message>
+        <source>Sauvegarde et Envoi
+au module ENERGIE</source>
+        <translation>Guardar y enviar
+al módulo ENERGÍA</translation>
+    </message>
+    <message>
+        <source>Compresseur</source>
+        <translation>Compresor</translation>
+    </message>
+    <message>
+        <source>Les Compresseurs</source>
+        <translation>Los compresores</translation>
+    </message>
+    <message>
+        <source>Ventilateurs Du Condenseur</source>
+        <translation>Ventiladores del condensador</translation>
+    </message>
+    <message>
+        <source>Pompe</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Vitrines</source>
+        <translation>Vitrinas</translation>
+    </message>
+    <message>
+        <source>Chambres Et Labo</source>
+        <translation>Cámaras y obrador</translation>
+    </message>
+    <message>
+        <source>Climatisation Et Chauffage</source>
+        <translation>Climatización y calefacción</translation>
+    </message>
+    <message>
+        <source>Eclairage</source>
+        <translation>Iluminación</translation>
+    </message>
+    <message>
+        <source>Compresseur(s) parallele(s)</source>
+        <translation>Compresor(es) en paralelo</translation>
+    </message>
+    <message>
+        <source>Capteur Pression BP</source>
+        <translation>Sensor presión BP</translation>
+    </message>
+    <message>
+        <source>PT100 Surchauffe</source>
+        <translation>PT100 recalentamiento</translation>
+    </message>
+    <message>
+        <source>PRESSION BP</source>
+        <translation>PRESIÓN BP</translation>
+    </message>
+    <message>
+        <source>PT100 ASPIRATION</source>
+        <translation>PT100 ASPIRACIÓN</translation>
+    </message>
+    <message>
+        <source>Capteur Pression HP-Gaz</source>
+        <translation>Sensor presión AP-gas</translation>
+    </message>
+    <message>
+        <source>PT100 Refoulement</source>
+        <translation>PT100 descarga</translation>
+    </message>
+    <message>
+        <source>PRESSION HP-GAZ</source>
+        <translation>PRESIÓN AP-GAS</translation>
+    </message>
+    <message>
+        <source>PT100 REFOULEMENT</source>
+        <translation>PT100 DESCARGA</translation>
+    </message>
+    <message>
+        <source>PT100 Temperature</source>
+        <translation>PT100 temperatura</translation>
+    </message>
+    <message>
+        <source>PRESSION RESERVE</source>
+        <translation>PRESIÓN RESERVA</translation>
+    </message>
+    <message>
+        <source>PT100 RESERVE 1</source>
+        <translation>PT100 RESERVA 1</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Aucun TI</source>
+        <translation>Ningún TI</translation>
+    </message>
+    <message>
+        <source>Aucun module ENERGIE detecter</source>
+        <translation>Ningún módulo ENERGÍA detectado</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture de la configuration des modules ENERGIE</source>
+        <translation>ERROR de lectura de la configuración de los módulos ENERGÍA</translation>
+    </message>
+    <message>
+        <source>ENER v%1</source>
+        <translation>ENER v%1</translation>
+    </message>
+    <message>
+        <source>OK Connecte</source>
+        <translation>OK conectado</translation>
+    </message>
+    <message>
+        <source>NON Connecte</source>
+        <translation>NO conectado</translation>
+    </message>
+    <message>
+        <source>PUISSANCE:%1 Enregistrent Modification Pourcentage OK</source>
+        <translation>POTENCIA:%1 modificación de porcentaje guardada OK</translation>
+    </message>
+    <message>
+        <source>Envoi Configuation au module ENERGIE %1 ....</source>
+        <translation>Envío configuración al módulo ENERGÍA %1 ....</translation>
+    </message>
+    <message>
+        <source>Envoi Configuation module ENERGIE %1 OK</source>
+        <translation>Envío configuración módulo ENERGÍA %1 OK</translation>
+    </message>
+    <message>
+        <source>!! ECHEC !! Configuation module ENERGIE %1</source>
+        <translation>!! FALLO !! Configuración módulo ENERGÍA %1</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde %1?</source>
+        <translation>ATENCIÓN ¿Lanzar la CALIBRACIÓN del sensor %1?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage %1?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>¿Lanzar el procedimiento de calibración %1?!
+¡Pulse OK si el sensor está a presión atmosférica!</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde %1 ?</source>
+        <translation>ATENCIÓN ¿Lanzar la CALIBRACIÓN de la sonda %1 ?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage %1 ?!
+veuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place de la PT100!</source>
+        <translation>¿Lanzar el procedimiento de calibración %1 ?!
+¡Pulse OK DESPUÉS de conectar la RESISTENCIA de 100 ohmios en lugar de la PT100!</translation>
+    </message>
+    <message>
+        <source>ERREUR Reponse module ENERGIE %1</source>
+        <translation>ERROR respuesta módulo ENERGÍA %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure, veuillez reessayer</source>
+        <translation>ERROR de medida, inténtelo de nuevo</translation>
     </message>
 </context>
 <context>
@@ -1762,18 +2210,18 @@ Pulse OK para terminar la configuración.</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Demande refusee par le ORV, aucun changement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitud rechazada por el ORV, sin cambios.</translation>
     </message>
 </context>
 <context>
     <name>cPassword</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mot de passe:  </source>
@@ -1808,521 +2256,838 @@ Pulse OK para terminar la configuración.</translation>
     </message>
 </context>
 <context>
+    <name>cp_InfoDisplay</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Caracteristiques ThermoDynamiques:</source>
+        <translation>Características termodinámicas:</translation>
+    </message>
+    <message>
+        <source>Pression:</source>
+        <translation>Presión:</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Temperatura:</translation>
+    </message>
+    <message>
+        <source>Temperature Fluide</source>
+        <translation>Temperatura fluido</translation>
+    </message>
+    <message>
+        <source>Densite:</source>
+        <translation>Densidad:</translation>
+    </message>
+    <message>
+        <source>Volume Massique:</source>
+        <translation>Volumen másico:</translation>
+    </message>
+    <message>
+        <source>Vitesse du Son:</source>
+        <translation>Velocidad del sonido:</translation>
+    </message>
+    <message>
+        <source>Concentration de Gaz:</source>
+        <translation>Concentración de gas:</translation>
+    </message>
+    <message>
+        <source>Entropie:</source>
+        <translation>Entropía:</translation>
+    </message>
+    <message>
+        <source>Enthalpie:</source>
+        <translation>Entalpía:</translation>
+    </message>
+    <message>
+        <source>HP
+Liquide</source>
+        <translation>AP
+Líquido</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>HP
+Gaz</source>
+        <translation>AP
+Gas</translation>
+    </message>
+    <message>
+        <source>BP
+Gaz</source>
+        <translation>BP
+Gas</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Glide </source>
+        <translation>Glide </translation>
+    </message>
+    <message>
+        <source>°C </source>
+        <translation>°C </translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>dm3/kg</source>
+        <translation>dm3/kg</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>kj/kg-k</source>
+        <translation>kj/kg-k</translation>
+    </message>
+    <message>
+        <source>kj/kg</source>
+        <translation>kj/kg</translation>
+    </message>
+    <message>
+        <source>Difference d&apos;enthalphie:</source>
+        <translation>Diferencia de entalpía:</translation>
+    </message>
+    <message>
+        <source>Debit masse:</source>
+        <translation>Caudal másico:</translation>
+    </message>
+    <message>
+        <source>kg/s</source>
+        <translation>kg/s</translation>
+    </message>
+    <message>
+        <source>Temp Refoul I:</source>
+        <translation>Temp. descarga I:</translation>
+    </message>
+    <message>
+        <source>Temp Refoul C:</source>
+        <translation>Temp. descarga C:</translation>
+    </message>
+    <message>
+        <source>Temp Refoul M:</source>
+        <translation>Temp. descarga M:</translation>
+    </message>
+    <message>
+        <source>Puissance frigorifique:</source>
+        <translation>Potencia frigorífica:</translation>
+    </message>
+    <message>
+        <source>kw</source>
+        <translation>kw</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee</source>
+        <translation>Potencia absorbida</translation>
+    </message>
+    <message>
+        <source>kw pour</source>
+        <translation>kW para</translation>
+    </message>
+    <message>
+        <source>compresseur(s)</source>
+        <translation>compresor(es)</translation>
+    </message>
+    <message>
+        <source>COP:</source>
+        <translation>COP:</translation>
+    </message>
+    <message>
+        <source>kw pour la ventilation</source>
+        <translation>kW para la ventilación</translation>
+    </message>
+    <message>
+        <source>kw pour les pompes</source>
+        <translation>kW para las bombas</translation>
+    </message>
+    <message>
+        <source>Glide</source>
+        <translation>Glide</translation>
+    </message>
+    <message>
+        <source>kw </source>
+        <translation>kw </translation>
+    </message>
+    <message>
+        <source>pour les pompes </source>
+        <translation>para las bombas </translation>
+    </message>
+    <message>
+        <source>compresseurs paralleles</source>
+        <translation>compresores en paralelo</translation>
+    </message>
+</context>
+<context>
+    <name>enerInfo_Display</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Puissances</source>
+        <translation>Potencias</translation>
+    </message>
+    <message>
+        <source>Intensite</source>
+        <translation>Intensidad</translation>
+    </message>
+    <message>
+        <source>kWh depuis
+minuit</source>
+        <translation>kWh desde
+medianoche</translation>
+    </message>
+    <message>
+        <source>kWh depuis
+1er janvier</source>
+        <translation>kWh desde
+1 de enero</translation>
+    </message>
+    <message>
+        <source>Les Compresseurs:</source>
+        <translation>Los compresores:</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>Tensión</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Active(kW)</source>
+        <translation>Activa(kW)</translation>
+    </message>
+    <message>
+        <source>Apparente(kVA)</source>
+        <translation>Aparente(kVA)</translation>
+    </message>
+    <message>
+        <source>Reactive(kVAR)</source>
+        <translation>Reactiva(kVAR)</translation>
+    </message>
+    <message>
+        <source>COS Phi</source>
+        <translation>COS Phi</translation>
+    </message>
+    <message>
+        <source>Compresseur 1</source>
+        <translation>Compresor 1</translation>
+    </message>
+    <message>
+        <source>Compresseur 2</source>
+        <translation>Compresor 2</translation>
+    </message>
+    <message>
+        <source>Compresseur 3</source>
+        <translation>Compresor 3</translation>
+    </message>
+    <message>
+        <source>Compresseur 4</source>
+        <translation>Compresor 4</translation>
+    </message>
+    <message>
+        <source>Compresseur 5</source>
+        <translation>Compresor 5</translation>
+    </message>
+    <message>
+        <source>Compresseur 6</source>
+        <translation>Compresor 6</translation>
+    </message>
+    <message>
+        <source>Cumul</source>
+        <translation>Acumulado</translation>
+    </message>
+    <message>
+        <source>Ventilateurs
+ Condenseur</source>
+        <translation>Ventiladores
+ condensador</translation>
+    </message>
+    <message>
+        <source>Pompe(s)</source>
+        <translation>Bomba(s)</translation>
+    </message>
+    <message>
+        <source>Compresseur P</source>
+        <translation>Compresor P</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique:</source>
+        <translation>Potencia frigorífica:</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>Phase1(A)</source>
+        <translation>Fase1(A)</translation>
+    </message>
+    <message>
+        <source>Phase2(A)</source>
+        <translation>Fase2(A)</translation>
+    </message>
+    <message>
+        <source>Phase3(A)</source>
+        <translation>Fase3(A)</translation>
+    </message>
+    <message>
+        <source>kW/h</source>
+        <translation>kW/h</translation>
+    </message>
+</context>
+<context>
     <name>hpfConfig_Condensateur</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Selection du condenseur</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección del condensador</translation>
     </message>
     <message>
         <source>Temperature exterieure de selection
 du condenseur:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura exterior de selección
+del condensador:</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>DT reel du condenseur en regime etabli l&apos;ete:</source>
-        <translation type="unfinished"></translation>
+        <translation>DT real del condensador en régimen estable en verano:</translation>
     </message>
     <message>
         <source>k</source>
-        <translation type="unfinished"></translation>
+        <translation>k</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_ConstVaria</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Constante du Pas de Variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante del paso de variación</translation>
     </message>
     <message>
         <source>Constante 1 * EXP(Ecart en °C* Constante 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante 1 * EXP(Desviación en °C* Constante 2)</translation>
     </message>
     <message>
         <source>Remise a Zero Constantes</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesta a cero de constantes</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Constante 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante 1:</translation>
     </message>
     <message>
         <source>Constante 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante 2:</translation>
     </message>
     <message>
         <source>Calcul Pas(mA):</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo paso(mA):</translation>
     </message>
     <message>
         <source>Pas:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Volt</source>
-        <translation type="unfinished"></translation>
+        <translation>Volt</translation>
     </message>
     <message>
         <source>Calcul Pas(Volt):</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo paso(Volt):</translation>
     </message>
     <message>
         <source>Ecart en °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Desviación en °C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Differentiel</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Differentiel de regulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencial de regulación</translation>
     </message>
     <message>
         <source>+ ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>+ ventilación</translation>
     </message>
     <message>
         <source>0.5°C</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5°C</translation>
     </message>
     <message>
         <source>3°C</source>
-        <translation type="unfinished"></translation>
+        <translation>3°C</translation>
     </message>
     <message>
         <source>- ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>- ventilación</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_InfoOnComp</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Information de marche compresseur(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de marcha compresor(es)</translation>
     </message>
     <message>
         <source>Choix de l&apos;information retour de marche compresseur(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elección de la señal de retorno de marcha compresor(es)</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par le ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>retorno marcha compresor(es) por el ORV</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par contact sec module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>retorno marcha compresor(es) por contacto seco módulo HPF</translation>
     </message>
     <message>
         <source> retour marche compresseur(s) par le module ENERGE</source>
-        <translation type="unfinished"></translation>
+        <translation> retorno marcha compresor(es) por el módulo ENERGÍA</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Infos</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Infos Module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Info módulo HPF</translation>
     </message>
     <message>
         <source>RS-485 ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485 ID:</translation>
     </message>
     <message>
         <source>Module-HPF &lt;font color=&apos;blue&apos;&gt;DETECTER et CONNECTER&lt;/font&gt;.Vous pouvez &lt;font color=&apos;blue&apos;&gt;poursuivre&lt;/font&gt; la configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo HPF &lt;font color=&apos;blue&apos;&gt;DETECTADO y CONECTADO&lt;/font&gt;. Puede &lt;font color=&apos;blue&apos;&gt;continuar&lt;/font&gt; la configuración.</translation>
     </message>
     <message>
         <source>Module HPF OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo HPF OK.</translation>
     </message>
     <message>
         <source>Relancer la Recherche
 du Module HPF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relanzar la búsqueda
+del módulo HPF.</translation>
     </message>
     <message>
         <source>AUCUN Module-HPF n&apos;a ete detecte au demarrage. Vous pouvez &lt;font color=&apos;red&apos;&gt;RELANCER&lt;/font&gt; le processus de detection a l&apos;aide du bouton &lt;font color=&apos;red&apos;&gt;RECHERCHE&lt;/font&gt; ci-dessous</source>
-        <translation type="unfinished"></translation>
+        <translation>NINGÚN módulo HPF detectado al arrancar. Puede &lt;font color=&apos;red&apos;&gt;RELANZAR&lt;/font&gt; la detección con el botón &lt;font color=&apos;red&apos;&gt;BÚSQUEDA&lt;/font&gt; de abajo</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;AUCUN&lt;/font&gt; Module-HPF n&apos;a ete detecte. Veuillez &lt;font color=&apos;red&apos;&gt;verifier&lt;/font&gt; vos branchements.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;NINGÚN&lt;/font&gt; módulo HPF detectado. &lt;font color=&apos;red&apos;&gt;Compruebe&lt;/font&gt; sus conexiones.</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_ModeNuit</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mode Nuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo noche</translation>
     </message>
     <message>
         <source>Le mode Nuit est active par fermeture de
 l&apos;entree T/R du Mode Nuit</source>
-        <translation type="unfinished"></translation>
+        <translation>El modo noche se activa al cerrar
+la entrada T/R del modo noche</translation>
     </message>
     <message>
         <source>   mA Maximum en Mode Nuit:</source>
-        <translation type="unfinished"></translation>
+        <translation>   mA máximo en modo noche:</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>volts Maximum en Mode Nuit:</source>
-        <translation type="unfinished"></translation>
+        <translation>voltios máximo en modo noche:</translation>
     </message>
     <message>
         <source>volts</source>
-        <translation type="unfinished"></translation>
+        <translation>volts</translation>
     </message>
     <message>
         <source>25%</source>
-        <translation type="unfinished">45.45° {25%?}</translation>
+        <translation>25%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished">45.45° {100%?}</translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>Condensation de deverouillage du Mode Nuit en °C:</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensación de desbloqueo del modo noche en °C:</translation>
     </message>
     <message>
         <source>30°C</source>
-        <translation type="unfinished"></translation>
+        <translation>30°C</translation>
     </message>
     <message>
         <source>45°C</source>
-        <translation type="unfinished"></translation>
+        <translation>45°C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_SendFin</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Fin Parametrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de parametrización</translation>
     </message>
     <message>
         <source>Sauvegarde et Envoi
 au module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar y enviar
+al módulo HPF</translation>
     </message>
     <message>
         <source>OK Configuration &lt;font color=&apos;blue&apos;&gt;Sauvegardee et Envoyee&lt;/font&gt; au Module-HPF.</source>
-        <translation type="unfinished"></translation>
+        <translation>OK configuración &lt;font color=&apos;blue&apos;&gt;guardada y enviada&lt;/font&gt; al módulo HPF.</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;ERREUR de l&apos;envoie de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color=&apos;red&apos;&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;ERROR al enviar la configuración al módulo HPF&lt;/font&gt;. &lt;font color=&apos;red&apos;&gt;REINTENTE/REENVÍE&lt;/font&gt; por favor.</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_TCmini</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>TC Mini</source>
-        <translation type="unfinished"></translation>
+        <translation>TC mín</translation>
     </message>
     <message>
         <source>Donnez la temperature de condensation minimum pour
 un bon fonctionnement de vos detendeurs</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique la temperatura de condensación mínima para
+un buen funcionamiento de sus válvulas de expansión</translation>
     </message>
     <message>
         <source>TC mini:</source>
-        <translation type="unfinished"></translation>
+        <translation>TC mín:</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_TempoVaria</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Temporisation du Variateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporización del variador</translation>
     </message>
     <message>
         <source>Enclenchement Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión ventilación</translation>
     </message>
     <message>
         <source>en Secondes</source>
-        <translation type="unfinished"></translation>
+        <translation>en segundos</translation>
     </message>
     <message>
         <source>Coupure Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Corte ventilación</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_UART</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Vitesse UART ORV et ModBUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad UART ORV y ModBUS</translation>
     </message>
     <message>
         <source>RS-485 ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485 ID:</translation>
     </message>
     <message>
         <source>Desactiver le module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar el módulo HPF</translation>
     </message>
     <message>
         <source>Port UART1 ORV:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto UART1 ORV:</translation>
     </message>
     <message>
         <source>bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>bauds</translation>
     </message>
     <message>
         <source>Port UART2 MODBUS:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto UART2 MODBUS:</translation>
     </message>
     <message>
         <source>TERMINER / RETOUR ENREGISTREMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>TERMINAR / VOLVER A GUARDADO</translation>
     </message>
     <message>
         <source>Aucun</source>
-        <translation type="unfinished">Ninguno</translation>
+        <translation>Ninguno</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Variateur</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Variateur de Vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Variador de velocidad</translation>
     </message>
     <message>
         <source>Avez-vous un retour d&apos;information de puissance
 de 4-20 mA du variateur ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Tiene una señal de retorno de potencia
+de 4-20 mA del variador?</translation>
     </message>
     <message>
         <source>Puissance a 20 mA :</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia a 20 mA :</translation>
     </message>
     <message>
         <source>Watt</source>
-        <translation type="unfinished"></translation>
+        <translation>Watt</translation>
     </message>
     <message>
         <source>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relai est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</source>
-        <translation type="unfinished"></translation>
+        <translation>El variador siempre se asigna a la primera etapa de ventilación cuya potencia es mayor que 0; así, si el primer relé está averiado, basta con desplazar todas las etapas asignando bien las potencias a las etapas correctas.</translation>
     </message>
     <message>
         <source>Pas de variateur de vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin variador de velocidad</translation>
     </message>
     <message>
         <source>Variation de vitesse sur le premier etage de condensation</source>
-        <translation type="unfinished"></translation>
+        <translation>Variación de velocidad en la primera etapa de condensación</translation>
     </message>
     <message>
         <source>Variation de vitesse sur tous les etages de ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Variación de velocidad en todas las etapas de ventilación</translation>
     </message>
     <message>
         <source>en Volts</source>
-        <translation type="unfinished"></translation>
+        <translation>en voltios</translation>
     </message>
     <message>
         <source>en mA</source>
-        <translation type="unfinished"></translation>
+        <translation>en mA</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Ventil</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Etage de Ventillation</source>
-        <translation type="unfinished"></translation>
+        <translation>Etapa de ventilación</translation>
     </message>
     <message>
         <source>Etage selectionne:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etapa seleccionada:</translation>
     </message>
     <message>
         <source>Puissance de l&apos;etage de ventillation
 absorbee en Watt</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia absorbida de la etapa
+de ventilación en vatios</translation>
     </message>
 </context>
 <context>
     <name>hpfInfo_Display</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>T° Exterieure</source>
-        <translation type="unfinished"></translation>
+        <translation>T° exterior</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>HP</source>
-        <translation type="unfinished"></translation>
+        <translation>AP</translation>
     </message>
     <message>
         <source>0 / 0</source>
-        <translation type="unfinished"></translation>
+        <translation>0 / 0</translation>
     </message>
     <message>
         <source>Etage(s) de Ventilation, soit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etapa(s) de ventilación, es decir:</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Cons + Dif+</source>
-        <translation type="unfinished"></translation>
+        <translation>Cons + Dif+</translation>
     </message>
     <message>
         <source>Consigne
 Calculee</source>
-        <translation type="unfinished"></translation>
+        <translation>Consigna
+calculada</translation>
     </message>
     <message>
         <source>Cons - Dif-</source>
-        <translation type="unfinished"></translation>
+        <translation>Cons - Dif-</translation>
     </message>
     <message>
         <source>Zone neutre de demande
 + de Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona neutra de demanda
++ de ventilación</translation>
     </message>
     <message>
         <source>Dif.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dif.</translation>
     </message>
     <message>
         <source>Zone neutre de demande
 - de Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona neutra de demanda
+- de ventilación</translation>
     </message>
     <message>
         <source>HP Mini</source>
-        <translation type="unfinished"></translation>
+        <translation>AP mín</translation>
     </message>
     <message>
         <source>Comp_%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp_%1</translation>
     </message>
     <message>
         <source>M/A</source>
-        <translation type="unfinished"></translation>
+        <translation>M/P</translation>
     </message>
     <message>
         <source>DELEST</source>
-        <translation type="unfinished"></translation>
+        <translation>DESLAST.</translation>
     </message>
     <message>
         <source>NUIT</source>
-        <translation type="unfinished"></translation>
+        <translation>NOCHE</translation>
     </message>
     <message>
         <source>RESERVE</source>
-        <translation type="unfinished"></translation>
+        <translation>RESERVA</translation>
     </message>
     <message>
         <source>HP Flottante</source>
-        <translation type="unfinished"></translation>
+        <translation>AP flotante</translation>
     </message>
     <message>
         <source>Compresseur(s) ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresor(es) ORV</translation>
     </message>
     <message>
         <source>HPF v%1</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF v%1</translation>
     </message>
     <message>
         <source>Mode Secours</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo emergencia</translation>
     </message>
     <message>
         <source>Probleme RS485:</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema RS485:</translation>
     </message>
     <message>
         <source>Consigne
 Arret</source>
-        <translation type="unfinished"></translation>
+        <translation>Consigna
+parada</translation>
     </message>
 </context>
 <context>

@@ -2,26 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="fr_FR">
 <context>
+    <name>Alarmeclassique</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglage d&apos;alarme de
+niveau bas (securite)</source>
+        <translation>Reglage d&apos;alarme de
+niveau bas (securite)</translation>
+    </message>
+    <message>
+        <source>Poids mini (Alarme) :</source>
+        <translation>Poids mini (Alarme) :</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Temporisation de : </source>
+        <translation>Temporisation de : </translation>
+    </message>
+    <message>
+        <source>Surveillance centrale Pump Down</source>
+        <translation>Surveillance centrale Pump Down</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Choix de mode d&apos;acces</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix de mode d&apos;acces</translation>
     </message>
     <message>
         <source>Parametrages et Reglages</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametrages et Reglages</translation>
     </message>
     <message>
         <source>Visualisations</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualisations</translation>
     </message>
     <message>
         <source>Quitter</source>
-        <translation type="unfinished">Quitter</translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
@@ -90,6 +119,29 @@
     <message>
         <source>Inox 40 x 2</source>
         <translation>Inox 40 x 2</translation>
+    </message>
+</context>
+<context>
+    <name>CompressorType</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Type de Compresseur(s)</source>
+        <translation>Type de Compresseur(s)</translation>
+    </message>
+    <message>
+        <source>Piston</source>
+        <translation>Piston</translation>
+    </message>
+    <message>
+        <source>Vis</source>
+        <translation>Vis</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>Scroll</translation>
     </message>
 </context>
 <context>
@@ -363,102 +415,107 @@ p, li { white-space: pre-wrap; }
     <name>Info_Norvale</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>NORVALE S.A.S.
 1 allee des Frigoristes - 69000 LYON - FRANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>NORVALE S.A.S.
+1 allee des Frigoristes - 69000 LYON - FRANCE</translation>
     </message>
     <message>
         <source>Support technique :
 Tel : +33 (0)4 00 00 00 01
 support@norvale.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Support technique :
+Tel : +33 (0)4 00 00 00 01
+support@norvale.example</translation>
     </message>
     <message>
         <source>Service commercial :
 Tel : +33 (0)4 00 00 00 02
 commercial@norvale.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Service commercial :
+Tel : +33 (0)4 00 00 00 02
+commercial@norvale.example</translation>
     </message>
     <message>
         <source>label version</source>
-        <translation type="unfinished"></translation>
+        <translation>label version</translation>
     </message>
     <message>
         <source>Date tare</source>
-        <translation type="unfinished"></translation>
+        <translation>Date tare</translation>
     </message>
     <message>
         <source>label date</source>
-        <translation type="unfinished"></translation>
+        <translation>label date</translation>
     </message>
     <message>
         <source>Quitter</source>
-        <translation type="unfinished">Quitter</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>(c) NORVALE 2004 - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(c) NORVALE 2004 - %1</translation>
     </message>
     <message>
         <source>	ORV Version : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>	ORV Version : %1</translation>
     </message>
 </context>
 <context>
     <name>Info_config</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Informations sur la configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur la configuration</translation>
     </message>
     <message>
         <source>Quitter</source>
-        <translation type="unfinished">Quitter</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Date du jour	:	</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du jour	:	</translation>
     </message>
     <message>
         <source>Contenu Fichier RCS systeme:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu Fichier RCS systeme:</translation>
     </message>
     <message>
         <source>Espace de Stockage en Mo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace de Stockage en Mo:</translation>
     </message>
     <message>
         <source>Config Section	:	</source>
-        <translation type="unfinished"></translation>
+        <translation>Config Section	:	</translation>
     </message>
     <message>
         <source>Libre = %1 Mo</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre = %1 Mo</translation>
     </message>
     <message>
         <source>Total = %1 Mo</source>
-        <translation type="unfinished"></translation>
+        <translation>Total = %1 Mo</translation>
     </message>
 </context>
 <context>
     <name>Journal</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Fichier Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Journal</translation>
     </message>
     <message>
         <source>Quitter</source>
-        <translation type="unfinished">Quitter</translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
@@ -473,35 +530,35 @@ commercial@norvale.example</source>
     </message>
     <message>
         <source> Francais</source>
-        <translation type="unfinished"></translation>
+        <translation> Francais</translation>
     </message>
     <message>
         <source> Espagnol</source>
-        <translation type="unfinished"></translation>
+        <translation> Espagnol</translation>
     </message>
     <message>
         <source> A&amp;nglais</source>
-        <translation type="unfinished"></translation>
+        <translation> A&amp;nglais</translation>
     </message>
     <message>
         <source> Russe</source>
-        <translation type="unfinished"></translation>
+        <translation> Russe</translation>
     </message>
     <message>
         <source> A&amp;llemand</source>
-        <translation type="unfinished"></translation>
+        <translation> A&amp;llemand</translation>
     </message>
     <message>
         <source> Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation> Hungary</translation>
     </message>
     <message>
         <source> Italien</source>
-        <translation type="unfinished"></translation>
+        <translation> Italien</translation>
     </message>
     <message>
         <source> &amp;Neerlandais</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Neerlandais</translation>
     </message>
     <message>
         <source>Valider</source>
@@ -513,71 +570,71 @@ commercial@norvale.example</source>
     </message>
     <message>
         <source>Changement de la langue</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de la langue</translation>
     </message>
     <message>
         <source>Selection de la langue francaise</source>
-        <translation type="unfinished"></translation>
+        <translation>Selection de la langue francaise</translation>
     </message>
     <message>
         <source>Language Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Language Change</translation>
     </message>
     <message>
         <source>English language selected</source>
-        <translation type="unfinished"></translation>
+        <translation>English language selected</translation>
     </message>
     <message>
         <source>Ändern der Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern der Sprache</translation>
     </message>
     <message>
         <source>Deutsche Sprache ausgewahlte</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsche Sprache ausgewahlte</translation>
     </message>
     <message>
         <source>El cambio de idioma</source>
-        <translation type="unfinished"></translation>
+        <translation>El cambio de idioma</translation>
     </message>
     <message>
         <source>El ORV debe reiniciar el sistema para cargar el idioma español</source>
-        <translation type="unfinished"></translation>
+        <translation>El ORV debe reiniciar el sistema para cargar el idioma español</translation>
     </message>
     <message>
         <source>La modifica della lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>La modifica della lingua</translation>
     </message>
     <message>
         <source>Il ORV deve riavviare per caricare italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ORV deve riavviare per caricare italiano</translation>
     </message>
     <message>
         <source>Het wijzigen van de taal</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wijzigen van de taal</translation>
     </message>
     <message>
         <source>De ORV moet herstarten om de Nederlandse taal te laden</source>
-        <translation type="unfinished"></translation>
+        <translation>De ORV moet herstarten om de Nederlandse taal te laden</translation>
     </message>
     <message>
         <source>Russian language selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Russian language selected</translation>
     </message>
     <message>
         <source>A nyelv módosítása</source>
-        <translation type="unfinished"></translation>
+        <translation>A nyelv módosítása</translation>
     </message>
     <message>
         <source>A magyar nyelv válogatott</source>
-        <translation type="unfinished"></translation>
+        <translation>A magyar nyelv válogatott</translation>
     </message>
     <message>
         <source>Erreur</source>
-        <translation type="unfinished">Erreur</translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>ERREUR Chargement fichier LANGUE [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR Chargement fichier LANGUE [%1]</translation>
     </message>
 </context>
 <context>
@@ -771,189 +828,200 @@ commercial@norvale.example</source>
     <name>Menu</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Menu Principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu Principal</translation>
     </message>
     <message>
         <source>Trace Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace Route</translation>
     </message>
     <message>
         <source>Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
     <message>
         <source>Info sur la configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Info sur la configuration</translation>
     </message>
     <message>
         <source>Langue</source>
-        <translation type="unfinished">Langue</translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Mesure du Poids</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesure du Poids</translation>
     </message>
     <message>
         <source>Info et Assistance Norvale</source>
-        <translation type="unfinished"></translation>
+        <translation>Info et Assistance Norvale</translation>
     </message>
     <message>
         <source>Configuration
 ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration
+ORV</translation>
     </message>
     <message>
         <source>Configuration
 Module HP Flottante</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration
+Module HP Flottante</translation>
     </message>
     <message>
         <source>Configuration
  Module Energie</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration
+ Module Energie</translation>
     </message>
     <message>
         <source>Sauvegarde/Restauration
 USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde/Restauration
+USB</translation>
     </message>
     <message>
         <source>Demarrer Intervention
 Frigoriste</source>
-        <translation type="unfinished"></translation>
+        <translation>Demarrer Intervention
+Frigoriste</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Network</translation>
     </message>
     <message>
         <source>Reapprentissage
 Acquittement Alarmes</source>
-        <translation type="unfinished"></translation>
+        <translation>Reapprentissage
+Acquittement Alarmes</translation>
     </message>
     <message>
         <source>Date/Heure
 Fuseau Horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Date/Heure
+Fuseau Horaire</translation>
     </message>
     <message>
         <source>AutoTest ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>AutoTest ORV</translation>
     </message>
     <message>
         <source>Redemarrage
 du ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>Redemarrage
+du ORV</translation>
     </message>
     <message>
         <source>Quitter</source>
-        <translation type="unfinished">Quitter</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Menu Visualisations</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu Visualisations</translation>
     </message>
     <message>
         <source>Menu Parametrages et Reglages</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu Parametrages et Reglages</translation>
     </message>
     <message>
         <source>Arreter Intervention
 Frigoriste</source>
-        <translation type="unfinished"></translation>
+        <translation>Arreter Intervention
+Frigoriste</translation>
     </message>
     <message>
         <source>Redemarrage/Reboot du ORV ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Redemarrage/Reboot du ORV ?</translation>
     </message>
     <message>
         <source>Confirmez le redemarrage du ORV ?!
 Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmez le redemarrage du ORV ?!
+Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</translation>
     </message>
 </context>
 <context>
     <name>Menu_Reapprentissage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Acquittement des Alarmes</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquittement des Alarmes</translation>
     </message>
     <message>
         <source>Reapprentissage</source>
-        <translation type="unfinished"></translation>
+        <translation>Reapprentissage</translation>
     </message>
     <message>
         <source>Recalcule du Niveau
 de Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Recalcule du Niveau
+de Reference</translation>
     </message>
     <message>
         <source>Suite</source>
-        <translation type="unfinished"></translation>
+        <translation>Suite</translation>
     </message>
     <message>
         <source>Quitter</source>
-        <translation type="unfinished">Quitter</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Veuillez vérifier le câblage de vos capteurs SVP !</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier le câblage de vos capteurs SVP !</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Selectionnez une option...</source>
-        <translation type="unfinished"></translation>
+        <translation>Selectionnez une option...</translation>
     </message>
     <message>
         <source>Acquittement process</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquittement process</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Avez-vous localise et repare une fuite ?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Avez-vous localise et repare une fuite ?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yes</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;En fonction de votre intervention, veuillez lancer un recalcul ou un reapprentissage.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;En fonction de votre intervention, veuillez lancer un recalcul ou un reapprentissage.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&amp;Recalcul</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recalcul</translation>
     </message>
     <message>
         <source>&amp;Reapprentissage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reapprentissage</translation>
     </message>
     <message>
         <source>&amp;Plus tard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plus tard</translation>
     </message>
     <message>
         <source>Veuillez verifier les reglages d alarmes (sensibilite, temporisation, niveau bas).
@@ -961,7 +1029,11 @@ de Reference</source>
 Rappel, le kit de maintenance reglementaire doit etre change tous les ans.
 
 Voir le guide des bonnes pratiques pour plus d informations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez verifier les reglages d alarmes (sensibilite, temporisation, niveau bas).
+
+Rappel, le kit de maintenance reglementaire doit etre change tous les ans.
+
+Voir le guide des bonnes pratiques pour plus d informations.</translation>
     </message>
     <message>
         <source>Avez-vous effectue une recharge ?
@@ -969,17 +1041,23 @@ Voir le guide des bonnes pratiques pour plus d informations.</source>
  Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
 Sinon, cliquez sur &quot;No&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avez-vous effectue une recharge ?
+
+ Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
+
+Sinon, cliquez sur &quot;No&quot;.</translation>
     </message>
     <message>
         <source>Reapprentissage process</source>
-        <translation type="unfinished"></translation>
+        <translation>Reapprentissage process</translation>
     </message>
     <message>
         <source>Attention si une fuite est toujours active sur la centrale pendant un reapprentissage, la fiabilite de la detection de fuite peut etre impactee.
 
 Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention si une fuite est toujours active sur la centrale pendant un reapprentissage, la fiabilite de la detection de fuite peut etre impactee.
+
+Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</translation>
     </message>
     <message>
         <source>Un reapprentissage doit etre lance dans les cas suivants:
@@ -989,17 +1067,25 @@ Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes
 - Modification sur le ORV (changement de kit annuel, nouvelle tare).
 
 Etes-vous sur de vouloir lancer un reapprentissage?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un reapprentissage doit etre lance dans les cas suivants:
+
+- Modification sur l installation (mise en route hivernale de la recuperation de chaleur, fermeture d un etage de condensation).
+
+- Modification sur le ORV (changement de kit annuel, nouvelle tare).
+
+Etes-vous sur de vouloir lancer un reapprentissage?</translation>
     </message>
     <message>
         <source>Recalcul process</source>
-        <translation type="unfinished"></translation>
+        <translation>Recalcul process</translation>
     </message>
     <message>
         <source>Attention si une fuite est toujours active sur la centrale pendant un recalcul, la fiabilite de la detection de fuite peut etre impactee.
 
 Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention si une fuite est toujours active sur la centrale pendant un recalcul, la fiabilite de la detection de fuite peut etre impactee.
+
+Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</translation>
     </message>
     <message>
         <source>Un recalcul doit etre lance uniquement dans les cas suivants :
@@ -1011,15 +1097,23 @@ Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes sta
 - en cas de complement de charge.
 
 Etes-vous sur de vouloir lancer un recalcul?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un recalcul doit etre lance uniquement dans les cas suivants :
+
+- changement du niveau moyen du reservoir.
+
+- reparation d&apos;une fuite statistique avec ou sans recharge.
+
+- en cas de complement de charge.
+
+Etes-vous sur de vouloir lancer un recalcul?</translation>
     </message>
     <message>
         <source>Le ORV est deja en mode APPRENTISSAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>Le ORV est deja en mode APPRENTISSAGE</translation>
     </message>
     <message>
         <source>Le ORV est deja en mode RE-CALCUL</source>
-        <translation type="unfinished"></translation>
+        <translation>Le ORV est deja en mode RE-CALCUL</translation>
     </message>
 </context>
 <context>
@@ -1236,10 +1330,37 @@ Mise en Place des fichiers(2) de CONFIG en cours, ATTENTION Redemarrage ORV ....
     </message>
 </context>
 <context>
+    <name>OrvName</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Configuration ORV</source>
+        <translation>Configuration ORV</translation>
+    </message>
+    <message>
+        <source>Nom du ORV:</source>
+        <translation>Nom du ORV:</translation>
+    </message>
+    <message>
+        <source> * 20 Caracteres Maximum</source>
+        <translation> * 20 Caracteres Maximum</translation>
+    </message>
+    <message>
+        <source>Nom client sur site:</source>
+        <translation>Nom client sur site:</translation>
+    </message>
+    <message>
+        <source> * 40 Caracteres Maximum</source>
+        <translation> * 40 Caracteres Maximum</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Avez-vous effectue une recharge ?
@@ -1247,23 +1368,27 @@ Mise en Place des fichiers(2) de CONFIG en cours, ATTENTION Redemarrage ORV ....
  Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
 Sinon, cliquez sur &quot;No&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Avez-vous effectue une recharge ?
+
+ Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
+
+Sinon, cliquez sur &quot;No&quot;</translation>
     </message>
     <message>
         <source>Nouvelle charge kg:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle charge kg:</translation>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>YES</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCEL</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1470,45 @@ Sinon, cliquez sur &quot;No&quot;</source>
     </message>
 </context>
 <context>
+    <name>Sensstat</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglage Alarmes Statistique</source>
+        <translation>Reglage Alarmes Statistique</translation>
+    </message>
+    <message>
+        <source>Statistique 3J</source>
+        <translation>Statistique 3J</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Plus sensible</source>
+        <translation>Plus sensible</translation>
+    </message>
+    <message>
+        <source>Moins sensible</source>
+        <translation>Moins sensible</translation>
+    </message>
+    <message>
+        <source>INIT</source>
+        <translation>INIT</translation>
+    </message>
+    <message>
+        <source>Statistique LP</source>
+        <translation>Statistique LP</translation>
+    </message>
+    <message>
+        <source>Statistique 103</source>
+        <translation>Statistique 103</translation>
+    </message>
+</context>
+<context>
     <name>Sousrefoidisseur</name>
     <message>
         <source>Form</source>
@@ -1373,15 +1537,15 @@ Sinon, cliquez sur &quot;No&quot;</source>
     <name>cConfHPF</name>
     <message>
         <source>QUITTER</source>
-        <translation type="unfinished"></translation>
+        <translation>QUITTER</translation>
     </message>
     <message>
         <source>PRECEDENT</source>
-        <translation type="unfinished">PRECEDENT</translation>
+        <translation>PRECEDENT</translation>
     </message>
     <message>
         <source>SUIVANT</source>
-        <translation type="unfinished">SUIVANT</translation>
+        <translation>SUIVANT</translation>
     </message>
 </context>
 <context>
@@ -1421,6 +1585,301 @@ Cliquez sur OK pour terminer la configuration.</source>
         <translation>- Si vous avez vidé la colonne, vous pouvez rouvrir les vannes.
 - Si vous avez étalonné les sondes PT100, vous pouvez retirer les résistances et remettre les sondes.
 Cliquez sur OK pour terminer la configuration.</translation>
+    </message>
+</context>
+<context>
+    <name>cConf_Energie</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Module Energie</source>
+        <translation>Module Energie</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Adresse
+RS485:</source>
+        <translation>Adresse
+RS485:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Adressage</source>
+        <translation>Adressage</translation>
+    </message>
+    <message>
+        <source>0 = OFF
+1 =ON</source>
+        <translation>0 = OFF
+1 =ON</translation>
+    </message>
+    <message>
+        <source>654321</source>
+        <translation>654321</translation>
+    </message>
+    <message>
+        <source>000000</source>
+        <translation>000000</translation>
+    </message>
+    <message>
+        <source>Affectation</source>
+        <translation>Affectation</translation>
+    </message>
+    <message>
+        <source>Puissance TI</source>
+        <translation>Puissance TI</translation>
+    </message>
+    <message>
+        <source>Nombre TI</source>
+        <translation>Nombre TI</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Puissance 1</source>
+        <translation>Puissance 1</translation>
+    </message>
+    <message>
+        <source>Puissance 2</source>
+        <translation>Puissance 2</translation>
+    </message>
+    <message>
+        <source>Puissance 3</source>
+        <translation>Puissance 3</translation>
+    </message>
+    <message>
+        <source>Capteur Pression</source>
+        <translation>Capteur Pression</translation>
+    </message>
+    <message>
+        <source>Mini</source>
+        <translation>Mini</translation>
+    </message>
+    <message>
+        <source>Maxi</source>
+        <translation>Maxi</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Offset O:</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Offset 0</source>
+        <translation>Offset 0</translation>
+    </message>
+    <message>
+        <source>PT&amp;100 Temperature</source>
+        <translation>PT&amp;100 Temperature</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Correction:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Etalonnage PT100</source>
+        <translation>Etalonnage PT100</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 câble 3m</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Cor Manuelle=&gt;</source>
+        <translation>Cor Manuelle=&gt;</translation>
+    </message>
+    <message>
+        <source>Annuler
+Quitter</source>
+        <translation>Annuler
+Quitter</translation>
+    </message>
+    <message>
+        <source>Sauvegarde et Envoi
+au module ENERGIE</source>
+        <translation>Sauvegarde et Envoi
+au module ENERGIE</translation>
+    </message>
+    <message>
+        <source>Compresseur</source>
+        <translation>Compresseur</translation>
+    </message>
+    <message>
+        <source>Les Compresseurs</source>
+        <translation>Les Compresseurs</translation>
+    </message>
+    <message>
+        <source>Ventilateurs Du Condenseur</source>
+        <translation>Ventilateurs Du Condenseur</translation>
+    </message>
+    <message>
+        <source>Pompe</source>
+        <translation>Pompe</translation>
+    </message>
+    <message>
+        <source>Vitrines</source>
+        <translation>Vitrines</translation>
+    </message>
+    <message>
+        <source>Chambres Et Labo</source>
+        <translation>Chambres Et Labo</translation>
+    </message>
+    <message>
+        <source>Climatisation Et Chauffage</source>
+        <translation>Climatisation Et Chauffage</translation>
+    </message>
+    <message>
+        <source>Eclairage</source>
+        <translation>Eclairage</translation>
+    </message>
+    <message>
+        <source>Compresseur(s) parallele(s)</source>
+        <translation>Compresseur(s) parallele(s)</translation>
+    </message>
+    <message>
+        <source>Capteur Pression BP</source>
+        <translation>Capteur Pression BP</translation>
+    </message>
+    <message>
+        <source>PT100 Surchauffe</source>
+        <translation>PT100 Surchauffe</translation>
+    </message>
+    <message>
+        <source>PRESSION BP</source>
+        <translation>PRESSION BP</translation>
+    </message>
+    <message>
+        <source>PT100 ASPIRATION</source>
+        <translation>PT100 ASPIRATION</translation>
+    </message>
+    <message>
+        <source>Capteur Pression HP-Gaz</source>
+        <translation>Capteur Pression HP-Gaz</translation>
+    </message>
+    <message>
+        <source>PT100 Refoulement</source>
+        <translation>PT100 Refoulement</translation>
+    </message>
+    <message>
+        <source>PRESSION HP-GAZ</source>
+        <translation>PRESSION HP-GAZ</translation>
+    </message>
+    <message>
+        <source>PT100 REFOULEMENT</source>
+        <translation>PT100 REFOULEMENT</translation>
+    </message>
+    <message>
+        <source>PT100 Temperature</source>
+        <translation>PT100 Temperature</translation>
+    </message>
+    <message>
+        <source>PRESSION RESERVE</source>
+        <translation>PRESSION RESERVE</translation>
+    </message>
+    <message>
+        <source>PT100 RESERVE 1</source>
+        <translation>PT100 RESERVE 1</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Aucun TI</source>
+        <translation>Aucun TI</translation>
+    </message>
+    <message>
+        <source>Aucun module ENERGIE detecter</source>
+        <translation>Aucun module ENERGIE detecter</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture de la configuration des modules ENERGIE</source>
+        <translation>ERREUR lecture de la configuration des modules ENERGIE</translation>
+    </message>
+    <message>
+        <source>ENER v%1</source>
+        <translation>ENER v%1</translation>
+    </message>
+    <message>
+        <source>OK Connecte</source>
+        <translation>OK Connecte</translation>
+    </message>
+    <message>
+        <source>NON Connecte</source>
+        <translation>NON Connecte</translation>
+    </message>
+    <message>
+        <source>PUISSANCE:%1 Enregistrent Modification Pourcentage OK</source>
+        <translation>PUISSANCE:%1 Enregistrent Modification Pourcentage OK</translation>
+    </message>
+    <message>
+        <source>Envoi Configuation au module ENERGIE %1 ....</source>
+        <translation>Envoi Configuation au module ENERGIE %1 ....</translation>
+    </message>
+    <message>
+        <source>Envoi Configuation module ENERGIE %1 OK</source>
+        <translation>Envoi Configuation module ENERGIE %1 OK</translation>
+    </message>
+    <message>
+        <source>!! ECHEC !! Configuation module ENERGIE %1</source>
+        <translation>!! ECHEC !! Configuation module ENERGIE %1</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde %1?</source>
+        <translation>ATTENTION Lancer le CALIBRAGE de la sonde %1?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage %1?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>Lancer la procedure de Calibrage %1?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde %1 ?</source>
+        <translation>ATTENTION Lancer le CALIBRAGE de la sonde %1 ?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage %1 ?!
+veuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place de la PT100!</source>
+        <translation>Lancer la procedure de Calibrage %1 ?!
+veuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place de la PT100!</translation>
+    </message>
+    <message>
+        <source>ERREUR Reponse module ENERGIE %1</source>
+        <translation>ERREUR Reponse module ENERGIE %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure, veuillez reessayer</source>
+        <translation>ERREUR Mesure, veuillez reessayer</translation>
     </message>
 </context>
 <context>
@@ -1751,30 +2210,30 @@ Cliquez sur OK pour terminer la configuration.</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Demande refusee par le ORV, aucun changement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande refusee par le ORV, aucun changement.</translation>
     </message>
 </context>
 <context>
     <name>cPassword</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mot de passe:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe:  </translation>
     </message>
     <message>
         <source>Annulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation</translation>
     </message>
     <message>
         <source>Validation</source>
-        <translation type="unfinished"></translation>
+        <translation>Validation</translation>
     </message>
 </context>
 <context>
@@ -1797,521 +2256,838 @@ Cliquez sur OK pour terminer la configuration.</translation>
     </message>
 </context>
 <context>
+    <name>cp_InfoDisplay</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Caracteristiques ThermoDynamiques:</source>
+        <translation>Caracteristiques ThermoDynamiques:</translation>
+    </message>
+    <message>
+        <source>Pression:</source>
+        <translation>Pression:</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>Temperature Fluide</source>
+        <translation>Temperature Fluide</translation>
+    </message>
+    <message>
+        <source>Densite:</source>
+        <translation>Densite:</translation>
+    </message>
+    <message>
+        <source>Volume Massique:</source>
+        <translation>Volume Massique:</translation>
+    </message>
+    <message>
+        <source>Vitesse du Son:</source>
+        <translation>Vitesse du Son:</translation>
+    </message>
+    <message>
+        <source>Concentration de Gaz:</source>
+        <translation>Concentration de Gaz:</translation>
+    </message>
+    <message>
+        <source>Entropie:</source>
+        <translation>Entropie:</translation>
+    </message>
+    <message>
+        <source>Enthalpie:</source>
+        <translation>Enthalpie:</translation>
+    </message>
+    <message>
+        <source>HP
+Liquide</source>
+        <translation>HP
+Liquide</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>HP
+Gaz</source>
+        <translation>HP
+Gaz</translation>
+    </message>
+    <message>
+        <source>BP
+Gaz</source>
+        <translation>BP
+Gaz</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Glide </source>
+        <translation>Glide </translation>
+    </message>
+    <message>
+        <source>°C </source>
+        <translation>°C </translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>dm3/kg</source>
+        <translation>dm3/kg</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>kj/kg-k</source>
+        <translation>kj/kg-k</translation>
+    </message>
+    <message>
+        <source>kj/kg</source>
+        <translation>kj/kg</translation>
+    </message>
+    <message>
+        <source>Difference d&apos;enthalphie:</source>
+        <translation>Difference d&apos;enthalphie:</translation>
+    </message>
+    <message>
+        <source>Debit masse:</source>
+        <translation>Debit masse:</translation>
+    </message>
+    <message>
+        <source>kg/s</source>
+        <translation>kg/s</translation>
+    </message>
+    <message>
+        <source>Temp Refoul I:</source>
+        <translation>Temp Refoul I:</translation>
+    </message>
+    <message>
+        <source>Temp Refoul C:</source>
+        <translation>Temp Refoul C:</translation>
+    </message>
+    <message>
+        <source>Temp Refoul M:</source>
+        <translation>Temp Refoul M:</translation>
+    </message>
+    <message>
+        <source>Puissance frigorifique:</source>
+        <translation>Puissance frigorifique:</translation>
+    </message>
+    <message>
+        <source>kw</source>
+        <translation>kw</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee</source>
+        <translation>Puissance absorbee</translation>
+    </message>
+    <message>
+        <source>kw pour</source>
+        <translation>kw pour</translation>
+    </message>
+    <message>
+        <source>compresseur(s)</source>
+        <translation>compresseur(s)</translation>
+    </message>
+    <message>
+        <source>COP:</source>
+        <translation>COP:</translation>
+    </message>
+    <message>
+        <source>kw pour la ventilation</source>
+        <translation>kw pour la ventilation</translation>
+    </message>
+    <message>
+        <source>kw pour les pompes</source>
+        <translation>kw pour les pompes</translation>
+    </message>
+    <message>
+        <source>Glide</source>
+        <translation>Glide</translation>
+    </message>
+    <message>
+        <source>kw </source>
+        <translation>kw </translation>
+    </message>
+    <message>
+        <source>pour les pompes </source>
+        <translation>pour les pompes </translation>
+    </message>
+    <message>
+        <source>compresseurs paralleles</source>
+        <translation>compresseurs paralleles</translation>
+    </message>
+</context>
+<context>
+    <name>enerInfo_Display</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Puissances</source>
+        <translation>Puissances</translation>
+    </message>
+    <message>
+        <source>Intensite</source>
+        <translation>Intensite</translation>
+    </message>
+    <message>
+        <source>kWh depuis
+minuit</source>
+        <translation>kWh depuis
+minuit</translation>
+    </message>
+    <message>
+        <source>kWh depuis
+1er janvier</source>
+        <translation>kWh depuis
+1er janvier</translation>
+    </message>
+    <message>
+        <source>Les Compresseurs:</source>
+        <translation>Les Compresseurs:</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>Tension</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Active(kW)</source>
+        <translation>Active(kW)</translation>
+    </message>
+    <message>
+        <source>Apparente(kVA)</source>
+        <translation>Apparente(kVA)</translation>
+    </message>
+    <message>
+        <source>Reactive(kVAR)</source>
+        <translation>Reactive(kVAR)</translation>
+    </message>
+    <message>
+        <source>COS Phi</source>
+        <translation>COS Phi</translation>
+    </message>
+    <message>
+        <source>Compresseur 1</source>
+        <translation>Compresseur 1</translation>
+    </message>
+    <message>
+        <source>Compresseur 2</source>
+        <translation>Compresseur 2</translation>
+    </message>
+    <message>
+        <source>Compresseur 3</source>
+        <translation>Compresseur 3</translation>
+    </message>
+    <message>
+        <source>Compresseur 4</source>
+        <translation>Compresseur 4</translation>
+    </message>
+    <message>
+        <source>Compresseur 5</source>
+        <translation>Compresseur 5</translation>
+    </message>
+    <message>
+        <source>Compresseur 6</source>
+        <translation>Compresseur 6</translation>
+    </message>
+    <message>
+        <source>Cumul</source>
+        <translation>Cumul</translation>
+    </message>
+    <message>
+        <source>Ventilateurs
+ Condenseur</source>
+        <translation>Ventilateurs
+ Condenseur</translation>
+    </message>
+    <message>
+        <source>Pompe(s)</source>
+        <translation>Pompe(s)</translation>
+    </message>
+    <message>
+        <source>Compresseur P</source>
+        <translation>Compresseur P</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique:</source>
+        <translation>Puissance Frigorifique:</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>Phase1(A)</source>
+        <translation>Phase1(A)</translation>
+    </message>
+    <message>
+        <source>Phase2(A)</source>
+        <translation>Phase2(A)</translation>
+    </message>
+    <message>
+        <source>Phase3(A)</source>
+        <translation>Phase3(A)</translation>
+    </message>
+    <message>
+        <source>kW/h</source>
+        <translation>kW/h</translation>
+    </message>
+</context>
+<context>
     <name>hpfConfig_Condensateur</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Selection du condenseur</source>
-        <translation type="unfinished"></translation>
+        <translation>Selection du condenseur</translation>
     </message>
     <message>
         <source>Temperature exterieure de selection
 du condenseur:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature exterieure de selection
+du condenseur:</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>DT reel du condenseur en regime etabli l&apos;ete:</source>
-        <translation type="unfinished"></translation>
+        <translation>DT reel du condenseur en regime etabli l&apos;ete:</translation>
     </message>
     <message>
         <source>k</source>
-        <translation type="unfinished"></translation>
+        <translation>k</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_ConstVaria</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Constante du Pas de Variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante du Pas de Variation</translation>
     </message>
     <message>
         <source>Constante 1 * EXP(Ecart en °C* Constante 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante 1 * EXP(Ecart en °C* Constante 2)</translation>
     </message>
     <message>
         <source>Remise a Zero Constantes</source>
-        <translation type="unfinished"></translation>
+        <translation>Remise a Zero Constantes</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Constante 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante 1:</translation>
     </message>
     <message>
         <source>Constante 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante 2:</translation>
     </message>
     <message>
         <source>Calcul Pas(mA):</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul Pas(mA):</translation>
     </message>
     <message>
         <source>Pas:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Volt</source>
-        <translation type="unfinished"></translation>
+        <translation>Volt</translation>
     </message>
     <message>
         <source>Calcul Pas(Volt):</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul Pas(Volt):</translation>
     </message>
     <message>
         <source>Ecart en °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecart en °C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Differentiel</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Differentiel de regulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Differentiel de regulation</translation>
     </message>
     <message>
         <source>+ ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>+ ventilation</translation>
     </message>
     <message>
         <source>0.5°C</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5°C</translation>
     </message>
     <message>
         <source>3°C</source>
-        <translation type="unfinished"></translation>
+        <translation>3°C</translation>
     </message>
     <message>
         <source>- ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>- ventilation</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_InfoOnComp</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Information de marche compresseur(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Information de marche compresseur(s)</translation>
     </message>
     <message>
         <source>Choix de l&apos;information retour de marche compresseur(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix de l&apos;information retour de marche compresseur(s)</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par le ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>retour marche compresseur(s) par le ORV</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par contact sec module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>retour marche compresseur(s) par contact sec module HPF</translation>
     </message>
     <message>
         <source> retour marche compresseur(s) par le module ENERGE</source>
-        <translation type="unfinished"></translation>
+        <translation> retour marche compresseur(s) par le module ENERGE</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Infos</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Infos Module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos Module HPF</translation>
     </message>
     <message>
         <source>RS-485 ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485 ID:</translation>
     </message>
     <message>
         <source>Module-HPF &lt;font color=&apos;blue&apos;&gt;DETECTER et CONNECTER&lt;/font&gt;.Vous pouvez &lt;font color=&apos;blue&apos;&gt;poursuivre&lt;/font&gt; la configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Module-HPF &lt;font color=&apos;blue&apos;&gt;DETECTER et CONNECTER&lt;/font&gt;.Vous pouvez &lt;font color=&apos;blue&apos;&gt;poursuivre&lt;/font&gt; la configuration.</translation>
     </message>
     <message>
         <source>Module HPF OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Module HPF OK.</translation>
     </message>
     <message>
         <source>Relancer la Recherche
 du Module HPF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relancer la Recherche
+du Module HPF.</translation>
     </message>
     <message>
         <source>AUCUN Module-HPF n&apos;a ete detecte au demarrage. Vous pouvez &lt;font color=&apos;red&apos;&gt;RELANCER&lt;/font&gt; le processus de detection a l&apos;aide du bouton &lt;font color=&apos;red&apos;&gt;RECHERCHE&lt;/font&gt; ci-dessous</source>
-        <translation type="unfinished"></translation>
+        <translation>AUCUN Module-HPF n&apos;a ete detecte au demarrage. Vous pouvez &lt;font color=&apos;red&apos;&gt;RELANCER&lt;/font&gt; le processus de detection a l&apos;aide du bouton &lt;font color=&apos;red&apos;&gt;RECHERCHE&lt;/font&gt; ci-dessous</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;AUCUN&lt;/font&gt; Module-HPF n&apos;a ete detecte. Veuillez &lt;font color=&apos;red&apos;&gt;verifier&lt;/font&gt; vos branchements.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;AUCUN&lt;/font&gt; Module-HPF n&apos;a ete detecte. Veuillez &lt;font color=&apos;red&apos;&gt;verifier&lt;/font&gt; vos branchements.</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_ModeNuit</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mode Nuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode Nuit</translation>
     </message>
     <message>
         <source>Le mode Nuit est active par fermeture de
 l&apos;entree T/R du Mode Nuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mode Nuit est active par fermeture de
+l&apos;entree T/R du Mode Nuit</translation>
     </message>
     <message>
         <source>   mA Maximum en Mode Nuit:</source>
-        <translation type="unfinished"></translation>
+        <translation>   mA Maximum en Mode Nuit:</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>volts Maximum en Mode Nuit:</source>
-        <translation type="unfinished"></translation>
+        <translation>volts Maximum en Mode Nuit:</translation>
     </message>
     <message>
         <source>volts</source>
-        <translation type="unfinished"></translation>
+        <translation>volts</translation>
     </message>
     <message>
         <source>25%</source>
-        <translation type="unfinished">45.45° {25%?}</translation>
+        <translation>25%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished">45.45° {100%?}</translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>Condensation de deverouillage du Mode Nuit en °C:</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensation de deverouillage du Mode Nuit en °C:</translation>
     </message>
     <message>
         <source>30°C</source>
-        <translation type="unfinished"></translation>
+        <translation>30°C</translation>
     </message>
     <message>
         <source>45°C</source>
-        <translation type="unfinished"></translation>
+        <translation>45°C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_SendFin</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Fin Parametrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin Parametrage</translation>
     </message>
     <message>
         <source>Sauvegarde et Envoi
 au module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde et Envoi
+au module HPF</translation>
     </message>
     <message>
         <source>OK Configuration &lt;font color=&apos;blue&apos;&gt;Sauvegardee et Envoyee&lt;/font&gt; au Module-HPF.</source>
-        <translation type="unfinished"></translation>
+        <translation>OK Configuration &lt;font color=&apos;blue&apos;&gt;Sauvegardee et Envoyee&lt;/font&gt; au Module-HPF.</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;ERREUR de l&apos;envoie de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color=&apos;red&apos;&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;ERREUR de l&apos;envoie de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color=&apos;red&apos;&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_TCmini</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>TC Mini</source>
-        <translation type="unfinished"></translation>
+        <translation>TC Mini</translation>
     </message>
     <message>
         <source>Donnez la temperature de condensation minimum pour
 un bon fonctionnement de vos detendeurs</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez la temperature de condensation minimum pour
+un bon fonctionnement de vos detendeurs</translation>
     </message>
     <message>
         <source>TC mini:</source>
-        <translation type="unfinished"></translation>
+        <translation>TC mini:</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_TempoVaria</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Temporisation du Variateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporisation du Variateur</translation>
     </message>
     <message>
         <source>Enclenchement Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Enclenchement Ventilation</translation>
     </message>
     <message>
         <source>en Secondes</source>
-        <translation type="unfinished"></translation>
+        <translation>en Secondes</translation>
     </message>
     <message>
         <source>Coupure Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Coupure Ventilation</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_UART</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Vitesse UART ORV et ModBUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse UART ORV et ModBUS</translation>
     </message>
     <message>
         <source>RS-485 ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485 ID:</translation>
     </message>
     <message>
         <source>Desactiver le module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactiver le module HPF</translation>
     </message>
     <message>
         <source>Port UART1 ORV:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port UART1 ORV:</translation>
     </message>
     <message>
         <source>bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>bauds</translation>
     </message>
     <message>
         <source>Port UART2 MODBUS:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port UART2 MODBUS:</translation>
     </message>
     <message>
         <source>TERMINER / RETOUR ENREGISTREMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>TERMINER / RETOUR ENREGISTREMENT</translation>
     </message>
     <message>
         <source>Aucun</source>
-        <translation type="unfinished">Aucun</translation>
+        <translation>Aucun</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Variateur</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Variateur de Vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Variateur de Vitesse</translation>
     </message>
     <message>
         <source>Avez-vous un retour d&apos;information de puissance
 de 4-20 mA du variateur ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avez-vous un retour d&apos;information de puissance
+de 4-20 mA du variateur ?</translation>
     </message>
     <message>
         <source>Puissance a 20 mA :</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance a 20 mA :</translation>
     </message>
     <message>
         <source>Watt</source>
-        <translation type="unfinished"></translation>
+        <translation>Watt</translation>
     </message>
     <message>
         <source>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relai est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relai est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</translation>
     </message>
     <message>
         <source>Pas de variateur de vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de variateur de vitesse</translation>
     </message>
     <message>
         <source>Variation de vitesse sur le premier etage de condensation</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation de vitesse sur le premier etage de condensation</translation>
     </message>
     <message>
         <source>Variation de vitesse sur tous les etages de ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation de vitesse sur tous les etages de ventilation</translation>
     </message>
     <message>
         <source>en Volts</source>
-        <translation type="unfinished"></translation>
+        <translation>en Volts</translation>
     </message>
     <message>
         <source>en mA</source>
-        <translation type="unfinished"></translation>
+        <translation>en mA</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Ventil</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Etage de Ventillation</source>
-        <translation type="unfinished"></translation>
+        <translation>Etage de Ventillation</translation>
     </message>
     <message>
         <source>Etage selectionne:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etage selectionne:</translation>
     </message>
     <message>
         <source>Puissance de l&apos;etage de ventillation
 absorbee en Watt</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance de l&apos;etage de ventillation
+absorbee en Watt</translation>
     </message>
 </context>
 <context>
     <name>hpfInfo_Display</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>T° Exterieure</source>
-        <translation type="unfinished"></translation>
+        <translation>T° Exterieure</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>HP</source>
-        <translation type="unfinished"></translation>
+        <translation>HP</translation>
     </message>
     <message>
         <source>0 / 0</source>
-        <translation type="unfinished"></translation>
+        <translation>0 / 0</translation>
     </message>
     <message>
         <source>Etage(s) de Ventilation, soit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etage(s) de Ventilation, soit:</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Cons + Dif+</source>
-        <translation type="unfinished"></translation>
+        <translation>Cons + Dif+</translation>
     </message>
     <message>
         <source>Consigne
 Calculee</source>
-        <translation type="unfinished"></translation>
+        <translation>Consigne
+Calculee</translation>
     </message>
     <message>
         <source>Cons - Dif-</source>
-        <translation type="unfinished"></translation>
+        <translation>Cons - Dif-</translation>
     </message>
     <message>
         <source>Zone neutre de demande
 + de Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone neutre de demande
++ de Ventilation</translation>
     </message>
     <message>
         <source>Dif.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dif.</translation>
     </message>
     <message>
         <source>Zone neutre de demande
 - de Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone neutre de demande
+- de Ventilation</translation>
     </message>
     <message>
         <source>HP Mini</source>
-        <translation type="unfinished"></translation>
+        <translation>HP Mini</translation>
     </message>
     <message>
         <source>Comp_%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp_%1</translation>
     </message>
     <message>
         <source>M/A</source>
-        <translation type="unfinished"></translation>
+        <translation>M/A</translation>
     </message>
     <message>
         <source>DELEST</source>
-        <translation type="unfinished"></translation>
+        <translation>DELEST</translation>
     </message>
     <message>
         <source>NUIT</source>
-        <translation type="unfinished"></translation>
+        <translation>NUIT</translation>
     </message>
     <message>
         <source>RESERVE</source>
-        <translation type="unfinished"></translation>
+        <translation>RESERVE</translation>
     </message>
     <message>
         <source>HP Flottante</source>
-        <translation type="unfinished"></translation>
+        <translation>HP Flottante</translation>
     </message>
     <message>
         <source>Compresseur(s) ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresseur(s) ORV</translation>
     </message>
     <message>
         <source>HPF v%1</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF v%1</translation>
     </message>
     <message>
         <source>Mode Secours</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode Secours</translation>
     </message>
     <message>
         <source>Probleme RS485:</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleme RS485:</translation>
     </message>
     <message>
         <source>Consigne
 Arret</source>
-        <translation type="unfinished"></translation>
+        <translation>Consigne
+Arret</translation>
     </message>
 </context>
 <context>

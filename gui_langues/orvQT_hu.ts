@@ -2,10 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu_HU" sourcelanguage="fr_FR">
 <context>
+    <name>Alarmeclassique</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglage d&apos;alarme de
+niveau bas (securite)</source>
+        <translation>Alacsony szint riasztás
+beállítása (biztonsági)</translation>
+    </message>
+    <message>
+        <source>Poids mini (Alarme) :</source>
+        <translation>Min. súly (riasztás) :</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Temporisation de : </source>
+        <translation>Késleltetés : </translation>
+    </message>
+    <message>
+        <source>Surveillance centrale Pump Down</source>
+        <translation>Központi Pump Down felügyelet</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Choix de mode d&apos;acces</source>
@@ -90,6 +119,29 @@
     <message>
         <source>Inox 40 x 2</source>
         <translation>Rozsdamentes acél 40 x 2</translation>
+    </message>
+</context>
+<context>
+    <name>CompressorType</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Type de Compresseur(s)</source>
+        <translation>Kompresszor(ok) típusa</translation>
+    </message>
+    <message>
+        <source>Piston</source>
+        <translation>Dugattyús</translation>
+    </message>
+    <message>
+        <source>Vis</source>
+        <translation>Csavar</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>Scroll</translation>
     </message>
 </context>
 <context>
@@ -363,12 +415,13 @@ p, li { white-space: pre-wrap; }
     <name>Info_Norvale</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>NORVALE S.A.S.
 1 allee des Frigoristes - 69000 LYON - FRANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>NORVALE S.A.S.
+1 allee des Frigoristes - 69000 LYON - FRANCE</translation>
     </message>
     <message>
         <source>Support technique :
@@ -388,15 +441,15 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>label version</source>
-        <translation type="unfinished"></translation>
+        <translation>label version</translation>
     </message>
     <message>
         <source>Date tare</source>
-        <translation type="unfinished"></translation>
+        <translation>Tárázás dátuma</translation>
     </message>
     <message>
         <source>label date</source>
-        <translation type="unfinished"></translation>
+        <translation>label date</translation>
     </message>
     <message>
         <source>Quitter</source>
@@ -404,18 +457,18 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>(c) NORVALE 2004 - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(c) NORVALE 2004 - %1</translation>
     </message>
     <message>
         <source>	ORV Version : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>	ORV verzió : %1</translation>
     </message>
 </context>
 <context>
     <name>Info_config</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Informations sur la configuration</source>
@@ -431,7 +484,7 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Contenu Fichier RCS systeme:</source>
-        <translation type="unfinished"></translation>
+        <translation>Az RCS rendszerfájl tartalma:</translation>
     </message>
     <message>
         <source>Espace de Stockage en Mo:</source>
@@ -439,7 +492,7 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Config Section	:	</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfig. szakasz	:	</translation>
     </message>
     <message>
         <source>Libre = %1 Mo</source>
@@ -454,7 +507,7 @@ commercial@norvale.example</translation>
     <name>Journal</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Fichier Journal</source>
@@ -477,35 +530,35 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source> Francais</source>
-        <translation type="unfinished"></translation>
+        <translation> Francia</translation>
     </message>
     <message>
         <source> Espagnol</source>
-        <translation type="unfinished"></translation>
+        <translation> Spanyol</translation>
     </message>
     <message>
         <source> A&amp;nglais</source>
-        <translation type="unfinished"></translation>
+        <translation> A&amp;ngol</translation>
     </message>
     <message>
         <source> Russe</source>
-        <translation type="unfinished"></translation>
+        <translation> Orosz</translation>
     </message>
     <message>
         <source> A&amp;llemand</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Német</translation>
     </message>
     <message>
         <source> Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation> Magyar</translation>
     </message>
     <message>
         <source> Italien</source>
-        <translation type="unfinished"></translation>
+        <translation> Olasz</translation>
     </message>
     <message>
         <source> &amp;Neerlandais</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Holland</translation>
     </message>
     <message>
         <source>Valider</source>
@@ -517,63 +570,63 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Changement de la langue</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de la langue</translation>
     </message>
     <message>
         <source>Selection de la langue francaise</source>
-        <translation type="unfinished"></translation>
+        <translation>Selection de la langue francaise</translation>
     </message>
     <message>
         <source>Language Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Language Change</translation>
     </message>
     <message>
         <source>English language selected</source>
-        <translation type="unfinished"></translation>
+        <translation>English language selected</translation>
     </message>
     <message>
         <source>Ändern der Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern der Sprache</translation>
     </message>
     <message>
         <source>Deutsche Sprache ausgewahlte</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsche Sprache ausgewahlte</translation>
     </message>
     <message>
         <source>El cambio de idioma</source>
-        <translation type="unfinished"></translation>
+        <translation>El cambio de idioma</translation>
     </message>
     <message>
         <source>El ORV debe reiniciar el sistema para cargar el idioma español</source>
-        <translation type="unfinished"></translation>
+        <translation>El ORV debe reiniciar el sistema para cargar el idioma español</translation>
     </message>
     <message>
         <source>La modifica della lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>La modifica della lingua</translation>
     </message>
     <message>
         <source>Il ORV deve riavviare per caricare italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ORV deve riavviare per caricare italiano</translation>
     </message>
     <message>
         <source>Het wijzigen van de taal</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wijzigen van de taal</translation>
     </message>
     <message>
         <source>De ORV moet herstarten om de Nederlandse taal te laden</source>
-        <translation type="unfinished"></translation>
+        <translation>De ORV moet herstarten om de Nederlandse taal te laden</translation>
     </message>
     <message>
         <source>Russian language selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Russian language selected</translation>
     </message>
     <message>
         <source>A nyelv módosítása</source>
-        <translation type="unfinished"></translation>
+        <translation>A nyelv módosítása</translation>
     </message>
     <message>
         <source>A magyar nyelv válogatott</source>
-        <translation type="unfinished"></translation>
+        <translation>A magyar nyelv válogatott</translation>
     </message>
     <message>
         <source>Erreur</source>
@@ -588,202 +641,202 @@ commercial@norvale.example</translation>
     <name>LogConversion</name>
     <message>
         <source>E_EVT_FIRST_SERVICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Első üzembe helyezés</translation>
     </message>
     <message>
         <source>E_EVT_ACQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Riasztás nyugtázva</translation>
     </message>
     <message>
         <source>E_EVT_LEARN</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanulás</translation>
     </message>
     <message>
         <source>E_EVT_VOLTAGE_SHUTDOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>Áramkimaradás</translation>
     </message>
     <message>
         <source>E_EVT_ORV_START</source>
-        <translation type="unfinished"></translation>
+        <translation>ORV indítása</translation>
     </message>
     <message>
         <source>E_EVT_LOAD_USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Betöltés USB-ről</translation>
     </message>
     <message>
         <source>E_EVT_LOAD_NETWORK</source>
-        <translation type="unfinished"></translation>
+        <translation>Betöltés hálózatról</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. típusú riasztás (statisztikai szivárgás 3 nap)</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. típusú riasztás</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE3</source>
-        <translation type="unfinished"></translation>
+        <translation>3. típusú riasztás</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_CUVE_LOW_LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>Tartály alacsony szint riasztás</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>Külső hőmérséklet-érzékelő hiba</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Tartály belépő hőm.-érzékelő hiba</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TSOR</source>
-        <translation type="unfinished"></translation>
+        <translation>Tartály kilépő hőm.-érzékelő hiba</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TASP</source>
-        <translation type="unfinished"></translation>
+        <translation>Szívóoldali hőm.-érzékelő hiba</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_SRLIQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Utóhűtő folyadékérzékelő hiba</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_JAUGE_CONTRAINTE</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyúlásmérő bélyeg hiba</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PRESSION_HP</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagynyomású érzékelő hiba</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PRESSION_BP</source>
-        <translation type="unfinished"></translation>
+        <translation>Kisnyomású érzékelő hiba</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_COM_CARTE_MESURE</source>
-        <translation type="unfinished"></translation>
+        <translation>Mérőkártya kommunikációs hiba</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_COM_DEBITMETRE</source>
-        <translation type="unfinished"></translation>
+        <translation>Áramlásmérő kommunikációs hiba</translation>
     </message>
     <message>
         <source>E_EVT_RESTART_COM</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikáció újraindítása</translation>
     </message>
     <message>
         <source>LOG_INFO</source>
-        <translation type="unfinished"></translation>
+        <translation>Információ</translation>
     </message>
     <message>
         <source>LOG_ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiba</translation>
     </message>
     <message>
         <source>LOG_MESUREMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Mérés</translation>
     </message>
     <message>
         <source>LOG_MISCELLANEAOUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Egyéb</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_MIN_HP</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. NN módosítása</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CONTACT_NF_NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NC/NO érintkező módosítása</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAT_BPADAP</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaptív KN állapot módosítása</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAT_HPFLOT</source>
-        <translation type="unfinished"></translation>
+        <translation>Úszó NN állapot módosítása</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_REGLAGE_SENALARM3</source>
-        <translation type="unfinished"></translation>
+        <translation>3 napos riasztás érzékenység módosítása</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_FLAG_ALARM3</source>
-        <translation type="unfinished"></translation>
+        <translation>3 napos riasztás jelző módosítása</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_DIAM_TUBELIQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Folyadékcső átmérő módosítása</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_TYPE_MONTAGE_DEBIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Áramlás szereléstípus módosítása</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ECART_DEBIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Áramlás eltérés módosítása</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAL_PT100_SOUS_REFROID</source>
-        <translation type="unfinished"></translation>
+        <translation>Utóhűtés PT100 kalibráció módosítása</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_GR_CLIENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Ügyfélcsoport módosítása</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_TYPE_MAGASIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Üzlettípus módosítása</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CODE_3</source>
-        <translation type="unfinished"></translation>
+        <translation>3. kód módosítása</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CODE_CONTRAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerződéskód módosítása</translation>
     </message>
     <message>
         <source>E_EVT_CONSULT_COURBES</source>
-        <translation type="unfinished"></translation>
+        <translation>Görbék megtekintése</translation>
     </message>
     <message>
         <source>E_EVT_CONSULT_JOURNAL</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibás érzékelők ellenőrzése</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_WRITE_CONFIG</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguráció írása</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_REARMEMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Visszaállítás</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_REAPP</source>
-        <translation type="unfinished"></translation>
+        <translation>Újratanulás indítása</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_SEND</source>
-        <translation type="unfinished"></translation>
+        <translation>Fájlok küldése</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Menu Principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Főmenü</translation>
     </message>
     <message>
         <source>Trace Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace Route</translation>
     </message>
     <message>
         <source>Journal</source>
@@ -814,17 +867,20 @@ konfiguráció</translation>
     <message>
         <source>Configuration
 Module HP Flottante</source>
-        <translation type="unfinished"></translation>
+        <translation>Úszó NN modul
+konfigurálása</translation>
     </message>
     <message>
         <source>Configuration
  Module Energie</source>
-        <translation type="unfinished"></translation>
+        <translation>Energia modul
+ konfigurálása</translation>
     </message>
     <message>
         <source>Sauvegarde/Restauration
 USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB mentés/
+visszaállítás</translation>
     </message>
     <message>
         <source>Demarrer Intervention
@@ -834,7 +890,7 @@ beavatkozás indítása</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Hálózat</translation>
     </message>
     <message>
         <source>Reapprentissage
@@ -850,7 +906,7 @@ Időzóna</translation>
     </message>
     <message>
         <source>AutoTest ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>ORV önteszt</translation>
     </message>
     <message>
         <source>Redemarrage
@@ -878,19 +934,20 @@ beavatkozás vége</translation>
     </message>
     <message>
         <source>Redemarrage/Reboot du ORV ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ORV újraindítása/Reboot ?</translation>
     </message>
     <message>
         <source>Confirmez le redemarrage du ORV ?!
 Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
-        <translation type="unfinished"></translation>
+        <translation>Megerősíti az ORV újraindítását ?!
+Kattintson az OK gombra az ORV újraindításához!</translation>
     </message>
 </context>
 <context>
     <name>Menu_Reapprentissage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Acquittement des Alarmes</source>
@@ -916,7 +973,7 @@ de Reference</source>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Figyelmeztetés</translation>
     </message>
     <message>
         <source>Veuillez vérifier le câblage de vos capteurs SVP !</source>
@@ -924,7 +981,7 @@ de Reference</source>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Információ</translation>
     </message>
     <message>
         <source>Selectionnez une option...</source>
@@ -932,39 +989,39 @@ de Reference</source>
     </message>
     <message>
         <source>Acquittement process</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyugtázás</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Avez-vous localise et repare une fuite ?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Megtalált és megjavított egy szivárgást?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Igen</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nem</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mégse</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;En fonction de votre intervention, veuillez lancer un recalcul ou un reapprentissage.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;A beavatkozástól függően indítson újraszámítást vagy újratanulást.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&amp;Recalcul</source>
-        <translation type="unfinished"></translation>
+        <translation>Újra&amp;számítás</translation>
     </message>
     <message>
         <source>&amp;Reapprentissage</source>
-        <translation type="unfinished"></translation>
+        <translation>Újra&amp;tanulás</translation>
     </message>
     <message>
         <source>&amp;Plus tard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Később</translation>
     </message>
     <message>
         <source>Veuillez verifier les reglages d alarmes (sensibilite, temporisation, niveau bas).
@@ -972,7 +1029,11 @@ de Reference</source>
 Rappel, le kit de maintenance reglementaire doit etre change tous les ans.
 
 Voir le guide des bonnes pratiques pour plus d informations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ellenőrizze a riasztási beállításokat (érzékenység, késleltetés, alacsony szint).
+
+Emlékeztető: az előírt karbantartó készletet évente cserélni kell.
+
+További információ a helyes gyakorlat útmutatójában.</translation>
     </message>
     <message>
         <source>Avez-vous effectue une recharge ?
@@ -980,17 +1041,23 @@ Voir le guide des bonnes pratiques pour plus d informations.</source>
  Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
 Sinon, cliquez sur &quot;No&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Végzett utántöltést?
+
+ Ha igen, adja meg a töltött mennyiséget, és kattintson az &quot;Igen&quot; gombra. 
+
+Ha nem, kattintson a &quot;Nem&quot; gombra.</translation>
     </message>
     <message>
         <source>Reapprentissage process</source>
-        <translation type="unfinished"></translation>
+        <translation>Újratanulás</translation>
     </message>
     <message>
         <source>Attention si une fuite est toujours active sur la centrale pendant un reapprentissage, la fiabilite de la detection de fuite peut etre impactee.
 
 Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Figyelem: ha újratanulás alatt még aktív szivárgás van a központon, a szivárgásérzékelés megbízhatósága romolhat.
+
+Az újratanulás több napig tart, ezalatt nincsenek statisztikai riasztások (ellentétben az alacsony szint riasztással, amely mindig aktív).</translation>
     </message>
     <message>
         <source>Un reapprentissage doit etre lance dans les cas suivants:
@@ -1000,17 +1067,25 @@ Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes
 - Modification sur le ORV (changement de kit annuel, nouvelle tare).
 
 Etes-vous sur de vouloir lancer un reapprentissage?</source>
-        <translation type="unfinished"></translation>
+        <translation>Újratanulást a következő esetekben kell indítani:
+
+- Módosítás a berendezésen (hővisszanyerés téli indítása, egy kondenzátorfokozat lezárása).
+
+- Módosítás az ORV-n (éves készletcsere, új tárázás).
+
+Biztosan újratanulást szeretne indítani?</translation>
     </message>
     <message>
         <source>Recalcul process</source>
-        <translation type="unfinished"></translation>
+        <translation>Újraszámítás</translation>
     </message>
     <message>
         <source>Attention si une fuite est toujours active sur la centrale pendant un recalcul, la fiabilite de la detection de fuite peut etre impactee.
 
 Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Figyelem: ha újraszámítás alatt még aktív szivárgás van a központon, a szivárgásérzékelés megbízhatósága romolhat.
+
+Az újraszámítás több óráig tart, ezalatt nincsenek statisztikai riasztások (ellentétben az alacsony szint riasztással, amely mindig aktív).</translation>
     </message>
     <message>
         <source>Un recalcul doit etre lance uniquement dans les cas suivants :
@@ -1022,7 +1097,15 @@ Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes sta
 - en cas de complement de charge.
 
 Etes-vous sur de vouloir lancer un recalcul?</source>
-        <translation type="unfinished"></translation>
+        <translation>Újraszámítást csak a következő esetekben szabad indítani:
+
+- a tartály átlagos szintjének változása.
+
+- statisztikai szivárgás javítása utántöltéssel vagy anélkül.
+
+- töltet kiegészítése esetén.
+
+Biztosan újraszámítást szeretne indítani?</translation>
     </message>
     <message>
         <source>Le ORV est deja en mode APPRENTISSAGE</source>
@@ -1247,10 +1330,37 @@ Konfigurációs fájlok (2) telepítése, FIGYELEM az ORV újraindul ....</trans
     </message>
 </context>
 <context>
+    <name>OrvName</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Configuration ORV</source>
+        <translation>ORV konfiguráció</translation>
+    </message>
+    <message>
+        <source>Nom du ORV:</source>
+        <translation>ORV neve:</translation>
+    </message>
+    <message>
+        <source> * 20 Caracteres Maximum</source>
+        <translation> * Legfeljebb 20 karakter</translation>
+    </message>
+    <message>
+        <source>Nom client sur site:</source>
+        <translation>Ügyfél neve a helyszínen:</translation>
+    </message>
+    <message>
+        <source> * 40 Caracteres Maximum</source>
+        <translation> * Legfeljebb 40 karakter</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Avez-vous effectue une recharge ?
@@ -1258,7 +1368,11 @@ Konfigurációs fájlok (2) telepítése, FIGYELEM az ORV újraindul ....</trans
  Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
 Sinon, cliquez sur &quot;No&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Végzett utántöltést?
+
+ Ha igen, adja meg a töltött mennyiséget, és kattintson az &quot;Igen&quot; gombra. 
+
+Ha nem, kattintson a &quot;Nem&quot; gombra</translation>
     </message>
     <message>
         <source>Nouvelle charge kg:</source>
@@ -1266,15 +1380,15 @@ Sinon, cliquez sur &quot;No&quot;</source>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>IGEN</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NEM</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>MÉGSE</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1470,45 @@ Sinon, cliquez sur &quot;No&quot;</source>
     </message>
 </context>
 <context>
+    <name>Sensstat</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglage Alarmes Statistique</source>
+        <translation>Statisztikai riasztások beállítása</translation>
+    </message>
+    <message>
+        <source>Statistique 3J</source>
+        <translation>Statisztika 3N</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Plus sensible</source>
+        <translation>Érzékenyebb</translation>
+    </message>
+    <message>
+        <source>Moins sensible</source>
+        <translation>Kevésbé érzékeny</translation>
+    </message>
+    <message>
+        <source>INIT</source>
+        <translation>INIT</translation>
+    </message>
+    <message>
+        <source>Statistique LP</source>
+        <translation>Statisztika LP</translation>
+    </message>
+    <message>
+        <source>Statistique 103</source>
+        <translation>Statisztika 103</translation>
+    </message>
+</context>
+<context>
     <name>Sousrefoidisseur</name>
     <message>
         <source>Form</source>
@@ -1384,15 +1537,15 @@ Sinon, cliquez sur &quot;No&quot;</source>
     <name>cConfHPF</name>
     <message>
         <source>QUITTER</source>
-        <translation type="unfinished"></translation>
+        <translation>KILÉPÉS</translation>
     </message>
     <message>
         <source>PRECEDENT</source>
-        <translation type="unfinished">VISSZA</translation>
+        <translation>VISSZA</translation>
     </message>
     <message>
         <source>SUIVANT</source>
-        <translation type="unfinished">TOVÁBB</translation>
+        <translation>TOVÁBB</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1585,301 @@ Cliquez sur OK pour terminer la configuration.</source>
         <translation>- Ha leürítette az oszlopot, újra kinyithatja a szelepeket.
 - Ha kalibrálta a PT100 érzékelőket, eltávolíthatja az ellenállásokat és visszahelyezheti az érzékelőket.
 A konfiguráció befejezéséhez kattintson az OK gombra.</translation>
+    </message>
+</context>
+<context>
+    <name>cConf_Energie</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Module Energie</source>
+        <translation>Energia modul</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Adresse
+RS485:</source>
+        <translation>Cím
+RS485:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Adressage</source>
+        <translation>Címzés</translation>
+    </message>
+    <message>
+        <source>0 = OFF
+1 =ON</source>
+        <translation>0 = KI
+1 =BE</translation>
+    </message>
+    <message>
+        <source>654321</source>
+        <translation>654321</translation>
+    </message>
+    <message>
+        <source>000000</source>
+        <translation>000000</translation>
+    </message>
+    <message>
+        <source>Affectation</source>
+        <translation>Hozzárendelés</translation>
+    </message>
+    <message>
+        <source>Puissance TI</source>
+        <translation>Áramváltó telj.</translation>
+    </message>
+    <message>
+        <source>Nombre TI</source>
+        <translation>Áramváltók száma</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Puissance 1</source>
+        <translation>Teljesítmény 1</translation>
+    </message>
+    <message>
+        <source>Puissance 2</source>
+        <translation>Teljesítmény 2</translation>
+    </message>
+    <message>
+        <source>Puissance 3</source>
+        <translation>Teljesítmény 3</translation>
+    </message>
+    <message>
+        <source>Capteur Pression</source>
+        <translation>Nyomásérzékelő</translation>
+    </message>
+    <message>
+        <source>Mini</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Maxi</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Offset 0:</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Offset 0</source>
+        <translation>Offset 0</translation>
+    </message>
+    <message>
+        <source>PT&amp;100 Temperature</source>
+        <translation>PT&amp;100 hőmérséklet</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Korrekció:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Etalonnage PT100</source>
+        <translation>PT100 kalibrálás</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 kábel 3m</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Cor Manuelle=&gt;</source>
+        <translation>Kézi korr.=&gt;</translation>
+    </message>
+    <message>
+        <source>Annuler
+Quitter</source>
+        <translation>Mégse
+Kilépés</translation>
+    </message>
+    <message>
+        <source>Sauvegarde et Envoi
+au module ENERGIE</source>
+        <translation>Mentés és küldés
+az ENERGIA modulnak</translation>
+    </message>
+    <message>
+        <source>Compresseur</source>
+        <translation>Kompresszor</translation>
+    </message>
+    <message>
+        <source>Les Compresseurs</source>
+        <translation>A kompresszorok</translation>
+    </message>
+    <message>
+        <source>Ventilateurs Du Condenseur</source>
+        <translation>Kondenzátor ventilátorai</translation>
+    </message>
+    <message>
+        <source>Pompe</source>
+        <translation>Szivattyú</translation>
+    </message>
+    <message>
+        <source>Vitrines</source>
+        <translation>Hűtőpultok</translation>
+    </message>
+    <message>
+        <source>Chambres Et Labo</source>
+        <translation>Kamrák és labor</translation>
+    </message>
+    <message>
+        <source>Climatisation Et Chauffage</source>
+        <translation>Klíma és fűtés</translation>
+    </message>
+    <message>
+        <source>Eclairage</source>
+        <translation>Világítás</translation>
+    </message>
+    <message>
+        <source>Compresseur(s) parallele(s)</source>
+        <translation>Párhuzamos kompresszor(ok)</translation>
+    </message>
+    <message>
+        <source>Capteur Pression BP</source>
+        <translation>KN nyomásérzékelő</translation>
+    </message>
+    <message>
+        <source>PT100 Surchauffe</source>
+        <translation>PT100 túlhevítés</translation>
+    </message>
+    <message>
+        <source>PRESSION BP</source>
+        <translation>KN NYOMÁS</translation>
+    </message>
+    <message>
+        <source>PT100 ASPIRATION</source>
+        <translation>PT100 SZÍVÓOLDAL</translation>
+    </message>
+    <message>
+        <source>Capteur Pression HP-Gaz</source>
+        <translation>NN-gáz nyomásérzékelő</translation>
+    </message>
+    <message>
+        <source>PT100 Refoulement</source>
+        <translation>PT100 nyomóoldal</translation>
+    </message>
+    <message>
+        <source>PRESSION HP-GAZ</source>
+        <translation>NN-GÁZ NYOMÁS</translation>
+    </message>
+    <message>
+        <source>PT100 REFOULEMENT</source>
+        <translation>PT100 NYOMÓOLDAL</translation>
+    </message>
+    <message>
+        <source>PT100 Temperature</source>
+        <translation>PT100 hőmérséklet</translation>
+    </message>
+    <message>
+        <source>PRESSION RESERVE</source>
+        <translation>TARTALÉK NYOMÁS</translation>
+    </message>
+    <message>
+        <source>PT100 RESERVE 1</source>
+        <translation>PT100 TARTALÉK 1</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Nincs</translation>
+    </message>
+    <message>
+        <source>Aucun TI</source>
+        <translation>Nincs áramváltó</translation>
+    </message>
+    <message>
+        <source>Aucun module ENERGIE detecter</source>
+        <translation>Nem található ENERGIA modul</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture de la configuration des modules ENERGIE</source>
+        <translation>HIBA az ENERGIA modulok konfigurációjának olvasásakor</translation>
+    </message>
+    <message>
+        <source>ENER v%1</source>
+        <translation>ENER v%1</translation>
+    </message>
+    <message>
+        <source>OK Connecte</source>
+        <translation>OK csatlakoztatva</translation>
+    </message>
+    <message>
+        <source>NON Connecte</source>
+        <translation>NINCS kapcsolat</translation>
+    </message>
+    <message>
+        <source>PUISSANCE:%1 Enregistrent Modification Pourcentage OK</source>
+        <translation>TELJESÍTMÉNY:%1 százalék módosítás mentve OK</translation>
+    </message>
+    <message>
+        <source>Envoi Configuation au module ENERGIE %1 ....</source>
+        <translation>Konfiguráció küldése az ENERGIA %1 modulnak ....</translation>
+    </message>
+    <message>
+        <source>Envoi Configuation module ENERGIE %1 OK</source>
+        <translation>ENERGIA %1 modul konfiguráció elküldve OK</translation>
+    </message>
+    <message>
+        <source>!! ECHEC !! Configuation module ENERGIE %1</source>
+        <translation>!! SIKERTELEN !! ENERGIA %1 modul konfiguráció</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde %1?</source>
+        <translation>FIGYELEM Indítja a(z) %1 érzékelő KALIBRÁLÁSÁT?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage %1?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>Indítja a(z) %1 kalibrálási eljárást?!
+Kattintson az OK gombra, ha az érzékelő légköri nyomáson van!</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde %1 ?</source>
+        <translation>FIGYELEM Indítja a(z) %1 szonda KALIBRÁLÁSÁT ?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage %1 ?!
+veuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place de la PT100!</source>
+        <translation>Indítja a(z) %1 kalibrálási eljárást ?!
+Kattintson az OK gombra, MIUTÁN a PT100 helyére bekötötte a 100 ohmos ELLENÁLLÁST!</translation>
+    </message>
+    <message>
+        <source>ERREUR Reponse module ENERGIE %1</source>
+        <translation>HIBA ENERGIA %1 modul válasz</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure, veuillez reessayer</source>
+        <translation>HIBA mérés, próbálja újra</translation>
     </message>
 </context>
 <context>
@@ -1762,18 +2210,18 @@ A konfiguráció befejezéséhez kattintson az OK gombra.</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Információ</translation>
     </message>
     <message>
         <source>Demande refusee par le ORV, aucun changement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az ORV elutasította a kérést, nincs változás.</translation>
     </message>
 </context>
 <context>
     <name>cPassword</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mot de passe:  </source>
@@ -1808,521 +2256,838 @@ A konfiguráció befejezéséhez kattintson az OK gombra.</translation>
     </message>
 </context>
 <context>
+    <name>cp_InfoDisplay</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Caracteristiques ThermoDynamiques:</source>
+        <translation>Termodinamikai jellemzők:</translation>
+    </message>
+    <message>
+        <source>Pression:</source>
+        <translation>Nyomás:</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Hőmérséklet:</translation>
+    </message>
+    <message>
+        <source>Temperature Fluide</source>
+        <translation>Hűtőközeg hőmérséklet</translation>
+    </message>
+    <message>
+        <source>Densite:</source>
+        <translation>Sűrűség:</translation>
+    </message>
+    <message>
+        <source>Volume Massique:</source>
+        <translation>Fajlagos térfogat:</translation>
+    </message>
+    <message>
+        <source>Vitesse du Son:</source>
+        <translation>Hangsebesség:</translation>
+    </message>
+    <message>
+        <source>Concentration de Gaz:</source>
+        <translation>Gázkoncentráció:</translation>
+    </message>
+    <message>
+        <source>Entropie:</source>
+        <translation>Entrópia:</translation>
+    </message>
+    <message>
+        <source>Enthalpie:</source>
+        <translation>Entalpia:</translation>
+    </message>
+    <message>
+        <source>HP
+Liquide</source>
+        <translation>NN
+Folyadék</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>HP
+Gaz</source>
+        <translation>NN
+Gáz</translation>
+    </message>
+    <message>
+        <source>BP
+Gaz</source>
+        <translation>KN
+Gáz</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Glide </source>
+        <translation>Glide </translation>
+    </message>
+    <message>
+        <source>°C </source>
+        <translation>°C </translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>dm3/kg</source>
+        <translation>dm3/kg</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>kj/kg-k</source>
+        <translation>kj/kg-k</translation>
+    </message>
+    <message>
+        <source>kj/kg</source>
+        <translation>kj/kg</translation>
+    </message>
+    <message>
+        <source>Difference d&apos;enthalphie:</source>
+        <translation>Entalpiakülönbség:</translation>
+    </message>
+    <message>
+        <source>Debit masse:</source>
+        <translation>Tömegáram:</translation>
+    </message>
+    <message>
+        <source>kg/s</source>
+        <translation>kg/s</translation>
+    </message>
+    <message>
+        <source>Temp Refoul I:</source>
+        <translation>Nyomóold. hőm. I:</translation>
+    </message>
+    <message>
+        <source>Temp Refoul C:</source>
+        <translation>Nyomóold. hőm. C:</translation>
+    </message>
+    <message>
+        <source>Temp Refoul M:</source>
+        <translation>Nyomóold. hőm. M:</translation>
+    </message>
+    <message>
+        <source>Puissance frigorifique:</source>
+        <translation>Hűtőteljesítmény:</translation>
+    </message>
+    <message>
+        <source>kw</source>
+        <translation>kw</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee</source>
+        <translation>Felvett teljesítmény</translation>
+    </message>
+    <message>
+        <source>kw pour</source>
+        <translation>kW,</translation>
+    </message>
+    <message>
+        <source>compresseur(s)</source>
+        <translation>kompresszor(ok)</translation>
+    </message>
+    <message>
+        <source>COP:</source>
+        <translation>COP:</translation>
+    </message>
+    <message>
+        <source>kw pour la ventilation</source>
+        <translation>kW a ventilátoroknak</translation>
+    </message>
+    <message>
+        <source>kw pour les pompes</source>
+        <translation>kW a szivattyúknak</translation>
+    </message>
+    <message>
+        <source>Glide</source>
+        <translation>Glide</translation>
+    </message>
+    <message>
+        <source>kw </source>
+        <translation>kw </translation>
+    </message>
+    <message>
+        <source>pour les pompes </source>
+        <translation>a szivattyúknak </translation>
+    </message>
+    <message>
+        <source>compresseurs paralleles</source>
+        <translation>párhuzamos kompresszorok</translation>
+    </message>
+</context>
+<context>
+    <name>enerInfo_Display</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Puissances</source>
+        <translation>Teljesítmények</translation>
+    </message>
+    <message>
+        <source>Intensite</source>
+        <translation>Áramerősség</translation>
+    </message>
+    <message>
+        <source>kWh depuis
+minuit</source>
+        <translation>kWh éjfél
+óta</translation>
+    </message>
+    <message>
+        <source>kWh depuis
+1er janvier</source>
+        <translation>kWh január
+1. óta</translation>
+    </message>
+    <message>
+        <source>Les Compresseurs:</source>
+        <translation>A kompresszorok:</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>Feszültség</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Active(kW)</source>
+        <translation>Hatásos(kW)</translation>
+    </message>
+    <message>
+        <source>Apparente(kVA)</source>
+        <translation>Látszólagos(kVA)</translation>
+    </message>
+    <message>
+        <source>Reactive(kVAR)</source>
+        <translation>Meddő(kVAR)</translation>
+    </message>
+    <message>
+        <source>COS Phi</source>
+        <translation>COS Phi</translation>
+    </message>
+    <message>
+        <source>Compresseur 1</source>
+        <translation>Kompresszor 1</translation>
+    </message>
+    <message>
+        <source>Compresseur 2</source>
+        <translation>Kompresszor 2</translation>
+    </message>
+    <message>
+        <source>Compresseur 3</source>
+        <translation>Kompresszor 3</translation>
+    </message>
+    <message>
+        <source>Compresseur 4</source>
+        <translation>Kompresszor 4</translation>
+    </message>
+    <message>
+        <source>Compresseur 5</source>
+        <translation>Kompresszor 5</translation>
+    </message>
+    <message>
+        <source>Compresseur 6</source>
+        <translation>Kompresszor 6</translation>
+    </message>
+    <message>
+        <source>Cumul</source>
+        <translation>Összesen</translation>
+    </message>
+    <message>
+        <source>Ventilateurs
+ Condenseur</source>
+        <translation>Ventilátorok
+ kondenzátor</translation>
+    </message>
+    <message>
+        <source>Pompe(s)</source>
+        <translation>Szivattyú(k)</translation>
+    </message>
+    <message>
+        <source>Compresseur P</source>
+        <translation>Kompresszor P</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique:</source>
+        <translation>Hűtőteljesítmény:</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>Phase1(A)</source>
+        <translation>Fázis1(A)</translation>
+    </message>
+    <message>
+        <source>Phase2(A)</source>
+        <translation>Fázis2(A)</translation>
+    </message>
+    <message>
+        <source>Phase3(A)</source>
+        <translation>Fázis3(A)</translation>
+    </message>
+    <message>
+        <source>kW/h</source>
+        <translation>kW/h</translation>
+    </message>
+</context>
+<context>
     <name>hpfConfig_Condensateur</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Selection du condenseur</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondenzátor kiválasztása</translation>
     </message>
     <message>
         <source>Temperature exterieure de selection
 du condenseur:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondenzátor méretezési
+külső hőmérséklete:</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>DT reel du condenseur en regime etabli l&apos;ete:</source>
-        <translation type="unfinished"></translation>
+        <translation>A kondenzátor valós DT-je nyári állandó üzemben:</translation>
     </message>
     <message>
         <source>k</source>
-        <translation type="unfinished"></translation>
+        <translation>k</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_ConstVaria</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Constante du Pas de Variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Szabályozási lépés állandója</translation>
     </message>
     <message>
         <source>Constante 1 * EXP(Ecart en °C* Constante 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Állandó 1 * EXP(Eltérés °C-ban* Állandó 2)</translation>
     </message>
     <message>
         <source>Remise a Zero Constantes</source>
-        <translation type="unfinished"></translation>
+        <translation>Állandók nullázása</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Constante 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Állandó 1:</translation>
     </message>
     <message>
         <source>Constante 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Állandó 2:</translation>
     </message>
     <message>
         <source>Calcul Pas(mA):</source>
-        <translation type="unfinished"></translation>
+        <translation>Lépés számítás(mA):</translation>
     </message>
     <message>
         <source>Pas:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lépés:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Volt</source>
-        <translation type="unfinished"></translation>
+        <translation>Volt</translation>
     </message>
     <message>
         <source>Calcul Pas(Volt):</source>
-        <translation type="unfinished"></translation>
+        <translation>Lépés számítás(Volt):</translation>
     </message>
     <message>
         <source>Ecart en °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Eltérés °C-ban</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Differentiel</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Differentiel de regulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Szabályozási differenciál</translation>
     </message>
     <message>
         <source>+ ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>+ ventilátor</translation>
     </message>
     <message>
         <source>0.5°C</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5°C</translation>
     </message>
     <message>
         <source>3°C</source>
-        <translation type="unfinished"></translation>
+        <translation>3°C</translation>
     </message>
     <message>
         <source>- ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>- ventilátor</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_InfoOnComp</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Information de marche compresseur(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompresszor(ok) üzemjelzése</translation>
     </message>
     <message>
         <source>Choix de l&apos;information retour de marche compresseur(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompresszor(ok) üzem-visszajelzésének kiválasztása</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par le ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>kompresszor(ok) üzemjelzése az ORV-ről</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par contact sec module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>kompresszor(ok) üzem-visszajelzése a HPF modul száraz érintkezőjén</translation>
     </message>
     <message>
         <source> retour marche compresseur(s) par le module ENERGE</source>
-        <translation type="unfinished"></translation>
+        <translation> kompresszor(ok) üzem-visszajelzése az ENERGIA modulon keresztül</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Infos</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Infos Module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF modul infó</translation>
     </message>
     <message>
         <source>RS-485 ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485 ID:</translation>
     </message>
     <message>
         <source>Module-HPF &lt;font color=&apos;blue&apos;&gt;DETECTER et CONNECTER&lt;/font&gt;.Vous pouvez &lt;font color=&apos;blue&apos;&gt;poursuivre&lt;/font&gt; la configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF modul &lt;font color=&apos;blue&apos;&gt;ÉSZLELVE és CSATLAKOZTATVA&lt;/font&gt;. &lt;font color=&apos;blue&apos;&gt;Folytathatja&lt;/font&gt; a konfigurálást.</translation>
     </message>
     <message>
         <source>Module HPF OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF modul OK.</translation>
     </message>
     <message>
         <source>Relancer la Recherche
 du Module HPF.</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF modul keresésének
+újraindítása.</translation>
     </message>
     <message>
         <source>AUCUN Module-HPF n&apos;a ete detecte au demarrage. Vous pouvez &lt;font color=&apos;red&apos;&gt;RELANCER&lt;/font&gt; le processus de detection a l&apos;aide du bouton &lt;font color=&apos;red&apos;&gt;RECHERCHE&lt;/font&gt; ci-dessous</source>
-        <translation type="unfinished"></translation>
+        <translation>Indításkor NEM található HPF modul. Az alábbi &lt;font color=&apos;red&apos;&gt;KERESÉS&lt;/font&gt; gombbal &lt;font color=&apos;red&apos;&gt;ÚJRAINDÍTHATJA&lt;/font&gt; az észlelést</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;AUCUN&lt;/font&gt; Module-HPF n&apos;a ete detecte. Veuillez &lt;font color=&apos;red&apos;&gt;verifier&lt;/font&gt; vos branchements.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;NEM&lt;/font&gt; található HPF modul. &lt;font color=&apos;red&apos;&gt;Ellenőrizze&lt;/font&gt; a bekötéseket.</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_ModeNuit</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mode Nuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Éjszakai üzem</translation>
     </message>
     <message>
         <source>Le mode Nuit est active par fermeture de
 l&apos;entree T/R du Mode Nuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Az éjszakai üzem az éjszakai üzem T/R
+bemenetének zárásával aktiválódik</translation>
     </message>
     <message>
         <source>   mA Maximum en Mode Nuit:</source>
-        <translation type="unfinished"></translation>
+        <translation>   Max. mA éjszakai üzemben:</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>volts Maximum en Mode Nuit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. volt éjszakai üzemben:</translation>
     </message>
     <message>
         <source>volts</source>
-        <translation type="unfinished"></translation>
+        <translation>volts</translation>
     </message>
     <message>
         <source>25%</source>
-        <translation type="unfinished">45.45° {25%?}</translation>
+        <translation>25%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished">45.45° {100%?}</translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>Condensation de deverouillage du Mode Nuit en °C:</source>
-        <translation type="unfinished"></translation>
+        <translation>Éjszakai üzem feloldási kondenzáció °C-ban:</translation>
     </message>
     <message>
         <source>30°C</source>
-        <translation type="unfinished"></translation>
+        <translation>30°C</translation>
     </message>
     <message>
         <source>45°C</source>
-        <translation type="unfinished"></translation>
+        <translation>45°C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_SendFin</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Fin Parametrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Paraméterezés vége</translation>
     </message>
     <message>
         <source>Sauvegarde et Envoi
 au module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentés és küldés
+a HPF modulnak</translation>
     </message>
     <message>
         <source>OK Configuration &lt;font color=&apos;blue&apos;&gt;Sauvegardee et Envoyee&lt;/font&gt; au Module-HPF.</source>
-        <translation type="unfinished"></translation>
+        <translation>OK, a konfiguráció &lt;font color=&apos;blue&apos;&gt;elmentve és elküldve&lt;/font&gt; a HPF modulnak.</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;ERREUR de l&apos;envoie de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color=&apos;red&apos;&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;HIBA a konfiguráció HPF modulnak küldésekor&lt;/font&gt;. Kérjük, &lt;font color=&apos;red&apos;&gt;PRÓBÁLJA ÚJRA/KÜLDJE ÚJRA&lt;/font&gt;.</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_TCmini</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>TC Mini</source>
-        <translation type="unfinished"></translation>
+        <translation>TC min</translation>
     </message>
     <message>
         <source>Donnez la temperature de condensation minimum pour
 un bon fonctionnement de vos detendeurs</source>
-        <translation type="unfinished"></translation>
+        <translation>Adja meg a minimális kondenzációs hőmérsékletet
+az expanziós szelepek jó működéséhez</translation>
     </message>
     <message>
         <source>TC mini:</source>
-        <translation type="unfinished"></translation>
+        <translation>TC min:</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_TempoVaria</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Temporisation du Variateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Frekvenciaváltó késleltetése</translation>
     </message>
     <message>
         <source>Enclenchement Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilátor bekapcsolás</translation>
     </message>
     <message>
         <source>en Secondes</source>
-        <translation type="unfinished"></translation>
+        <translation>másodpercben</translation>
     </message>
     <message>
         <source>Coupure Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilátor kikapcsolás</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_UART</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Vitesse UART ORV et ModBUS</source>
-        <translation type="unfinished"></translation>
+        <translation>ORV és ModBUS UART sebesség</translation>
     </message>
     <message>
         <source>RS-485 ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485 ID:</translation>
     </message>
     <message>
         <source>Desactiver le module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF modul kikapcsolása</translation>
     </message>
     <message>
         <source>Port UART1 ORV:</source>
-        <translation type="unfinished"></translation>
+        <translation>UART1 port ORV:</translation>
     </message>
     <message>
         <source>bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>bauds</translation>
     </message>
     <message>
         <source>Port UART2 MODBUS:</source>
-        <translation type="unfinished"></translation>
+        <translation>UART2 port MODBUS:</translation>
     </message>
     <message>
         <source>TERMINER / RETOUR ENREGISTREMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>BEFEJEZÉS / VISSZA A MENTÉSHEZ</translation>
     </message>
     <message>
         <source>Aucun</source>
-        <translation type="unfinished">Nincs</translation>
+        <translation>Nincs</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Variateur</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Variateur de Vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Frekvenciaváltó</translation>
     </message>
     <message>
         <source>Avez-vous un retour d&apos;information de puissance
 de 4-20 mA du variateur ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Van a frekvenciaváltónak 4-20 mA-es
+teljesítmény-visszajelzése?</translation>
     </message>
     <message>
         <source>Puissance a 20 mA :</source>
-        <translation type="unfinished"></translation>
+        <translation>Teljesítmény 20 mA-nél :</translation>
     </message>
     <message>
         <source>Watt</source>
-        <translation type="unfinished"></translation>
+        <translation>Watt</translation>
     </message>
     <message>
         <source>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relai est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</source>
-        <translation type="unfinished"></translation>
+        <translation>A frekvenciaváltó mindig az első, 0-nál nagyobb teljesítményű ventilátorfokozathoz van rendelve; így ha az első relé hibás, elég az összes fokozatot eltolni, és a teljesítményeket a megfelelő fokozatokhoz rendelni.</translation>
     </message>
     <message>
         <source>Pas de variateur de vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs frekvenciaváltó</translation>
     </message>
     <message>
         <source>Variation de vitesse sur le premier etage de condensation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fordulatszám-szabályozás az első kondenzátorfokozaton</translation>
     </message>
     <message>
         <source>Variation de vitesse sur tous les etages de ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fordulatszám-szabályozás minden ventilátorfokozaton</translation>
     </message>
     <message>
         <source>en Volts</source>
-        <translation type="unfinished"></translation>
+        <translation>voltban</translation>
     </message>
     <message>
         <source>en mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA-ben</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Ventil</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Etage de Ventillation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilátorfokozat</translation>
     </message>
     <message>
         <source>Etage selectionne:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiválasztott fokozat:</translation>
     </message>
     <message>
         <source>Puissance de l&apos;etage de ventillation
 absorbee en Watt</source>
-        <translation type="unfinished"></translation>
+        <translation>A ventilátorfokozat felvett
+teljesítménye wattban</translation>
     </message>
 </context>
 <context>
     <name>hpfInfo_Display</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>T° Exterieure</source>
-        <translation type="unfinished"></translation>
+        <translation>Külső T°</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>HP</source>
-        <translation type="unfinished"></translation>
+        <translation>NN</translation>
     </message>
     <message>
         <source>0 / 0</source>
-        <translation type="unfinished"></translation>
+        <translation>0 / 0</translation>
     </message>
     <message>
         <source>Etage(s) de Ventilation, soit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilátorfokozat(ok), azaz:</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Cons + Dif+</source>
-        <translation type="unfinished"></translation>
+        <translation>Alap + Dif+</translation>
     </message>
     <message>
         <source>Consigne
 Calculee</source>
-        <translation type="unfinished"></translation>
+        <translation>Számított
+alapjel</translation>
     </message>
     <message>
         <source>Cons - Dif-</source>
-        <translation type="unfinished"></translation>
+        <translation>Alap - Dif-</translation>
     </message>
     <message>
         <source>Zone neutre de demande
 + de Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Semleges zóna
++ ventilátor igény</translation>
     </message>
     <message>
         <source>Dif.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dif.</translation>
     </message>
     <message>
         <source>Zone neutre de demande
 - de Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Semleges zóna
+- ventilátor igény</translation>
     </message>
     <message>
         <source>HP Mini</source>
-        <translation type="unfinished"></translation>
+        <translation>NN min</translation>
     </message>
     <message>
         <source>Comp_%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp_%1</translation>
     </message>
     <message>
         <source>M/A</source>
-        <translation type="unfinished"></translation>
+        <translation>BE/KI</translation>
     </message>
     <message>
         <source>DELEST</source>
-        <translation type="unfinished"></translation>
+        <translation>TEHERLED.</translation>
     </message>
     <message>
         <source>NUIT</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉJSZAKA</translation>
     </message>
     <message>
         <source>RESERVE</source>
-        <translation type="unfinished"></translation>
+        <translation>TARTALÉK</translation>
     </message>
     <message>
         <source>HP Flottante</source>
-        <translation type="unfinished"></translation>
+        <translation>Úszó NN</translation>
     </message>
     <message>
         <source>Compresseur(s) ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>ORV kompresszor(ok)</translation>
     </message>
     <message>
         <source>HPF v%1</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF v%1</translation>
     </message>
     <message>
         <source>Mode Secours</source>
-        <translation type="unfinished"></translation>
+        <translation>Vészüzem</translation>
     </message>
     <message>
         <source>Probleme RS485:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS485 probléma:</translation>
     </message>
     <message>
         <source>Consigne
 Arret</source>
-        <translation type="unfinished"></translation>
+        <translation>Leállási
+alapjel</translation>
     </message>
 </context>
 <context>

@@ -2,10 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="fr_FR">
 <context>
+    <name>Alarmeclassique</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglage d&apos;alarme de
+niveau bas (securite)</source>
+        <translation>Impostazione allarme
+livello basso (sicurezza)</translation>
+    </message>
+    <message>
+        <source>Poids mini (Alarme) :</source>
+        <translation>Peso minimo (allarme) :</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Temporisation de : </source>
+        <translation>Ritardo di : </translation>
+    </message>
+    <message>
+        <source>Surveillance centrale Pump Down</source>
+        <translation>Sorveglianza centrale Pump Down</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Choix de mode d&apos;acces</source>
@@ -90,6 +119,29 @@
     <message>
         <source>Inox 40 x 2</source>
         <translation>Acciaio inox 40 x 2</translation>
+    </message>
+</context>
+<context>
+    <name>CompressorType</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Type de Compresseur(s)</source>
+        <translation>Tipo di compressore/i</translation>
+    </message>
+    <message>
+        <source>Piston</source>
+        <translation>Pistoni</translation>
+    </message>
+    <message>
+        <source>Vis</source>
+        <translation>Vite</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>Scroll</translation>
     </message>
 </context>
 <context>
@@ -363,12 +415,13 @@ p, li { white-space: pre-wrap; }
     <name>Info_Norvale</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>NORVALE S.A.S.
 1 allee des Frigoristes - 69000 LYON - FRANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>NORVALE S.A.S.
+1 allee des Frigoristes - 69000 LYON - FRANCE</translation>
     </message>
     <message>
         <source>Support technique :
@@ -388,15 +441,15 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>label version</source>
-        <translation type="unfinished"></translation>
+        <translation>label version</translation>
     </message>
     <message>
         <source>Date tare</source>
-        <translation type="unfinished"></translation>
+        <translation>Data tara</translation>
     </message>
     <message>
         <source>label date</source>
-        <translation type="unfinished"></translation>
+        <translation>label date</translation>
     </message>
     <message>
         <source>Quitter</source>
@@ -404,18 +457,18 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>(c) NORVALE 2004 - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(c) NORVALE 2004 - %1</translation>
     </message>
     <message>
         <source>	ORV Version : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>	Versione ORV : %1</translation>
     </message>
 </context>
 <context>
     <name>Info_config</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Informations sur la configuration</source>
@@ -431,7 +484,7 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Contenu Fichier RCS systeme:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenuto file RCS di sistema:</translation>
     </message>
     <message>
         <source>Espace de Stockage en Mo:</source>
@@ -439,7 +492,7 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Config Section	:	</source>
-        <translation type="unfinished"></translation>
+        <translation>Sezione config.	:	</translation>
     </message>
     <message>
         <source>Libre = %1 Mo</source>
@@ -454,7 +507,7 @@ commercial@norvale.example</translation>
     <name>Journal</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Fichier Journal</source>
@@ -477,35 +530,35 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source> Francais</source>
-        <translation type="unfinished"></translation>
+        <translation> Francese</translation>
     </message>
     <message>
         <source> Espagnol</source>
-        <translation type="unfinished"></translation>
+        <translation> Spagnolo</translation>
     </message>
     <message>
         <source> A&amp;nglais</source>
-        <translation type="unfinished"></translation>
+        <translation> I&amp;nglese</translation>
     </message>
     <message>
         <source> Russe</source>
-        <translation type="unfinished"></translation>
+        <translation> Russo</translation>
     </message>
     <message>
         <source> A&amp;llemand</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Tedesco</translation>
     </message>
     <message>
         <source> Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation> Ungherese</translation>
     </message>
     <message>
         <source> Italien</source>
-        <translation type="unfinished"></translation>
+        <translation> Italiano</translation>
     </message>
     <message>
         <source> &amp;Neerlandais</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Olandese</translation>
     </message>
     <message>
         <source>Valider</source>
@@ -517,63 +570,63 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Changement de la langue</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de la langue</translation>
     </message>
     <message>
         <source>Selection de la langue francaise</source>
-        <translation type="unfinished"></translation>
+        <translation>Selection de la langue francaise</translation>
     </message>
     <message>
         <source>Language Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Language Change</translation>
     </message>
     <message>
         <source>English language selected</source>
-        <translation type="unfinished"></translation>
+        <translation>English language selected</translation>
     </message>
     <message>
         <source>Ändern der Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern der Sprache</translation>
     </message>
     <message>
         <source>Deutsche Sprache ausgewahlte</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsche Sprache ausgewahlte</translation>
     </message>
     <message>
         <source>El cambio de idioma</source>
-        <translation type="unfinished"></translation>
+        <translation>El cambio de idioma</translation>
     </message>
     <message>
         <source>El ORV debe reiniciar el sistema para cargar el idioma español</source>
-        <translation type="unfinished"></translation>
+        <translation>El ORV debe reiniciar el sistema para cargar el idioma español</translation>
     </message>
     <message>
         <source>La modifica della lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>La modifica della lingua</translation>
     </message>
     <message>
         <source>Il ORV deve riavviare per caricare italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ORV deve riavviare per caricare italiano</translation>
     </message>
     <message>
         <source>Het wijzigen van de taal</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wijzigen van de taal</translation>
     </message>
     <message>
         <source>De ORV moet herstarten om de Nederlandse taal te laden</source>
-        <translation type="unfinished"></translation>
+        <translation>De ORV moet herstarten om de Nederlandse taal te laden</translation>
     </message>
     <message>
         <source>Russian language selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Russian language selected</translation>
     </message>
     <message>
         <source>A nyelv módosítása</source>
-        <translation type="unfinished"></translation>
+        <translation>A nyelv módosítása</translation>
     </message>
     <message>
         <source>A magyar nyelv válogatott</source>
-        <translation type="unfinished"></translation>
+        <translation>A magyar nyelv válogatott</translation>
     </message>
     <message>
         <source>Erreur</source>
@@ -588,202 +641,202 @@ commercial@norvale.example</translation>
     <name>LogConversion</name>
     <message>
         <source>E_EVT_FIRST_SERVICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima messa in servizio</translation>
     </message>
     <message>
         <source>E_EVT_ACQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Tacitazione allarme</translation>
     </message>
     <message>
         <source>E_EVT_LEARN</source>
-        <translation type="unfinished"></translation>
+        <translation>Apprendimento</translation>
     </message>
     <message>
         <source>E_EVT_VOLTAGE_SHUTDOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>Interruzione alimentazione</translation>
     </message>
     <message>
         <source>E_EVT_ORV_START</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio dell&apos;ORV</translation>
     </message>
     <message>
         <source>E_EVT_LOAD_USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento da USB</translation>
     </message>
     <message>
         <source>E_EVT_LOAD_NETWORK</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento dalla rete</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE1</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme tipo 1 (perdita statistica 3 giorni)</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE2</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme tipo 2</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE3</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme tipo 3</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_CUVE_LOW_LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme livello basso ricevitore</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto sonda temperatura esterna</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto sonda temperatura ingresso ricevitore</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TSOR</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto sonda temperatura uscita ricevitore</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TASP</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto sonda temperatura aspirazione</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_SRLIQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto sonda liquido sottoraffreddatore</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_JAUGE_CONTRAINTE</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto estensimetro</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PRESSION_HP</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto sensore alta pressione</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PRESSION_BP</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto sensore bassa pressione</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_COM_CARTE_MESURE</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto comunicazione scheda di misura</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_COM_DEBITMETRE</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto comunicazione flussimetro</translation>
     </message>
     <message>
         <source>E_EVT_RESTART_COM</source>
-        <translation type="unfinished"></translation>
+        <translation>Riavvio della comunicazione</translation>
     </message>
     <message>
         <source>LOG_INFO</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazione</translation>
     </message>
     <message>
         <source>LOG_ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>LOG_MESUREMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Misura</translation>
     </message>
     <message>
         <source>LOG_MISCELLANEAOUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Varie</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_MIN_HP</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica AP minima</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CONTACT_NF_NO</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica contatto NC/NA</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAT_BPADAP</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica stato BP adattiva</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAT_HPFLOT</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica stato AP flottante</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_REGLAGE_SENALARM3</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica sensibilità allarme 3 giorni</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_FLAG_ALARM3</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica indicatore allarme 3 giorni</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_DIAM_TUBELIQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica diametro tubo liquido</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_TYPE_MONTAGE_DEBIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica tipo di montaggio portata</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ECART_DEBIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica scarto portata</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAL_PT100_SOUS_REFROID</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica taratura PT100 sottoraffreddamento</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_GR_CLIENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica gruppo cliente</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_TYPE_MAGASIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica tipo di negozio</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CODE_3</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica codice 3</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CODE_CONTRAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica codice contratto</translation>
     </message>
     <message>
         <source>E_EVT_CONSULT_COURBES</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultazione delle curve</translation>
     </message>
     <message>
         <source>E_EVT_CONSULT_JOURNAL</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo dei sensori in guasto</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_WRITE_CONFIG</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura della configurazione</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_REARMEMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Riarmo</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_REAPP</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio di un riapprendimento</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_SEND</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio dei file</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Menu Principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu principale</translation>
     </message>
     <message>
         <source>Trace Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace Route</translation>
     </message>
     <message>
         <source>Journal</source>
@@ -814,17 +867,20 @@ ORV</translation>
     <message>
         <source>Configuration
 Module HP Flottante</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione
+modulo AP flottante</translation>
     </message>
     <message>
         <source>Configuration
  Module Energie</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione
+ modulo Energia</translation>
     </message>
     <message>
         <source>Sauvegarde/Restauration
 USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup/Ripristino
+USB</translation>
     </message>
     <message>
         <source>Demarrer Intervention
@@ -834,7 +890,7 @@ frigorista</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Rete</translation>
     </message>
     <message>
         <source>Reapprentissage
@@ -850,7 +906,7 @@ Fuso orario</translation>
     </message>
     <message>
         <source>AutoTest ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotest ORV</translation>
     </message>
     <message>
         <source>Redemarrage
@@ -878,19 +934,20 @@ frigorista</translation>
     </message>
     <message>
         <source>Redemarrage/Reboot du ORV ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Riavvio/Reboot dell&apos;ORV ?</translation>
     </message>
     <message>
         <source>Confirmez le redemarrage du ORV ?!
 Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
-        <translation type="unfinished"></translation>
+        <translation>Confermare il riavvio dell&apos;ORV ?!
+Premere OK per riavviare l&apos;ORV!</translation>
     </message>
 </context>
 <context>
     <name>Menu_Reapprentissage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Acquittement des Alarmes</source>
@@ -916,7 +973,7 @@ di riferimento</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvertenza</translation>
     </message>
     <message>
         <source>Veuillez vérifier le câblage de vos capteurs SVP !</source>
@@ -924,7 +981,7 @@ di riferimento</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazione</translation>
     </message>
     <message>
         <source>Selectionnez une option...</source>
@@ -932,39 +989,39 @@ di riferimento</translation>
     </message>
     <message>
         <source>Acquittement process</source>
-        <translation type="unfinished"></translation>
+        <translation>Tacitazione</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Avez-vous localise et repare une fuite ?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Avete localizzato e riparato una perdita?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sì</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;En fonction de votre intervention, veuillez lancer un recalcul ou un reapprentissage.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;In base al vostro intervento, avviare un ricalcolo o un riapprendimento.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&amp;Recalcul</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ricalcolo</translation>
     </message>
     <message>
         <source>&amp;Reapprentissage</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;apprendimento</translation>
     </message>
     <message>
         <source>&amp;Plus tard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Più tardi</translation>
     </message>
     <message>
         <source>Veuillez verifier les reglages d alarmes (sensibilite, temporisation, niveau bas).
@@ -972,7 +1029,11 @@ di riferimento</translation>
 Rappel, le kit de maintenance reglementaire doit etre change tous les ans.
 
 Voir le guide des bonnes pratiques pour plus d informations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificare le impostazioni degli allarmi (sensibilità, ritardo, livello basso).
+
+Promemoria: il kit di manutenzione regolamentare deve essere sostituito ogni anno.
+
+Vedere la guida delle buone pratiche per ulteriori informazioni.</translation>
     </message>
     <message>
         <source>Avez-vous effectue une recharge ?
@@ -980,17 +1041,23 @@ Voir le guide des bonnes pratiques pour plus d informations.</source>
  Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
 Sinon, cliquez sur &quot;No&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avete effettuato una ricarica?
+
+ In caso affermativo inserire la carica effettuata e premere &quot;Sì&quot;. 
+
+Altrimenti premere &quot;No&quot;.</translation>
     </message>
     <message>
         <source>Reapprentissage process</source>
-        <translation type="unfinished"></translation>
+        <translation>Riapprendimento</translation>
     </message>
     <message>
         <source>Attention si une fuite est toujours active sur la centrale pendant un reapprentissage, la fiabilite de la detection de fuite peut etre impactee.
 
 Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione: se una perdita è ancora attiva sulla centrale durante un riapprendimento, l&apos;affidabilità del rilevamento perdite può essere compromessa.
+
+Un riapprendimento dura diversi giorni, durante i quali non ci sono allarmi statistici (a differenza dell&apos;allarme di livello basso, sempre attivo).</translation>
     </message>
     <message>
         <source>Un reapprentissage doit etre lance dans les cas suivants:
@@ -1000,17 +1067,25 @@ Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes
 - Modification sur le ORV (changement de kit annuel, nouvelle tare).
 
 Etes-vous sur de vouloir lancer un reapprentissage?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un riapprendimento deve essere avviato nei casi seguenti:
+
+- Modifica sull&apos;impianto (avvio invernale del recupero di calore, chiusura di uno stadio di condensazione).
+
+- Modifica sull&apos;ORV (sostituzione kit annuale, nuova tara).
+
+Siete sicuri di voler avviare un riapprendimento?</translation>
     </message>
     <message>
         <source>Recalcul process</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricalcolo</translation>
     </message>
     <message>
         <source>Attention si une fuite est toujours active sur la centrale pendant un recalcul, la fiabilite de la detection de fuite peut etre impactee.
 
 Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione: se una perdita è ancora attiva sulla centrale durante un ricalcolo, l&apos;affidabilità del rilevamento perdite può essere compromessa.
+
+Un ricalcolo dura diverse ore, durante le quali non ci sono allarmi statistici (a differenza dell&apos;allarme di livello basso, sempre attivo).</translation>
     </message>
     <message>
         <source>Un recalcul doit etre lance uniquement dans les cas suivants :
@@ -1022,7 +1097,15 @@ Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes sta
 - en cas de complement de charge.
 
 Etes-vous sur de vouloir lancer un recalcul?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ricalcolo deve essere avviato solo nei casi seguenti:
+
+- variazione del livello medio del ricevitore.
+
+- riparazione di una perdita statistica con o senza ricarica.
+
+- in caso di rabbocco della carica.
+
+Siete sicuri di voler avviare un ricalcolo?</translation>
     </message>
     <message>
         <source>Le ORV est deja en mode APPRENTISSAGE</source>
@@ -1247,10 +1330,37 @@ Installazione dei file (2) di configurazione, ATTENZIONE riavvio ORV ....</trans
     </message>
 </context>
 <context>
+    <name>OrvName</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Configuration ORV</source>
+        <translation>Configurazione ORV</translation>
+    </message>
+    <message>
+        <source>Nom du ORV:</source>
+        <translation>Nome dell&apos;ORV:</translation>
+    </message>
+    <message>
+        <source> * 20 Caracteres Maximum</source>
+        <translation> * 20 caratteri massimo</translation>
+    </message>
+    <message>
+        <source>Nom client sur site:</source>
+        <translation>Nome cliente sul sito:</translation>
+    </message>
+    <message>
+        <source> * 40 Caracteres Maximum</source>
+        <translation> * 40 caratteri massimo</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Avez-vous effectue une recharge ?
@@ -1258,7 +1368,11 @@ Installazione dei file (2) di configurazione, ATTENZIONE riavvio ORV ....</trans
  Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
 Sinon, cliquez sur &quot;No&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Avete effettuato una ricarica?
+
+ In caso affermativo inserire la carica effettuata e premere &quot;Sì&quot;. 
+
+Altrimenti premere &quot;No&quot;</translation>
     </message>
     <message>
         <source>Nouvelle charge kg:</source>
@@ -1266,15 +1380,15 @@ Sinon, cliquez sur &quot;No&quot;</source>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>SÌ</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULLA</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1470,45 @@ Sinon, cliquez sur &quot;No&quot;</source>
     </message>
 </context>
 <context>
+    <name>Sensstat</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglage Alarmes Statistique</source>
+        <translation>Impostazione allarmi statistici</translation>
+    </message>
+    <message>
+        <source>Statistique 3J</source>
+        <translation>Statistica 3G</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Plus sensible</source>
+        <translation>Più sensibile</translation>
+    </message>
+    <message>
+        <source>Moins sensible</source>
+        <translation>Meno sensibile</translation>
+    </message>
+    <message>
+        <source>INIT</source>
+        <translation>INIT</translation>
+    </message>
+    <message>
+        <source>Statistique LP</source>
+        <translation>Statistica LP</translation>
+    </message>
+    <message>
+        <source>Statistique 103</source>
+        <translation>Statistica 103</translation>
+    </message>
+</context>
+<context>
     <name>Sousrefoidisseur</name>
     <message>
         <source>Form</source>
@@ -1384,15 +1537,15 @@ Sinon, cliquez sur &quot;No&quot;</source>
     <name>cConfHPF</name>
     <message>
         <source>QUITTER</source>
-        <translation type="unfinished"></translation>
+        <translation>ESCI</translation>
     </message>
     <message>
         <source>PRECEDENT</source>
-        <translation type="unfinished">PRECEDENTE</translation>
+        <translation>PRECEDENTE</translation>
     </message>
     <message>
         <source>SUIVANT</source>
-        <translation type="unfinished">SUCCESSIVO</translation>
+        <translation>SUCCESSIVO</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1585,301 @@ Cliquez sur OK pour terminer la configuration.</source>
         <translation>- Se avete svuotato la colonna, potete riaprire le valvole.
 - Se avete tarato le sonde PT100, potete togliere le resistenze e rimettere le sonde.
 Premere OK per terminare la configurazione.</translation>
+    </message>
+</context>
+<context>
+    <name>cConf_Energie</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Module Energie</source>
+        <translation>Modulo Energia</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Adresse
+RS485:</source>
+        <translation>Indirizzo
+RS485:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Adressage</source>
+        <translation>Indirizzamento</translation>
+    </message>
+    <message>
+        <source>0 = OFF
+1 =ON</source>
+        <translation>0 = OFF
+1 =ON</translation>
+    </message>
+    <message>
+        <source>654321</source>
+        <translation>654321</translation>
+    </message>
+    <message>
+        <source>000000</source>
+        <translation>000000</translation>
+    </message>
+    <message>
+        <source>Affectation</source>
+        <translation>Assegnazione</translation>
+    </message>
+    <message>
+        <source>Puissance TI</source>
+        <translation>Potenza TA</translation>
+    </message>
+    <message>
+        <source>Nombre TI</source>
+        <translation>Numero TA</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Puissance 1</source>
+        <translation>Potenza 1</translation>
+    </message>
+    <message>
+        <source>Puissance 2</source>
+        <translation>Potenza 2</translation>
+    </message>
+    <message>
+        <source>Puissance 3</source>
+        <translation>Potenza 3</translation>
+    </message>
+    <message>
+        <source>Capteur Pression</source>
+        <translation>Sensore di pressione</translation>
+    </message>
+    <message>
+        <source>Mini</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Maxi</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Offset 0:</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Offset 0</source>
+        <translation>Offset 0</translation>
+    </message>
+    <message>
+        <source>PT&amp;100 Temperature</source>
+        <translation>Temperatura PT&amp;100</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Correzione:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Etalonnage PT100</source>
+        <translation>Taratura PT100</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 cavo 3m</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Cor Manuelle=&gt;</source>
+        <translation>Corr. manuale=&gt;</translation>
+    </message>
+    <message>
+        <source>Annuler
+Quitter</source>
+        <translation>Annulla
+Esci</translation>
+    </message>
+    <message>
+        <source>Sauvegarde et Envoi
+au module ENERGIE</source>
+        <translation>Salva e invia
+al modulo ENERGIA</translation>
+    </message>
+    <message>
+        <source>Compresseur</source>
+        <translation>Compressore</translation>
+    </message>
+    <message>
+        <source>Les Compresseurs</source>
+        <translation>I compressori</translation>
+    </message>
+    <message>
+        <source>Ventilateurs Du Condenseur</source>
+        <translation>Ventilatori del condensatore</translation>
+    </message>
+    <message>
+        <source>Pompe</source>
+        <translation>Pompa</translation>
+    </message>
+    <message>
+        <source>Vitrines</source>
+        <translation>Banchi frigo</translation>
+    </message>
+    <message>
+        <source>Chambres Et Labo</source>
+        <translation>Celle e laboratorio</translation>
+    </message>
+    <message>
+        <source>Climatisation Et Chauffage</source>
+        <translation>Climatizzazione e riscaldamento</translation>
+    </message>
+    <message>
+        <source>Eclairage</source>
+        <translation>Illuminazione</translation>
+    </message>
+    <message>
+        <source>Compresseur(s) parallele(s)</source>
+        <translation>Compressore/i in parallelo</translation>
+    </message>
+    <message>
+        <source>Capteur Pression BP</source>
+        <translation>Sensore pressione BP</translation>
+    </message>
+    <message>
+        <source>PT100 Surchauffe</source>
+        <translation>PT100 surriscaldamento</translation>
+    </message>
+    <message>
+        <source>PRESSION BP</source>
+        <translation>PRESSIONE BP</translation>
+    </message>
+    <message>
+        <source>PT100 ASPIRATION</source>
+        <translation>PT100 ASPIRAZIONE</translation>
+    </message>
+    <message>
+        <source>Capteur Pression HP-Gaz</source>
+        <translation>Sensore pressione AP-gas</translation>
+    </message>
+    <message>
+        <source>PT100 Refoulement</source>
+        <translation>PT100 mandata</translation>
+    </message>
+    <message>
+        <source>PRESSION HP-GAZ</source>
+        <translation>PRESSIONE AP-GAS</translation>
+    </message>
+    <message>
+        <source>PT100 REFOULEMENT</source>
+        <translation>PT100 MANDATA</translation>
+    </message>
+    <message>
+        <source>PT100 Temperature</source>
+        <translation>PT100 temperatura</translation>
+    </message>
+    <message>
+        <source>PRESSION RESERVE</source>
+        <translation>PRESSIONE RISERVA</translation>
+    </message>
+    <message>
+        <source>PT100 RESERVE 1</source>
+        <translation>PT100 RISERVA 1</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Aucun TI</source>
+        <translation>Nessun TA</translation>
+    </message>
+    <message>
+        <source>Aucun module ENERGIE detecter</source>
+        <translation>Nessun modulo ENERGIA rilevato</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture de la configuration des modules ENERGIE</source>
+        <translation>ERRORE di lettura della configurazione dei moduli ENERGIA</translation>
+    </message>
+    <message>
+        <source>ENER v%1</source>
+        <translation>ENER v%1</translation>
+    </message>
+    <message>
+        <source>OK Connecte</source>
+        <translation>OK connesso</translation>
+    </message>
+    <message>
+        <source>NON Connecte</source>
+        <translation>NON connesso</translation>
+    </message>
+    <message>
+        <source>PUISSANCE:%1 Enregistrent Modification Pourcentage OK</source>
+        <translation>POTENZA:%1 modifica percentuale salvata OK</translation>
+    </message>
+    <message>
+        <source>Envoi Configuation au module ENERGIE %1 ....</source>
+        <translation>Invio configurazione al modulo ENERGIA %1 ....</translation>
+    </message>
+    <message>
+        <source>Envoi Configuation module ENERGIE %1 OK</source>
+        <translation>Invio configurazione modulo ENERGIA %1 OK</translation>
+    </message>
+    <message>
+        <source>!! ECHEC !! Configuation module ENERGIE %1</source>
+        <translation>!! FALLITO !! Configurazione modulo ENERGIA %1</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde %1?</source>
+        <translation>ATTENZIONE Avviare la TARATURA del sensore %1?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage %1?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>Avviare la procedura di taratura %1?!
+Premere OK se il sensore è a pressione atmosferica!</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde %1 ?</source>
+        <translation>ATTENZIONE Avviare la TARATURA della sonda %1 ?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage %1 ?!
+veuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place de la PT100!</source>
+        <translation>Avviare la procedura di taratura %1 ?!
+Premere OK DOPO aver collegato la RESISTENZA da 100 ohm al posto della PT100!</translation>
+    </message>
+    <message>
+        <source>ERREUR Reponse module ENERGIE %1</source>
+        <translation>ERRORE risposta modulo ENERGIA %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure, veuillez reessayer</source>
+        <translation>ERRORE di misura, riprovare</translation>
     </message>
 </context>
 <context>
@@ -1762,18 +2210,18 @@ Premere OK per terminare la configurazione.</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazione</translation>
     </message>
     <message>
         <source>Demande refusee par le ORV, aucun changement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta rifiutata dall&apos;ORV, nessuna modifica.</translation>
     </message>
 </context>
 <context>
     <name>cPassword</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mot de passe:  </source>
@@ -1808,521 +2256,838 @@ Premere OK per terminare la configurazione.</translation>
     </message>
 </context>
 <context>
+    <name>cp_InfoDisplay</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Caracteristiques ThermoDynamiques:</source>
+        <translation>Caratteristiche termodinamiche:</translation>
+    </message>
+    <message>
+        <source>Pression:</source>
+        <translation>Pressione:</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Temperatura:</translation>
+    </message>
+    <message>
+        <source>Temperature Fluide</source>
+        <translation>Temperatura fluido</translation>
+    </message>
+    <message>
+        <source>Densite:</source>
+        <translation>Densità:</translation>
+    </message>
+    <message>
+        <source>Volume Massique:</source>
+        <translation>Volume specifico:</translation>
+    </message>
+    <message>
+        <source>Vitesse du Son:</source>
+        <translation>Velocità del suono:</translation>
+    </message>
+    <message>
+        <source>Concentration de Gaz:</source>
+        <translation>Concentrazione di gas:</translation>
+    </message>
+    <message>
+        <source>Entropie:</source>
+        <translation>Entropia:</translation>
+    </message>
+    <message>
+        <source>Enthalpie:</source>
+        <translation>Entalpia:</translation>
+    </message>
+    <message>
+        <source>HP
+Liquide</source>
+        <translation>AP
+Liquido</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>HP
+Gaz</source>
+        <translation>AP
+Gas</translation>
+    </message>
+    <message>
+        <source>BP
+Gaz</source>
+        <translation>BP
+Gas</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Glide </source>
+        <translation>Glide </translation>
+    </message>
+    <message>
+        <source>°C </source>
+        <translation>°C </translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>dm3/kg</source>
+        <translation>dm3/kg</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>kj/kg-k</source>
+        <translation>kj/kg-k</translation>
+    </message>
+    <message>
+        <source>kj/kg</source>
+        <translation>kj/kg</translation>
+    </message>
+    <message>
+        <source>Difference d&apos;enthalphie:</source>
+        <translation>Differenza di entalpia:</translation>
+    </message>
+    <message>
+        <source>Debit masse:</source>
+        <translation>Portata massica:</translation>
+    </message>
+    <message>
+        <source>kg/s</source>
+        <translation>kg/s</translation>
+    </message>
+    <message>
+        <source>Temp Refoul I:</source>
+        <translation>Temp. mandata I:</translation>
+    </message>
+    <message>
+        <source>Temp Refoul C:</source>
+        <translation>Temp. mandata C:</translation>
+    </message>
+    <message>
+        <source>Temp Refoul M:</source>
+        <translation>Temp. mandata M:</translation>
+    </message>
+    <message>
+        <source>Puissance frigorifique:</source>
+        <translation>Potenza frigorifera:</translation>
+    </message>
+    <message>
+        <source>kw</source>
+        <translation>kw</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee</source>
+        <translation>Potenza assorbita</translation>
+    </message>
+    <message>
+        <source>kw pour</source>
+        <translation>kW per</translation>
+    </message>
+    <message>
+        <source>compresseur(s)</source>
+        <translation>compressore/i</translation>
+    </message>
+    <message>
+        <source>COP:</source>
+        <translation>COP:</translation>
+    </message>
+    <message>
+        <source>kw pour la ventilation</source>
+        <translation>kW per la ventilazione</translation>
+    </message>
+    <message>
+        <source>kw pour les pompes</source>
+        <translation>kW per le pompe</translation>
+    </message>
+    <message>
+        <source>Glide</source>
+        <translation>Glide</translation>
+    </message>
+    <message>
+        <source>kw </source>
+        <translation>kw </translation>
+    </message>
+    <message>
+        <source>pour les pompes </source>
+        <translation>per le pompe </translation>
+    </message>
+    <message>
+        <source>compresseurs paralleles</source>
+        <translation>compressori in parallelo</translation>
+    </message>
+</context>
+<context>
+    <name>enerInfo_Display</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Puissances</source>
+        <translation>Potenze</translation>
+    </message>
+    <message>
+        <source>Intensite</source>
+        <translation>Corrente</translation>
+    </message>
+    <message>
+        <source>kWh depuis
+minuit</source>
+        <translation>kWh da
+mezzanotte</translation>
+    </message>
+    <message>
+        <source>kWh depuis
+1er janvier</source>
+        <translation>kWh dal
+1° gennaio</translation>
+    </message>
+    <message>
+        <source>Les Compresseurs:</source>
+        <translation>I compressori:</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>Tensione</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Active(kW)</source>
+        <translation>Attiva(kW)</translation>
+    </message>
+    <message>
+        <source>Apparente(kVA)</source>
+        <translation>Apparente(kVA)</translation>
+    </message>
+    <message>
+        <source>Reactive(kVAR)</source>
+        <translation>Reattiva(kVAR)</translation>
+    </message>
+    <message>
+        <source>COS Phi</source>
+        <translation>COS Phi</translation>
+    </message>
+    <message>
+        <source>Compresseur 1</source>
+        <translation>Compressore 1</translation>
+    </message>
+    <message>
+        <source>Compresseur 2</source>
+        <translation>Compressore 2</translation>
+    </message>
+    <message>
+        <source>Compresseur 3</source>
+        <translation>Compressore 3</translation>
+    </message>
+    <message>
+        <source>Compresseur 4</source>
+        <translation>Compressore 4</translation>
+    </message>
+    <message>
+        <source>Compresseur 5</source>
+        <translation>Compressore 5</translation>
+    </message>
+    <message>
+        <source>Compresseur 6</source>
+        <translation>Compressore 6</translation>
+    </message>
+    <message>
+        <source>Cumul</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Ventilateurs
+ Condenseur</source>
+        <translation>Ventilatori
+ condensatore</translation>
+    </message>
+    <message>
+        <source>Pompe(s)</source>
+        <translation>Pompa/e</translation>
+    </message>
+    <message>
+        <source>Compresseur P</source>
+        <translation>Compressore P</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique:</source>
+        <translation>Potenza frigorifera:</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>Phase1(A)</source>
+        <translation>Fase1(A)</translation>
+    </message>
+    <message>
+        <source>Phase2(A)</source>
+        <translation>Fase2(A)</translation>
+    </message>
+    <message>
+        <source>Phase3(A)</source>
+        <translation>Fase3(A)</translation>
+    </message>
+    <message>
+        <source>kW/h</source>
+        <translation>kW/h</translation>
+    </message>
+</context>
+<context>
     <name>hpfConfig_Condensateur</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Selection du condenseur</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione del condensatore</translation>
     </message>
     <message>
         <source>Temperature exterieure de selection
 du condenseur:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura esterna di selezione
+del condensatore:</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>DT reel du condenseur en regime etabli l&apos;ete:</source>
-        <translation type="unfinished"></translation>
+        <translation>DT reale del condensatore a regime in estate:</translation>
     </message>
     <message>
         <source>k</source>
-        <translation type="unfinished"></translation>
+        <translation>k</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_ConstVaria</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Constante du Pas de Variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Costante del passo di variazione</translation>
     </message>
     <message>
         <source>Constante 1 * EXP(Ecart en °C* Constante 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Costante 1 * EXP(Scarto in °C* Costante 2)</translation>
     </message>
     <message>
         <source>Remise a Zero Constantes</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzeramento costanti</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Constante 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Costante 1:</translation>
     </message>
     <message>
         <source>Constante 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Costante 2:</translation>
     </message>
     <message>
         <source>Calcul Pas(mA):</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcolo passo(mA):</translation>
     </message>
     <message>
         <source>Pas:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Volt</source>
-        <translation type="unfinished"></translation>
+        <translation>Volt</translation>
     </message>
     <message>
         <source>Calcul Pas(Volt):</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcolo passo(Volt):</translation>
     </message>
     <message>
         <source>Ecart en °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarto in °C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Differentiel</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Differentiel de regulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenziale di regolazione</translation>
     </message>
     <message>
         <source>+ ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>+ ventilazione</translation>
     </message>
     <message>
         <source>0.5°C</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5°C</translation>
     </message>
     <message>
         <source>3°C</source>
-        <translation type="unfinished"></translation>
+        <translation>3°C</translation>
     </message>
     <message>
         <source>- ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>- ventilazione</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_InfoOnComp</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Information de marche compresseur(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazione di marcia compressore/i</translation>
     </message>
     <message>
         <source>Choix de l&apos;information retour de marche compresseur(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelta del segnale di ritorno marcia compressore/i</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par le ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>ritorno marcia compressore/i tramite l&apos;ORV</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par contact sec module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>ritorno marcia compressore/i tramite contatto pulito modulo HPF</translation>
     </message>
     <message>
         <source> retour marche compresseur(s) par le module ENERGE</source>
-        <translation type="unfinished"></translation>
+        <translation> ritorno marcia compressore/i tramite il modulo ENERGIA</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Infos</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Infos Module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Info modulo HPF</translation>
     </message>
     <message>
         <source>RS-485 ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485 ID:</translation>
     </message>
     <message>
         <source>Module-HPF &lt;font color=&apos;blue&apos;&gt;DETECTER et CONNECTER&lt;/font&gt;.Vous pouvez &lt;font color=&apos;blue&apos;&gt;poursuivre&lt;/font&gt; la configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo HPF &lt;font color=&apos;blue&apos;&gt;RILEVATO e CONNESSO&lt;/font&gt;. Potete &lt;font color=&apos;blue&apos;&gt;proseguire&lt;/font&gt; la configurazione.</translation>
     </message>
     <message>
         <source>Module HPF OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo HPF OK.</translation>
     </message>
     <message>
         <source>Relancer la Recherche
 du Module HPF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riavviare la ricerca
+del modulo HPF.</translation>
     </message>
     <message>
         <source>AUCUN Module-HPF n&apos;a ete detecte au demarrage. Vous pouvez &lt;font color=&apos;red&apos;&gt;RELANCER&lt;/font&gt; le processus de detection a l&apos;aide du bouton &lt;font color=&apos;red&apos;&gt;RECHERCHE&lt;/font&gt; ci-dessous</source>
-        <translation type="unfinished"></translation>
+        <translation>NESSUN modulo HPF rilevato all&apos;avvio. Potete &lt;font color=&apos;red&apos;&gt;RIAVVIARE&lt;/font&gt; il rilevamento con il pulsante &lt;font color=&apos;red&apos;&gt;RICERCA&lt;/font&gt; qui sotto</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;AUCUN&lt;/font&gt; Module-HPF n&apos;a ete detecte. Veuillez &lt;font color=&apos;red&apos;&gt;verifier&lt;/font&gt; vos branchements.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;NESSUN&lt;/font&gt; modulo HPF rilevato. &lt;font color=&apos;red&apos;&gt;Verificare&lt;/font&gt; i collegamenti.</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_ModeNuit</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mode Nuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo notte</translation>
     </message>
     <message>
         <source>Le mode Nuit est active par fermeture de
 l&apos;entree T/R du Mode Nuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Il modo notte si attiva chiudendo
+l&apos;ingresso T/R del modo notte</translation>
     </message>
     <message>
         <source>   mA Maximum en Mode Nuit:</source>
-        <translation type="unfinished"></translation>
+        <translation>   mA massimo in modo notte:</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>volts Maximum en Mode Nuit:</source>
-        <translation type="unfinished"></translation>
+        <translation>volt massimo in modo notte:</translation>
     </message>
     <message>
         <source>volts</source>
-        <translation type="unfinished"></translation>
+        <translation>volts</translation>
     </message>
     <message>
         <source>25%</source>
-        <translation type="unfinished">45.45° {25%?}</translation>
+        <translation>25%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished">45.45° {100%?}</translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>Condensation de deverouillage du Mode Nuit en °C:</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensazione di sblocco del modo notte in °C:</translation>
     </message>
     <message>
         <source>30°C</source>
-        <translation type="unfinished"></translation>
+        <translation>30°C</translation>
     </message>
     <message>
         <source>45°C</source>
-        <translation type="unfinished"></translation>
+        <translation>45°C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_SendFin</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Fin Parametrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine parametrizzazione</translation>
     </message>
     <message>
         <source>Sauvegarde et Envoi
 au module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva e invia
+al modulo HPF</translation>
     </message>
     <message>
         <source>OK Configuration &lt;font color=&apos;blue&apos;&gt;Sauvegardee et Envoyee&lt;/font&gt; au Module-HPF.</source>
-        <translation type="unfinished"></translation>
+        <translation>OK configurazione &lt;font color=&apos;blue&apos;&gt;salvata e inviata&lt;/font&gt; al modulo HPF.</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;ERREUR de l&apos;envoie de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color=&apos;red&apos;&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;ERRORE nell&apos;invio della configurazione al modulo HPF&lt;/font&gt;. &lt;font color=&apos;red&apos;&gt;RIPROVARE/REINVIARE&lt;/font&gt; per favore.</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_TCmini</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>TC Mini</source>
-        <translation type="unfinished"></translation>
+        <translation>TC min</translation>
     </message>
     <message>
         <source>Donnez la temperature de condensation minimum pour
 un bon fonctionnement de vos detendeurs</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicare la temperatura di condensazione minima per
+un buon funzionamento delle valvole di espansione</translation>
     </message>
     <message>
         <source>TC mini:</source>
-        <translation type="unfinished"></translation>
+        <translation>TC min:</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_TempoVaria</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Temporisation du Variateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo dell&apos;inverter</translation>
     </message>
     <message>
         <source>Enclenchement Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserimento ventilazione</translation>
     </message>
     <message>
         <source>en Secondes</source>
-        <translation type="unfinished"></translation>
+        <translation>in secondi</translation>
     </message>
     <message>
         <source>Coupure Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Arresto ventilazione</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_UART</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Vitesse UART ORV et ModBUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità UART ORV e ModBUS</translation>
     </message>
     <message>
         <source>RS-485 ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485 ID:</translation>
     </message>
     <message>
         <source>Desactiver le module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivare il modulo HPF</translation>
     </message>
     <message>
         <source>Port UART1 ORV:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta UART1 ORV:</translation>
     </message>
     <message>
         <source>bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>bauds</translation>
     </message>
     <message>
         <source>Port UART2 MODBUS:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta UART2 MODBUS:</translation>
     </message>
     <message>
         <source>TERMINER / RETOUR ENREGISTREMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>FINE / RITORNO SALVATAGGIO</translation>
     </message>
     <message>
         <source>Aucun</source>
-        <translation type="unfinished">Nessuno</translation>
+        <translation>Nessuno</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Variateur</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Variateur de Vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverter</translation>
     </message>
     <message>
         <source>Avez-vous un retour d&apos;information de puissance
 de 4-20 mA du variateur ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avete un segnale di ritorno di potenza
+4-20 mA dall&apos;inverter?</translation>
     </message>
     <message>
         <source>Puissance a 20 mA :</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza a 20 mA :</translation>
     </message>
     <message>
         <source>Watt</source>
-        <translation type="unfinished"></translation>
+        <translation>Watt</translation>
     </message>
     <message>
         <source>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relai est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;inverter è sempre assegnato al primo stadio di ventilazione con potenza maggiore di 0; quindi, se il primo relè è guasto, basta spostare tutti gli stadi riassegnando le potenze agli stadi corretti.</translation>
     </message>
     <message>
         <source>Pas de variateur de vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun inverter</translation>
     </message>
     <message>
         <source>Variation de vitesse sur le premier etage de condensation</source>
-        <translation type="unfinished"></translation>
+        <translation>Variazione di velocità sul primo stadio di condensazione</translation>
     </message>
     <message>
         <source>Variation de vitesse sur tous les etages de ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Variazione di velocità su tutti gli stadi di ventilazione</translation>
     </message>
     <message>
         <source>en Volts</source>
-        <translation type="unfinished"></translation>
+        <translation>in volt</translation>
     </message>
     <message>
         <source>en mA</source>
-        <translation type="unfinished"></translation>
+        <translation>in mA</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Ventil</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Etage de Ventillation</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadio di ventilazione</translation>
     </message>
     <message>
         <source>Etage selectionne:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadio selezionato:</translation>
     </message>
     <message>
         <source>Puissance de l&apos;etage de ventillation
 absorbee en Watt</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza assorbita dello stadio
+di ventilazione in watt</translation>
     </message>
 </context>
 <context>
     <name>hpfInfo_Display</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>T° Exterieure</source>
-        <translation type="unfinished"></translation>
+        <translation>T° esterna</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>HP</source>
-        <translation type="unfinished"></translation>
+        <translation>AP</translation>
     </message>
     <message>
         <source>0 / 0</source>
-        <translation type="unfinished"></translation>
+        <translation>0 / 0</translation>
     </message>
     <message>
         <source>Etage(s) de Ventilation, soit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadio/i di ventilazione, cioè:</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Cons + Dif+</source>
-        <translation type="unfinished"></translation>
+        <translation>Set + Dif+</translation>
     </message>
     <message>
         <source>Consigne
 Calculee</source>
-        <translation type="unfinished"></translation>
+        <translation>Setpoint
+calcolato</translation>
     </message>
     <message>
         <source>Cons - Dif-</source>
-        <translation type="unfinished"></translation>
+        <translation>Set - Dif-</translation>
     </message>
     <message>
         <source>Zone neutre de demande
 + de Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona neutra di richiesta
++ ventilazione</translation>
     </message>
     <message>
         <source>Dif.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dif.</translation>
     </message>
     <message>
         <source>Zone neutre de demande
 - de Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona neutra di richiesta
+- ventilazione</translation>
     </message>
     <message>
         <source>HP Mini</source>
-        <translation type="unfinished"></translation>
+        <translation>AP min</translation>
     </message>
     <message>
         <source>Comp_%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp_%1</translation>
     </message>
     <message>
         <source>M/A</source>
-        <translation type="unfinished"></translation>
+        <translation>M/A</translation>
     </message>
     <message>
         <source>DELEST</source>
-        <translation type="unfinished"></translation>
+        <translation>DISTACCO</translation>
     </message>
     <message>
         <source>NUIT</source>
-        <translation type="unfinished"></translation>
+        <translation>NOTTE</translation>
     </message>
     <message>
         <source>RESERVE</source>
-        <translation type="unfinished"></translation>
+        <translation>RISERVA</translation>
     </message>
     <message>
         <source>HP Flottante</source>
-        <translation type="unfinished"></translation>
+        <translation>AP flottante</translation>
     </message>
     <message>
         <source>Compresseur(s) ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressore/i ORV</translation>
     </message>
     <message>
         <source>HPF v%1</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF v%1</translation>
     </message>
     <message>
         <source>Mode Secours</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo emergenza</translation>
     </message>
     <message>
         <source>Probleme RS485:</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema RS485:</translation>
     </message>
     <message>
         <source>Consigne
 Arret</source>
-        <translation type="unfinished"></translation>
+        <translation>Setpoint
+arresto</translation>
     </message>
 </context>
 <context>

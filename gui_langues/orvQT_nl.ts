@@ -2,10 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL" sourcelanguage="fr_FR">
 <context>
+    <name>Alarmeclassique</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglage d&apos;alarme de
+niveau bas (securite)</source>
+        <translation>Instelling alarm
+laag niveau (beveiliging)</translation>
+    </message>
+    <message>
+        <source>Poids mini (Alarme) :</source>
+        <translation>Min. gewicht (alarm) :</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Temporisation de : </source>
+        <translation>Vertraging van : </translation>
+    </message>
+    <message>
+        <source>Surveillance centrale Pump Down</source>
+        <translation>Bewaking centrale Pump Down</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Choix de mode d&apos;acces</source>
@@ -90,6 +119,29 @@
     <message>
         <source>Inox 40 x 2</source>
         <translation>RVS 40 x 2</translation>
+    </message>
+</context>
+<context>
+    <name>CompressorType</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Type de Compresseur(s)</source>
+        <translation>Type compressor(en)</translation>
+    </message>
+    <message>
+        <source>Piston</source>
+        <translation>Zuiger</translation>
+    </message>
+    <message>
+        <source>Vis</source>
+        <translation>Schroef</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>Scroll</translation>
     </message>
 </context>
 <context>
@@ -363,12 +415,13 @@ p, li { white-space: pre-wrap; }
     <name>Info_Norvale</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>NORVALE S.A.S.
 1 allee des Frigoristes - 69000 LYON - FRANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>NORVALE S.A.S.
+1 allee des Frigoristes - 69000 LYON - FRANCE</translation>
     </message>
     <message>
         <source>Support technique :
@@ -388,15 +441,15 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>label version</source>
-        <translation type="unfinished"></translation>
+        <translation>label version</translation>
     </message>
     <message>
         <source>Date tare</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarradatum</translation>
     </message>
     <message>
         <source>label date</source>
-        <translation type="unfinished"></translation>
+        <translation>label date</translation>
     </message>
     <message>
         <source>Quitter</source>
@@ -404,18 +457,18 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>(c) NORVALE 2004 - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(c) NORVALE 2004 - %1</translation>
     </message>
     <message>
         <source>	ORV Version : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>	ORV-versie : %1</translation>
     </message>
 </context>
 <context>
     <name>Info_config</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Informations sur la configuration</source>
@@ -431,7 +484,7 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Contenu Fichier RCS systeme:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud systeembestand RCS:</translation>
     </message>
     <message>
         <source>Espace de Stockage en Mo:</source>
@@ -439,7 +492,7 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Config Section	:	</source>
-        <translation type="unfinished"></translation>
+        <translation>Config-sectie	:	</translation>
     </message>
     <message>
         <source>Libre = %1 Mo</source>
@@ -454,7 +507,7 @@ commercial@norvale.example</translation>
     <name>Journal</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Fichier Journal</source>
@@ -477,35 +530,35 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source> Francais</source>
-        <translation type="unfinished"></translation>
+        <translation> Frans</translation>
     </message>
     <message>
         <source> Espagnol</source>
-        <translation type="unfinished"></translation>
+        <translation> Spaans</translation>
     </message>
     <message>
         <source> A&amp;nglais</source>
-        <translation type="unfinished"></translation>
+        <translation> E&amp;ngels</translation>
     </message>
     <message>
         <source> Russe</source>
-        <translation type="unfinished"></translation>
+        <translation> Russisch</translation>
     </message>
     <message>
         <source> A&amp;llemand</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Duits</translation>
     </message>
     <message>
         <source> Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation> Hongaars</translation>
     </message>
     <message>
         <source> Italien</source>
-        <translation type="unfinished"></translation>
+        <translation> Italiaans</translation>
     </message>
     <message>
         <source> &amp;Neerlandais</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Nederlands</translation>
     </message>
     <message>
         <source>Valider</source>
@@ -517,63 +570,63 @@ commercial@norvale.example</translation>
     </message>
     <message>
         <source>Changement de la langue</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de la langue</translation>
     </message>
     <message>
         <source>Selection de la langue francaise</source>
-        <translation type="unfinished"></translation>
+        <translation>Selection de la langue francaise</translation>
     </message>
     <message>
         <source>Language Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Language Change</translation>
     </message>
     <message>
         <source>English language selected</source>
-        <translation type="unfinished"></translation>
+        <translation>English language selected</translation>
     </message>
     <message>
         <source>Ändern der Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern der Sprache</translation>
     </message>
     <message>
         <source>Deutsche Sprache ausgewahlte</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsche Sprache ausgewahlte</translation>
     </message>
     <message>
         <source>El cambio de idioma</source>
-        <translation type="unfinished"></translation>
+        <translation>El cambio de idioma</translation>
     </message>
     <message>
         <source>El ORV debe reiniciar el sistema para cargar el idioma español</source>
-        <translation type="unfinished"></translation>
+        <translation>El ORV debe reiniciar el sistema para cargar el idioma español</translation>
     </message>
     <message>
         <source>La modifica della lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>La modifica della lingua</translation>
     </message>
     <message>
         <source>Il ORV deve riavviare per caricare italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ORV deve riavviare per caricare italiano</translation>
     </message>
     <message>
         <source>Het wijzigen van de taal</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wijzigen van de taal</translation>
     </message>
     <message>
         <source>De ORV moet herstarten om de Nederlandse taal te laden</source>
-        <translation type="unfinished"></translation>
+        <translation>De ORV moet herstarten om de Nederlandse taal te laden</translation>
     </message>
     <message>
         <source>Russian language selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Russian language selected</translation>
     </message>
     <message>
         <source>A nyelv módosítása</source>
-        <translation type="unfinished"></translation>
+        <translation>A nyelv módosítása</translation>
     </message>
     <message>
         <source>A magyar nyelv válogatott</source>
-        <translation type="unfinished"></translation>
+        <translation>A magyar nyelv válogatott</translation>
     </message>
     <message>
         <source>Erreur</source>
@@ -588,202 +641,202 @@ commercial@norvale.example</translation>
     <name>LogConversion</name>
     <message>
         <source>E_EVT_FIRST_SERVICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste inbedrijfstelling</translation>
     </message>
     <message>
         <source>E_EVT_ACQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm bevestigd</translation>
     </message>
     <message>
         <source>E_EVT_LEARN</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerfase</translation>
     </message>
     <message>
         <source>E_EVT_VOLTAGE_SHUTDOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroomuitval</translation>
     </message>
     <message>
         <source>E_EVT_ORV_START</source>
-        <translation type="unfinished"></translation>
+        <translation>Start van de ORV</translation>
     </message>
     <message>
         <source>E_EVT_LOAD_USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden vanaf USB</translation>
     </message>
     <message>
         <source>E_EVT_LOAD_NETWORK</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden via het netwerk</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm type 1 (statistisch lek 3 dagen)</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE2</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm type 2</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_TYPE3</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm type 3</translation>
     </message>
     <message>
         <source>E_EVT_ALARM_CUVE_LOW_LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm laag niveau vat</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>Storing buitentemperatuurvoeler</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Storing temperatuurvoeler ingang vat</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TSOR</source>
-        <translation type="unfinished"></translation>
+        <translation>Storing temperatuurvoeler uitgang vat</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_TASP</source>
-        <translation type="unfinished"></translation>
+        <translation>Storing zuiggastemperatuurvoeler</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PT100_SRLIQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Storing vloeistofvoeler nakoeler</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_JAUGE_CONTRAINTE</source>
-        <translation type="unfinished"></translation>
+        <translation>Storing rekstrookje</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PRESSION_HP</source>
-        <translation type="unfinished"></translation>
+        <translation>Storing hogedruksensor</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_PRESSION_BP</source>
-        <translation type="unfinished"></translation>
+        <translation>Storing lagedruksensor</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_COM_CARTE_MESURE</source>
-        <translation type="unfinished"></translation>
+        <translation>Communicatiestoring meetkaart</translation>
     </message>
     <message>
         <source>E_EVT_DEFAUT_COM_DEBITMETRE</source>
-        <translation type="unfinished"></translation>
+        <translation>Communicatiestoring debietmeter</translation>
     </message>
     <message>
         <source>E_EVT_RESTART_COM</source>
-        <translation type="unfinished"></translation>
+        <translation>Herstart van de communicatie</translation>
     </message>
     <message>
         <source>LOG_INFO</source>
-        <translation type="unfinished"></translation>
+        <translation>Informatie</translation>
     </message>
     <message>
         <source>LOG_ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
     <message>
         <source>LOG_MESUREMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Meting</translation>
     </message>
     <message>
         <source>LOG_MISCELLANEAOUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Diversen</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_MIN_HP</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging minimum HD</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CONTACT_NF_NO</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging contact NC/NO</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAT_BPADAP</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging status adaptieve LD</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAT_HPFLOT</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging status zwevende HD</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_REGLAGE_SENALARM3</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging gevoeligheid 3-dagenalarm</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_FLAG_ALARM3</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging indicator 3-dagenalarm</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_DIAM_TUBELIQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging diameter vloeistofleiding</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_TYPE_MONTAGE_DEBIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging montagetype debiet</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ECART_DEBIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging debietafwijking</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_ETAL_PT100_SOUS_REFROID</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging kalibratie PT100 nakoeling</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_GR_CLIENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging klantgroep</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_TYPE_MAGASIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging winkeltype</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CODE_3</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging code 3</translation>
     </message>
     <message>
         <source>E_EVT_MODIF_CODE_CONTRAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging contractcode</translation>
     </message>
     <message>
         <source>E_EVT_CONSULT_COURBES</source>
-        <translation type="unfinished"></translation>
+        <translation>Raadplegen van de curven</translation>
     </message>
     <message>
         <source>E_EVT_CONSULT_JOURNAL</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle van de defecte sensoren</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_WRITE_CONFIG</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijven van de configuratie</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_REARMEMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Herstellen</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_REAPP</source>
-        <translation type="unfinished"></translation>
+        <translation>Start van opnieuw leren</translation>
     </message>
     <message>
         <source>E_EVT_ACTION_SEND</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzenden van de bestanden</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Menu Principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoofdmenu</translation>
     </message>
     <message>
         <source>Trace Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace Route</translation>
     </message>
     <message>
         <source>Journal</source>
@@ -814,17 +867,20 @@ configuratie</translation>
     <message>
         <source>Configuration
 Module HP Flottante</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratie
+module zwevende HD</translation>
     </message>
     <message>
         <source>Configuration
  Module Energie</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratie
+ Energiemodule</translation>
     </message>
     <message>
         <source>Sauvegarde/Restauration
 USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Back-up/Herstel
+USB</translation>
     </message>
     <message>
         <source>Demarrer Intervention
@@ -834,7 +890,7 @@ koeltechnicus</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netwerk</translation>
     </message>
     <message>
         <source>Reapprentissage
@@ -850,7 +906,7 @@ Tijdzone</translation>
     </message>
     <message>
         <source>AutoTest ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>ORV-zelftest</translation>
     </message>
     <message>
         <source>Redemarrage
@@ -878,19 +934,20 @@ koeltechnicus</translation>
     </message>
     <message>
         <source>Redemarrage/Reboot du ORV ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Herstart/Reboot van de ORV ?</translation>
     </message>
     <message>
         <source>Confirmez le redemarrage du ORV ?!
 Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
-        <translation type="unfinished"></translation>
+        <translation>Herstart van de ORV bevestigen ?!
+Klik op OK om de ORV te herstarten!</translation>
     </message>
 </context>
 <context>
     <name>Menu_Reapprentissage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Acquittement des Alarmes</source>
@@ -916,7 +973,7 @@ referentieniveau</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwing</translation>
     </message>
     <message>
         <source>Veuillez vérifier le câblage de vos capteurs SVP !</source>
@@ -924,7 +981,7 @@ referentieniveau</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informatie</translation>
     </message>
     <message>
         <source>Selectionnez une option...</source>
@@ -932,39 +989,39 @@ referentieniveau</translation>
     </message>
     <message>
         <source>Acquittement process</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestiging</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Avez-vous localise et repare une fuite ?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=red&gt;&lt;font size=5&gt;Hebt u een lek gevonden en gerepareerd?&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nee</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;En fonction de votre intervention, veuillez lancer un recalcul ou un reapprentissage.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=red&gt;&lt;font size=3&gt;Start afhankelijk van uw ingreep een herberekening of opnieuw leren.&lt;/font&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&amp;Recalcul</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herberekening</translation>
     </message>
     <message>
         <source>&amp;Reapprentissage</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw &amp;leren</translation>
     </message>
     <message>
         <source>&amp;Plus tard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Later</translation>
     </message>
     <message>
         <source>Veuillez verifier les reglages d alarmes (sensibilite, temporisation, niveau bas).
@@ -972,7 +1029,11 @@ referentieniveau</translation>
 Rappel, le kit de maintenance reglementaire doit etre change tous les ans.
 
 Voir le guide des bonnes pratiques pour plus d informations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controleer de alarminstellingen (gevoeligheid, vertraging, laag niveau).
+
+Herinnering: de verplichte onderhoudskit moet elk jaar worden vervangen.
+
+Zie de gids voor goede praktijken voor meer informatie.</translation>
     </message>
     <message>
         <source>Avez-vous effectue une recharge ?
@@ -980,17 +1041,23 @@ Voir le guide des bonnes pratiques pour plus d informations.</source>
  Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
 Sinon, cliquez sur &quot;No&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebt u koudemiddel bijgevuld?
+
+ Zo ja, voer de bijgevulde hoeveelheid in en klik op &quot;Ja&quot;. 
+
+Zo niet, klik op &quot;Nee&quot;.</translation>
     </message>
     <message>
         <source>Reapprentissage process</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw leren</translation>
     </message>
     <message>
         <source>Attention si une fuite est toujours active sur la centrale pendant un reapprentissage, la fiabilite de la detection de fuite peut etre impactee.
 
 Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Let op: als er tijdens het opnieuw leren nog een lek actief is op de centrale, kan de betrouwbaarheid van de lekdetectie afnemen.
+
+Opnieuw leren duurt meerdere dagen, waarin er geen statistische alarmen zijn (in tegenstelling tot het alarm laag niveau, dat altijd actief is).</translation>
     </message>
     <message>
         <source>Un reapprentissage doit etre lance dans les cas suivants:
@@ -1000,17 +1067,25 @@ Un reapprentissage dure plusieurs jours pendant lesquels, il n y a pas d alarmes
 - Modification sur le ORV (changement de kit annuel, nouvelle tare).
 
 Etes-vous sur de vouloir lancer un reapprentissage?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw leren moet in de volgende gevallen worden gestart:
+
+- Wijziging aan de installatie (winterstart van de warmteterugwinning, afsluiten van een condensortrap).
+
+- Wijziging aan de ORV (jaarlijkse kitvervanging, nieuwe tarra).
+
+Weet u zeker dat u opnieuw leren wilt starten?</translation>
     </message>
     <message>
         <source>Recalcul process</source>
-        <translation type="unfinished"></translation>
+        <translation>Herberekening</translation>
     </message>
     <message>
         <source>Attention si une fuite est toujours active sur la centrale pendant un recalcul, la fiabilite de la detection de fuite peut etre impactee.
 
 Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes statistiques (contrairement a l alarme de niveau bas qui est toujours active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Let op: als er tijdens een herberekening nog een lek actief is op de centrale, kan de betrouwbaarheid van de lekdetectie afnemen.
+
+Een herberekening duurt meerdere uren, waarin er geen statistische alarmen zijn (in tegenstelling tot het alarm laag niveau, dat altijd actief is).</translation>
     </message>
     <message>
         <source>Un recalcul doit etre lance uniquement dans les cas suivants :
@@ -1022,7 +1097,15 @@ Un recalcul dure plusieurs heures pendant lesquelles, il n y a pas d alarmes sta
 - en cas de complement de charge.
 
 Etes-vous sur de vouloir lancer un recalcul?</source>
-        <translation type="unfinished"></translation>
+        <translation>Een herberekening mag alleen in de volgende gevallen worden gestart:
+
+- wijziging van het gemiddelde niveau van het vat.
+
+- reparatie van een statistisch lek met of zonder bijvullen.
+
+- bij aanvulling van de vulling.
+
+Weet u zeker dat u een herberekening wilt starten?</translation>
     </message>
     <message>
         <source>Le ORV est deja en mode APPRENTISSAGE</source>
@@ -1247,10 +1330,37 @@ Configuratiebestanden (2) worden geplaatst, LET OP ORV herstart ....</translatio
     </message>
 </context>
 <context>
+    <name>OrvName</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Configuration ORV</source>
+        <translation>ORV-configuratie</translation>
+    </message>
+    <message>
+        <source>Nom du ORV:</source>
+        <translation>Naam van de ORV:</translation>
+    </message>
+    <message>
+        <source> * 20 Caracteres Maximum</source>
+        <translation> * Maximaal 20 tekens</translation>
+    </message>
+    <message>
+        <source>Nom client sur site:</source>
+        <translation>Klantnaam op locatie:</translation>
+    </message>
+    <message>
+        <source> * 40 Caracteres Maximum</source>
+        <translation> * Maximaal 40 tekens</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Avez-vous effectue une recharge ?
@@ -1258,7 +1368,11 @@ Configuratiebestanden (2) worden geplaatst, LET OP ORV herstart ....</translatio
  Si oui entrez la charge effectuee et cliquez sur &quot;Yes&quot;. 
 
 Sinon, cliquez sur &quot;No&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebt u koudemiddel bijgevuld?
+
+ Zo ja, voer de bijgevulde hoeveelheid in en klik op &quot;Ja&quot;. 
+
+Zo niet, klik op &quot;Nee&quot;</translation>
     </message>
     <message>
         <source>Nouvelle charge kg:</source>
@@ -1266,15 +1380,15 @@ Sinon, cliquez sur &quot;No&quot;</source>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>JA</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NEE</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULEREN</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1470,45 @@ Sinon, cliquez sur &quot;No&quot;</source>
     </message>
 </context>
 <context>
+    <name>Sensstat</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Reglage Alarmes Statistique</source>
+        <translation>Instelling statistische alarmen</translation>
+    </message>
+    <message>
+        <source>Statistique 3J</source>
+        <translation>Statistiek 3D</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Plus sensible</source>
+        <translation>Gevoeliger</translation>
+    </message>
+    <message>
+        <source>Moins sensible</source>
+        <translation>Minder gevoelig</translation>
+    </message>
+    <message>
+        <source>INIT</source>
+        <translation>INIT</translation>
+    </message>
+    <message>
+        <source>Statistique LP</source>
+        <translation>Statistiek LP</translation>
+    </message>
+    <message>
+        <source>Statistique 103</source>
+        <translation>Statistiek 103</translation>
+    </message>
+</context>
+<context>
     <name>Sousrefoidisseur</name>
     <message>
         <source>Form</source>
@@ -1384,15 +1537,15 @@ Sinon, cliquez sur &quot;No&quot;</source>
     <name>cConfHPF</name>
     <message>
         <source>QUITTER</source>
-        <translation type="unfinished"></translation>
+        <translation>AFSLUITEN</translation>
     </message>
     <message>
         <source>PRECEDENT</source>
-        <translation type="unfinished">VORIGE</translation>
+        <translation>VORIGE</translation>
     </message>
     <message>
         <source>SUIVANT</source>
-        <translation type="unfinished">VOLGENDE</translation>
+        <translation>VOLGENDE</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1585,301 @@ Cliquez sur OK pour terminer la configuration.</source>
         <translation>- Als u de kolom hebt geleegd, kunt u de kranen weer openen.
 - Als u de PT100-voelers hebt gekalibreerd, kunt u de weerstanden verwijderen en de voelers terugplaatsen.
 Klik op OK om de configuratie af te sluiten.</translation>
+    </message>
+</context>
+<context>
+    <name>cConf_Energie</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Module Energie</source>
+        <translation>Energiemodule</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Adresse
+RS485:</source>
+        <translation>Adres
+RS485:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Adressage</source>
+        <translation>Adressering</translation>
+    </message>
+    <message>
+        <source>0 = OFF
+1 =ON</source>
+        <translation>0 = UIT
+1 =AAN</translation>
+    </message>
+    <message>
+        <source>654321</source>
+        <translation>654321</translation>
+    </message>
+    <message>
+        <source>000000</source>
+        <translation>000000</translation>
+    </message>
+    <message>
+        <source>Affectation</source>
+        <translation>Toewijzing</translation>
+    </message>
+    <message>
+        <source>Puissance TI</source>
+        <translation>Vermogen trafo</translation>
+    </message>
+    <message>
+        <source>Nombre TI</source>
+        <translation>Aantal trafo&apos;s</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Puissance 1</source>
+        <translation>Vermogen 1</translation>
+    </message>
+    <message>
+        <source>Puissance 2</source>
+        <translation>Vermogen 2</translation>
+    </message>
+    <message>
+        <source>Puissance 3</source>
+        <translation>Vermogen 3</translation>
+    </message>
+    <message>
+        <source>Capteur Pression</source>
+        <translation>Druksensor</translation>
+    </message>
+    <message>
+        <source>Mini</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Maxi</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Offset O:</source>
+        <translation>Offset 0:</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Offset 0</source>
+        <translation>Offset 0</translation>
+    </message>
+    <message>
+        <source>PT&amp;100 Temperature</source>
+        <translation>PT&amp;100 temperatuur</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Correctie:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Etalonnage PT100</source>
+        <translation>Kalibratie PT100</translation>
+    </message>
+    <message>
+        <source>PT100 câble 3m</source>
+        <translation>PT100 kabel 3m</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Cor Manuelle=&gt;</source>
+        <translation>Handm. corr.=&gt;</translation>
+    </message>
+    <message>
+        <source>Annuler
+Quitter</source>
+        <translation>Annuleren
+Afsluiten</translation>
+    </message>
+    <message>
+        <source>Sauvegarde et Envoi
+au module ENERGIE</source>
+        <translation>Opslaan en verzenden
+naar ENERGIE-module</translation>
+    </message>
+    <message>
+        <source>Compresseur</source>
+        <translation>Compressor</translation>
+    </message>
+    <message>
+        <source>Les Compresseurs</source>
+        <translation>De compressoren</translation>
+    </message>
+    <message>
+        <source>Ventilateurs Du Condenseur</source>
+        <translation>Condensorventilatoren</translation>
+    </message>
+    <message>
+        <source>Pompe</source>
+        <translation>Pomp</translation>
+    </message>
+    <message>
+        <source>Vitrines</source>
+        <translation>Koelmeubelen</translation>
+    </message>
+    <message>
+        <source>Chambres Et Labo</source>
+        <translation>Cellen en werkruimte</translation>
+    </message>
+    <message>
+        <source>Climatisation Et Chauffage</source>
+        <translation>Airco en verwarming</translation>
+    </message>
+    <message>
+        <source>Eclairage</source>
+        <translation>Verlichting</translation>
+    </message>
+    <message>
+        <source>Compresseur(s) parallele(s)</source>
+        <translation>Parallelcompressor(en)</translation>
+    </message>
+    <message>
+        <source>Capteur Pression BP</source>
+        <translation>Druksensor LD</translation>
+    </message>
+    <message>
+        <source>PT100 Surchauffe</source>
+        <translation>PT100 oververhitting</translation>
+    </message>
+    <message>
+        <source>PRESSION BP</source>
+        <translation>DRUK LD</translation>
+    </message>
+    <message>
+        <source>PT100 ASPIRATION</source>
+        <translation>PT100 ZUIGGAS</translation>
+    </message>
+    <message>
+        <source>Capteur Pression HP-Gaz</source>
+        <translation>Druksensor HD-gas</translation>
+    </message>
+    <message>
+        <source>PT100 Refoulement</source>
+        <translation>PT100 persgas</translation>
+    </message>
+    <message>
+        <source>PRESSION HP-GAZ</source>
+        <translation>DRUK HD-GAS</translation>
+    </message>
+    <message>
+        <source>PT100 REFOULEMENT</source>
+        <translation>PT100 PERSGAS</translation>
+    </message>
+    <message>
+        <source>PT100 Temperature</source>
+        <translation>PT100 temperatuur</translation>
+    </message>
+    <message>
+        <source>PRESSION RESERVE</source>
+        <translation>DRUK RESERVE</translation>
+    </message>
+    <message>
+        <source>PT100 RESERVE 1</source>
+        <translation>PT100 RESERVE 1</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Aucun TI</source>
+        <translation>Geen trafo</translation>
+    </message>
+    <message>
+        <source>Aucun module ENERGIE detecter</source>
+        <translation>Geen ENERGIE-module gedetecteerd</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture de la configuration des modules ENERGIE</source>
+        <translation>FOUT bij lezen van de configuratie van de ENERGIE-modules</translation>
+    </message>
+    <message>
+        <source>ENER v%1</source>
+        <translation>ENER v%1</translation>
+    </message>
+    <message>
+        <source>OK Connecte</source>
+        <translation>OK verbonden</translation>
+    </message>
+    <message>
+        <source>NON Connecte</source>
+        <translation>NIET verbonden</translation>
+    </message>
+    <message>
+        <source>PUISSANCE:%1 Enregistrent Modification Pourcentage OK</source>
+        <translation>VERMOGEN:%1 percentagewijziging opgeslagen OK</translation>
+    </message>
+    <message>
+        <source>Envoi Configuation au module ENERGIE %1 ....</source>
+        <translation>Configuratie verzenden naar ENERGIE-module %1 ....</translation>
+    </message>
+    <message>
+        <source>Envoi Configuation module ENERGIE %1 OK</source>
+        <translation>Configuratie ENERGIE-module %1 verzonden OK</translation>
+    </message>
+    <message>
+        <source>!! ECHEC !! Configuation module ENERGIE %1</source>
+        <translation>!! MISLUKT !! Configuratie ENERGIE-module %1</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde %1?</source>
+        <translation>LET OP KALIBRATIE van sensor %1 starten?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage %1?!
+veuillez cliquer sur OK si la sonde est a la Pression Atmospherique!</source>
+        <translation>Kalibratieprocedure %1 starten?!
+Klik op OK als de sensor op atmosferische druk is!</translation>
+    </message>
+    <message>
+        <source>ATTENTION Lancer le CALIBRAGE de la sonde %1 ?</source>
+        <translation>LET OP KALIBRATIE van voeler %1 starten ?</translation>
+    </message>
+    <message>
+        <source>Lancer la procedure de Calibrage %1 ?!
+veuillez cliquer sur OK APRES avoir branche la RESISTANCE de 100 ohms a la place de la PT100!</source>
+        <translation>Kalibratieprocedure %1 starten ?!
+Klik pas op OK NA het aansluiten van de WEERSTAND van 100 ohm in plaats van de PT100!</translation>
+    </message>
+    <message>
+        <source>ERREUR Reponse module ENERGIE %1</source>
+        <translation>FOUT antwoord ENERGIE-module %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Mesure, veuillez reessayer</source>
+        <translation>FOUT meting, probeer opnieuw</translation>
     </message>
 </context>
 <context>
@@ -1762,18 +2210,18 @@ Klik op OK om de configuratie af te sluiten.</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informatie</translation>
     </message>
     <message>
         <source>Demande refusee par le ORV, aucun changement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzoek geweigerd door de ORV, geen wijziging.</translation>
     </message>
 </context>
 <context>
     <name>cPassword</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mot de passe:  </source>
@@ -1808,521 +2256,838 @@ Klik op OK om de configuratie af te sluiten.</translation>
     </message>
 </context>
 <context>
+    <name>cp_InfoDisplay</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Caracteristiques ThermoDynamiques:</source>
+        <translation>Thermodynamische eigenschappen:</translation>
+    </message>
+    <message>
+        <source>Pression:</source>
+        <translation>Druk:</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Temperatuur:</translation>
+    </message>
+    <message>
+        <source>Temperature Fluide</source>
+        <translation>Temperatuur koudemiddel</translation>
+    </message>
+    <message>
+        <source>Densite:</source>
+        <translation>Dichtheid:</translation>
+    </message>
+    <message>
+        <source>Volume Massique:</source>
+        <translation>Specifiek volume:</translation>
+    </message>
+    <message>
+        <source>Vitesse du Son:</source>
+        <translation>Geluidssnelheid:</translation>
+    </message>
+    <message>
+        <source>Concentration de Gaz:</source>
+        <translation>Gasconcentratie:</translation>
+    </message>
+    <message>
+        <source>Entropie:</source>
+        <translation>Entropie:</translation>
+    </message>
+    <message>
+        <source>Enthalpie:</source>
+        <translation>Enthalpie:</translation>
+    </message>
+    <message>
+        <source>HP
+Liquide</source>
+        <translation>HD
+Vloeistof</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>HP
+Gaz</source>
+        <translation>HD
+Gas</translation>
+    </message>
+    <message>
+        <source>BP
+Gaz</source>
+        <translation>LD
+Gas</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Glide </source>
+        <translation>Glide </translation>
+    </message>
+    <message>
+        <source>°C </source>
+        <translation>°C </translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>dm3/kg</source>
+        <translation>dm3/kg</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>kj/kg-k</source>
+        <translation>kj/kg-k</translation>
+    </message>
+    <message>
+        <source>kj/kg</source>
+        <translation>kj/kg</translation>
+    </message>
+    <message>
+        <source>Difference d&apos;enthalphie:</source>
+        <translation>Enthalpieverschil:</translation>
+    </message>
+    <message>
+        <source>Debit masse:</source>
+        <translation>Massadebiet:</translation>
+    </message>
+    <message>
+        <source>kg/s</source>
+        <translation>kg/s</translation>
+    </message>
+    <message>
+        <source>Temp Refoul I:</source>
+        <translation>Persgastemp. I:</translation>
+    </message>
+    <message>
+        <source>Temp Refoul C:</source>
+        <translation>Persgastemp. C:</translation>
+    </message>
+    <message>
+        <source>Temp Refoul M:</source>
+        <translation>Persgastemp. M:</translation>
+    </message>
+    <message>
+        <source>Puissance frigorifique:</source>
+        <translation>Koelvermogen:</translation>
+    </message>
+    <message>
+        <source>kw</source>
+        <translation>kw</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee</source>
+        <translation>Opgenomen vermogen</translation>
+    </message>
+    <message>
+        <source>kw pour</source>
+        <translation>kW voor</translation>
+    </message>
+    <message>
+        <source>compresseur(s)</source>
+        <translation>compressor(en)</translation>
+    </message>
+    <message>
+        <source>COP:</source>
+        <translation>COP:</translation>
+    </message>
+    <message>
+        <source>kw pour la ventilation</source>
+        <translation>kW voor de ventilatie</translation>
+    </message>
+    <message>
+        <source>kw pour les pompes</source>
+        <translation>kW voor de pompen</translation>
+    </message>
+    <message>
+        <source>Glide</source>
+        <translation>Glide</translation>
+    </message>
+    <message>
+        <source>kw </source>
+        <translation>kw </translation>
+    </message>
+    <message>
+        <source>pour les pompes </source>
+        <translation>voor de pompen </translation>
+    </message>
+    <message>
+        <source>compresseurs paralleles</source>
+        <translation>parallelcompressoren</translation>
+    </message>
+</context>
+<context>
+    <name>enerInfo_Display</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Puissances</source>
+        <translation>Vermogens</translation>
+    </message>
+    <message>
+        <source>Intensite</source>
+        <translation>Stroom</translation>
+    </message>
+    <message>
+        <source>kWh depuis
+minuit</source>
+        <translation>kWh sinds
+middernacht</translation>
+    </message>
+    <message>
+        <source>kWh depuis
+1er janvier</source>
+        <translation>kWh sinds
+1 januari</translation>
+    </message>
+    <message>
+        <source>Les Compresseurs:</source>
+        <translation>De compressoren:</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>Spanning</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Active(kW)</source>
+        <translation>Actief(kW)</translation>
+    </message>
+    <message>
+        <source>Apparente(kVA)</source>
+        <translation>Schijnbaar(kVA)</translation>
+    </message>
+    <message>
+        <source>Reactive(kVAR)</source>
+        <translation>Reactief(kVAR)</translation>
+    </message>
+    <message>
+        <source>COS Phi</source>
+        <translation>COS Phi</translation>
+    </message>
+    <message>
+        <source>Compresseur 1</source>
+        <translation>Compressor 1</translation>
+    </message>
+    <message>
+        <source>Compresseur 2</source>
+        <translation>Compressor 2</translation>
+    </message>
+    <message>
+        <source>Compresseur 3</source>
+        <translation>Compressor 3</translation>
+    </message>
+    <message>
+        <source>Compresseur 4</source>
+        <translation>Compressor 4</translation>
+    </message>
+    <message>
+        <source>Compresseur 5</source>
+        <translation>Compressor 5</translation>
+    </message>
+    <message>
+        <source>Compresseur 6</source>
+        <translation>Compressor 6</translation>
+    </message>
+    <message>
+        <source>Cumul</source>
+        <translation>Totaal</translation>
+    </message>
+    <message>
+        <source>Ventilateurs
+ Condenseur</source>
+        <translation>Ventilatoren
+ condensor</translation>
+    </message>
+    <message>
+        <source>Pompe(s)</source>
+        <translation>Pomp(en)</translation>
+    </message>
+    <message>
+        <source>Compresseur P</source>
+        <translation>Compressor P</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique:</source>
+        <translation>Koelvermogen:</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>Phase1(A)</source>
+        <translation>Fase1(A)</translation>
+    </message>
+    <message>
+        <source>Phase2(A)</source>
+        <translation>Fase2(A)</translation>
+    </message>
+    <message>
+        <source>Phase3(A)</source>
+        <translation>Fase3(A)</translation>
+    </message>
+    <message>
+        <source>kW/h</source>
+        <translation>kW/h</translation>
+    </message>
+</context>
+<context>
     <name>hpfConfig_Condensateur</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Selection du condenseur</source>
-        <translation type="unfinished"></translation>
+        <translation>Selectie van de condensor</translation>
     </message>
     <message>
         <source>Temperature exterieure de selection
 du condenseur:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buitentemperatuur voor selectie
+van de condensor:</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>DT reel du condenseur en regime etabli l&apos;ete:</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkelijke DT condensor in stabiel zomerbedrijf:</translation>
     </message>
     <message>
         <source>k</source>
-        <translation type="unfinished"></translation>
+        <translation>k</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_ConstVaria</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Constante du Pas de Variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante van de regelstap</translation>
     </message>
     <message>
         <source>Constante 1 * EXP(Ecart en °C* Constante 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante 1 * EXP(Afwijking in °C* Constante 2)</translation>
     </message>
     <message>
         <source>Remise a Zero Constantes</source>
-        <translation type="unfinished"></translation>
+        <translation>Constanten resetten</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Constante 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante 1:</translation>
     </message>
     <message>
         <source>Constante 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante 2:</translation>
     </message>
     <message>
         <source>Calcul Pas(mA):</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekening stap(mA):</translation>
     </message>
     <message>
         <source>Pas:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Volt</source>
-        <translation type="unfinished"></translation>
+        <translation>Volt</translation>
     </message>
     <message>
         <source>Calcul Pas(Volt):</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekening stap(Volt):</translation>
     </message>
     <message>
         <source>Ecart en °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Afwijking in °C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Differentiel</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Differentiel de regulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Regeldifferentieel</translation>
     </message>
     <message>
         <source>+ ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>+ ventilatie</translation>
     </message>
     <message>
         <source>0.5°C</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5°C</translation>
     </message>
     <message>
         <source>3°C</source>
-        <translation type="unfinished"></translation>
+        <translation>3°C</translation>
     </message>
     <message>
         <source>- ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>- ventilatie</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_InfoOnComp</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Information de marche compresseur(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrijfsmelding compressor(en)</translation>
     </message>
     <message>
         <source>Choix de l&apos;information retour de marche compresseur(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuze van de bedrijfsterugmelding compressor(en)</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par le ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>bedrijfsterugmelding compressor(en) via de ORV</translation>
     </message>
     <message>
         <source>retour marche compresseur(s) par contact sec module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>bedrijfsterugmelding compressor(en) via potentiaalvrij contact HPF-module</translation>
     </message>
     <message>
         <source> retour marche compresseur(s) par le module ENERGE</source>
-        <translation type="unfinished"></translation>
+        <translation> bedrijfsterugmelding compressor(en) via de ENERGIE-module</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Infos</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Infos Module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Info HPF-module</translation>
     </message>
     <message>
         <source>RS-485 ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485 ID:</translation>
     </message>
     <message>
         <source>Module-HPF &lt;font color=&apos;blue&apos;&gt;DETECTER et CONNECTER&lt;/font&gt;.Vous pouvez &lt;font color=&apos;blue&apos;&gt;poursuivre&lt;/font&gt; la configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF-module &lt;font color=&apos;blue&apos;&gt;GEDETECTEERD en VERBONDEN&lt;/font&gt;. U kunt de configuratie &lt;font color=&apos;blue&apos;&gt;voortzetten&lt;/font&gt;.</translation>
     </message>
     <message>
         <source>Module HPF OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF-module OK.</translation>
     </message>
     <message>
         <source>Relancer la Recherche
 du Module HPF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken naar de
+HPF-module herstarten.</translation>
     </message>
     <message>
         <source>AUCUN Module-HPF n&apos;a ete detecte au demarrage. Vous pouvez &lt;font color=&apos;red&apos;&gt;RELANCER&lt;/font&gt; le processus de detection a l&apos;aide du bouton &lt;font color=&apos;red&apos;&gt;RECHERCHE&lt;/font&gt; ci-dessous</source>
-        <translation type="unfinished"></translation>
+        <translation>GEEN HPF-module gedetecteerd bij het opstarten. U kunt de detectie &lt;font color=&apos;red&apos;&gt;HERSTARTEN&lt;/font&gt; met de knop &lt;font color=&apos;red&apos;&gt;ZOEKEN&lt;/font&gt; hieronder</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;AUCUN&lt;/font&gt; Module-HPF n&apos;a ete detecte. Veuillez &lt;font color=&apos;red&apos;&gt;verifier&lt;/font&gt; vos branchements.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;GEEN&lt;/font&gt; HPF-module gedetecteerd. &lt;font color=&apos;red&apos;&gt;Controleer&lt;/font&gt; uw aansluitingen.</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_ModeNuit</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mode Nuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtmodus</translation>
     </message>
     <message>
         <source>Le mode Nuit est active par fermeture de
 l&apos;entree T/R du Mode Nuit</source>
-        <translation type="unfinished"></translation>
+        <translation>De nachtmodus wordt geactiveerd door sluiten
+van ingang T/R nachtmodus</translation>
     </message>
     <message>
         <source>   mA Maximum en Mode Nuit:</source>
-        <translation type="unfinished"></translation>
+        <translation>   mA maximum in nachtmodus:</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>volts Maximum en Mode Nuit:</source>
-        <translation type="unfinished"></translation>
+        <translation>volt maximum in nachtmodus:</translation>
     </message>
     <message>
         <source>volts</source>
-        <translation type="unfinished"></translation>
+        <translation>volts</translation>
     </message>
     <message>
         <source>25%</source>
-        <translation type="unfinished">45.45° {25%?}</translation>
+        <translation>25%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished">45.45° {100%?}</translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>Condensation de deverouillage du Mode Nuit en °C:</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensatie voor opheffen nachtmodus in °C:</translation>
     </message>
     <message>
         <source>30°C</source>
-        <translation type="unfinished"></translation>
+        <translation>30°C</translation>
     </message>
     <message>
         <source>45°C</source>
-        <translation type="unfinished"></translation>
+        <translation>45°C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_SendFin</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Fin Parametrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Einde parametrering</translation>
     </message>
     <message>
         <source>Sauvegarde et Envoi
 au module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan en verzenden
+naar de HPF-module</translation>
     </message>
     <message>
         <source>OK Configuration &lt;font color=&apos;blue&apos;&gt;Sauvegardee et Envoyee&lt;/font&gt; au Module-HPF.</source>
-        <translation type="unfinished"></translation>
+        <translation>OK configuratie &lt;font color=&apos;blue&apos;&gt;opgeslagen en verzonden&lt;/font&gt; naar de HPF-module.</translation>
     </message>
     <message>
         <source>&lt;font color=&apos;red&apos;&gt;ERREUR de l&apos;envoie de la configuration au Module-HPF&lt;/font&gt;. Veuillez &lt;font color=&apos;red&apos;&gt;REESSAYER/RENVOYER SVP&lt;/font&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&apos;red&apos;&gt;FOUT bij verzenden van de configuratie naar de HPF-module&lt;/font&gt;. &lt;font color=&apos;red&apos;&gt;OPNIEUW PROBEREN/VERZENDEN&lt;/font&gt; a.u.b.</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_TCmini</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>TC Mini</source>
-        <translation type="unfinished"></translation>
+        <translation>TC min</translation>
     </message>
     <message>
         <source>Donnez la temperature de condensation minimum pour
 un bon fonctionnement de vos detendeurs</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef de minimale condensatietemperatuur voor
+een goede werking van uw expansieventielen</translation>
     </message>
     <message>
         <source>TC mini:</source>
-        <translation type="unfinished"></translation>
+        <translation>TC min:</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_TempoVaria</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Temporisation du Variateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertraging frequentieregelaar</translation>
     </message>
     <message>
         <source>Enclenchement Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Inschakelen ventilatie</translation>
     </message>
     <message>
         <source>en Secondes</source>
-        <translation type="unfinished"></translation>
+        <translation>in seconden</translation>
     </message>
     <message>
         <source>Coupure Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitschakelen ventilatie</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_UART</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Vitesse UART ORV et ModBUS</source>
-        <translation type="unfinished"></translation>
+        <translation>UART-snelheid ORV en ModBUS</translation>
     </message>
     <message>
         <source>RS-485 ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-485 ID:</translation>
     </message>
     <message>
         <source>Desactiver le module HPF</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF-module uitschakelen</translation>
     </message>
     <message>
         <source>Port UART1 ORV:</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort UART1 ORV:</translation>
     </message>
     <message>
         <source>bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>bauds</translation>
     </message>
     <message>
         <source>Port UART2 MODBUS:</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort UART2 MODBUS:</translation>
     </message>
     <message>
         <source>TERMINER / RETOUR ENREGISTREMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>BEËINDIGEN / TERUG NAAR OPSLAAN</translation>
     </message>
     <message>
         <source>Aucun</source>
-        <translation type="unfinished">Geen</translation>
+        <translation>Geen</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Variateur</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Variateur de Vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentieregelaar</translation>
     </message>
     <message>
         <source>Avez-vous un retour d&apos;information de puissance
 de 4-20 mA du variateur ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebt u een vermogensterugmelding
+4-20 mA van de frequentieregelaar?</translation>
     </message>
     <message>
         <source>Puissance a 20 mA :</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermogen bij 20 mA :</translation>
     </message>
     <message>
         <source>Watt</source>
-        <translation type="unfinished"></translation>
+        <translation>Watt</translation>
     </message>
     <message>
         <source>Le variateur est toujours affecte au premier etage de ventilation dont la puissance est superieure a 0, ainsi si le premier relai est HS, il suffit de decaler tous les etages en remettant bien les puissances sur les bons etages.</source>
-        <translation type="unfinished"></translation>
+        <translation>De frequentieregelaar is altijd toegewezen aan de eerste ventilatietrap met een vermogen groter dan 0; is het eerste relais defect, dan volstaat het alle trappen te verschuiven en de vermogens opnieuw aan de juiste trappen toe te wijzen.</translation>
     </message>
     <message>
         <source>Pas de variateur de vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen frequentieregelaar</translation>
     </message>
     <message>
         <source>Variation de vitesse sur le premier etage de condensation</source>
-        <translation type="unfinished"></translation>
+        <translation>Toerenregeling op de eerste condensortrap</translation>
     </message>
     <message>
         <source>Variation de vitesse sur tous les etages de ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Toerenregeling op alle ventilatietrappen</translation>
     </message>
     <message>
         <source>en Volts</source>
-        <translation type="unfinished"></translation>
+        <translation>in volt</translation>
     </message>
     <message>
         <source>en mA</source>
-        <translation type="unfinished"></translation>
+        <translation>in mA</translation>
     </message>
 </context>
 <context>
     <name>hpfConfig_Ventil</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Etage de Ventillation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilatietrap</translation>
     </message>
     <message>
         <source>Etage selectionne:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geselecteerde trap:</translation>
     </message>
     <message>
         <source>Puissance de l&apos;etage de ventillation
 absorbee en Watt</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgenomen vermogen van de
+ventilatietrap in watt</translation>
     </message>
 </context>
 <context>
     <name>hpfInfo_Display</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Form</translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>T° Exterieure</source>
-        <translation type="unfinished"></translation>
+        <translation>Buiten-T°</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>HP</source>
-        <translation type="unfinished"></translation>
+        <translation>HD</translation>
     </message>
     <message>
         <source>0 / 0</source>
-        <translation type="unfinished"></translation>
+        <translation>0 / 0</translation>
     </message>
     <message>
         <source>Etage(s) de Ventilation, soit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilatietrap(pen), d.w.z.:</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Cons + Dif+</source>
-        <translation type="unfinished"></translation>
+        <translation>Inst + Dif+</translation>
     </message>
     <message>
         <source>Consigne
 Calculee</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekende
+instelwaarde</translation>
     </message>
     <message>
         <source>Cons - Dif-</source>
-        <translation type="unfinished"></translation>
+        <translation>Inst - Dif-</translation>
     </message>
     <message>
         <source>Zone neutre de demande
 + de Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutrale zone vraag
++ ventilatie</translation>
     </message>
     <message>
         <source>Dif.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dif.</translation>
     </message>
     <message>
         <source>Zone neutre de demande
 - de Ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutrale zone vraag
+- ventilatie</translation>
     </message>
     <message>
         <source>HP Mini</source>
-        <translation type="unfinished"></translation>
+        <translation>HD min</translation>
     </message>
     <message>
         <source>Comp_%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp_%1</translation>
     </message>
     <message>
         <source>M/A</source>
-        <translation type="unfinished"></translation>
+        <translation>AAN/UIT</translation>
     </message>
     <message>
         <source>DELEST</source>
-        <translation type="unfinished"></translation>
+        <translation>AFSCHAK.</translation>
     </message>
     <message>
         <source>NUIT</source>
-        <translation type="unfinished"></translation>
+        <translation>NACHT</translation>
     </message>
     <message>
         <source>RESERVE</source>
-        <translation type="unfinished"></translation>
+        <translation>RESERVE</translation>
     </message>
     <message>
         <source>HP Flottante</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwevende HD</translation>
     </message>
     <message>
         <source>Compresseur(s) ORV</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressor(en) ORV</translation>
     </message>
     <message>
         <source>HPF v%1</source>
-        <translation type="unfinished"></translation>
+        <translation>HPF v%1</translation>
     </message>
     <message>
         <source>Mode Secours</source>
-        <translation type="unfinished"></translation>
+        <translation>Noodbedrijf</translation>
     </message>
     <message>
         <source>Probleme RS485:</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleem RS485:</translation>
     </message>
     <message>
         <source>Consigne
 Arret</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelwaarde
+stop</translation>
     </message>
 </context>
 <context>

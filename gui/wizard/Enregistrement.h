@@ -1,5 +1,5 @@
-// Stand-in until the saving page (wizard page 16) is built: its title and progress bar,
-// which the wizard moves while it writes the changed settings back.
+// Wizard page 16, the last: a title and a progress bar that the wizard moves while it
+// writes the changed settings back at Finish.
 #pragma once
 
 #include "cConfigurationWidget.h"

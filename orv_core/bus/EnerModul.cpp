@@ -172,13 +172,26 @@ int EnerModul::ENERtotalAffectationON(int type) const {
   return count;
 }
 
+int EnerModul::ENERtotalAffectationON_locked(int type) {
+  // Configuration lock first, then the data lock: no other path holds both.
+  if (!lock_ENERconfig()) return 0;
+  int count = 0;
+  if (lock_ENERdatas()) {
+    count = ENERtotalAffectationON(type);
+    unlock_ENERdatas();
+  }
+  unlock_ENERconfig();
+  return count;
+}
+
 // ---- Configuration and data ------------------------------------------------------------
 
-void EnerModul::cfg_getAllENER_Config(energyORV_config_t* out) {
-  if (out == nullptr || !lock_ENERconfig()) return;
+int EnerModul::cfg_getAllENER_Config(energyORV_config_t* out) {
+  if (out == nullptr || !lock_ENERconfig()) return 0;
   ENERtotalConnected();
   *out = bundle_;
   unlock_ENERconfig();
+  return 1;
 }
 
 void EnerModul::cfg_setAllENER_Config(const energyORV_config_t* in) {
@@ -249,8 +262,11 @@ void EnerModul::cfg_setENER_Data(int n, const ener_toORV_data_t* in) {
   if (validModule(n)) copyUnderLock(dataLock_, &data_.module[n], in);
 }
 
-void EnerModul::cfg_getAllENER_Data(energyORV_data_t* out) {
-  copyUnderLock(dataLock_, out, &data_);
+int EnerModul::cfg_getAllENER_Data(energyORV_data_t* out) {
+  if (out == nullptr || !lock_ENERdatas()) return 0;
+  *out = data_;
+  unlock_ENERdatas();
+  return 1;
 }
 
 void EnerModul::cfg_setAllENER_Data(const energyORV_data_t* in) {

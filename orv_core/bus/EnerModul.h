@@ -90,11 +90,16 @@ public:
   int ENER_sensorError(int n, int input) const;
   // Assignment of block `block` of module n; -1 for a module or block outside 0..2.
   int ENERblocPuissAffect(int n, int block) const;
-  // Blocks of all modules with assignment `type` and an active power above 0.
+  // Blocks of all modules with assignment `type` and an active power above 0. Reads
+  // without the locks: for the processing thread, which owns the bus round that writes.
   int ENERtotalAffectationON(int type) const;
+  // The same count under the configuration and data locks, for readers in other threads
+  // (the COP view); 0 when a lock is not obtained.
+  int ENERtotalAffectationON_locked(int type);
 
   void cfg_initENER_AllConfig(energyORV_config_t* out);
-  void cfg_getAllENER_Config(energyORV_config_t* out);
+  // 1 when the bundle was copied, 0 when not (null destination, lock not obtained).
+  int cfg_getAllENER_Config(energyORV_config_t* out);
   void cfg_setAllENER_Config(const energyORV_config_t* in);
   void cfg_getENER_Config(int n, energyORV_cfg_t* out);
   void cfg_setENER_Config(int n, bool toFile, const energyORV_cfg_t* in);
@@ -108,7 +113,8 @@ public:
   void cfg_initENER_Data(ener_toORV_data_t* out);
   void cfg_getENER_Data(int n, ener_toORV_data_t* out);
   void cfg_setENER_Data(int n, const ener_toORV_data_t* in);
-  void cfg_getAllENER_Data(energyORV_data_t* out);
+  // 1 when the readings were copied, 0 when not (null destination, lock not obtained).
+  int cfg_getAllENER_Data(energyORV_data_t* out);
   void cfg_setAllENER_Data(const energyORV_data_t* in);
 
   // One exchange of `cmd` with module n: 0, -2 or -4; 0 without sending for a code never

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "busFrame.h"
@@ -87,7 +88,7 @@ TEST(EnerModul, EachCommandGoesOutAsItsFrameAndSetsTheNextCommand) {
     EXPECT_EQ(ener.orvcomm_sendToENER(1, static_cast<unsigned char>(c.command)), c.result)
         << c.command;
     EXPECT_EQ(ener.getENERcmdToSend(1), c.next) << c.command;
-    auto sent = bench.requests(7, c.command);
+    auto sent = bench.awaitRequests(7, c.command, before + (c.payloadSize == 0 ? 0 : 1));
     if (c.payloadSize == 0) {
       EXPECT_EQ(sent.size(), before) << c.command << ": something went out";
     } else {
@@ -318,4 +319,38 @@ TEST(EnerModul, KeysByIdCarryTheModuleAndBlock) {
   ener.setCFG_struct(0, 177, &assignment);
   ener.cfg_setENER_Data(0, &d);
   EXPECT_EQ(ener.ENERtotalAffectationON(4), 2);
+}
+
+// The screens read the bundles and the compressor count from the GUI thread: a copy
+// tells whether it happened, and the count is taken under the client's locks.
+TEST(EnerModul, ScreenReadsTellALockNotObtained) {
+  ModuleBench bench("");
+  EnerModul ener(nullptr);
+  const uint8_t compressor = 0;
+  ener_toORV_data_t d{};
+  d.block[1].P_kW = 4.0f;
+  ener.setCFG_struct(0, 176, &compressor);
+  ener.setCFG_struct(0, 177, &compressor);
+  ener.cfg_setENER_Data(0, &d);
+  EXPECT_EQ(ener.ENERtotalAffectationON_locked(0), 1);
+  EXPECT_EQ(ener.ENERtotalAffectationON_locked(0), ener.ENERtotalAffectationON(0));
+
+  energyORV_config_t copy;
+  std::memset(&copy, 0xAB, sizeof copy);
+  EXPECT_EQ(ener.cfg_getAllENER_Config(nullptr), 0);
+  EXPECT_EQ(ener.cfg_getAllENER_Data(nullptr), 0);
+  energyORV_data_t readings;
+  EXPECT_EQ(ener.cfg_getAllENER_Data(&readings), 1);
+  EXPECT_EQ(readings.module[0].block[1].P_kW, 4.0f);
+  std::thread holder([&ener] {
+    ASSERT_EQ(ener.lock_ENERconfig(), 1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    ener.unlock_ENERconfig();
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_EQ(ener.cfg_getAllENER_Config(&copy), 0);
+  EXPECT_EQ(copy.connectState[0], 0xAB);  // nothing copied
+  holder.join();
+  EXPECT_EQ(ener.cfg_getAllENER_Config(&copy), 1);
+  EXPECT_EQ(copy.cfg[0].module.addr, 6);
 }

@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include <atomic>
@@ -24,6 +27,7 @@
 #include "FLuidsNorvale.h"
 #include "MesV2Modul.h"
 #include "ModulsCenter.h"
+#include "Enregistrement.h"
 #include "cConfWizard.h"
 #include "core_device.h"
 #include "orvbus_sim.h"
@@ -279,11 +283,14 @@ TEST(cConfWizard, FinishOfTheFirstCommissioningMergesStampsAndCopies) {
             "sondes.\nCliquez sur OK pour terminer la configuration.");
   EXPECT_EQ(configAtBox, device.config());  // written before the box
 
+  // The set-points page proposes -3 for the 3-day threshold at -21 °C; the sensitivity page
+  // then writes the threshold of its bar, which keeps its position 200 (-5).
   for (const char* line :
        {"CONFIG_TANK_TYPE=H", "CONFIG_TANK_NUMBER=3", "CONFIG_DIAMETRE=1200", "CONFIG_HEIGHT=2000",
         "CONFIG_INCLINAISON_RESERVOIR=35", "CONFIG_COLUMN_TYPE=40x2", "CONFIG_DIAM_TUBE=36",
-        "CONFIG_CONSIGNE_BP=-21", "REGLAGE_ALARM_3JOURS=-3", "CONFIG_CHARGE_FLUIDE=350",
-        "CONFIG_FLAG_REFOIDISSEUR=1", "CONFIG_FLUID=R404A", "CONFIG_CONDENSEUR_PUISSANCE=150"})
+        "CONFIG_CONSIGNE_BP=-21", "REGLAGE_ALARM_3JOURS=-5", "STAT3J_VALUE=200",
+        "CONFIG_CHARGE_FLUIDE=350", "CONFIG_FLAG_REFOIDISSEUR=1", "CONFIG_FLUID=R404A",
+        "CONFIG_CONDENSEUR_PUISSANCE=150"})
     EXPECT_TRUE(device.configHas(line)) << line;
   const long long firstStart = std::stoll(device.stored("FLAG_PREM_DEMARRAGE"));
   EXPECT_GE(firstStart, kClockStart);
@@ -473,4 +480,75 @@ TEST(cConfWizard, PagesAskForTheirTimeoutThroughTheFrame) {
   wizard.current()->findChild<QPushButton*>("calibStartButton")->click();
   ASSERT_EQ(timeouts.count(), 1);
   EXPECT_EQ(timeouts.at(0).at(0).toInt(), 3600000);
+}
+
+TEST(cConfWizard, CancelledPumpDownWatchKeepsTheFileButNotItsJournalLine) {
+  testApplication();
+  WizardDevice device(kNewPlant);
+  const std::string before = device.config();
+  {
+    Wizard wizard;
+    wizard.goTo(10);
+    wizard.on<QGroupBox>("gB_PumpDown")->setChecked(true);
+    wizard.next();
+    QTest::mouseClick(wizard.button("cancelButton"), Qt::LeftButton);
+  }
+  EXPECT_EQ(device.config(), before);  // byte for byte
+  EXPECT_TRUE(device.journalHas("1030;ALARME_PUMPDOWN=1;;;"));
+}
+
+TEST(cConfWizard, NamesWithSignsAndBlanksReadBackExactly) {
+  testApplication();
+  WizardDevice device(kNewPlant);
+  auto finishWith = [&](const char* deviceName, const char* siteName) {
+    Wizard wizard;
+    wizard.next();
+    wizard.on<QLineEdit>("lE_orvname")->setText(QString::fromLatin1(deviceName));
+    wizard.on<QLineEdit>("LineEClientSiteName")->setText(QString::fromLatin1(siteName));
+    wizard.goTo(16);
+    ModalBoxes boxes;
+    QTest::mouseClick(wizard.button("finishButton"), Qt::LeftButton);
+  };
+  // What the wizard shows after the store has read the file again.
+  auto shownAfterReload = [&]() {
+    EXPECT_EQ(device.core->datas()->readORVconfigFile("/home/ORV/config.conf"), 1);
+    Wizard wizard;
+    wizard.next();
+    return wizard.on<QLineEdit>("lE_orvname")->text().toStdString() + "|" +
+           wizard.on<QLineEdit>("LineEClientSiteName")->text().toStdString();
+  };
+  finishWith("a=b", "Chez Paul #3");
+  EXPECT_TRUE(device.configHas("CONFIG_ORV_NAME=\"a=b\""));
+  EXPECT_TRUE(device.configHas("CONFIG_NOM_CLIENT_DU_SITE=\"Chez Paul #3\""));
+  EXPECT_NE(device.box.cli("cfg get 107").out.find("string=a=b\n"), std::string::npos);
+  EXPECT_EQ(shownAfterReload(), "a=b|Chez Paul #3");
+
+  finishWith("", "Paul ");
+  EXPECT_TRUE(device.configHas("CONFIG_ORV_NAME=\"\""));
+  EXPECT_EQ(shownAfterReload(), "|Paul ");
+}
+
+TEST(cConfWizard, SavingPageHearsOneProgressStepPerEntryFromTheGuiThread) {
+  testApplication();
+  WizardDevice device(kNewPlant);
+  Wizard wizard;
+  wizard.goTo(16);
+  QObject* page = wizard.current();
+  std::vector<std::pair<int, int>> steps;
+  bool elsewhere = false;
+  auto connection = QObject::connect(
+      static_cast<Enregistrement*>(page), &Enregistrement::OnSetProgressValueSignal,
+      [&](int value, int maximum) {
+        steps.emplace_back(value, maximum);
+        elsewhere = elsewhere || QThread::currentThread() != page->thread();
+      });
+  ModalBoxes boxes;
+  QTest::mouseClick(wizard.button("finishButton"), Qt::LeftButton);
+  QObject::disconnect(connection);
+  ASSERT_FALSE(steps.empty());
+  const int entries = steps.back().second;
+  EXPECT_EQ(static_cast<int>(steps.size()), entries);
+  for (int i = 0; i < static_cast<int>(steps.size()); ++i)
+    EXPECT_EQ(steps[i], std::make_pair(i + 1, entries)) << i;
+  EXPECT_FALSE(elsewhere);
 }

@@ -5,9 +5,12 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include <chrono>
 #include <thread>
 
+#include "EnerModul.h"
 #include "Ecran_Orv.h"
+#include "ModulsCenter.h"
 #include "orvDatas.h"
 #include "orv_classPtr.h"
 #include "cp_InfoDisplay.h"
@@ -120,10 +123,74 @@ TEST(cORVNotices, OnlyTheFirstShownLivePageIsRefreshed) {
   auto* cop = plant.find<cp_InfoDisplay>("cp_InfoDisplay");
   ASSERT_NE(cop, nullptr);
   publishMass(98.7f);
+  struct_mesure record;
+  store->get_ORVmesure(record);
+  record.modules.value[modval::HP] = 12.5f;
+  store->set_ORVmesure(&record);
   notice(plant, "OnNoyauUpdate");
-  EXPECT_EQ(cop->updateCalls, 1);
+  // The COP view shows the record's high pressure ("0" in its form until a refresh).
+  EXPECT_EQ(cop->findChild<QLabel*>("label_pressionHPL")->text().toStdString(), "12.5");
   // The hidden main screen is not refreshed.
   EXPECT_EQ(mass->text().toStdString(), "123.4Kg");
+}
+
+}  // namespace
+
+namespace {
+
+// Readings the ENERGIE client cannot hand over within its lock time do not reach the
+// energy view: it keeps the last ones instead of showing an unset bundle.
+TEST(cORVNotices, EnergyViewKeepsItsReadingsWhileTheClientIsBusy) {
+  PlantOptions options;
+  options.config = "FLAG_PREM_DEMARRAGE=1709283900\n";
+  WindowPlant plant(options);
+  ASSERT_TRUE(plant.start());
+  plant.exitTimer()->start(1);
+  ASSERT_TRUE(waitUntil([&] { return plant.page() == QStringLiteral("mainScreen"); }));
+  plant.proc()->change_sleepThreadState(true);
+  QCoreApplication::processEvents();
+  ModulsCenter* centre = Singleton<orv_classPtr>::ptr()->modules;
+  ASSERT_NE(centre, nullptr);
+  centre->start_moduls_ener();
+  centre->Modul_setConnectState(ModulsCenter::TYPE_ENER0, 1);
+  EnerModul* ener = centre->ener_ptr();
+  const uint8_t fans = 2;
+  ener->setCFG_struct(0, 176, &fans);
+  auto readFans = [ener](float kw) {
+    ener_toORV_data_t d{};
+    d.block[0].P_kW = kw;
+    ener->cfg_setENER_Data(0, &d);
+  };
+  readFans(5.0f);
+  // The window feeds the view only while the record says module 0 is connected; a pass
+  // still running when the processing was paused may rewrite the record.
+  orvDatas* store = Singleton<orv_classPtr>::ptr()->datas;
+  auto refresh = [&plant, store] {
+    struct_mesure record;
+    store->get_ORVmesure(record);
+    record.modules.stateEner[0] = 1;
+    store->set_ORVmesure(&record);
+    notice(plant, "OnNoyauUpdate");
+  };
+
+  emit plant.find<Ecran_Orv>("Ecran_Orv")->OnENERinfoSignal();
+  ASSERT_EQ(plant.page().toStdString(), "enerInfoPage");
+  auto* fansPower = plant.find<QLabel>("label_ACT_VentCond");
+  refresh();
+  EXPECT_EQ(fansPower->text().toStdString(), "5.0");
+
+  readFans(7.0f);
+  std::thread holder([ener] {
+    if (!ener->lock_ENERdatas()) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    ener->unlock_ENERdatas();
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  refresh();
+  holder.join();
+  EXPECT_EQ(fansPower->text().toStdString(), "5.0");
+  refresh();
+  EXPECT_EQ(fansPower->text().toStdString(), "7.0");
 }
 
 }  // namespace

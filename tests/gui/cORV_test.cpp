@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QSignalSpy>
 
 #include "Calc_Method.h"
 #include "Choix.h"
@@ -18,6 +19,7 @@
 #include "Network1.h"
 #include "PoidsCtrl.h"
 #include "cConfWizard.h"
+#include "cConf_Energie.h"
 #include "support/orvqt_window.h"
 
 namespace {
@@ -149,9 +151,9 @@ TEST(cORV, EachPageOpensWithItsPausesAndItsCloseDeletesIt) {
       {"hpfInfoPage", [&](WindowPlant&) { emit screen()->OnHPFinfoSignal(); }, "-/-",
        "exitButton", "mainScreen"},
       {"cpInfoPage", [&](WindowPlant&) { emit screen()->OnCPinfoSignal(); }, "-/-",
-       "OnCPinfoExitButton", "mainScreen"},
+       "pushButton_exit", "mainScreen"},
       {"enerInfoPage", [&](WindowPlant&) { emit screen()->OnENERinfoSignal(); }, "-/-",
-       "OnENERinfoExitButton", "mainScreen"},
+       "exitButton", "mainScreen"},
       {"calcMethodPage", [&](WindowPlant&) { emit screen()->OnMenuCalculMethodSignal(); }, "-/-",
        "esc_CalcMethodButton", "mainScreen"},
       {"poidsCtrlPage", [&](WindowPlant&) { emit menu(plant)->sigMesPoids(1); }, "-/-",
@@ -243,8 +245,15 @@ TEST(cORV, ModuleConfigurationsOpenOnlyForAConnectedModule) {
   emit menu(plant)->configENERGIE();
   EXPECT_EQ(plant.page().toStdString(), "confEnergiePage");
   EXPECT_EQ(plant.paused(), "-/proc");
-  plant.click("OnEnerCfgExitButton");
+  QPointer<cConf_Energie> energie = plant.find<cConf_Energie>("cConf_Energie");
+  ASSERT_FALSE(energie.isNull());
+  QSignalSpy exits(energie.data(), &cConf_Energie::OnEnerCfgExit);
+  plant.click("exitButton");
+  EXPECT_EQ(exits.count(), 1);
   EXPECT_EQ(plant.page().toStdString(), "mainScreen");
+  EXPECT_EQ(plant.paused(), "-/-");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(energie.isNull());
 
   modules->Modul_setConnectState(1, 1);
   emit menu(plant)->configHPF();

@@ -75,7 +75,7 @@ expect_page mainScreen 30
 # --- The live view: two stages on, 1000 + 1500 W, until a tap anywhere.
 tap 184 100
 expect_page hpfInfoPage
-wait_dump $'label_NumVentilON\tQLabel' 5 || fail "no stage count: $(dump)"
+wait_dump $'label_NumVentilON\tQLabel' 15 || fail "no stage count: $(dump)"
 for _ in $(seq 40); do [ "$(field label_NumVentilON 8)" = "2 / 8" ] && break; sleep 0.5; done
 [ "$(field label_NumVentilON 8)" = "2 / 8" ] || fail "stages: $(field label_NumVentilON 8)"
 [ "$(field label_Puissance 8)" = 2500 ] || fail "power: $(field label_Puissance 8)"

@@ -63,7 +63,7 @@ shot "$SCREENS/menus-xvfb-language-confirmation.png"
 tap_window "$box"
 xdotool key Return
 expect_page msgBoxPage 20
-wait_dump " ++ LANGUAGE [en] loaded OK" 10 || fail "not in English: $(field textEdit_msg 8)"
+wait_dump " ++ LANGUAGE [en] loaded OK" 30 || fail "not in English: $(field textEdit_msg 8)"
 grep -qx "CONFIG_LANGUE=en" "$A/home/ORV/config.conf" || fail "language not stored: $(grep LANGUE "$A/home/ORV/config.conf")"
 xsession_stop
 
@@ -101,7 +101,7 @@ tap_widget visualisationButton || fail "no consultation choice"
 expect_page menuPage
 tap_widget journalButton || fail "no journal button"
 expect_page journalPage
-wait_dump ": Event128 : 'TECH'" 5 || fail "journal shows: $(field textEdit 8)"
+wait_dump ": Event128 : 'TECH'" 15 || fail "journal shows: $(field textEdit 8)"
 last=$(field textEdit 8 | sed 's/.*\\n//')
 case $last in *" : Event128 : 'TECH'") ;; *) fail "last journal entry: $last" ;; esac
 shot "$SCREENS/menus-xvfb-journal.png"

@@ -18,36 +18,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# sandbox VAR CARRIER CONFIG: a fresh device root
-sandbox() {
-  local r
-  r=$(mktemp -d /tmp/orv-xvfb-XXXXXX)
-  roots+=("$r")
-  mkdir -p "$r/home/ORV" "$r/sys/class/net/eth0" "$r/platform_stub" "$r/etc/init.d" "$r/tmp"
-  printf '%s\n' "$2" > "$r/sys/class/net/eth0/carrier"
-  printf '00:1a:2b:3c:4d:5e\n' > "$r/sys/class/net/eth0/address"
-  printf '1073741824 2147483648\n' > "$r/platform_stub/diskspace"
-  printf '[General]\nCONFIG_LANGUE=fr\n%s' "$3" > "$r/home/ORV/config.conf"
-  printf -v "$1" '%s' "$r"
-}
-page_line() { dump | head -1; }
-expect_page() { wait_page "$1" "${2:-10}" || fail "expected $1"; }
-# code TEXT: typed into the code field, then Validation
-code() {
-  tap_widget linePassword || fail "no code field"
-  type_text "$1"
-  tap_widget pushButtonValidation || fail "no Validation"
-}
-# pictures ROOT: every screenshot is 640x480; prints how many
-pictures() {
-  local n=0 f
-  for f in "$1"/screenshots/*.png; do
-    [ "$(identify -format '%wx%h' "$f")" = 640x480 ] || fail "$f is $(identify -format '%wx%h' "$f")"
-    n=$((n + 1))
-  done
-  echo $n
-}
-
 # --- A device never commissioned, no card, cable unplugged, at 09:05.
 sandbox A 0 ""
 root=$A
@@ -103,8 +73,7 @@ printf 'module 1 mesv2 configured=1 weight=18500 hp=14.2\nmodule 0 mesv1\nset 0 
 for a in 5 6 7 8; do
   printf 'module %s %s\nfault %s crc\n' $a $([ $a = 5 ] && echo hpf || echo energie) $a >> "$B/scenario"
 done
-simulator_start "$B" "$B/scenario" || fail "no bus simulator"
-sim=$XS_SIM
+sim_start "$B"
 xsession_start "$B" TZ=UTC || fail "no X session"
 expect_page mainScreen 25
 page_line | grep -q "proc_paused=0 upd_paused=0" || fail "workers: $(page_line)"

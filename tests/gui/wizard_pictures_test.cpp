@@ -23,7 +23,8 @@ const Picture kPictures[] = {
     {"condenseur_air.png", 96, 96, false}, {"echangeur.png", 96, 96, false},
     {"Type_reservoir.png", 600, 120, false}, {"RVD.png", 200, 390, true},
     {"RHD2.png", 200, 390, true},          {"RVH.png", 200, 390, true},
-    {"RHL_RHI.png", 200, 390, true},
+    {"RHL_RHI.png", 200, 390, true},       {"NH1A.png", 200, 390, false},
+    {"RV1Alarme.png", 200, 390, false},
 };
 
 int colours(const QImage& image) {

@@ -1,5 +1,6 @@
-// Answers the modal message boxes that an operation shows, as a technician would tap OK,
-// and keeps what each one showed. `inspect` looks at a box before it is answered.
+// Answers the modal message boxes that an operation shows, as a technician would tap OK
+// (or the button `button` names, Yes or No for a question), and keeps what each one
+// showed. `inspect` looks at a box before it is answered.
 #pragma once
 
 #include <QAbstractButton>
@@ -22,8 +23,9 @@ struct AnsweredBox {
 
 class ModalBoxes {
 public:
-  explicit ModalBoxes(std::function<void(QMessageBox*)> inspect = {})
-      : inspect_(std::move(inspect)) {
+  explicit ModalBoxes(std::function<void(QMessageBox*)> inspect = {},
+                      QMessageBox::StandardButton button = QMessageBox::Ok)
+      : inspect_(std::move(inspect)), answer_(button) {
     QObject::connect(&poll_, &QTimer::timeout, [this] { answer(); });
     poll_.start(10);
   }
@@ -46,12 +48,13 @@ private:
                     box->size(), static_cast<int>(box->buttons().size()),
                     box->parent() != nullptr});
     if (inspect_) inspect_(box);
-    if (QAbstractButton* ok = box->button(QMessageBox::Ok))
-      ok->click();
+    if (QAbstractButton* button = box->button(answer_))
+      button->click();
     else
       box->reject();
   }
 
   std::function<void(QMessageBox*)> inspect_;
+  QMessageBox::StandardButton answer_;
   QTimer poll_;
 };

@@ -20,6 +20,12 @@
 #                                        in XS_SIM; fails when it does not get ready; its
 #                                        console in ROOT/sim.out
 #
+#   sandbox VAR CARRIER CONFIG           a fresh device root (added to the caller's roots
+#                                        array), eth0 carrier CARRIER, General lines CONFIG
+#   sim_start ROOT                       orvbus-sim on ROOT/scenario (its pid in `sim`)
+#   page_line, expect_page NAME [SECONDS], code TEXT, pictures ROOT (below); `fail` is the
+#                                        caller's
+#
 # The screenshots of the page changes go to ROOT/screenshots, the dump to ROOT/ui.dump.
 # With no window manager the keyboard follows the pointer, so type_text goes where the
 # last tap went.
@@ -69,7 +75,8 @@ dump() {
   elif xs_app_running; then
     rm -f "$file"
     kill -USR2 "$XS_APP"
-    for i in $(seq 30); do [ -f "$file" ] && break; sleep 0.1; done
+    # a loaded machine can keep the window busy for seconds before it answers
+    for i in $(seq 150); do [ -f "$file" ] && break; sleep 0.1; done
   fi
   cat "$file" 2>/dev/null
 }
@@ -126,4 +133,39 @@ simulator_start() {
   for _ in $(seq 300); do grep -q "^orvbus-sim ready" "$1/sim.out" && return 0; sleep 0.1; done
   echo "orvbus-sim: $(cat "$1/sim.out")"
   return 1
+}
+
+# sandbox VAR CARRIER CONFIG: a fresh device root
+sandbox() {
+  local r
+  r=$(mktemp -d /tmp/orv-xvfb-XXXXXX)
+  roots+=("$r")
+  mkdir -p "$r/home/ORV" "$r/sys/class/net/eth0" "$r/platform_stub" "$r/etc/init.d" "$r/tmp"
+  printf '%s\n' "$2" > "$r/sys/class/net/eth0/carrier"
+  printf '00:1a:2b:3c:4d:5e\n' > "$r/sys/class/net/eth0/address"
+  printf '1073741824 2147483648\n' > "$r/platform_stub/diskspace"
+  printf '[General]\nCONFIG_LANGUE=fr\n%s' "$3" > "$r/home/ORV/config.conf"
+  printf -v "$1" '%s' "$r"
+}
+page_line() { dump | head -1; }
+expect_page() { wait_page "$1" "${2:-10}" || fail "expected $1"; }
+# code TEXT: typed into the code field, then Validation
+code() {
+  tap_widget linePassword || fail "no code field"
+  type_text "$1"
+  tap_widget pushButtonValidation || fail "no Validation"
+}
+# pictures ROOT: every screenshot is 640x480; prints how many
+pictures() {
+  local n=0 f
+  for f in "$1"/screenshots/*.png; do
+    [ "$(identify -format '%wx%h' "$f")" = 640x480 ] || fail "$f is $(identify -format '%wx%h' "$f")"
+    n=$((n + 1))
+  done
+  echo $n
+}
+# sim_start ROOT: the simulated bus of the device, its scenario in ROOT/scenario
+sim_start() {
+  simulator_start "$1" "$1/scenario" || fail "no bus simulator"
+  sim=$XS_SIM
 }

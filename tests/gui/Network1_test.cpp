@@ -207,6 +207,18 @@ TEST_F(Network1Test, ReadOnlyViewOnWifiMeasuresTheLinkQuality) {
   EXPECT_EQ(dev.page->findChild<QTimer*>(QStringLiteral("wifiQualityTimer")), nullptr);
 }
 
+TEST_F(Network1Test, BrindlowKernelOffersNoWifiInterface) {
+  NetworkDevice dev(Keys{{"CONFIG_IFACE", "ra0"},
+                         {"CONFIG_KERNEL_VER", "2.6.35.3-brindlow"},
+                         {"CONFIG_WIFI_SSID", "atelier"}});
+  dev.open(true);
+  QComboBox* interfaces = dev.w<QComboBox>("comboBox_IFaceType");
+  ASSERT_EQ(interfaces->count(), 1);
+  EXPECT_EQ(interfaces->currentText().toStdString(), "eth0 Ethernet");
+  EXPECT_TRUE(dev.w("lE_wifi_ssid")->isVisible());
+  EXPECT_EQ(dev.text("lE_wifi_ssid"), "atelier");
+}
+
 TEST_F(Network1Test, ConnectionTestFetchesTheServerIdentityAndTracesTheRoute) {
   NetworkDevice dev(Keys{{"CONFIG_SRV_ID", "0"}});
   server_.write("ORV/compteur/numerodossier.txt", "1234\n3\n15\n");

@@ -88,11 +88,10 @@ void cORV::OnNoyauUpdate() {
     energyORV_data_t enerData{};
     if (centre->ener_ptr()->cfg_getAllENER_Data(&enerData) == 1)
       enerInfoPage->Update_AllENER_Datas(enerData, record.refrigerationCapacity);
-  } else if (calcMethodPage && calcMethodPage->screenShown) {
+  } else if (calcMethodPage && calcMethodPage->shown) {
     calcMethodPage->UpdateCalcValues(record);
-  } else if (poidsCtrlPage && poidsCtrlPage->screenShown) {
-    poidsCtrlPage->UpdatePoidsCtrl(static_cast<unsigned>(record.columnWeight),
-                                   static_cast<unsigned>(record.netWeight),
+  } else if (poidsCtrlPage && poidsCtrlPage->shown) {
+    poidsCtrlPage->UpdatePoidsCtrl(record.columnWeight, record.netWeight,
                                    record.fluid[0].val[kDensityValue], record.liquidLevel);
   }
 }

@@ -31,6 +31,164 @@ Mindeststand (Sicherheit)</translation>
     </message>
 </context>
 <context>
+    <name>AutoTest</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>ORV AutoTest</source>
+        <translation>ORV Selbsttest</translation>
+    </message>
+    <message>
+        <source>Lancer AutoTest</source>
+        <translation>Selbsttest starten</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>
+AutoTest Terminer!
+</source>
+        <translation>
+Selbsttest beendet!
+</translation>
+    </message>
+</context>
+<context>
+    <name>Calc_Method</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Pression BP:</source>
+        <translation>ND-Druck:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Temperature BP:</source>
+        <translation>ND-Temperatur:</translation>
+    </message>
+    <message>
+        <source>Temperature
+gaz aspire:</source>
+        <translation>Temperatur
+Sauggas:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide:</source>
+        <translation>Flüssigkeitstemperatur:</translation>
+    </message>
+    <message>
+        <source>Entropie BP:</source>
+        <translation>ND-Entropie:</translation>
+    </message>
+    <message>
+        <source>Enthalpie BP:</source>
+        <translation>ND-Enthalpie:</translation>
+    </message>
+    <message>
+        <source>Rendement
+isentropique:</source>
+        <translation>Isentroper
+Wirkungsgrad:</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee
+compresseurs: kW</source>
+        <translation>Leistungsaufnahme
+Verdichter: kW</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Compresseurs:</source>
+        <translation>Theoretischer COP
+Verdichter:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent:</source>
+        <translation>Theoretischer COP
+Verd. + Vent.:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent + pompe:</source>
+        <translation>Theoretischer COP
+Verd. + Vent. + Pumpe:</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Pression HP:</source>
+        <translation>HD-Druck:</translation>
+    </message>
+    <message>
+        <source>Temperature HP:</source>
+        <translation>HD-Temperatur:</translation>
+    </message>
+    <message>
+        <source>Enthalpie
+HP Liquide:</source>
+        <translation>Enthalpie
+HD-Flüssigkeit:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Mesuree:</source>
+        <translation>Heißgas-
+temperatur
+gemessen:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Isentrop:</source>
+        <translation>Heißgas-
+temperatur
+isentrop:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Calculee:</source>
+        <translation>Heißgas-
+temperatur
+berechnet:</translation>
+    </message>
+    <message>
+        <source>Enthalpie refoulement:</source>
+        <translation>Heißgas-Enthalpie:</translation>
+    </message>
+    <message>
+        <source>Taux de compression:</source>
+        <translation>Verdichtungsverhältnis:</translation>
+    </message>
+    <message>
+        <source>Enthalpie reelle
+au refoulement:</source>
+        <translation>Reale Enthalpie
+Heißgas:</translation>
+    </message>
+    <message>
+        <source>Debit massique: g/s</source>
+        <translation>Massenstrom: g/s</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique: kW</source>
+        <translation>Kälteleistung: kW</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -142,6 +300,142 @@ Mindeststand (Sicherheit)</translation>
     <message>
         <source>Scroll</source>
         <translation>Scroll</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sauvegarde/Restauration
+fichiers config depuis USB</source>
+        <translation>Sicherung/Wiederherstellung
+Konfigurationsdateien über USB</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Dateien wiederherstellen
+vom USB-Stick</translation>
+    </message>
+    <message>
+        <source>Sauvegarde Fichiers
+ vers USB Dongle</source>
+        <translation>Dateien sichern
+ auf USB-Stick</translation>
+    </message>
+    <message>
+        <source>Lire Config
+depuis USB Dongle</source>
+        <translation>Konfiguration lesen
+vom USB-Stick</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Votre dongle USB est brancher
+</source>
+        <translation>Ihr USB-Stick ist angeschlossen
+</translation>
+    </message>
+    <message>
+        <source>Veuillez brancher votre dongle USB SVP !
+</source>
+        <translation>Bitte schließen Sie Ihren USB-Stick an!
+</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Sauvegarder: %1
+</source>
+        <translation>Anzahl zu sichernder Dateien: %1
+</translation>
+    </message>
+    <message>
+        <source>Dongle USB Brancher/Detecter OK
+</source>
+        <translation>USB-Stick angeschlossen/erkannt OK
+</translation>
+    </message>
+    <message>
+        <source>Sauvegarde du fichier: %1</source>
+        <translation>Sicherung der Datei: %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Sauvegarde: %1 fichier(s) non copie(s).</source>
+        <translation>FEHLER Sicherung: %1 Datei(en) nicht kopiert.</translation>
+    </message>
+    <message>
+        <source>Sauvegarde terminer.</source>
+        <translation>Sicherung beendet.</translation>
+    </message>
+    <message>
+        <source>Veuillez selectionner le Dossier USB Restauration fichiers sauvegardes</source>
+        <translation>Bitte wählen Sie den USB-Ordner mit den gesicherten Dateien</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Restaurer: %1
+</source>
+        <translation>Anzahl wiederherzustellender Dateien: %1
+</translation>
+    </message>
+    <message>
+        <source>Restauration du fichier: %1</source>
+        <translation>Wiederherstellung der Datei: %1</translation>
+    </message>
+    <message>
+        <source>Le ORV va redemarrer/rebooter.</source>
+        <translation>Der ORV startet neu.</translation>
+    </message>
+    <message>
+        <source>ERREUR Restauration: %1 fichier(s) non copie(s).</source>
+        <translation>FEHLER Wiederherstellung: %1 Datei(en) nicht kopiert.</translation>
+    </message>
+    <message>
+        <source>Restauration %1 fichier(s) terminée.</source>
+        <translation>Wiederherstellung von %1 Datei(en) beendet.</translation>
+    </message>
+    <message>
+        <source>Restauration terminer.</source>
+        <translation>Wiederherstellung beendet.</translation>
+    </message>
+    <message>
+        <source>Ouvrir Config</source>
+        <translation>Konfiguration öffnen</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture fichier CONFIG USB</source>
+        <translation>FEHLER beim Lesen der KONFIGURATIONSDATEI vom USB</translation>
+    </message>
+    <message>
+        <source>Fichier USB %1 lu avec succes.</source>
+        <translation>USB-Datei %1 erfolgreich gelesen.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB_bench</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Restauration fichier CONFIG
+CLIENT depuis USB</source>
+        <translation>Wiederherstellung KUNDEN-
+KONFIGURATION vom USB</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Dateien wiederherstellen
+vom USB-Stick</translation>
     </message>
 </context>
 <context>
@@ -309,6 +603,57 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Konfiguration wird gespeichert </translation>
+    </message>
+</context>
+<context>
+    <name>FuseauHorraire</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Date/Heure/Fuseau Horraire</source>
+        <translation>Datum/Uhrzeit/Zeitzone</translation>
+    </message>
+    <message>
+        <source>Votre Date Locale:</source>
+        <translation>Ihr lokales Datum:</translation>
+    </message>
+    <message>
+        <source>Jour:</source>
+        <translation>Tag:</translation>
+    </message>
+    <message>
+        <source>Mois:</source>
+        <translation>Monat:</translation>
+    </message>
+    <message>
+        <source>Annee:</source>
+        <translation>Jahr:</translation>
+    </message>
+    <message>
+        <source>Votre Heure Locale:</source>
+        <translation>Ihre lokale Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>Heure:</source>
+        <translation>Stunde:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minuten:</translation>
+    </message>
+    <message>
+        <source>Heure GMT:</source>
+        <translation>GMT-Zeit:</translation>
+    </message>
+    <message>
+        <source>00:00</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>Quitter / Enregistrer</source>
+        <translation>Beenden / Speichern</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1289,25 @@ Bitte auf OK klicken, um den ORV neu zu starten!</translation>
     </message>
 </context>
 <context>
+    <name>MenuNor</name>
+    <message>
+        <source>Menu_Principal</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>Menu Norvale</source>
+        <translation>Norvale-Menü</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Gewichtskontrolle</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
     <name>Menu_Reapprentissage</name>
     <message>
         <source>Form</source>
@@ -1357,6 +1721,61 @@ Konfigurationsdateien (2) werden übernommen, ACHTUNG ORV startet neu ....</tran
     </message>
 </context>
 <context>
+    <name>PoidsCtrl</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Gewichtskontrolle</translation>
+    </message>
+    <message>
+        <source>Mesure du Poids:</source>
+        <translation>Gemessenes Gewicht:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Tare:</source>
+        <translation>Tara:</translation>
+    </message>
+    <message>
+        <source>Poids du liquide:</source>
+        <translation>Flüssigkeitsgewicht:</translation>
+    </message>
+    <message>
+        <source>gr (sans les 70 mm)</source>
+        <translation>g (ohne die 70 mm)</translation>
+    </message>
+    <message>
+        <source>Densite du liquide:</source>
+        <translation>Flüssigkeitsdichte:</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>Hauteur du liquide:</source>
+        <translation>Flüssigkeitshöhe:</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
@@ -1531,6 +1950,179 @@ Sonst klicken Sie auf &quot;Nein&quot;</translation>
     <message>
         <source>Non</source>
         <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>cAutoTestThread</name>
+    <message>
+        <source>Demarrage de l&apos;AutoTest ...
+</source>
+        <translation>Start des Selbsttests ...
+</translation>
+    </message>
+    <message>
+        <source>
+Kernel ORV: %1
+</source>
+        <translation>
+Kernel ORV: %1
+</translation>
+    </message>
+    <message>
+        <source>Version ORV: v%1.%2.%3
+</source>
+        <translation>Version ORV: v%1.%2.%3
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV ID: %1
+</source>
+        <translation> ++ ORV ID: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV JOUR PREMIER DEMARRAGE: %1
+</source>
+        <translation> ++ ORV TAG DER ERSTINBETRIEBNAHME: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV DATE/TIME: %1
+</source>
+        <translation> ++ ORV DATUM/ZEIT: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Espace de Stockage (libre/total): %1Mo/%2Mo
+</source>
+        <translation>
+Speicherplatz (frei/gesamt): %1MB/%2MB
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau ETHERNET:
+</source>
+        <translation>
+ETHERNET-Netzwerkkonfiguration:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher
+</source>
+        <translation> -- ACHTUNG ETHERNET-Kabel nicht angeschlossen
+</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK
+</source>
+        <translation> ++ ETHERNET-Kabel angeschlossen OK
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau WIFI:
+</source>
+        <translation>
+WLAN-Netzwerkkonfiguration:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher
+</source>
+        <translation> -- ACHTUNG USB-WLAN nicht angeschlossen
+</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK
+</source>
+        <translation> ++ USB-WLAN angeschlossen OK
+</translation>
+    </message>
+    <message>
+        <source>
+Connection Internet/Voredane:
+</source>
+        <translation>
+Verbindung Internet/Voredane:
+</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK
+</source>
+        <translation> ++ Verbindung zum Server VOREDANE OK
+</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE
+</source>
+        <translation> -- FEHLER Verbindung zum Server VOREDANE
+</translation>
+    </message>
+    <message>
+        <source>
+Modules Detecter/Trouver:
+</source>
+        <translation>
+Erkannte/gefundene Module:
+</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV
+</source>
+        <translation> -- Kein MESS-Modul v1 oder v2 erkannt/gefunden....
+
+    -(1) Bitte prüfen Sie die Anschlüsse
+    -(2) Dann den ORV NEU STARTEN
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1
+</source>
+        <translation> ++ Messmodul V1: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1
+</source>
+        <translation> ++ Messmodul V2: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1
+</source>
+        <translation> ++ HPF-Modul: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2
+</source>
+        <translation> ++ ENERGIE-Modul_%1: v%2
+</translation>
+    </message>
+    <message>
+        <source>
+Memoire:
+</source>
+        <translation>
+Speicher:
+</translation>
+    </message>
+    <message>
+        <source>
+Partitions:
+</source>
+        <translation>
+Partitionen:
+</translation>
+    </message>
+    <message>
+        <source>Résultat = </source>
+        <translation>Ergebnis = </translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,164 @@ setting (safety)</translation>
     </message>
 </context>
 <context>
+    <name>AutoTest</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>ORV AutoTest</source>
+        <translation>ORV Self-test</translation>
+    </message>
+    <message>
+        <source>Lancer AutoTest</source>
+        <translation>Start self-test</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>
+AutoTest Terminer!
+</source>
+        <translation>
+Self-test finished!
+</translation>
+    </message>
+</context>
+<context>
+    <name>Calc_Method</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Pression BP:</source>
+        <translation>LP pressure:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Temperature BP:</source>
+        <translation>LP temperature:</translation>
+    </message>
+    <message>
+        <source>Temperature
+gaz aspire:</source>
+        <translation>Suction gas
+temperature:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide:</source>
+        <translation>Liquid temperature:</translation>
+    </message>
+    <message>
+        <source>Entropie BP:</source>
+        <translation>LP entropy:</translation>
+    </message>
+    <message>
+        <source>Enthalpie BP:</source>
+        <translation>LP enthalpy:</translation>
+    </message>
+    <message>
+        <source>Rendement
+isentropique:</source>
+        <translation>Isentropic
+efficiency:</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee
+compresseurs: kW</source>
+        <translation>Compressor
+power input: kW</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Compresseurs:</source>
+        <translation>Theoretical COP
+compressors:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent:</source>
+        <translation>Theoretical COP
+comp. + fans:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent + pompe:</source>
+        <translation>Theoretical COP
+comp. + fans + pump:</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Pression HP:</source>
+        <translation>HP pressure:</translation>
+    </message>
+    <message>
+        <source>Temperature HP:</source>
+        <translation>HP temperature:</translation>
+    </message>
+    <message>
+        <source>Enthalpie
+HP Liquide:</source>
+        <translation>Enthalpy
+HP liquid:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Mesuree:</source>
+        <translation>Discharge
+temperature
+measured:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Isentrop:</source>
+        <translation>Discharge
+temperature
+isentropic:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Calculee:</source>
+        <translation>Discharge
+temperature
+calculated:</translation>
+    </message>
+    <message>
+        <source>Enthalpie refoulement:</source>
+        <translation>Discharge enthalpy:</translation>
+    </message>
+    <message>
+        <source>Taux de compression:</source>
+        <translation>Compression ratio:</translation>
+    </message>
+    <message>
+        <source>Enthalpie reelle
+au refoulement:</source>
+        <translation>Real discharge
+enthalpy:</translation>
+    </message>
+    <message>
+        <source>Debit massique: g/s</source>
+        <translation>Mass flow: g/s</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique: kW</source>
+        <translation>Cooling capacity: kW</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -142,6 +300,142 @@ setting (safety)</translation>
     <message>
         <source>Scroll</source>
         <translation>Scroll</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sauvegarde/Restauration
+fichiers config depuis USB</source>
+        <translation>Backup/Restore
+config files via USB</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Restore files
+from USB stick</translation>
+    </message>
+    <message>
+        <source>Sauvegarde Fichiers
+ vers USB Dongle</source>
+        <translation>Back up files
+ to USB stick</translation>
+    </message>
+    <message>
+        <source>Lire Config
+depuis USB Dongle</source>
+        <translation>Read config
+from USB stick</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Votre dongle USB est brancher
+</source>
+        <translation>Your USB stick is plugged in
+</translation>
+    </message>
+    <message>
+        <source>Veuillez brancher votre dongle USB SVP !
+</source>
+        <translation>Please plug in your USB stick!
+</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Sauvegarder: %1
+</source>
+        <translation>Number of file(s) to back up: %1
+</translation>
+    </message>
+    <message>
+        <source>Dongle USB Brancher/Detecter OK
+</source>
+        <translation>USB stick plugged in/detected OK
+</translation>
+    </message>
+    <message>
+        <source>Sauvegarde du fichier: %1</source>
+        <translation>Backing up file: %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Sauvegarde: %1 fichier(s) non copie(s).</source>
+        <translation>ERROR Backup: %1 file(s) not copied.</translation>
+    </message>
+    <message>
+        <source>Sauvegarde terminer.</source>
+        <translation>Backup finished.</translation>
+    </message>
+    <message>
+        <source>Veuillez selectionner le Dossier USB Restauration fichiers sauvegardes</source>
+        <translation>Please select the USB folder of the backed-up files</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Restaurer: %1
+</source>
+        <translation>Number of file(s) to restore: %1
+</translation>
+    </message>
+    <message>
+        <source>Restauration du fichier: %1</source>
+        <translation>Restoring file: %1</translation>
+    </message>
+    <message>
+        <source>Le ORV va redemarrer/rebooter.</source>
+        <translation>The ORV will restart/reboot.</translation>
+    </message>
+    <message>
+        <source>ERREUR Restauration: %1 fichier(s) non copie(s).</source>
+        <translation>ERROR Restore: %1 file(s) not copied.</translation>
+    </message>
+    <message>
+        <source>Restauration %1 fichier(s) terminée.</source>
+        <translation>Restore of %1 file(s) finished.</translation>
+    </message>
+    <message>
+        <source>Restauration terminer.</source>
+        <translation>Restore finished.</translation>
+    </message>
+    <message>
+        <source>Ouvrir Config</source>
+        <translation>Open config</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture fichier CONFIG USB</source>
+        <translation>ERROR reading USB CONFIG file</translation>
+    </message>
+    <message>
+        <source>Fichier USB %1 lu avec succes.</source>
+        <translation>USB file %1 read successfully.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB_bench</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Restauration fichier CONFIG
+CLIENT depuis USB</source>
+        <translation>Restore CUSTOMER
+CONFIG file from USB</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Restore files
+from USB stick</translation>
     </message>
 </context>
 <context>
@@ -309,6 +603,57 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Saving the configuration </translation>
+    </message>
+</context>
+<context>
+    <name>FuseauHorraire</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Date/Heure/Fuseau Horraire</source>
+        <translation>Date/Time/Time zone</translation>
+    </message>
+    <message>
+        <source>Votre Date Locale:</source>
+        <translation>Your local date:</translation>
+    </message>
+    <message>
+        <source>Jour:</source>
+        <translation>Day:</translation>
+    </message>
+    <message>
+        <source>Mois:</source>
+        <translation>Month:</translation>
+    </message>
+    <message>
+        <source>Annee:</source>
+        <translation>Year:</translation>
+    </message>
+    <message>
+        <source>Votre Heure Locale:</source>
+        <translation>Your local time:</translation>
+    </message>
+    <message>
+        <source>Heure:</source>
+        <translation>Hour:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minutes:</translation>
+    </message>
+    <message>
+        <source>Heure GMT:</source>
+        <translation>GMT time:</translation>
+    </message>
+    <message>
+        <source>00:00</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>Quitter / Enregistrer</source>
+        <translation>Quit / Save</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1289,25 @@ Please press Yes to restart/reboot the ORV!</translation>
     </message>
 </context>
 <context>
+    <name>MenuNor</name>
+    <message>
+        <source>Menu_Principal</source>
+        <translation>Main menu</translation>
+    </message>
+    <message>
+        <source>Menu Norvale</source>
+        <translation>Norvale menu</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Weight check</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
     <name>Menu_Reapprentissage</name>
     <message>
         <source>Form</source>
@@ -1357,6 +1721,61 @@ Installing the configuration files (2), CAUTION the ORV restarts ....</translati
     </message>
 </context>
 <context>
+    <name>PoidsCtrl</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Weight check</translation>
+    </message>
+    <message>
+        <source>Mesure du Poids:</source>
+        <translation>Measured weight:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Tare:</source>
+        <translation>Tare:</translation>
+    </message>
+    <message>
+        <source>Poids du liquide:</source>
+        <translation>Liquid weight:</translation>
+    </message>
+    <message>
+        <source>gr (sans les 70 mm)</source>
+        <translation>g (without the 70 mm)</translation>
+    </message>
+    <message>
+        <source>Densite du liquide:</source>
+        <translation>Liquid density:</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>Hauteur du liquide:</source>
+        <translation>Liquid height:</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
@@ -1531,6 +1950,179 @@ Otherwise, press &quot;No&quot;</translation>
     <message>
         <source>Non</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>cAutoTestThread</name>
+    <message>
+        <source>Demarrage de l&apos;AutoTest ...
+</source>
+        <translation>Starting the self-test ...
+</translation>
+    </message>
+    <message>
+        <source>
+Kernel ORV: %1
+</source>
+        <translation>
+ORV kernel: %1
+</translation>
+    </message>
+    <message>
+        <source>Version ORV: v%1.%2.%3
+</source>
+        <translation>ORV version: v%1.%2.%3
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV ID: %1
+</source>
+        <translation> ++ ORV ID: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV JOUR PREMIER DEMARRAGE: %1
+</source>
+        <translation> ++ ORV FIRST START DAY: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV DATE/TIME: %1
+</source>
+        <translation> ++ ORV DATE/TIME: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Espace de Stockage (libre/total): %1Mo/%2Mo
+</source>
+        <translation>
+Storage space (free/total): %1MB/%2MB
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau ETHERNET:
+</source>
+        <translation>
+ETHERNET network configuration:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher
+</source>
+        <translation> -- WARNING ETHERNET cable unplugged
+</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK
+</source>
+        <translation> ++ ETHERNET cable plugged in OK
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau WIFI:
+</source>
+        <translation>
+WIFI network configuration:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher
+</source>
+        <translation> -- WARNING USB WIFI unplugged
+</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK
+</source>
+        <translation> ++ USB WIFI plugged in OK
+</translation>
+    </message>
+    <message>
+        <source>
+Connection Internet/Voredane:
+</source>
+        <translation>
+Internet/Voredane connection:
+</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK
+</source>
+        <translation> ++ Connection to the VOREDANE server OK
+</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE
+</source>
+        <translation> -- ERROR connecting to the VOREDANE server
+</translation>
+    </message>
+    <message>
+        <source>
+Modules Detecter/Trouver:
+</source>
+        <translation>
+Modules detected/found:
+</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV
+</source>
+        <translation> -- No MEASUREMENT module v1 or v2 detected/found....
+
+    -(1) Please check the connections
+    -(2) Then REBOOT/RESTART the ORV
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1
+</source>
+        <translation> ++ Measurement module V1: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1
+</source>
+        <translation> ++ Measurement module V2: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1
+</source>
+        <translation> ++ HPF module: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2
+</source>
+        <translation> ++ ENERGIE_%1 module: v%2
+</translation>
+    </message>
+    <message>
+        <source>
+Memoire:
+</source>
+        <translation>
+Memory:
+</translation>
+    </message>
+    <message>
+        <source>
+Partitions:
+</source>
+        <translation>
+Partitions:
+</translation>
+    </message>
+    <message>
+        <source>Résultat = </source>
+        <translation>Result = </translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,164 @@ nivel bajo (seguridad)</translation>
     </message>
 </context>
 <context>
+    <name>AutoTest</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>ORV AutoTest</source>
+        <translation>ORV Autotest</translation>
+    </message>
+    <message>
+        <source>Lancer AutoTest</source>
+        <translation>Iniciar autotest</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>
+AutoTest Terminer!
+</source>
+        <translation>
+¡Autotest terminado!
+</translation>
+    </message>
+</context>
+<context>
+    <name>Calc_Method</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Pression BP:</source>
+        <translation>Presión BP:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Temperature BP:</source>
+        <translation>Temperatura BP:</translation>
+    </message>
+    <message>
+        <source>Temperature
+gaz aspire:</source>
+        <translation>Temperatura
+gas aspirado:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide:</source>
+        <translation>Temperatura líquido:</translation>
+    </message>
+    <message>
+        <source>Entropie BP:</source>
+        <translation>Entropía BP:</translation>
+    </message>
+    <message>
+        <source>Enthalpie BP:</source>
+        <translation>Entalpía BP:</translation>
+    </message>
+    <message>
+        <source>Rendement
+isentropique:</source>
+        <translation>Rendimiento
+isentrópico:</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee
+compresseurs: kW</source>
+        <translation>Potencia absorbida
+compresores: kW</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Compresseurs:</source>
+        <translation>COP teórico
+compresores:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent:</source>
+        <translation>COP teórico
+comp. + vent.:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent + pompe:</source>
+        <translation>COP teórico
+comp. + vent. + bomba:</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Pression HP:</source>
+        <translation>Presión AP:</translation>
+    </message>
+    <message>
+        <source>Temperature HP:</source>
+        <translation>Temperatura AP:</translation>
+    </message>
+    <message>
+        <source>Enthalpie
+HP Liquide:</source>
+        <translation>Entalpía
+líquido AP:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Mesuree:</source>
+        <translation>Temperatura
+descarga
+medida:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Isentrop:</source>
+        <translation>Temperatura
+descarga
+isentrópica:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Calculee:</source>
+        <translation>Temperatura
+descarga
+calculada:</translation>
+    </message>
+    <message>
+        <source>Enthalpie refoulement:</source>
+        <translation>Entalpía descarga:</translation>
+    </message>
+    <message>
+        <source>Taux de compression:</source>
+        <translation>Tasa de compresión:</translation>
+    </message>
+    <message>
+        <source>Enthalpie reelle
+au refoulement:</source>
+        <translation>Entalpía real
+en descarga:</translation>
+    </message>
+    <message>
+        <source>Debit massique: g/s</source>
+        <translation>Caudal másico: g/s</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique: kW</source>
+        <translation>Potencia frigorífica: kW</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -142,6 +300,142 @@ nivel bajo (seguridad)</translation>
     <message>
         <source>Scroll</source>
         <translation>Scroll</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sauvegarde/Restauration
+fichiers config depuis USB</source>
+        <translation>Copia/Restauración
+archivos config desde USB</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Restaurar archivos
+desde memoria USB</translation>
+    </message>
+    <message>
+        <source>Sauvegarde Fichiers
+ vers USB Dongle</source>
+        <translation>Copiar archivos
+ a memoria USB</translation>
+    </message>
+    <message>
+        <source>Lire Config
+depuis USB Dongle</source>
+        <translation>Leer config
+desde memoria USB</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Votre dongle USB est brancher
+</source>
+        <translation>Su memoria USB está conectada
+</translation>
+    </message>
+    <message>
+        <source>Veuillez brancher votre dongle USB SVP !
+</source>
+        <translation>¡Conecte su memoria USB, por favor!
+</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Sauvegarder: %1
+</source>
+        <translation>Número de archivo(s) a copiar: %1
+</translation>
+    </message>
+    <message>
+        <source>Dongle USB Brancher/Detecter OK
+</source>
+        <translation>Memoria USB conectada/detectada OK
+</translation>
+    </message>
+    <message>
+        <source>Sauvegarde du fichier: %1</source>
+        <translation>Copiando archivo: %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Sauvegarde: %1 fichier(s) non copie(s).</source>
+        <translation>ERROR Copia: %1 archivo(s) no copiado(s).</translation>
+    </message>
+    <message>
+        <source>Sauvegarde terminer.</source>
+        <translation>Copia terminada.</translation>
+    </message>
+    <message>
+        <source>Veuillez selectionner le Dossier USB Restauration fichiers sauvegardes</source>
+        <translation>Seleccione la carpeta USB de los archivos copiados</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Restaurer: %1
+</source>
+        <translation>Número de archivo(s) a restaurar: %1
+</translation>
+    </message>
+    <message>
+        <source>Restauration du fichier: %1</source>
+        <translation>Restaurando archivo: %1</translation>
+    </message>
+    <message>
+        <source>Le ORV va redemarrer/rebooter.</source>
+        <translation>El ORV va a reiniciarse.</translation>
+    </message>
+    <message>
+        <source>ERREUR Restauration: %1 fichier(s) non copie(s).</source>
+        <translation>ERROR Restauración: %1 archivo(s) no copiado(s).</translation>
+    </message>
+    <message>
+        <source>Restauration %1 fichier(s) terminée.</source>
+        <translation>Restauración de %1 archivo(s) terminada.</translation>
+    </message>
+    <message>
+        <source>Restauration terminer.</source>
+        <translation>Restauración terminada.</translation>
+    </message>
+    <message>
+        <source>Ouvrir Config</source>
+        <translation>Abrir config</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture fichier CONFIG USB</source>
+        <translation>ERROR de lectura del archivo CONFIG USB</translation>
+    </message>
+    <message>
+        <source>Fichier USB %1 lu avec succes.</source>
+        <translation>Archivo USB %1 leído correctamente.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB_bench</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Restauration fichier CONFIG
+CLIENT depuis USB</source>
+        <translation>Restauración archivo CONFIG
+CLIENTE desde USB</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Terminar</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Restaurar archivos
+desde memoria USB</translation>
     </message>
 </context>
 <context>
@@ -309,6 +603,57 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Guardando la configuración </translation>
+    </message>
+</context>
+<context>
+    <name>FuseauHorraire</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Date/Heure/Fuseau Horraire</source>
+        <translation>Fecha/Hora/Huso horario</translation>
+    </message>
+    <message>
+        <source>Votre Date Locale:</source>
+        <translation>Su fecha local:</translation>
+    </message>
+    <message>
+        <source>Jour:</source>
+        <translation>Día:</translation>
+    </message>
+    <message>
+        <source>Mois:</source>
+        <translation>Mes:</translation>
+    </message>
+    <message>
+        <source>Annee:</source>
+        <translation>Año:</translation>
+    </message>
+    <message>
+        <source>Votre Heure Locale:</source>
+        <translation>Su hora local:</translation>
+    </message>
+    <message>
+        <source>Heure:</source>
+        <translation>Hora:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minutos:</translation>
+    </message>
+    <message>
+        <source>Heure GMT:</source>
+        <translation>Hora GMT:</translation>
+    </message>
+    <message>
+        <source>00:00</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>Quitter / Enregistrer</source>
+        <translation>Salir / Guardar</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1289,25 @@ Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
     </message>
 </context>
 <context>
+    <name>MenuNor</name>
+    <message>
+        <source>Menu_Principal</source>
+        <translation>Menú principal</translation>
+    </message>
+    <message>
+        <source>Menu Norvale</source>
+        <translation>Menú Norvale</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Control del peso</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
     <name>Menu_Reapprentissage</name>
     <message>
         <source>Form</source>
@@ -1357,6 +1721,61 @@ Instalando los archivos (2) de configuración, ATENCIÓN el ORV se reinicia ....
     </message>
 </context>
 <context>
+    <name>PoidsCtrl</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Control del peso</translation>
+    </message>
+    <message>
+        <source>Mesure du Poids:</source>
+        <translation>Peso medido:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Tare:</source>
+        <translation>Tara:</translation>
+    </message>
+    <message>
+        <source>Poids du liquide:</source>
+        <translation>Peso del líquido:</translation>
+    </message>
+    <message>
+        <source>gr (sans les 70 mm)</source>
+        <translation>g (sin los 70 mm)</translation>
+    </message>
+    <message>
+        <source>Densite du liquide:</source>
+        <translation>Densidad del líquido:</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>Hauteur du liquide:</source>
+        <translation>Altura del líquido:</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
@@ -1531,6 +1950,179 @@ Si no, pulse &quot;No&quot;</translation>
     <message>
         <source>Non</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>cAutoTestThread</name>
+    <message>
+        <source>Demarrage de l&apos;AutoTest ...
+</source>
+        <translation>Inicio del autotest ...
+</translation>
+    </message>
+    <message>
+        <source>
+Kernel ORV: %1
+</source>
+        <translation>
+Kernel ORV: %1
+</translation>
+    </message>
+    <message>
+        <source>Version ORV: v%1.%2.%3
+</source>
+        <translation>Versión ORV: v%1.%2.%3
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV ID: %1
+</source>
+        <translation> ++ ID ORV: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV JOUR PREMIER DEMARRAGE: %1
+</source>
+        <translation> ++ ORV DÍA PRIMER ARRANQUE: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV DATE/TIME: %1
+</source>
+        <translation> ++ ORV FECHA/HORA: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Espace de Stockage (libre/total): %1Mo/%2Mo
+</source>
+        <translation>
+Espacio de almacenamiento (libre/total): %1MB/%2MB
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau ETHERNET:
+</source>
+        <translation>
+Configuración de red ETHERNET:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher
+</source>
+        <translation> -- ATENCIÓN cable de red ETHERNET desconectado
+</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK
+</source>
+        <translation> ++ Cable de red ETHERNET conectado OK
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau WIFI:
+</source>
+        <translation>
+Configuración de red WIFI:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher
+</source>
+        <translation> -- ATENCIÓN red USB WIFI desconectada
+</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK
+</source>
+        <translation> ++ Red USB WIFI conectada OK
+</translation>
+    </message>
+    <message>
+        <source>
+Connection Internet/Voredane:
+</source>
+        <translation>
+Conexión Internet/Voredane:
+</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK
+</source>
+        <translation> ++ Conexión al servidor VOREDANE OK
+</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE
+</source>
+        <translation> -- ERROR de conexión al servidor VOREDANE
+</translation>
+    </message>
+    <message>
+        <source>
+Modules Detecter/Trouver:
+</source>
+        <translation>
+Módulos detectados/encontrados:
+</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV
+</source>
+        <translation> -- Ningún módulo de MEDIDA v1 o v2 detectado/encontrado....
+
+    -(1) Verifique las conexiones
+    -(2) Luego REINICIE el ORV
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1
+</source>
+        <translation> ++ Módulo de medida V1: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1
+</source>
+        <translation> ++ Módulo de medida V2: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1
+</source>
+        <translation> ++ Módulo HPF: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2
+</source>
+        <translation> ++ Módulo ENERGIE_%1: v%2
+</translation>
+    </message>
+    <message>
+        <source>
+Memoire:
+</source>
+        <translation>
+Memoria:
+</translation>
+    </message>
+    <message>
+        <source>
+Partitions:
+</source>
+        <translation>
+Particiones:
+</translation>
+    </message>
+    <message>
+        <source>Résultat = </source>
+        <translation>Resultado = </translation>
     </message>
 </context>
 <context>

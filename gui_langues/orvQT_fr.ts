@@ -31,6 +31,164 @@ niveau bas (securite)</translation>
     </message>
 </context>
 <context>
+    <name>AutoTest</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>ORV AutoTest</source>
+        <translation>ORV AutoTest</translation>
+    </message>
+    <message>
+        <source>Lancer AutoTest</source>
+        <translation>Lancer AutoTest</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>
+AutoTest Terminer!
+</source>
+        <translation>
+AutoTest Terminer!
+</translation>
+    </message>
+</context>
+<context>
+    <name>Calc_Method</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Pression BP:</source>
+        <translation>Pression BP:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Temperature BP:</source>
+        <translation>Temperature BP:</translation>
+    </message>
+    <message>
+        <source>Temperature
+gaz aspire:</source>
+        <translation>Temperature
+gaz aspire:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide:</source>
+        <translation>Temperature liquide:</translation>
+    </message>
+    <message>
+        <source>Entropie BP:</source>
+        <translation>Entropie BP:</translation>
+    </message>
+    <message>
+        <source>Enthalpie BP:</source>
+        <translation>Enthalpie BP:</translation>
+    </message>
+    <message>
+        <source>Rendement
+isentropique:</source>
+        <translation>Rendement
+isentropique:</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee
+compresseurs: kW</source>
+        <translation>Puissance absorbee
+compresseurs: kW</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Compresseurs:</source>
+        <translation>COP theorique
+Compresseurs:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent:</source>
+        <translation>COP theorique
+Comp + Vent:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent + pompe:</source>
+        <translation>COP theorique
+Comp + Vent + pompe:</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Pression HP:</source>
+        <translation>Pression HP:</translation>
+    </message>
+    <message>
+        <source>Temperature HP:</source>
+        <translation>Temperature HP:</translation>
+    </message>
+    <message>
+        <source>Enthalpie
+HP Liquide:</source>
+        <translation>Enthalpie
+HP Liquide:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Mesuree:</source>
+        <translation>Temperature
+refoulement
+Mesuree:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Isentrop:</source>
+        <translation>Temperature
+refoulement
+Isentrop:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Calculee:</source>
+        <translation>Temperature
+refoulement
+Calculee:</translation>
+    </message>
+    <message>
+        <source>Enthalpie refoulement:</source>
+        <translation>Enthalpie refoulement:</translation>
+    </message>
+    <message>
+        <source>Taux de compression:</source>
+        <translation>Taux de compression:</translation>
+    </message>
+    <message>
+        <source>Enthalpie reelle
+au refoulement:</source>
+        <translation>Enthalpie reelle
+au refoulement:</translation>
+    </message>
+    <message>
+        <source>Debit massique: g/s</source>
+        <translation>Debit massique: g/s</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique: kW</source>
+        <translation>Puissance Frigorifique: kW</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -142,6 +300,142 @@ niveau bas (securite)</translation>
     <message>
         <source>Scroll</source>
         <translation>Scroll</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sauvegarde/Restauration
+fichiers config depuis USB</source>
+        <translation>Sauvegarde/Restauration
+fichiers config depuis USB</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Restaurer Fichiers
+depuis USB Dongle</translation>
+    </message>
+    <message>
+        <source>Sauvegarde Fichiers
+ vers USB Dongle</source>
+        <translation>Sauvegarde Fichiers
+ vers USB Dongle</translation>
+    </message>
+    <message>
+        <source>Lire Config
+depuis USB Dongle</source>
+        <translation>Lire Config
+depuis USB Dongle</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Votre dongle USB est brancher
+</source>
+        <translation>Votre dongle USB est brancher
+</translation>
+    </message>
+    <message>
+        <source>Veuillez brancher votre dongle USB SVP !
+</source>
+        <translation>Veuillez brancher votre dongle USB SVP !
+</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Sauvegarder: %1
+</source>
+        <translation>Nombre de fichier(s) a Sauvegarder: %1
+</translation>
+    </message>
+    <message>
+        <source>Dongle USB Brancher/Detecter OK
+</source>
+        <translation>Dongle USB Brancher/Detecter OK
+</translation>
+    </message>
+    <message>
+        <source>Sauvegarde du fichier: %1</source>
+        <translation>Sauvegarde du fichier: %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Sauvegarde: %1 fichier(s) non copie(s).</source>
+        <translation>ERREUR Sauvegarde: %1 fichier(s) non copie(s).</translation>
+    </message>
+    <message>
+        <source>Sauvegarde terminer.</source>
+        <translation>Sauvegarde terminer.</translation>
+    </message>
+    <message>
+        <source>Veuillez selectionner le Dossier USB Restauration fichiers sauvegardes</source>
+        <translation>Veuillez selectionner le Dossier USB Restauration fichiers sauvegardes</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Restaurer: %1
+</source>
+        <translation>Nombre de fichier(s) a Restaurer: %1
+</translation>
+    </message>
+    <message>
+        <source>Restauration du fichier: %1</source>
+        <translation>Restauration du fichier: %1</translation>
+    </message>
+    <message>
+        <source>Le ORV va redemarrer/rebooter.</source>
+        <translation>Le ORV va redemarrer/rebooter.</translation>
+    </message>
+    <message>
+        <source>ERREUR Restauration: %1 fichier(s) non copie(s).</source>
+        <translation>ERREUR Restauration: %1 fichier(s) non copie(s).</translation>
+    </message>
+    <message>
+        <source>Restauration %1 fichier(s) terminée.</source>
+        <translation>Restauration %1 fichier(s) terminée.</translation>
+    </message>
+    <message>
+        <source>Restauration terminer.</source>
+        <translation>Restauration terminer.</translation>
+    </message>
+    <message>
+        <source>Ouvrir Config</source>
+        <translation>Ouvrir Config</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture fichier CONFIG USB</source>
+        <translation>ERREUR lecture fichier CONFIG USB</translation>
+    </message>
+    <message>
+        <source>Fichier USB %1 lu avec succes.</source>
+        <translation>Fichier USB %1 lu avec succes.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB_bench</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Restauration fichier CONFIG
+CLIENT depuis USB</source>
+        <translation>Restauration fichier CONFIG
+CLIENT depuis USB</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Terminer</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Restaurer Fichiers
+depuis USB Dongle</translation>
     </message>
 </context>
 <context>
@@ -309,6 +603,57 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Enregistrement de la configuration </translation>
+    </message>
+</context>
+<context>
+    <name>FuseauHorraire</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Date/Heure/Fuseau Horraire</source>
+        <translation>Date/Heure/Fuseau Horraire</translation>
+    </message>
+    <message>
+        <source>Votre Date Locale:</source>
+        <translation>Votre Date Locale:</translation>
+    </message>
+    <message>
+        <source>Jour:</source>
+        <translation>Jour:</translation>
+    </message>
+    <message>
+        <source>Mois:</source>
+        <translation>Mois:</translation>
+    </message>
+    <message>
+        <source>Annee:</source>
+        <translation>Annee:</translation>
+    </message>
+    <message>
+        <source>Votre Heure Locale:</source>
+        <translation>Votre Heure Locale:</translation>
+    </message>
+    <message>
+        <source>Heure:</source>
+        <translation>Heure:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minutes:</translation>
+    </message>
+    <message>
+        <source>Heure GMT:</source>
+        <translation>Heure GMT:</translation>
+    </message>
+    <message>
+        <source>00:00</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>Quitter / Enregistrer</source>
+        <translation>Quitter / Enregistrer</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1289,25 @@ Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</translation>
     </message>
 </context>
 <context>
+    <name>MenuNor</name>
+    <message>
+        <source>Menu_Principal</source>
+        <translation>Menu_Principal</translation>
+    </message>
+    <message>
+        <source>Menu Norvale</source>
+        <translation>Menu Norvale</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Controle du Poids</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
     <name>Menu_Reapprentissage</name>
     <message>
         <source>Form</source>
@@ -1357,6 +1721,61 @@ Mise en Place des fichiers(2) de CONFIG en cours, ATTENTION Redemarrage ORV ....
     </message>
 </context>
 <context>
+    <name>PoidsCtrl</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Controle du Poids</translation>
+    </message>
+    <message>
+        <source>Mesure du Poids:</source>
+        <translation>Mesure du Poids:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>gr</translation>
+    </message>
+    <message>
+        <source>Tare:</source>
+        <translation>Tare:</translation>
+    </message>
+    <message>
+        <source>Poids du liquide:</source>
+        <translation>Poids du liquide:</translation>
+    </message>
+    <message>
+        <source>gr (sans les 70 mm)</source>
+        <translation>gr (sans les 70 mm)</translation>
+    </message>
+    <message>
+        <source>Densite du liquide:</source>
+        <translation>Densite du liquide:</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>Hauteur du liquide:</source>
+        <translation>Hauteur du liquide:</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
@@ -1531,6 +1950,179 @@ Sinon, cliquez sur &quot;No&quot;</translation>
     <message>
         <source>Non</source>
         <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>cAutoTestThread</name>
+    <message>
+        <source>Demarrage de l&apos;AutoTest ...
+</source>
+        <translation>Demarrage de l&apos;AutoTest ...
+</translation>
+    </message>
+    <message>
+        <source>
+Kernel ORV: %1
+</source>
+        <translation>
+Kernel ORV: %1
+</translation>
+    </message>
+    <message>
+        <source>Version ORV: v%1.%2.%3
+</source>
+        <translation>Version ORV: v%1.%2.%3
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV ID: %1
+</source>
+        <translation> ++ ORV ID: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV JOUR PREMIER DEMARRAGE: %1
+</source>
+        <translation> ++ ORV JOUR PREMIER DEMARRAGE: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV DATE/TIME: %1
+</source>
+        <translation> ++ ORV DATE/TIME: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Espace de Stockage (libre/total): %1Mo/%2Mo
+</source>
+        <translation>
+Espace de Stockage (libre/total): %1Mo/%2Mo
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau ETHERNET:
+</source>
+        <translation>
+Configuration Reseau ETHERNET:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher
+</source>
+        <translation> -- ATTENTION Cable Reseau ETHERNET debrancher
+</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK
+</source>
+        <translation> ++ Cable Reseau ETHERNET brancher OK
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau WIFI:
+</source>
+        <translation>
+Configuration Reseau WIFI:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher
+</source>
+        <translation> -- ATTENTION Reseau USB WIFI debrancher
+</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK
+</source>
+        <translation> ++ Reseau USB WIFI brancher OK
+</translation>
+    </message>
+    <message>
+        <source>
+Connection Internet/Voredane:
+</source>
+        <translation>
+Connection Internet/Voredane:
+</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK
+</source>
+        <translation> ++ Connection au serveur VOREDANE OK
+</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE
+</source>
+        <translation> -- ERREUR connection au serveur VOREDANE
+</translation>
+    </message>
+    <message>
+        <source>
+Modules Detecter/Trouver:
+</source>
+        <translation>
+Modules Detecter/Trouver:
+</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV
+</source>
+        <translation> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1
+</source>
+        <translation> ++ Module MesureV1: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1
+</source>
+        <translation> ++ Module MesureV2: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1
+</source>
+        <translation> ++ Module HPF: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2
+</source>
+        <translation> ++ Module ENERGIE_%1: v%2
+</translation>
+    </message>
+    <message>
+        <source>
+Memoire:
+</source>
+        <translation>
+Memoire:
+</translation>
+    </message>
+    <message>
+        <source>
+Partitions:
+</source>
+        <translation>
+Partitions:
+</translation>
+    </message>
+    <message>
+        <source>Résultat = </source>
+        <translation>Résultat = </translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,164 @@ beállítása (biztonsági)</translation>
     </message>
 </context>
 <context>
+    <name>AutoTest</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>ORV AutoTest</source>
+        <translation>ORV Öntesztelés</translation>
+    </message>
+    <message>
+        <source>Lancer AutoTest</source>
+        <translation>Öntesztelés indítása</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>
+AutoTest Terminer!
+</source>
+        <translation>
+Öntesztelés befejezve!
+</translation>
+    </message>
+</context>
+<context>
+    <name>Calc_Method</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Pression BP:</source>
+        <translation>KN nyomás:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Temperature BP:</source>
+        <translation>KN hőmérséklet:</translation>
+    </message>
+    <message>
+        <source>Temperature
+gaz aspire:</source>
+        <translation>Szívógáz
+hőmérséklet:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide:</source>
+        <translation>Folyadék hőmérséklet:</translation>
+    </message>
+    <message>
+        <source>Entropie BP:</source>
+        <translation>KN entrópia:</translation>
+    </message>
+    <message>
+        <source>Enthalpie BP:</source>
+        <translation>KN entalpia:</translation>
+    </message>
+    <message>
+        <source>Rendement
+isentropique:</source>
+        <translation>Izentropikus
+hatásfok:</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee
+compresseurs: kW</source>
+        <translation>Kompresszorok felvett
+teljesítménye: kW</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Compresseurs:</source>
+        <translation>Elméleti COP
+kompresszorok:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent:</source>
+        <translation>Elméleti COP
+komp. + vent.:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent + pompe:</source>
+        <translation>Elméleti COP
+komp. + vent. + szivattyú:</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>Pression HP:</source>
+        <translation>NN nyomás:</translation>
+    </message>
+    <message>
+        <source>Temperature HP:</source>
+        <translation>NN hőmérséklet:</translation>
+    </message>
+    <message>
+        <source>Enthalpie
+HP Liquide:</source>
+        <translation>Entalpia
+NN folyadék:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Mesuree:</source>
+        <translation>Nyomóoldali
+hőmérséklet
+mért:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Isentrop:</source>
+        <translation>Nyomóoldali
+hőmérséklet
+izentropikus:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Calculee:</source>
+        <translation>Nyomóoldali
+hőmérséklet
+számított:</translation>
+    </message>
+    <message>
+        <source>Enthalpie refoulement:</source>
+        <translation>Nyomóoldali entalpia:</translation>
+    </message>
+    <message>
+        <source>Taux de compression:</source>
+        <translation>Kompresszióviszony:</translation>
+    </message>
+    <message>
+        <source>Enthalpie reelle
+au refoulement:</source>
+        <translation>Valós nyomóoldali
+entalpia:</translation>
+    </message>
+    <message>
+        <source>Debit massique: g/s</source>
+        <translation>Tömegáram: g/s</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique: kW</source>
+        <translation>Hűtőteljesítmény: kW</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -142,6 +300,142 @@ beállítása (biztonsági)</translation>
     <message>
         <source>Scroll</source>
         <translation>Scroll</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sauvegarde/Restauration
+fichiers config depuis USB</source>
+        <translation>Mentés/Visszaállítás
+konfig. fájlok USB-ről</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Fájlok visszaállítása
+USB kulcsról</translation>
+    </message>
+    <message>
+        <source>Sauvegarde Fichiers
+ vers USB Dongle</source>
+        <translation>Fájlok mentése
+ USB kulcsra</translation>
+    </message>
+    <message>
+        <source>Lire Config
+depuis USB Dongle</source>
+        <translation>Konfig. beolvasása
+USB kulcsról</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>Votre dongle USB est brancher
+</source>
+        <translation>Az USB kulcs csatlakoztatva
+</translation>
+    </message>
+    <message>
+        <source>Veuillez brancher votre dongle USB SVP !
+</source>
+        <translation>Kérem, csatlakoztassa az USB kulcsot!
+</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Sauvegarder: %1
+</source>
+        <translation>Mentendő fájlok száma: %1
+</translation>
+    </message>
+    <message>
+        <source>Dongle USB Brancher/Detecter OK
+</source>
+        <translation>USB kulcs csatlakoztatva/felismerve OK
+</translation>
+    </message>
+    <message>
+        <source>Sauvegarde du fichier: %1</source>
+        <translation>Fájl mentése: %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Sauvegarde: %1 fichier(s) non copie(s).</source>
+        <translation>HIBA Mentés: %1 fájl nincs másolva.</translation>
+    </message>
+    <message>
+        <source>Sauvegarde terminer.</source>
+        <translation>Mentés befejezve.</translation>
+    </message>
+    <message>
+        <source>Veuillez selectionner le Dossier USB Restauration fichiers sauvegardes</source>
+        <translation>Válassza ki a mentett fájlok USB mappáját</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Restaurer: %1
+</source>
+        <translation>Visszaállítandó fájlok száma: %1
+</translation>
+    </message>
+    <message>
+        <source>Restauration du fichier: %1</source>
+        <translation>Fájl visszaállítása: %1</translation>
+    </message>
+    <message>
+        <source>Le ORV va redemarrer/rebooter.</source>
+        <translation>Az ORV újraindul.</translation>
+    </message>
+    <message>
+        <source>ERREUR Restauration: %1 fichier(s) non copie(s).</source>
+        <translation>HIBA Visszaállítás: %1 fájl nincs másolva.</translation>
+    </message>
+    <message>
+        <source>Restauration %1 fichier(s) terminée.</source>
+        <translation>%1 fájl visszaállítása befejezve.</translation>
+    </message>
+    <message>
+        <source>Restauration terminer.</source>
+        <translation>Visszaállítás befejezve.</translation>
+    </message>
+    <message>
+        <source>Ouvrir Config</source>
+        <translation>Konfig. megnyitása</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture fichier CONFIG USB</source>
+        <translation>HIBA az USB KONFIG fájl olvasásakor</translation>
+    </message>
+    <message>
+        <source>Fichier USB %1 lu avec succes.</source>
+        <translation>A(z) %1 USB fájl sikeresen beolvasva.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB_bench</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Restauration fichier CONFIG
+CLIENT depuis USB</source>
+        <translation>ÜGYFÉL KONFIG fájl
+visszaállítása USB-ről</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Befejezés</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Fájlok visszaállítása
+USB kulcsról</translation>
     </message>
 </context>
 <context>
@@ -309,6 +603,57 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Konfiguráció mentése </translation>
+    </message>
+</context>
+<context>
+    <name>FuseauHorraire</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Date/Heure/Fuseau Horraire</source>
+        <translation>Dátum/Idő/Időzóna</translation>
+    </message>
+    <message>
+        <source>Votre Date Locale:</source>
+        <translation>Helyi dátum:</translation>
+    </message>
+    <message>
+        <source>Jour:</source>
+        <translation>Nap:</translation>
+    </message>
+    <message>
+        <source>Mois:</source>
+        <translation>Hónap:</translation>
+    </message>
+    <message>
+        <source>Annee:</source>
+        <translation>Év:</translation>
+    </message>
+    <message>
+        <source>Votre Heure Locale:</source>
+        <translation>Helyi idő:</translation>
+    </message>
+    <message>
+        <source>Heure:</source>
+        <translation>Óra:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Perc:</translation>
+    </message>
+    <message>
+        <source>Heure GMT:</source>
+        <translation>GMT idő:</translation>
+    </message>
+    <message>
+        <source>00:00</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>Quitter / Enregistrer</source>
+        <translation>Kilépés / Mentés</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1289,25 @@ Kattintson az OK gombra az ORV újraindításához!</translation>
     </message>
 </context>
 <context>
+    <name>MenuNor</name>
+    <message>
+        <source>Menu_Principal</source>
+        <translation>Főmenü</translation>
+    </message>
+    <message>
+        <source>Menu Norvale</source>
+        <translation>Norvale menü</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Súlyellenőrzés</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Kilépés</translation>
+    </message>
+</context>
+<context>
     <name>Menu_Reapprentissage</name>
     <message>
         <source>Form</source>
@@ -1357,6 +1721,61 @@ Konfigurációs fájlok (2) telepítése, FIGYELEM az ORV újraindul ....</trans
     </message>
 </context>
 <context>
+    <name>PoidsCtrl</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Súlyellenőrzés</translation>
+    </message>
+    <message>
+        <source>Mesure du Poids:</source>
+        <translation>Mért súly:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Tare:</source>
+        <translation>Tára:</translation>
+    </message>
+    <message>
+        <source>Poids du liquide:</source>
+        <translation>Folyadék súlya:</translation>
+    </message>
+    <message>
+        <source>gr (sans les 70 mm)</source>
+        <translation>g (a 70 mm nélkül)</translation>
+    </message>
+    <message>
+        <source>Densite du liquide:</source>
+        <translation>Folyadék sűrűsége:</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>Hauteur du liquide:</source>
+        <translation>Folyadékszint:</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Kilépés</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
@@ -1531,6 +1950,179 @@ Ha nem, kattintson a &quot;Nem&quot; gombra</translation>
     <message>
         <source>Non</source>
         <translation>Nem</translation>
+    </message>
+</context>
+<context>
+    <name>cAutoTestThread</name>
+    <message>
+        <source>Demarrage de l&apos;AutoTest ...
+</source>
+        <translation>Öntesztelés indítása ...
+</translation>
+    </message>
+    <message>
+        <source>
+Kernel ORV: %1
+</source>
+        <translation>
+ORV kernel: %1
+</translation>
+    </message>
+    <message>
+        <source>Version ORV: v%1.%2.%3
+</source>
+        <translation>ORV verzió: v%1.%2.%3
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV ID: %1
+</source>
+        <translation> ++ ORV azonosító: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV JOUR PREMIER DEMARRAGE: %1
+</source>
+        <translation> ++ ORV ELSŐ INDÍTÁS NAPJA: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV DATE/TIME: %1
+</source>
+        <translation> ++ ORV DÁTUM/IDŐ: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Espace de Stockage (libre/total): %1Mo/%2Mo
+</source>
+        <translation>
+Tárhely (szabad/összes): %1MB/%2MB
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau ETHERNET:
+</source>
+        <translation>
+ETHERNET hálózati beállítás:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher
+</source>
+        <translation> -- FIGYELEM az ETHERNET kábel nincs csatlakoztatva
+</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK
+</source>
+        <translation> ++ ETHERNET kábel csatlakoztatva OK
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau WIFI:
+</source>
+        <translation>
+WIFI hálózati beállítás:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher
+</source>
+        <translation> -- FIGYELEM az USB WIFI nincs csatlakoztatva
+</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK
+</source>
+        <translation> ++ USB WIFI csatlakoztatva OK
+</translation>
+    </message>
+    <message>
+        <source>
+Connection Internet/Voredane:
+</source>
+        <translation>
+Internet/Voredane kapcsolat:
+</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK
+</source>
+        <translation> ++ Kapcsolat a VOREDANE szerverrel OK
+</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE
+</source>
+        <translation> -- HIBA a VOREDANE szerver kapcsolatában
+</translation>
+    </message>
+    <message>
+        <source>
+Modules Detecter/Trouver:
+</source>
+        <translation>
+Felismert/megtalált modulok:
+</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV
+</source>
+        <translation> -- Nincs felismert/megtalált v1 vagy v2 MÉRŐ modul....
+
+    -(1) Kérem, ellenőrizze a csatlakozásokat
+    -(2) Majd INDÍTSA ÚJRA az ORV-t
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1
+</source>
+        <translation> ++ V1 mérőmodul: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1
+</source>
+        <translation> ++ V2 mérőmodul: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1
+</source>
+        <translation> ++ HPF modul: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2
+</source>
+        <translation> ++ ENERGIE_%1 modul: v%2
+</translation>
+    </message>
+    <message>
+        <source>
+Memoire:
+</source>
+        <translation>
+Memória:
+</translation>
+    </message>
+    <message>
+        <source>
+Partitions:
+</source>
+        <translation>
+Partíciók:
+</translation>
+    </message>
+    <message>
+        <source>Résultat = </source>
+        <translation>Eredmény = </translation>
     </message>
 </context>
 <context>

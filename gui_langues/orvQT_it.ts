@@ -31,6 +31,164 @@ livello basso (sicurezza)</translation>
     </message>
 </context>
 <context>
+    <name>AutoTest</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>ORV AutoTest</source>
+        <translation>ORV Autotest</translation>
+    </message>
+    <message>
+        <source>Lancer AutoTest</source>
+        <translation>Avvia autotest</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>
+AutoTest Terminer!
+</source>
+        <translation>
+Autotest terminato!
+</translation>
+    </message>
+</context>
+<context>
+    <name>Calc_Method</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Pression BP:</source>
+        <translation>Pressione BP:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Temperature BP:</source>
+        <translation>Temperatura BP:</translation>
+    </message>
+    <message>
+        <source>Temperature
+gaz aspire:</source>
+        <translation>Temperatura
+gas aspirato:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide:</source>
+        <translation>Temperatura liquido:</translation>
+    </message>
+    <message>
+        <source>Entropie BP:</source>
+        <translation>Entropia BP:</translation>
+    </message>
+    <message>
+        <source>Enthalpie BP:</source>
+        <translation>Entalpia BP:</translation>
+    </message>
+    <message>
+        <source>Rendement
+isentropique:</source>
+        <translation>Rendimento
+isentropico:</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee
+compresseurs: kW</source>
+        <translation>Potenza assorbita
+compressori: kW</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Compresseurs:</source>
+        <translation>COP teorico
+compressori:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent:</source>
+        <translation>COP teorico
+comp. + vent.:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent + pompe:</source>
+        <translation>COP teorico
+comp. + vent. + pompa:</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Pression HP:</source>
+        <translation>Pressione AP:</translation>
+    </message>
+    <message>
+        <source>Temperature HP:</source>
+        <translation>Temperatura AP:</translation>
+    </message>
+    <message>
+        <source>Enthalpie
+HP Liquide:</source>
+        <translation>Entalpia
+liquido AP:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Mesuree:</source>
+        <translation>Temperatura
+mandata
+misurata:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Isentrop:</source>
+        <translation>Temperatura
+mandata
+isentropica:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Calculee:</source>
+        <translation>Temperatura
+mandata
+calcolata:</translation>
+    </message>
+    <message>
+        <source>Enthalpie refoulement:</source>
+        <translation>Entalpia mandata:</translation>
+    </message>
+    <message>
+        <source>Taux de compression:</source>
+        <translation>Rapporto di compressione:</translation>
+    </message>
+    <message>
+        <source>Enthalpie reelle
+au refoulement:</source>
+        <translation>Entalpia reale
+alla mandata:</translation>
+    </message>
+    <message>
+        <source>Debit massique: g/s</source>
+        <translation>Portata massica: g/s</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique: kW</source>
+        <translation>Potenza frigorifera: kW</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -142,6 +300,142 @@ livello basso (sicurezza)</translation>
     <message>
         <source>Scroll</source>
         <translation>Scroll</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sauvegarde/Restauration
+fichiers config depuis USB</source>
+        <translation>Backup/Ripristino
+file config da USB</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Ripristina file
+da chiavetta USB</translation>
+    </message>
+    <message>
+        <source>Sauvegarde Fichiers
+ vers USB Dongle</source>
+        <translation>Salva file
+ su chiavetta USB</translation>
+    </message>
+    <message>
+        <source>Lire Config
+depuis USB Dongle</source>
+        <translation>Leggi config
+da chiavetta USB</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Votre dongle USB est brancher
+</source>
+        <translation>La chiavetta USB è collegata
+</translation>
+    </message>
+    <message>
+        <source>Veuillez brancher votre dongle USB SVP !
+</source>
+        <translation>Collegare la chiavetta USB, per favore!
+</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Sauvegarder: %1
+</source>
+        <translation>Numero di file da salvare: %1
+</translation>
+    </message>
+    <message>
+        <source>Dongle USB Brancher/Detecter OK
+</source>
+        <translation>Chiavetta USB collegata/rilevata OK
+</translation>
+    </message>
+    <message>
+        <source>Sauvegarde du fichier: %1</source>
+        <translation>Salvataggio del file: %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Sauvegarde: %1 fichier(s) non copie(s).</source>
+        <translation>ERRORE Salvataggio: %1 file non copiati.</translation>
+    </message>
+    <message>
+        <source>Sauvegarde terminer.</source>
+        <translation>Salvataggio terminato.</translation>
+    </message>
+    <message>
+        <source>Veuillez selectionner le Dossier USB Restauration fichiers sauvegardes</source>
+        <translation>Selezionare la cartella USB dei file salvati</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Restaurer: %1
+</source>
+        <translation>Numero di file da ripristinare: %1
+</translation>
+    </message>
+    <message>
+        <source>Restauration du fichier: %1</source>
+        <translation>Ripristino del file: %1</translation>
+    </message>
+    <message>
+        <source>Le ORV va redemarrer/rebooter.</source>
+        <translation>L&apos;ORV si riavvierà.</translation>
+    </message>
+    <message>
+        <source>ERREUR Restauration: %1 fichier(s) non copie(s).</source>
+        <translation>ERRORE Ripristino: %1 file non copiati.</translation>
+    </message>
+    <message>
+        <source>Restauration %1 fichier(s) terminée.</source>
+        <translation>Ripristino di %1 file terminato.</translation>
+    </message>
+    <message>
+        <source>Restauration terminer.</source>
+        <translation>Ripristino terminato.</translation>
+    </message>
+    <message>
+        <source>Ouvrir Config</source>
+        <translation>Apri config</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture fichier CONFIG USB</source>
+        <translation>ERRORE lettura file CONFIG USB</translation>
+    </message>
+    <message>
+        <source>Fichier USB %1 lu avec succes.</source>
+        <translation>File USB %1 letto con successo.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB_bench</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Restauration fichier CONFIG
+CLIENT depuis USB</source>
+        <translation>Ripristino file CONFIG
+CLIENTE da USB</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Termina</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Ripristina file
+da chiavetta USB</translation>
     </message>
 </context>
 <context>
@@ -309,6 +603,57 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Salvataggio della configurazione </translation>
+    </message>
+</context>
+<context>
+    <name>FuseauHorraire</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Date/Heure/Fuseau Horraire</source>
+        <translation>Data/Ora/Fuso orario</translation>
+    </message>
+    <message>
+        <source>Votre Date Locale:</source>
+        <translation>Data locale:</translation>
+    </message>
+    <message>
+        <source>Jour:</source>
+        <translation>Giorno:</translation>
+    </message>
+    <message>
+        <source>Mois:</source>
+        <translation>Mese:</translation>
+    </message>
+    <message>
+        <source>Annee:</source>
+        <translation>Anno:</translation>
+    </message>
+    <message>
+        <source>Votre Heure Locale:</source>
+        <translation>Ora locale:</translation>
+    </message>
+    <message>
+        <source>Heure:</source>
+        <translation>Ora:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minuti:</translation>
+    </message>
+    <message>
+        <source>Heure GMT:</source>
+        <translation>Ora GMT:</translation>
+    </message>
+    <message>
+        <source>00:00</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>Quitter / Enregistrer</source>
+        <translation>Esci / Salva</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1289,25 @@ Premere OK per riavviare l&apos;ORV!</translation>
     </message>
 </context>
 <context>
+    <name>MenuNor</name>
+    <message>
+        <source>Menu_Principal</source>
+        <translation>Menu principale</translation>
+    </message>
+    <message>
+        <source>Menu Norvale</source>
+        <translation>Menu Norvale</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Controllo del peso</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Esci</translation>
+    </message>
+</context>
+<context>
     <name>Menu_Reapprentissage</name>
     <message>
         <source>Form</source>
@@ -1357,6 +1721,61 @@ Installazione dei file (2) di configurazione, ATTENZIONE riavvio ORV ....</trans
     </message>
 </context>
 <context>
+    <name>PoidsCtrl</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Controllo del peso</translation>
+    </message>
+    <message>
+        <source>Mesure du Poids:</source>
+        <translation>Peso misurato:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Tare:</source>
+        <translation>Tara:</translation>
+    </message>
+    <message>
+        <source>Poids du liquide:</source>
+        <translation>Peso del liquido:</translation>
+    </message>
+    <message>
+        <source>gr (sans les 70 mm)</source>
+        <translation>g (senza i 70 mm)</translation>
+    </message>
+    <message>
+        <source>Densite du liquide:</source>
+        <translation>Densità del liquido:</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>Hauteur du liquide:</source>
+        <translation>Altezza del liquido:</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Esci</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
@@ -1531,6 +1950,179 @@ Altrimenti premere &quot;No&quot;</translation>
     <message>
         <source>Non</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>cAutoTestThread</name>
+    <message>
+        <source>Demarrage de l&apos;AutoTest ...
+</source>
+        <translation>Avvio dell&apos;autotest ...
+</translation>
+    </message>
+    <message>
+        <source>
+Kernel ORV: %1
+</source>
+        <translation>
+Kernel ORV: %1
+</translation>
+    </message>
+    <message>
+        <source>Version ORV: v%1.%2.%3
+</source>
+        <translation>Versione ORV: v%1.%2.%3
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV ID: %1
+</source>
+        <translation> ++ ID ORV: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV JOUR PREMIER DEMARRAGE: %1
+</source>
+        <translation> ++ ORV GIORNO PRIMO AVVIO: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV DATE/TIME: %1
+</source>
+        <translation> ++ ORV DATA/ORA: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Espace de Stockage (libre/total): %1Mo/%2Mo
+</source>
+        <translation>
+Spazio di memoria (libero/totale): %1MB/%2MB
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau ETHERNET:
+</source>
+        <translation>
+Configurazione rete ETHERNET:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher
+</source>
+        <translation> -- ATTENZIONE cavo di rete ETHERNET scollegato
+</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK
+</source>
+        <translation> ++ Cavo di rete ETHERNET collegato OK
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau WIFI:
+</source>
+        <translation>
+Configurazione rete WIFI:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher
+</source>
+        <translation> -- ATTENZIONE rete USB WIFI scollegata
+</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK
+</source>
+        <translation> ++ Rete USB WIFI collegata OK
+</translation>
+    </message>
+    <message>
+        <source>
+Connection Internet/Voredane:
+</source>
+        <translation>
+Connessione Internet/Voredane:
+</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK
+</source>
+        <translation> ++ Connessione al server VOREDANE OK
+</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE
+</source>
+        <translation> -- ERRORE connessione al server VOREDANE
+</translation>
+    </message>
+    <message>
+        <source>
+Modules Detecter/Trouver:
+</source>
+        <translation>
+Moduli rilevati/trovati:
+</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV
+</source>
+        <translation> -- Nessun modulo di MISURA v1 o v2 rilevato/trovato....
+
+    -(1) Verificare i collegamenti
+    -(2) Poi RIAVVIARE l&apos;ORV
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1
+</source>
+        <translation> ++ Modulo di misura V1: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1
+</source>
+        <translation> ++ Modulo di misura V2: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1
+</source>
+        <translation> ++ Modulo HPF: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2
+</source>
+        <translation> ++ Modulo ENERGIE_%1: v%2
+</translation>
+    </message>
+    <message>
+        <source>
+Memoire:
+</source>
+        <translation>
+Memoria:
+</translation>
+    </message>
+    <message>
+        <source>
+Partitions:
+</source>
+        <translation>
+Partizioni:
+</translation>
+    </message>
+    <message>
+        <source>Résultat = </source>
+        <translation>Risultato = </translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,164 @@ laag niveau (beveiliging)</translation>
     </message>
 </context>
 <context>
+    <name>AutoTest</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>ORV AutoTest</source>
+        <translation>ORV Zelftest</translation>
+    </message>
+    <message>
+        <source>Lancer AutoTest</source>
+        <translation>Zelftest starten</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>
+AutoTest Terminer!
+</source>
+        <translation>
+Zelftest voltooid!
+</translation>
+    </message>
+</context>
+<context>
+    <name>Calc_Method</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Pression BP:</source>
+        <translation>LD-druk:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Temperature BP:</source>
+        <translation>LD-temperatuur:</translation>
+    </message>
+    <message>
+        <source>Temperature
+gaz aspire:</source>
+        <translation>Temperatuur
+zuiggas:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide:</source>
+        <translation>Vloeistoftemperatuur:</translation>
+    </message>
+    <message>
+        <source>Entropie BP:</source>
+        <translation>LD-entropie:</translation>
+    </message>
+    <message>
+        <source>Enthalpie BP:</source>
+        <translation>LD-enthalpie:</translation>
+    </message>
+    <message>
+        <source>Rendement
+isentropique:</source>
+        <translation>Isentroop
+rendement:</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee
+compresseurs: kW</source>
+        <translation>Opgenomen vermogen
+compressoren: kW</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Compresseurs:</source>
+        <translation>Theoretische COP
+compressoren:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent:</source>
+        <translation>Theoretische COP
+comp. + vent.:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent + pompe:</source>
+        <translation>Theoretische COP
+comp. + vent. + pomp:</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Pression HP:</source>
+        <translation>HD-druk:</translation>
+    </message>
+    <message>
+        <source>Temperature HP:</source>
+        <translation>HD-temperatuur:</translation>
+    </message>
+    <message>
+        <source>Enthalpie
+HP Liquide:</source>
+        <translation>Enthalpie
+HD-vloeistof:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Mesuree:</source>
+        <translation>Persgas-
+temperatuur
+gemeten:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Isentrop:</source>
+        <translation>Persgas-
+temperatuur
+isentroop:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Calculee:</source>
+        <translation>Persgas-
+temperatuur
+berekend:</translation>
+    </message>
+    <message>
+        <source>Enthalpie refoulement:</source>
+        <translation>Persgas-enthalpie:</translation>
+    </message>
+    <message>
+        <source>Taux de compression:</source>
+        <translation>Compressieverhouding:</translation>
+    </message>
+    <message>
+        <source>Enthalpie reelle
+au refoulement:</source>
+        <translation>Werkelijke enthalpie
+persgas:</translation>
+    </message>
+    <message>
+        <source>Debit massique: g/s</source>
+        <translation>Massastroom: g/s</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique: kW</source>
+        <translation>Koelvermogen: kW</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -142,6 +300,142 @@ laag niveau (beveiliging)</translation>
     <message>
         <source>Scroll</source>
         <translation>Scroll</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sauvegarde/Restauration
+fichiers config depuis USB</source>
+        <translation>Back-up/Herstel
+configuratiebestanden via USB</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Bestanden herstellen
+van USB-stick</translation>
+    </message>
+    <message>
+        <source>Sauvegarde Fichiers
+ vers USB Dongle</source>
+        <translation>Bestanden opslaan
+ op USB-stick</translation>
+    </message>
+    <message>
+        <source>Lire Config
+depuis USB Dongle</source>
+        <translation>Configuratie lezen
+van USB-stick</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Votre dongle USB est brancher
+</source>
+        <translation>Uw USB-stick is aangesloten
+</translation>
+    </message>
+    <message>
+        <source>Veuillez brancher votre dongle USB SVP !
+</source>
+        <translation>Sluit uw USB-stick aan a.u.b.!
+</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Sauvegarder: %1
+</source>
+        <translation>Aantal op te slaan bestand(en): %1
+</translation>
+    </message>
+    <message>
+        <source>Dongle USB Brancher/Detecter OK
+</source>
+        <translation>USB-stick aangesloten/herkend OK
+</translation>
+    </message>
+    <message>
+        <source>Sauvegarde du fichier: %1</source>
+        <translation>Bestand opslaan: %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Sauvegarde: %1 fichier(s) non copie(s).</source>
+        <translation>FOUT Back-up: %1 bestand(en) niet gekopieerd.</translation>
+    </message>
+    <message>
+        <source>Sauvegarde terminer.</source>
+        <translation>Back-up voltooid.</translation>
+    </message>
+    <message>
+        <source>Veuillez selectionner le Dossier USB Restauration fichiers sauvegardes</source>
+        <translation>Selecteer de USB-map met de opgeslagen bestanden</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Restaurer: %1
+</source>
+        <translation>Aantal te herstellen bestand(en): %1
+</translation>
+    </message>
+    <message>
+        <source>Restauration du fichier: %1</source>
+        <translation>Bestand herstellen: %1</translation>
+    </message>
+    <message>
+        <source>Le ORV va redemarrer/rebooter.</source>
+        <translation>De ORV gaat herstarten.</translation>
+    </message>
+    <message>
+        <source>ERREUR Restauration: %1 fichier(s) non copie(s).</source>
+        <translation>FOUT Herstel: %1 bestand(en) niet gekopieerd.</translation>
+    </message>
+    <message>
+        <source>Restauration %1 fichier(s) terminée.</source>
+        <translation>Herstel van %1 bestand(en) voltooid.</translation>
+    </message>
+    <message>
+        <source>Restauration terminer.</source>
+        <translation>Herstel voltooid.</translation>
+    </message>
+    <message>
+        <source>Ouvrir Config</source>
+        <translation>Configuratie openen</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture fichier CONFIG USB</source>
+        <translation>FOUT bij lezen USB-CONFIGURATIEBESTAND</translation>
+    </message>
+    <message>
+        <source>Fichier USB %1 lu avec succes.</source>
+        <translation>USB-bestand %1 met succes gelezen.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB_bench</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Restauration fichier CONFIG
+CLIENT depuis USB</source>
+        <translation>Herstel KLANT-
+CONFIGURATIE via USB</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Voltooien</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Bestanden herstellen
+van USB-stick</translation>
     </message>
 </context>
 <context>
@@ -309,6 +603,57 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Configuratie wordt opgeslagen </translation>
+    </message>
+</context>
+<context>
+    <name>FuseauHorraire</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Date/Heure/Fuseau Horraire</source>
+        <translation>Datum/Tijd/Tijdzone</translation>
+    </message>
+    <message>
+        <source>Votre Date Locale:</source>
+        <translation>Uw lokale datum:</translation>
+    </message>
+    <message>
+        <source>Jour:</source>
+        <translation>Dag:</translation>
+    </message>
+    <message>
+        <source>Mois:</source>
+        <translation>Maand:</translation>
+    </message>
+    <message>
+        <source>Annee:</source>
+        <translation>Jaar:</translation>
+    </message>
+    <message>
+        <source>Votre Heure Locale:</source>
+        <translation>Uw lokale tijd:</translation>
+    </message>
+    <message>
+        <source>Heure:</source>
+        <translation>Uur:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minuten:</translation>
+    </message>
+    <message>
+        <source>Heure GMT:</source>
+        <translation>GMT-tijd:</translation>
+    </message>
+    <message>
+        <source>00:00</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>Quitter / Enregistrer</source>
+        <translation>Afsluiten / Opslaan</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1289,25 @@ Klik op OK om de ORV te herstarten!</translation>
     </message>
 </context>
 <context>
+    <name>MenuNor</name>
+    <message>
+        <source>Menu_Principal</source>
+        <translation>Hoofdmenu</translation>
+    </message>
+    <message>
+        <source>Menu Norvale</source>
+        <translation>Norvale-menu</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Gewichtscontrole</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Afsluiten</translation>
+    </message>
+</context>
+<context>
     <name>Menu_Reapprentissage</name>
     <message>
         <source>Form</source>
@@ -1357,6 +1721,61 @@ Configuratiebestanden (2) worden geplaatst, LET OP ORV herstart ....</translatio
     </message>
 </context>
 <context>
+    <name>PoidsCtrl</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Gewichtscontrole</translation>
+    </message>
+    <message>
+        <source>Mesure du Poids:</source>
+        <translation>Gemeten gewicht:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Tare:</source>
+        <translation>Tarra:</translation>
+    </message>
+    <message>
+        <source>Poids du liquide:</source>
+        <translation>Vloeistofgewicht:</translation>
+    </message>
+    <message>
+        <source>gr (sans les 70 mm)</source>
+        <translation>g (zonder de 70 mm)</translation>
+    </message>
+    <message>
+        <source>Densite du liquide:</source>
+        <translation>Vloeistofdichtheid:</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>Hauteur du liquide:</source>
+        <translation>Vloeistofhoogte:</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Afsluiten</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
@@ -1531,6 +1950,179 @@ Zo niet, klik op &quot;Nee&quot;</translation>
     <message>
         <source>Non</source>
         <translation>Nee</translation>
+    </message>
+</context>
+<context>
+    <name>cAutoTestThread</name>
+    <message>
+        <source>Demarrage de l&apos;AutoTest ...
+</source>
+        <translation>Start van de zelftest ...
+</translation>
+    </message>
+    <message>
+        <source>
+Kernel ORV: %1
+</source>
+        <translation>
+Kernel ORV: %1
+</translation>
+    </message>
+    <message>
+        <source>Version ORV: v%1.%2.%3
+</source>
+        <translation>Versie ORV: v%1.%2.%3
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV ID: %1
+</source>
+        <translation> ++ ORV ID: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV JOUR PREMIER DEMARRAGE: %1
+</source>
+        <translation> ++ ORV DAG EERSTE START: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV DATE/TIME: %1
+</source>
+        <translation> ++ ORV DATUM/TIJD: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Espace de Stockage (libre/total): %1Mo/%2Mo
+</source>
+        <translation>
+Opslagruimte (vrij/totaal): %1MB/%2MB
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau ETHERNET:
+</source>
+        <translation>
+ETHERNET-netwerkconfiguratie:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher
+</source>
+        <translation> -- LET OP ETHERNET-kabel niet aangesloten
+</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK
+</source>
+        <translation> ++ ETHERNET-kabel aangesloten OK
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau WIFI:
+</source>
+        <translation>
+WIFI-netwerkconfiguratie:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher
+</source>
+        <translation> -- LET OP USB-WIFI niet aangesloten
+</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK
+</source>
+        <translation> ++ USB-WIFI aangesloten OK
+</translation>
+    </message>
+    <message>
+        <source>
+Connection Internet/Voredane:
+</source>
+        <translation>
+Verbinding internet/Voredane:
+</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK
+</source>
+        <translation> ++ Verbinding met server VOREDANE OK
+</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE
+</source>
+        <translation> -- FOUT verbinding met server VOREDANE
+</translation>
+    </message>
+    <message>
+        <source>
+Modules Detecter/Trouver:
+</source>
+        <translation>
+Herkende/gevonden modules:
+</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV
+</source>
+        <translation> -- Geen MEET-module v1 of v2 herkend/gevonden....
+
+    -(1) Controleer de aansluitingen
+    -(2) HERSTART daarna de ORV
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1
+</source>
+        <translation> ++ Meetmodule V1: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1
+</source>
+        <translation> ++ Meetmodule V2: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1
+</source>
+        <translation> ++ HPF-module: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2
+</source>
+        <translation> ++ ENERGIE_%1-module: v%2
+</translation>
+    </message>
+    <message>
+        <source>
+Memoire:
+</source>
+        <translation>
+Geheugen:
+</translation>
+    </message>
+    <message>
+        <source>
+Partitions:
+</source>
+        <translation>
+Partities:
+</translation>
+    </message>
+    <message>
+        <source>Résultat = </source>
+        <translation>Resultaat = </translation>
     </message>
 </context>
 <context>

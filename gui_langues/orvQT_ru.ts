@@ -31,6 +31,164 @@ niveau bas (securite)</source>
     </message>
 </context>
 <context>
+    <name>AutoTest</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>ORV AutoTest</source>
+        <translation>ORV Самотест</translation>
+    </message>
+    <message>
+        <source>Lancer AutoTest</source>
+        <translation>Запустить самотест</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>
+AutoTest Terminer!
+</source>
+        <translation>
+Самотест завершён!
+</translation>
+    </message>
+</context>
+<context>
+    <name>Calc_Method</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Pression BP:</source>
+        <translation>Давление НД:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Temperature BP:</source>
+        <translation>Температура НД:</translation>
+    </message>
+    <message>
+        <source>Temperature
+gaz aspire:</source>
+        <translation>Температура
+всасываемого газа:</translation>
+    </message>
+    <message>
+        <source>Temperature liquide:</source>
+        <translation>Температура жидкости:</translation>
+    </message>
+    <message>
+        <source>Entropie BP:</source>
+        <translation>Энтропия НД:</translation>
+    </message>
+    <message>
+        <source>Enthalpie BP:</source>
+        <translation>Энтальпия НД:</translation>
+    </message>
+    <message>
+        <source>Rendement
+isentropique:</source>
+        <translation>Изоэнтропический
+КПД:</translation>
+    </message>
+    <message>
+        <source>Puissance absorbee
+compresseurs: kW</source>
+        <translation>Потребляемая мощность
+компрессоров: кВт</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Compresseurs:</source>
+        <translation>Теоретический COP
+компрессоров:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent:</source>
+        <translation>Теоретический COP
+комп. + вент.:</translation>
+    </message>
+    <message>
+        <source>COP theorique
+Comp + Vent + pompe:</source>
+        <translation>Теоретический COP
+комп. + вент. + насос:</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Pression HP:</source>
+        <translation>Давление ВД:</translation>
+    </message>
+    <message>
+        <source>Temperature HP:</source>
+        <translation>Температура ВД:</translation>
+    </message>
+    <message>
+        <source>Enthalpie
+HP Liquide:</source>
+        <translation>Энтальпия
+жидкости ВД:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Mesuree:</source>
+        <translation>Температура
+нагнетания
+измеренная:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Isentrop:</source>
+        <translation>Температура
+нагнетания
+изоэнтроп.:</translation>
+    </message>
+    <message>
+        <source>Temperature
+refoulement
+Calculee:</source>
+        <translation>Температура
+нагнетания
+расчётная:</translation>
+    </message>
+    <message>
+        <source>Enthalpie refoulement:</source>
+        <translation>Энтальпия нагнетания:</translation>
+    </message>
+    <message>
+        <source>Taux de compression:</source>
+        <translation>Степень сжатия:</translation>
+    </message>
+    <message>
+        <source>Enthalpie reelle
+au refoulement:</source>
+        <translation>Реальная энтальпия
+нагнетания:</translation>
+    </message>
+    <message>
+        <source>Debit massique: g/s</source>
+        <translation>Массовый расход: г/с</translation>
+    </message>
+    <message>
+        <source>Puissance Frigorifique: kW</source>
+        <translation>Холодопроизводительность: кВт</translation>
+    </message>
+</context>
+<context>
     <name>Choix</name>
     <message>
         <source>Form</source>
@@ -142,6 +300,142 @@ niveau bas (securite)</source>
     <message>
         <source>Scroll</source>
         <translation>Спиральный</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sauvegarde/Restauration
+fichiers config depuis USB</source>
+        <translation>Резервирование/Восстановление
+файлов настроек с USB</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Восстановить файлы
+с USB-носителя</translation>
+    </message>
+    <message>
+        <source>Sauvegarde Fichiers
+ vers USB Dongle</source>
+        <translation>Сохранить файлы
+ на USB-носитель</translation>
+    </message>
+    <message>
+        <source>Lire Config
+depuis USB Dongle</source>
+        <translation>Читать настройки
+с USB-носителя</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Votre dongle USB est brancher
+</source>
+        <translation>USB-носитель подключён
+</translation>
+    </message>
+    <message>
+        <source>Veuillez brancher votre dongle USB SVP !
+</source>
+        <translation>Пожалуйста, подключите USB-носитель!
+</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Sauvegarder: %1
+</source>
+        <translation>Число файлов для сохранения: %1
+</translation>
+    </message>
+    <message>
+        <source>Dongle USB Brancher/Detecter OK
+</source>
+        <translation>USB-носитель подключён/обнаружен OK
+</translation>
+    </message>
+    <message>
+        <source>Sauvegarde du fichier: %1</source>
+        <translation>Сохранение файла: %1</translation>
+    </message>
+    <message>
+        <source>ERREUR Sauvegarde: %1 fichier(s) non copie(s).</source>
+        <translation>ОШИБКА сохранения: не скопировано файлов: %1.</translation>
+    </message>
+    <message>
+        <source>Sauvegarde terminer.</source>
+        <translation>Сохранение завершено.</translation>
+    </message>
+    <message>
+        <source>Veuillez selectionner le Dossier USB Restauration fichiers sauvegardes</source>
+        <translation>Выберите папку USB с сохранёнными файлами</translation>
+    </message>
+    <message>
+        <source>Nombre de fichier(s) a Restaurer: %1
+</source>
+        <translation>Число файлов для восстановления: %1
+</translation>
+    </message>
+    <message>
+        <source>Restauration du fichier: %1</source>
+        <translation>Восстановление файла: %1</translation>
+    </message>
+    <message>
+        <source>Le ORV va redemarrer/rebooter.</source>
+        <translation>ORV будет перезапущен.</translation>
+    </message>
+    <message>
+        <source>ERREUR Restauration: %1 fichier(s) non copie(s).</source>
+        <translation>ОШИБКА восстановления: не скопировано файлов: %1.</translation>
+    </message>
+    <message>
+        <source>Restauration %1 fichier(s) terminée.</source>
+        <translation>Восстановление файлов завершено: %1.</translation>
+    </message>
+    <message>
+        <source>Restauration terminer.</source>
+        <translation>Восстановление завершено.</translation>
+    </message>
+    <message>
+        <source>Ouvrir Config</source>
+        <translation>Открыть настройки</translation>
+    </message>
+    <message>
+        <source>ERREUR lecture fichier CONFIG USB</source>
+        <translation>ОШИБКА чтения файла настроек с USB</translation>
+    </message>
+    <message>
+        <source>Fichier USB %1 lu avec succes.</source>
+        <translation>Файл USB %1 успешно прочитан.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFilesToUSB_bench</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Restauration fichier CONFIG
+CLIENT depuis USB</source>
+        <translation>Восстановление НАСТРОЕК
+КЛИЕНТА с USB</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Завершить</translation>
+    </message>
+    <message>
+        <source>Restaurer Fichiers
+depuis USB Dongle</source>
+        <translation>Восстановить файлы
+с USB-носителя</translation>
     </message>
 </context>
 <context>
@@ -309,6 +603,57 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Enregistrement de la configuration </source>
         <translation>Сохранение конфигурации </translation>
+    </message>
+</context>
+<context>
+    <name>FuseauHorraire</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Date/Heure/Fuseau Horraire</source>
+        <translation>Дата/Время/Часовой пояс</translation>
+    </message>
+    <message>
+        <source>Votre Date Locale:</source>
+        <translation>Местная дата:</translation>
+    </message>
+    <message>
+        <source>Jour:</source>
+        <translation>День:</translation>
+    </message>
+    <message>
+        <source>Mois:</source>
+        <translation>Месяц:</translation>
+    </message>
+    <message>
+        <source>Annee:</source>
+        <translation>Год:</translation>
+    </message>
+    <message>
+        <source>Votre Heure Locale:</source>
+        <translation>Местное время:</translation>
+    </message>
+    <message>
+        <source>Heure:</source>
+        <translation>Час:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Минуты:</translation>
+    </message>
+    <message>
+        <source>Heure GMT:</source>
+        <translation>Время GMT:</translation>
+    </message>
+    <message>
+        <source>00:00</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>Quitter / Enregistrer</source>
+        <translation>Выход / Сохранить</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1289,25 @@ Veuillez cliquer sur OK pour redemarrer/rebooter le ORV!</source>
     </message>
 </context>
 <context>
+    <name>MenuNor</name>
+    <message>
+        <source>Menu_Principal</source>
+        <translation>Главное меню</translation>
+    </message>
+    <message>
+        <source>Menu Norvale</source>
+        <translation>Меню Norvale</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Контроль веса</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
     <name>Menu_Reapprentissage</name>
     <message>
         <source>Form</source>
@@ -1357,6 +1721,61 @@ Mise en Place des fichiers(2) de CONFIG en cours, ATTENTION Redemarrage ORV ....
     </message>
 </context>
 <context>
+    <name>PoidsCtrl</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Controle du Poids</source>
+        <translation>Контроль веса</translation>
+    </message>
+    <message>
+        <source>Mesure du Poids:</source>
+        <translation>Измеренный вес:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>г</translation>
+    </message>
+    <message>
+        <source>Tare:</source>
+        <translation>Тара:</translation>
+    </message>
+    <message>
+        <source>Poids du liquide:</source>
+        <translation>Вес жидкости:</translation>
+    </message>
+    <message>
+        <source>gr (sans les 70 mm)</source>
+        <translation>г (без 70 мм)</translation>
+    </message>
+    <message>
+        <source>Densite du liquide:</source>
+        <translation>Плотность жидкости:</translation>
+    </message>
+    <message>
+        <source>kg/dm3</source>
+        <translation>kg/dm3</translation>
+    </message>
+    <message>
+        <source>Hauteur du liquide:</source>
+        <translation>Высота жидкости:</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>мм</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
     <name>RecalculProcess</name>
     <message>
         <source>Form</source>
@@ -1531,6 +1950,179 @@ Sinon, cliquez sur &quot;No&quot;</source>
     <message>
         <source>Non</source>
         <translation>Нет</translation>
+    </message>
+</context>
+<context>
+    <name>cAutoTestThread</name>
+    <message>
+        <source>Demarrage de l&apos;AutoTest ...
+</source>
+        <translation>Запуск самотеста ...
+</translation>
+    </message>
+    <message>
+        <source>
+Kernel ORV: %1
+</source>
+        <translation>
+Ядро ORV: %1
+</translation>
+    </message>
+    <message>
+        <source>Version ORV: v%1.%2.%3
+</source>
+        <translation>Версия ORV: v%1.%2.%3
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV ID: %1
+</source>
+        <translation> ++ ID ORV: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV JOUR PREMIER DEMARRAGE: %1
+</source>
+        <translation> ++ ORV ДЕНЬ ПЕРВОГО ЗАПУСКА: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ ORV DATE/TIME: %1
+</source>
+        <translation> ++ ORV ДАТА/ВРЕМЯ: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Espace de Stockage (libre/total): %1Mo/%2Mo
+</source>
+        <translation>
+Память хранения (свободно/всего): %1МБ/%2МБ
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau ETHERNET:
+</source>
+        <translation>
+Настройка сети ETHERNET:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Cable Reseau ETHERNET debrancher
+</source>
+        <translation> -- ВНИМАНИЕ кабель ETHERNET отключён
+</translation>
+    </message>
+    <message>
+        <source> ++ Cable Reseau ETHERNET brancher OK
+</source>
+        <translation> ++ Кабель ETHERNET подключён OK
+</translation>
+    </message>
+    <message>
+        <source>
+Configuration Reseau WIFI:
+</source>
+        <translation>
+Настройка сети WIFI:
+</translation>
+    </message>
+    <message>
+        <source> -- ATTENTION Reseau USB WIFI debrancher
+</source>
+        <translation> -- ВНИМАНИЕ USB WIFI отключён
+</translation>
+    </message>
+    <message>
+        <source> ++ Reseau USB WIFI brancher OK
+</source>
+        <translation> ++ USB WIFI подключён OK
+</translation>
+    </message>
+    <message>
+        <source>
+Connection Internet/Voredane:
+</source>
+        <translation>
+Соединение Интернет/Voredane:
+</translation>
+    </message>
+    <message>
+        <source> ++ Connection au serveur VOREDANE OK
+</source>
+        <translation> ++ Соединение с сервером VOREDANE OK
+</translation>
+    </message>
+    <message>
+        <source> -- ERREUR connection au serveur VOREDANE
+</source>
+        <translation> -- ОШИБКА соединения с сервером VOREDANE
+</translation>
+    </message>
+    <message>
+        <source>
+Modules Detecter/Trouver:
+</source>
+        <translation>
+Обнаруженные модули:
+</translation>
+    </message>
+    <message>
+        <source> -- Aucun Module MESURE v1 ou v2 Detecter/Trouver....
+
+    -(1) Veuillez verifier les branchements
+    -(2) Puis REBOOTER/REDEMARRER le ORV
+</source>
+        <translation> -- Модуль ИЗМЕРЕНИЯ v1 или v2 не обнаружен....
+
+    -(1) Проверьте подключения
+    -(2) Затем ПЕРЕЗАПУСТИТЕ ORV
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV1: %1
+</source>
+        <translation> ++ Модуль измерения V1: %1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module MesureV2: v%1
+</source>
+        <translation> ++ Модуль измерения V2: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module HPF: v%1
+</source>
+        <translation> ++ Модуль HPF: v%1
+</translation>
+    </message>
+    <message>
+        <source> ++ Module ENERGIE_%1: v%2
+</source>
+        <translation> ++ Модуль ENERGIE_%1: v%2
+</translation>
+    </message>
+    <message>
+        <source>
+Memoire:
+</source>
+        <translation>
+Память:
+</translation>
+    </message>
+    <message>
+        <source>
+Partitions:
+</source>
+        <translation>
+Разделы:
+</translation>
+    </message>
+    <message>
+        <source>Résultat = </source>
+        <translation>Результат = </translation>
     </message>
 </context>
 <context>

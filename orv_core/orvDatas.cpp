@@ -141,6 +141,14 @@ int orvDatas::readORVconfigFile(const std::string& path) {
     for (int id = 0; id < ORV_CFG_KEY_COUNT; ++id) getCFG_struct(id);
     writeFailedAtLoad_ = saveConfigFile(path) != 1;
   } else {
+    // A file from elsewhere (a USB key) must hold settings of section General: any other
+    // file would wipe the plant's settings and leave defaults in their place.
+    if (path != configPath && !holdsGeneralEntry(loaded)) {
+      std::printf("[orvDatas] Le fichier %s ne contient aucun reglage: configuration conservee\n",
+                  path.c_str());
+      std::fflush(stdout);
+      return 0;
+    }
     if (!lock_ORVconfig()) {
       std::printf("[orvDatas] readORVconfigFile: verrou non obtenu, %s non charge\n", path.c_str());
       std::fflush(stdout);
@@ -159,13 +167,23 @@ int orvDatas::readORVconfigFile(const std::string& path) {
       migrated = true;
     }
     unlock_ORVconfig();
-    writeFailedAtLoad_ = migrated && saveConfigFile(path) != 1;
+    // Only the live file is written back migrated; a file from elsewhere (a USB key) is
+    // migrated in memory and left as it is.
+    writeFailedAtLoad_ = migrated && path == configPath && saveConfigFile(path) != 1;
   }
   if (writeFailedAtLoad_)
     std::printf("[orvDatas] Ecriture du fichier %s impossible\n", path.c_str());
   finalLoadChecks();
   std::fflush(stdout);
   return 1;
+}
+
+bool orvDatas::holdsGeneralEntry(orv_configFile& loaded) {
+  orv_configFile::SectionIterator general;
+  if (loaded.findSection(kGeneral, general) != 1) return false;
+  for (const auto& e : general->entries)
+    if (e.keyword != "-") return true;
+  return false;
 }
 
 void orvDatas::mergeIntoConfig(orv_configFile& loaded) {

@@ -54,6 +54,8 @@ public:
   // defaults when it is missing or empty at the first load, or migrating an older file.
   // 0 for an empty path, and for a missing or empty file when that would replace settings
   // already held (any path other than the live file, or a reload): memory stays as it was.
+  // A file other than the live one must also hold an entry of section General (else 0),
+  // and is never written: an older version's file is migrated in memory only.
   int readORVconfigFile(const std::string& path);
   // The live file, "/home/ORV/config.conf".
   const std::string& configFilePath() const { return configPath; }
@@ -159,6 +161,7 @@ private:
   int storeEntry(const std::string& keyword, const std::string& value,
                  const std::string& section, bool write, bool* failed);
   void mergeIntoConfig(orv_configFile& loaded);
+  static bool holdsGeneralEntry(orv_configFile& loaded);
   void migrateFromVersion9();
   void migrateFromVersion10_1();
   void setServerFromVpnText(const std::string& vpn, bool vpnRowsByNumber);

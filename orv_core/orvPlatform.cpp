@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -148,6 +149,22 @@ std::string devicePath(const std::string& path) {
       (path.size() == root.size() || path[root.size()] == '/'))
     return path;  // already resolved
   return root + path;
+#endif
+}
+
+std::string devicePathFromHost(const std::string& hostPath) {
+#ifdef ORV_DEVICE_BUILD
+  return hostPath;
+#else
+  std::string root = sandboxRoot();
+  char resolved[PATH_MAX];
+  std::string roots[2] = {root, realpath(root.c_str(), resolved) ? std::string(resolved) : root};
+  for (const std::string& r : roots) {
+    if (hostPath.compare(0, r.size(), r) != 0) continue;
+    if (hostPath.size() == r.size()) return "/";
+    if (hostPath[r.size()] == '/') return hostPath.substr(r.size());
+  }
+  return hostPath;
 #endif
 }
 

@@ -27,6 +27,11 @@ std::string sandboxRoot();
 // (program-relative data such as "gui_langues/") are returned unchanged.
 std::string devicePath(const std::string& path);
 
+// The reverse of devicePath: the device path of a path on this machine (a file the user
+// chose in a standard dialog opened on the sandbox). A path outside the sandbox is
+// returned unchanged. Identity on the device.
+std::string devicePathFromHost(const std::string& hostPath);
+
 // Rewrites the device paths named in a shell command text and points absolute program
 // paths of machine-changing programs at their stubs. Identity on the device.
 std::string deviceCommandText(const std::string& command);

@@ -194,7 +194,7 @@ int orvFileExist(const char* path) {
   return access(hostPath(path).c_str(), F_OK) == 0 ? 1 : 0;
 }
 
-int orvFileCopyReplace(const char* src, const char* dst) {
+int orvFileCopyReplace(const char* src, const char* dst, int mode) {
   if (!src || !dst) return 0;
   int fd = ::open(hostPath(src).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return 0;
@@ -205,7 +205,7 @@ int orvFileCopyReplace(const char* src, const char* dst) {
     if (n > 0) text.append(buf, static_cast<size_t>(n));
   ::close(fd);
   if (n < 0) return 0;  // a half-read day file must not replace the whole one on flash
-  return orvFileReplace(dst, text);
+  return orvFileReplace(dst, text, mode);
 }
 
 int orvFileReplace(const char* devicePath, const std::string& text, int mode) {

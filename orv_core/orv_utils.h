@@ -42,8 +42,8 @@ int orvFileReplace(const char* devicePath, const std::string& text, int mode = -
 // Flushes a file's data, or a folder's entries, to the storage: 1, or 0 on failure.
 int orvFileSync(const char* devicePath);
 // Copies `src` over `dst` through orvFileReplace: a read error or a power cut leaves the
-// previous `dst` whole. 1 on success, 0 on failure.
-int orvFileCopyReplace(const char* src, const char* dst);
+// previous `dst` whole. `mode` as for orvFileReplace. 1 on success, 0 on failure.
+int orvFileCopyReplace(const char* src, const char* dst, int mode = -1);
 int orvFileCopy(const char* src, const char* dst, int mode = 0);
 int orvFileRename(const char* from, const char* to);
 int orvFileDelete(const char* path);

@@ -1,22 +1,42 @@
-// Stand-in until the page is built: the thermodynamic detail view, its refresh and exit.
+// The thermodynamic detail view: 22 values of the refrigeration cycle taken from the
+// measurement record (pressures and temperatures of the modules, refrigerant states and
+// the processing thread's cycle values), each with one decimal. Read-only; the main window
+// refreshes it on each data-ready notice while it is shown.
 #pragma once
 
 #include <QWidget>
 
+#include <memory>
+
 #include "struct_mesure.h"
+
+namespace Ui {
+class Calc_Method;
+}
 
 class Calc_Method : public QWidget {
   Q_OBJECT
 
-public:
+ public:
   explicit Calc_Method(QWidget* parent = nullptr);
+  ~Calc_Method() override;
 
-  void UpdateCalcValues(struct_mesure& m);
+  void UpdateCalcValues(struct_mesure& record);
 
-  bool screenShown = false;
-  int updateCalls = 0;
-  struct_mesure lastRecord{};
+  // True from show to hide: the main window refreshes only a shown view.
+  bool shown;
 
-signals:
+ signals:
   void esc_CalcMethod();
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+  void changeEvent(QEvent* e) override;
+
+ private slots:
+  void on_accueilButton_clicked();
+
+ private:
+  std::unique_ptr<Ui::Calc_Method> ui;
 };

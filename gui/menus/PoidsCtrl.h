@@ -1,26 +1,43 @@
-// Stand-in until the page is built: the weight-check view, its mode, updates and exit.
+// The weight check of the measuring column: the measured weight, the column tare and the
+// liquid weight, and in mode 2 (the maker's service menu) the liquid density and height.
+// The main window gives the tare once and refreshes the weights while the view is shown.
 #pragma once
 
 #include <QWidget>
 
+#include <memory>
+
+namespace Ui {
+class PoidsCtrl;
+}
+
 class PoidsCtrl : public QWidget {
   Q_OBJECT
 
-public:
+ public:
+  // Mode 1 shows the three weights; any other mode adds the density and height rows.
   PoidsCtrl(QWidget* parent, int mode);
+  ~PoidsCtrl() override;
 
-  void UpdatePoidsConfig(unsigned tare);
-  void UpdatePoidsCtrl(unsigned weight, unsigned liquidWeight, float density, int height);
+  void UpdatePoidsConfig(unsigned int tare);
+  // Weights in grams, signed: a column reading below its tare is negative.
+  void UpdatePoidsCtrl(int weight, int liquidWeight, float density, int height);
 
-  int mode;
-  bool screenShown = false;
-  int configCalls = 0;
-  unsigned lastTare = 0;
-  int updateCalls = 0;
-  unsigned lastWeight = 0, lastLiquidWeight = 0;
-  float lastDensity = 0;
-  int lastHeight = 0;
+  // True from show to hide: the main window refreshes only a shown view.
+  bool shown;
 
-signals:
+ signals:
   void sig_CtrlPoidsExit();
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+  void changeEvent(QEvent* e) override;
+
+ private slots:
+  void on_pB_Exit_clicked();
+
+ private:
+  std::unique_ptr<Ui::PoidsCtrl> ui;
+  int mode;
 };

@@ -34,10 +34,11 @@ const char* const kOutputsAtStart[] = {"PORTH8", "PORTH6", "PORTB0", "PORTB1",
 
 }  // namespace
 
-void ORV_core::driveOutput(const char* pin, int value) {
+int ORV_core::driveOutput(const char* pin, int value) {
   int v = value;
-  GPIO(pin, "OUTPUT", &v);
+  const int result = GPIO(pin, "OUTPUT", &v);
   orv::recordPlatformCall(std::string("gpio ") + pin + " OUTPUT " + std::to_string(value));
+  return result;
 }
 
 ORV_core::ORV_core()

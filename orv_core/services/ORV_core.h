@@ -138,6 +138,14 @@ public:
   // 0 for an empty list, else 1.
   int dispatchNetCMDS_List(std::vector<std::string>& commands);
 
+  // Drives one output; the host build also records the write in the platform call log
+  // ("gpio PORTE8 OUTPUT 1"), so that the order of the output changes shows. The GPIO
+  // result: 0 on success.
+  static int driveOutput(const char* pin, int value);
+  // Switches on again the relays of the current alarm type (100: PORTE10; 103: PORTE8
+  // then PORTE10), after something else (the self-test) pulsed them off.
+  void reapplyAlarmRelays();
+
   // --- Storage (ORV_coreAlarm.cpp) ---
   void getStorageInfoSize(int* totalMiB, int* freeMiB);
   void getStorageInfoSize(int& totalMiB, int& freeMiB) override;
@@ -164,9 +172,9 @@ public:
   int checkSensiStat();
 
 private:
-  // Drives one output; the host build also records the write in the platform call log
-  // ("gpio PORTE8 OUTPUT 1"), so that the order of the core's output changes shows.
-  static void driveOutput(const char* pin, int value);
+
+  // The relays an alarm of this code switches on.
+  static void switchOnAlarmRelays(int code);
 
   // Steps of the start-up.
   void resetOutputs();

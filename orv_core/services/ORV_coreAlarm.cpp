@@ -54,12 +54,7 @@ void ORV_core::dispatchAlarm(int code, bool send, std::string text1, std::string
   if (code > 7 && fileManip_) fileManip_->write_logfile(code, text1.c_str(), text2.c_str(), nullptr);
 
   // Relays are only switched on here; the acknowledgement and the start-up switch them off.
-  if (code == 100) {
-    driveOutput(kRelayB, 1);
-  } else if (code == 103 || code == 106 || code == 109 || code == 112) {
-    driveOutput(kRelayA, 1);
-    driveOutput(kRelayB, 1);
-  }
+  switchOnAlarmRelays(code);
 
   if (send) {
     if (fileManip_) fileManip_->Send_Alarmes(code, text1.c_str(), text2.c_str());
@@ -68,6 +63,18 @@ void ORV_core::dispatchAlarm(int code, bool send, std::string text1, std::string
   if (code == 100) statistiqueAlarm_ = true;
   if (code == 100 || code == 103) alarmType_ = code;
 }
+
+void ORV_core::switchOnAlarmRelays(int code) {
+  if (code == 100) {
+    driveOutput(kRelayB, 1);
+  } else if (code == 103 || code == 106 || code == 109 || code == 112) {
+    driveOutput(kRelayA, 1);
+    driveOutput(kRelayB, 1);
+  }
+}
+
+// The alarm type holds only 100 or 103 (or 0 when none is active).
+void ORV_core::reapplyAlarmRelays() { switchOnAlarmRelays(alarmType_); }
 
 // ---------------------------------------------------------------------------------------
 // Restart actions

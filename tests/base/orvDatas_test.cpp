@@ -392,6 +392,31 @@ TEST(ConfigStoreReload, AMissingOrEmptyOtherFileNeverReplacesTheSettings) {
   EXPECT_EQ(box.read("/mnt/usb/backup.conf"), "[General]\nCONFIG_FLUID=R449A\n");
 }
 
+TEST(ConfigStoreReload, AnOtherFileWithoutGeneralSettingsOrOfAnOlderVersionIsNeverWritten) {
+  TestSandbox box;
+  box.write(kLive, "[General]\nCONFIG_FLUID=R407F\n");
+  auto d = startStore();
+  const std::string live = box.read(kLive);
+  for (const char* text : {"[Autre]\nX=1\n", "[General]\n# only a comment\n", "X=1\n"}) {
+    box.write("/mnt/usb/config.conf", text);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(d->readORVconfigFile("/mnt/usb/config.conf"), 0) << text;
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(d->getCFG_struct(27).stringValue, "R407F") << text;
+    EXPECT_EQ(box.read("/mnt/usb/config.conf"), text);
+  }
+  EXPECT_EQ(box.read(kLive), live);
+
+  // A version 9 file from a key is migrated in memory; the key's file stays as it was.
+  box.write("/mnt/usb/config.conf", fixture("config_v9.conf"));
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(d->readORVconfigFile("/mnt/usb/config.conf"), 1);
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(box.read("/mnt/usb/config.conf"), fixture("config_v9.conf"));
+  EXPECT_EQ(d->getSFTP_ip(), ORV_VPN_SITES[2].address);
+  EXPECT_FALSE(d->configWriteFailedAtLoad());
+}
+
 TEST(ConfigStoreReceived, PairsGoToTheirSectionsAndTheFileIsWrittenOnce) {
   TestSandbox box;
   auto d = startStore();

@@ -14,6 +14,16 @@ TEST(DevicePath, ResolvesUnderTheSandboxRoot) {
   EXPECT_EQ(orv::devicePath("/dev/null"), "/dev/null");
 }
 
+TEST(DevicePath, HostPathsTurnBackIntoDevicePaths) {
+  TestSandbox box;
+  EXPECT_EQ(orv::devicePathFromHost(box.root() + "/home/usbkey1/my backup"),
+            "/home/usbkey1/my backup");
+  EXPECT_EQ(orv::devicePathFromHost(orv::devicePath("/media/usb_drive/")), "/media/usb_drive/");
+  EXPECT_EQ(orv::devicePathFromHost(box.root()), "/");
+  EXPECT_EQ(orv::devicePathFromHost(box.root() + "x/y"), box.root() + "x/y");  // a neighbour
+  EXPECT_EQ(orv::devicePathFromHost("/srv/elsewhere"), "/srv/elsewhere");
+}
+
 TEST(DevicePath, NeverResolvesToTheRealRoot) {
   setenv("ORV_ROOT", "/", 1);
   EXPECT_NE(orv::devicePath("/etc/init.d/rcS"), "/etc/init.d/rcS");

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include "Calc_Method.h"
 #include "Choix.h"
@@ -25,6 +26,16 @@
 namespace {
 
 constexpr const char* kCommissioned = "FLAG_PREM_DEMARRAGE=1709283900\n";
+
+// The USB page leaves 2 s after its flush: runs that wait at once.
+void leaveAfterFlush(QWidget* page) {
+  auto* timer = page ? page->findChild<QTimer*>(QStringLiteral("quitTimer")) : nullptr;
+  if (!timer) return;
+  EXPECT_TRUE(timer->isActive());
+  EXPECT_EQ(timer->interval(), 2000);
+  timer->stop();
+  QMetaObject::invokeMethod(timer, "timeout");
+}
 
 
 Menu* menu(WindowPlant& plant) { return plant.find<Menu>("Menu"); }
@@ -147,7 +158,7 @@ TEST(cORV, EachPageOpensWithItsPausesAndItsCloseDeletesIt) {
       {"menuPage", [&](WindowPlant&) { emit plant.find<Choix>("Choix")->okVisualisation(); }, "-/-",
        "Esc", "mainScreen"},
       {"menuNorPage", [&](WindowPlant&) { emit screen()->OnMenuNorvaleSignal(); }, "-/-",
-       "escapeButton", "mainScreen"},
+       "Esc", "mainScreen"},
       {"hpfInfoPage", [&](WindowPlant&) { emit screen()->OnHPFinfoSignal(); }, "-/-",
        "exitButton", "mainScreen"},
       {"cpInfoPage", [&](WindowPlant&) { emit screen()->OnCPinfoSignal(); }, "-/-",
@@ -155,9 +166,9 @@ TEST(cORV, EachPageOpensWithItsPausesAndItsCloseDeletesIt) {
       {"enerInfoPage", [&](WindowPlant&) { emit screen()->OnENERinfoSignal(); }, "-/-",
        "exitButton", "mainScreen"},
       {"calcMethodPage", [&](WindowPlant&) { emit screen()->OnMenuCalculMethodSignal(); }, "-/-",
-       "esc_CalcMethodButton", "mainScreen"},
+       "accueilButton", "mainScreen"},
       {"poidsCtrlPage", [&](WindowPlant&) { emit menu(plant)->sigMesPoids(1); }, "-/-",
-       "sig_CtrlPoidsExitButton", "mainScreen"},
+       "pB_Exit", "mainScreen"},
       {"wizardPage", [&](WindowPlant&) { emit menu(plant)->config(); }, "-/proc", "cancelButton",
        "mainScreen"},
       {"journalPage", [&](WindowPlant&) { emit menu(plant)->journal(); }, "-/-", "Esc",
@@ -179,11 +190,11 @@ TEST(cORV, EachPageOpensWithItsPausesAndItsCloseDeletesIt) {
        },
        "upd/-", "escButton", "mainScreen"},
       {"fuseauPage", [&](WindowPlant&) { emit menu(plant)->fuseauHorraire(); }, "upd/proc",
-       "sig_fushorraireExitButton", "mainScreen"},
+       "pB_Exit", "mainScreen"},
       {"autoTestPage", [&](WindowPlant&) { emit menu(plant)->sig_testAuto(); }, "upd/proc",
-       "esc_AutoTestButton", "mainScreen"},
+       "Esc", "mainScreen"},
       {"usbPage", [&](WindowPlant&) { emit menu(plant)->sig_copyToUsb(); }, "upd/proc",
-       "sig_usbExitButton", "mainScreen"},
+       "pB_QuitUsb", "mainScreen"},
   };
   for (const PageCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -194,6 +205,7 @@ TEST(cORV, EachPageOpensWithItsPausesAndItsCloseDeletesIt) {
     QPointer<QWidget> page = cORVProbe::stack(*plant.window)->currentWidget();
     const bool permanent = cORVProbe::stack(*plant.window)->indexOf(page) < 7;
     plant.click(c.closeButton);
+    leaveAfterFlush(page);
     EXPECT_EQ(plant.page().toStdString(), c.landing);
     EXPECT_EQ(plant.paused(), "-/-");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -288,7 +300,9 @@ TEST(cORV, ClosingTheUsbPageUnmountsOnlyAMountedKey) {
                                         (mounted ? "/dev/uba1 /home/usbkey1 vfat rw 0 0\n" : ""));
     plant.startPastReport();
     emit menu(plant)->sig_copyToUsb();
-    plant.click("sig_usbExitButton");
+    QPointer<QWidget> page = cORVProbe::stack(*plant.window)->currentWidget();
+    plant.click("pB_QuitUsb");
+    leaveAfterFlush(page);
     EXPECT_EQ(plant.box.commands().find("umount /home/usbkey1") != std::string::npos, mounted);
     EXPECT_EQ(plant.box.platformCalls().find("umount") != std::string::npos, mounted);
   }

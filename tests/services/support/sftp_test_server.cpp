@@ -21,53 +21,6 @@
 
 #include "orv_test_sandbox.h"
 
-namespace {
-
-std::string script() { return testSourceDir() + "/platform/sftp-server/sftp-server.sh"; }
-
-// Runs a shell command; its output (stderr joined) and exit status.
-int runScript(const std::string& args, std::string* output) {
-  FILE* p = popen(("sh '" + script() + "' " + args + " 2>&1").c_str(), "r");
-  if (!p) return -1;
-  char buf[512];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) output->append(buf, n);
-  int st = pclose(p);
-  return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-}
-
-std::string trimmed(std::string s) {
-  while (!s.empty() && (s.back() == '\n' || s.back() == ' ')) s.pop_back();
-  return s;
-}
-
-// "net:[4026531840]" -> "4026531840": one lock per network namespace.
-std::string networkNamespaceId() {
-  char link[64] = {0};
-  ssize_t n = readlink("/proc/self/ns/net", link, sizeof link - 1);
-  std::string id;
-  for (ssize_t i = 0; i < n; ++i)
-    if (link[i] >= '0' && link[i] <= '9') id += link[i];
-  return id.empty() ? "unknown" : id;
-}
-
-}  // namespace
-
-Port22Claim::Port22Claim() : lockFd_(-1) {
-  std::string lock = "/tmp/orv-sftp-port22-net" + networkNamespaceId() + ".lock";
-  lockFd_ = open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (lockFd_ < 0 || flock(lockFd_, LOCK_EX) != 0) {
-    refusal_ = "cannot take the port 22 lock " + lock;
-    return;
-  }
-  std::string out;
-  if (runScript("check", &out) != 0) refusal_ = trimmed(out);
-}
-
-Port22Claim::~Port22Claim() {
-  if (lockFd_ >= 0) close(lockFd_);  // releases the lock
-}
-
 std::string SftpTestServer::start(const std::vector<int>& ids, bool* failed) {
   *failed = false;
   claim_ = new Port22Claim();
@@ -93,7 +46,7 @@ std::string SftpTestServer::start(const std::vector<int>& ids, bool* failed) {
 // sshd runs in the foreground as a child of this process, and is told to end (SIGTERM)
 // when this process ends in any way: no server outlives its test, even a killed one.
 bool SftpTestServer::launch(std::string* why) {
-  std::vector<std::string> args{"sh", script(), "run", dir_};
+  std::vector<std::string> args{"sh", sftpServerScript(), "run", dir_};
   args.insert(args.end(), ids_.begin(), ids_.end());
   std::vector<char*> argv;
   for (std::string& a : args) argv.push_back(&a[0]);

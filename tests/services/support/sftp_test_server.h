@@ -13,20 +13,7 @@
 #include <string>
 #include <vector>
 
-// Exclusive use of port 22 in this network namespace, for a server or a silent listener.
-class Port22Claim {
-public:
-  Port22Claim();
-  ~Port22Claim();
-  Port22Claim(const Port22Claim&) = delete;
-  Port22Claim& operator=(const Port22Claim&) = delete;
-  // Empty when port 22 is ours; otherwise why not (not a private namespace, port taken).
-  const std::string& refusal() const { return refusal_; }
-
-private:
-  int lockFd_;
-  std::string refusal_;
-};
+#include "port22_claim.h"
 
 class SftpTestServer {
 public:

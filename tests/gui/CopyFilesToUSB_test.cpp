@@ -1,0 +1,263 @@
+// The USB page: backup into a folder per second on the key, restore of the settings files
+// (a restored boot script reboots through the core), configuration read from the key, and
+// the bench program's restore-only profile. Every copy goes through the file functions.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+#include "CopyFilesToUSB.h"
+#include "core_device.h"
+#include "support/file_dialog_answers.h"
+#include "support/orvqt_workdir.h"
+#include "support/screen_shot.h"
+
+namespace {
+
+const char kConfig[] = "CONFIG_SRV_ID=1234\n";
+
+// A device whose clock reads 2024-03-01 10:00:00 UTC, with the key plugged in.
+struct UsbDevice : CoreDevice {
+  UsbDevice() : CoreDevice((setUtc(), kConfig)) {
+    box.write("/sys/block/uba", "");
+    box.mkdirs("/home/usbkey1");
+  }
+  static void setUtc() {
+    setenv("TZ", "UTC", 1);
+    tzset();
+  }
+  std::string message(QWidget& page) {
+    return page.findChild<QLabel*>(QStringLiteral("label_msg"))->text().toStdString();
+  }
+  static void tap(QWidget& page, const char* button) {
+    QPushButton* b = page.findChild<QPushButton*>(QString::fromLatin1(button));
+    ASSERT_NE(b, nullptr) << button;
+    QTest::mouseClick(b, Qt::LeftButton);
+  }
+  bool commandsHave(const std::string& text) {
+    return box.commands().find(text) != std::string::npos;
+  }
+  QApplication& app = testApplication();
+};
+
+TEST(CopyFilesToUSB, BackupCopiesEveryListedFileIntoAFolderOfTheSecond) {
+  UsbDevice d;
+  const char* files[] = {"/home/ORV/ORV_2024_02_28.msr", "/home/ORV/ORV_2024_02_29.msr",
+                         "/home/ORV/moy.msr", "/home/ORV/journal.log",
+                         "/home/ORV/traceroute.log", "/etc/init.d/rcS"};
+  for (const char* f : files) d.box.write(f, std::string("content of ") + f + "\n");
+  CopyFilesToUSB page;
+  page.show();
+  EXPECT_EQ(d.message(page), "Votre dongle USB est brancher\n");
+  auto* bar = page.findChild<QProgressBar*>(QStringLiteral("progressBar_copy"));
+  EXPECT_FALSE(bar->isVisible());
+  saveScreen(&page, "CopyFilesToUSB-keyPresent");
+
+  UsbDevice::tap(page, "pB_CopyToUsb");
+  std::string folder;
+  for (unsigned secs = 1709287200; secs < 1709287206 && folder.empty(); ++secs)
+    if (d.box.exists("/home/usbkey1/orv_1234_" + std::to_string(secs)))
+      folder = "/home/usbkey1/orv_1234_" + std::to_string(secs) + "/";
+  ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(d.box.run("ls '" + d.box.path(folder) + "' | wc -l").out, "7\n");
+  for (const char* f : files) {
+    const std::string name = std::string(f).substr(std::string(f).find_last_of('/') + 1);
+    EXPECT_EQ(d.box.read(folder + name), d.box.read(f)) << name;
+  }
+  EXPECT_EQ(d.box.read(folder + "config.conf"), d.box.read("/home/ORV/config.conf"));
+  EXPECT_EQ(d.message(page), "Sauvegarde terminer.");
+  EXPECT_TRUE(bar->isVisible());
+  EXPECT_EQ(bar->maximum(), 6);
+  EXPECT_EQ(bar->value(), 6);
+  EXPECT_FALSE(d.commandsHave("cp "));  // no shell copy
+  saveScreen(&page, "CopyFilesToUSB-backupDone");
+}
+
+TEST(CopyFilesToUSB, BackupWithoutKeyOrWithAnUnwritableKey) {
+  {
+    UsbDevice d;
+    d.box.run("rm -f '" + d.box.path("/sys/block/uba") + "'");
+    CopyFilesToUSB page;
+    UsbDevice::tap(page, "pB_CopyToUsb");
+    EXPECT_EQ(d.message(page), "Veuillez brancher votre dongle USB SVP !\n");
+    EXPECT_EQ(d.box.run("ls -A '" + d.box.path("/home/usbkey1") + "'").out, "");
+    page.show();
+    saveScreen(&page, "CopyFilesToUSB-noKey");
+  }
+  {
+    UsbDevice d;
+    d.box.run("rmdir '" + d.box.path("/home/usbkey1") + "'");
+    d.box.write("/home/usbkey1", "not a folder");
+    for (const char* f : {"/home/ORV/ORV_2024_02_28.msr", "/home/ORV/ORV_2024_02_29.msr",
+                          "/home/ORV/moy.msr", "/home/ORV/journal.log", "/home/ORV/traceroute.log",
+                          "/etc/init.d/rcS"})
+      d.box.write(f, "x\n");
+    CopyFilesToUSB page;
+    UsbDevice::tap(page, "pB_CopyToUsb");
+    EXPECT_EQ(d.message(page), "ERREUR Sauvegarde: 7 fichier(s) non copie(s).");
+    page.show();
+    saveScreen(&page, "CopyFilesToUSB-backupFailed");
+  }
+}
+
+TEST(CopyFilesToUSB, RestoreReplacesTheSettingsFilesAndRebootsForTheBootScript) {
+  UsbDevice d;
+  const std::string keyFolder = "/home/usbkey1/my backup/";
+  d.box.write(keyFolder + "config.conf", "[General]\nCONFIG_SRV_ID=4321\n");
+  d.box.write(keyFolder + "rcS", "#!/bin/sh\necho restored\n");
+  d.box.write(keyFolder + "traceroute.log", "never restored\n");
+  d.box.write("/etc/init.d/rcS", "#!/bin/sh\n");
+  CopyFilesToUSB page;
+  page.show();
+  FileDialogAnswers dialogs;
+  dialogs.then(d.box.path("/home/usbkey1/my backup"));
+  UsbDevice::tap(page, "pB_RestoreFromUsb");
+
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].caption,
+            "Veuillez selectionner le Dossier USB Restauration fichiers sauvegardes");
+  EXPECT_EQ(dialogs.shown[0].directory, d.box.path("/home/usbkey1"));
+  EXPECT_EQ(d.box.read("/home/ORV/config.conf"), d.box.read(keyFolder + "config.conf"));
+  EXPECT_EQ(d.box.read("/etc/init.d/rcS"), d.box.read(keyFolder + "rcS"));
+  EXPECT_FALSE(d.box.exists("/home/ORV/traceroute.log"));
+  EXPECT_EQ(d.cfgInt("CONFIG_SRV_ID"), 4321);
+  EXPECT_EQ(d.box.run("stat -c %a '" + d.box.path("/etc/init.d/rcS") + "'").out, "774\n");
+  const std::string calls = d.box.platformCalls();
+  const size_t off = calls.find("gpio PORTE7 OUTPUT 0\n");
+  ASSERT_NE(off, std::string::npos) << calls;
+  EXPECT_NE(calls.find("gpio PORTE7 OUTPUT 1\nreboot\n", off), std::string::npos) << calls;
+  const std::string commands = d.box.commands();
+  EXPECT_NE(commands.find("cp /home/ORV/config.conf /usr/share/\n"), std::string::npos);
+  EXPECT_EQ(commands.find("cp "), commands.rfind("cp ")) << commands;  // that one only
+  EXPECT_EQ(commands.find("chmod"), std::string::npos);
+  EXPECT_EQ(d.message(page), "Restauration terminer.");
+  saveScreen(&page, "CopyFilesToUSB-restoreDone");
+}
+
+TEST(CopyFilesToUSB, RestoreCancelledOrFailedCopy) {
+  UsbDevice d;
+  CopyFilesToUSB page;
+  FileDialogAnswers dialogs;
+  dialogs.then("");  // cancelled: the label stays
+  UsbDevice::tap(page, "pB_RestoreFromUsb");
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(d.message(page), "Votre dongle USB est brancher\n");
+
+  // A candidate that cannot be read is not restored and not acted on: no reload.
+  const std::string live = d.box.read("/home/ORV/config.conf");
+  d.box.write("/home/usbkey1/bad/moy.msr", "means\n");
+  d.box.mkdirs("/home/usbkey1/bad/config.conf");
+  dialogs.then(d.box.path("/home/usbkey1/bad"));
+  UsbDevice::tap(page, "pB_RestoreFromUsb");
+  EXPECT_EQ(d.message(page), "ERREUR Restauration: 1 fichier(s) non copie(s).");
+  EXPECT_EQ(d.box.read("/home/ORV/moy.msr"), "means\n");
+  EXPECT_EQ(d.box.read("/home/ORV/config.conf"), live);
+  EXPECT_EQ(d.cfgInt("CONFIG_SRV_ID"), 1234);
+}
+
+TEST(CopyFilesToUSB, ConfigurationReadFromTheKey) {
+  struct Case {
+    std::string keyFile;
+    std::string message;
+    int storedId;
+  } cases[] = {
+      {"[General]\nCONFIG_SRV_ID=555\n", "Fichier USB /home/usbkey1/config.conf lu avec succes.",
+       555},
+      {"", "ERREUR lecture fichier CONFIG USB", 1234},
+      {"[Autre]\nX=1\n", "ERREUR lecture fichier CONFIG USB", 1234},
+  };
+  for (const Case& c : cases) {
+    UsbDevice d;
+    d.box.write("/home/usbkey1/config.conf", c.keyFile);
+    const std::string live = d.box.read("/home/ORV/config.conf");
+    CopyFilesToUSB page;
+    page.show();
+    FileDialogAnswers dialogs;
+    dialogs.then(d.box.path("/home/usbkey1/config.conf"));
+    UsbDevice::tap(page, "pB_readConfigUsb");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].caption, "Ouvrir Config");
+    EXPECT_EQ(dialogs.shown[0].filters, std::vector<std::string>{"Config files (config.conf)"});
+    EXPECT_EQ(d.message(page), c.message);
+    EXPECT_EQ(d.cfgInt("CONFIG_SRV_ID"), c.storedId);
+    EXPECT_EQ(d.box.read("/home/usbkey1/config.conf"), c.keyFile);  // never written
+    EXPECT_EQ(d.commandsHave("cp /home/ORV/config.conf /usr/share/\n"), c.storedId == 555);
+    if (c.storedId != 555) {
+      EXPECT_EQ(d.box.read("/home/ORV/config.conf"), live);
+      saveScreen(&page, "CopyFilesToUSB-configReadError");
+    } else {
+      saveScreen(&page, "CopyFilesToUSB-configRead");
+    }
+  }
+}
+
+TEST(CopyFilesToUSB, QuitFlushesThenLeavesAfterTwoSeconds) {
+  UsbDevice d;
+  CopyFilesToUSB page;
+  QSignalSpy exits(&page, SIGNAL(sig_usbExit()));
+  UsbDevice::tap(page, "pB_QuitUsb");
+  auto* timer = page.findChild<QTimer*>(QStringLiteral("quitTimer"));
+  ASSERT_NE(timer, nullptr);
+  EXPECT_TRUE(timer->isActive());
+  EXPECT_TRUE(timer->isSingleShot());
+  EXPECT_EQ(timer->interval(), 2000);
+  EXPECT_EQ(exits.count(), 0);
+  timer->stop();
+  QMetaObject::invokeMethod(timer, "timeout");
+  EXPECT_EQ(exits.count(), 1);
+}
+
+TEST(CopyFilesToUSB, BenchProfileRestoresAtConstruction) {
+  UsbDevice d;
+  d.box.write("/dev/usbDISK", "");
+  d.box.mkdirs("/etc/network");
+  d.box.write("/media/usb_drive/banc/config.conf", "[General]\nCONFIG_SRV_ID=77\n");
+  d.box.write("/media/usb_drive/banc/interfaces", "auto lo\niface lo inet loopback\n");
+  FileDialogAnswers dialogs;
+  dialogs.then(d.box.path("/media/usb_drive/banc"));
+  CopyFilesToUSB page(nullptr, UsbPageProfile::BenchRestore);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].directory, d.box.path("/media/usb_drive"));
+  EXPECT_EQ(d.box.read("/home/ORV/config.conf"), d.box.read("/media/usb_drive/banc/config.conf"));
+  EXPECT_EQ(d.box.read("/etc/network/interfaces"),
+            d.box.read("/media/usb_drive/banc/interfaces"));
+  EXPECT_EQ(d.message(page), "Restauration 2 fichier(s) terminée.");
+  EXPECT_EQ(d.cfgInt("CONFIG_SRV_ID"), 1234);  // no store reload
+  EXPECT_FALSE(d.commandsHave("cp"));
+  EXPECT_EQ(d.box.platformCalls().find("reboot"), std::string::npos);
+  EXPECT_EQ(page.findChild<QPushButton*>(QStringLiteral("pB_CopyToUsb")), nullptr);
+  EXPECT_EQ(page.findChild<QPushButton*>(QStringLiteral("pB_readConfigUsb")), nullptr);
+  auto* quit = page.findChild<QPushButton*>(QStringLiteral("pB_QuitUsb"));
+  EXPECT_EQ(quit->text().toStdString(), "Terminer");
+  EXPECT_TRUE(quit->isVisibleTo(&page));
+  page.show();
+  saveScreen(&page, "CopyFilesToUSB-benchRestored");
+
+  QSignalSpy exits(&page, SIGNAL(sig_usbExit()));
+  UsbDevice::tap(page, "pB_QuitUsb");
+  EXPECT_EQ(exits.count(), 1);  // at once
+}
+
+TEST(CopyFilesToUSB, BenchProfileWithoutKey) {
+  UsbDevice d;
+  FileDialogAnswers dialogs;
+  CopyFilesToUSB page(nullptr, UsbPageProfile::BenchRestore);
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(d.message(page), "Veuillez brancher votre dongle USB SVP !\n");
+  for (const char* name : {"pB_QuitUsb", "pB_RestoreFromUsb"})
+    EXPECT_TRUE(page.findChild<QPushButton*>(QString::fromLatin1(name))->isVisibleTo(&page));
+  page.show();
+  saveScreen(&page, "CopyFilesToUSB-benchNoKey");
+}
+
+}  // namespace

@@ -508,11 +508,9 @@ void cORV::OnMenuConfigInfoNorvaleExit() {
 Network1* cORV::networkPageReady() {
   if (!networkPage) {
     networkPage = new Network1(mainStack);
-    connect(networkPage, SIGNAL(OnNetworkConfigAlarm(QTime)), dailyAlarm, SLOT(OnSetTime(QTime)));
     connect(networkPage, SIGNAL(esc_network()), this, SLOT(OnMenuConfigurationExit()));
     connect(networkPage, SIGNAL(OnReloadConfTimerSignal(int)), this,
             SLOT(OnReloadConfTimer(int)));
-    connect(networkPage, SIGNAL(emit_ServerIDchange(int)), this, SLOT(OnTimeConfig(int)));
     mainStack->addWidget(networkPage);
   }
   return networkPage;

@@ -11,6 +11,7 @@
 #include "Menu.h"
 #include "Network1.h"
 #include "ORV_UpdThread.h"
+#include "cAlarm.h"
 #include "cMessageBox.h"
 #include "cORV.h"
 #include "cORV_registry.h"
@@ -121,7 +122,14 @@ void cORV::OnMenuPasswordValidation(QString aPassword) {
       mainStack) {
     if (ORV_UpdThread* upd = updThread())
       upd->change_sleepThreadState(true);
-    networkPageReady()->showNetwork();
+    // The time challenge and the daily exchange time are for editing only: the read-only
+    // view of "Trace Route" leaves them unwired.
+    Network1* page = networkPageReady();
+    connect(page, SIGNAL(OnNetworkConfigAlarm(QTime)), dailyAlarm, SLOT(OnSetTime(QTime)),
+            Qt::UniqueConnection);
+    connect(page, SIGNAL(emit_ServerIDchange(int)), this, SLOT(OnTimeConfig(int)),
+            Qt::UniqueConnection);
+    page->showNetwork();
     showPage(networkPage);
     return;
   }

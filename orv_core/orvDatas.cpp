@@ -359,10 +359,15 @@ cfg_value_t orvDatas::readKeyLocked(int id, const std::string& computedDefault) 
       break;
     case CFG_STRING: {
       const std::string fallback = def.text ? def.text : computedDefault;
-      if (id == CFG_COLUMN_TYPE || id == CFG_ORV_NAME)
+      if (id == CFG_COLUMN_TYPE || id == CFG_ORV_NAME) {
         r.stringValue = config.getCString(keyword, fallback.c_str(), kGeneral);
-      else
+      } else {
         r.stringValue = config.get<std::string>(keyword, fallback, kGeneral);
+        // A Wi-Fi network name or key may hold blanks: read whole (the typed read above
+        // still puts a missing key's default in place).
+        if (id == CFG_WIFI_SSID || id == CFG_WIFI_KEY)
+          r.stringValue = config.getCString(keyword, fallback.c_str(), kGeneral);
+      }
       break;
     }
     case CFG_NONE:

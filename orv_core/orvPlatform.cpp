@@ -1,5 +1,6 @@
 #include "orvPlatform.h"
 
+#include <fcntl.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -250,8 +251,10 @@ int runCommand(const std::string& command) {
 }
 
 namespace {
-// Starts `argv` without a shell and waits for it; the command log keeps `logged`.
-int spawnAndWait(const std::vector<std::string>& argv, const std::vector<std::string>& logged) {
+// Starts `argv` without a shell and waits for it; the command log keeps `logged`. The
+// child's standard output goes to `outputFd` when it is not -1.
+int spawnAndWait(const std::vector<std::string>& argv, const std::vector<std::string>& logged,
+                 int outputFd = -1) {
   if (argv.empty() || argv[0].empty()) return -1;
   std::fflush(nullptr);
   std::string program = argv[0];
@@ -281,6 +284,7 @@ int spawnAndWait(const std::vector<std::string>& argv, const std::vector<std::st
   pid_t pid = fork();
   if (pid < 0) return -1;
   if (pid == 0) {
+    if (outputFd >= 0 && dup2(outputFd, STDOUT_FILENO) < 0) _exit(127);
     execve(program.c_str(), args.data(), envp.data());
     _exit(127);
   }
@@ -293,6 +297,15 @@ int spawnAndWait(const std::vector<std::string>& argv, const std::vector<std::st
 }  // namespace
 
 int runProgram(const std::vector<std::string>& argv) { return spawnAndWait(argv, argv); }
+
+int runProgramToFile(const std::vector<std::string>& argv, const std::string& outputPath) {
+  const int fd = ::open(devicePath(outputPath).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
+                        0644);
+  if (fd < 0) return -1;
+  const int status = spawnAndWait(argv, argv, fd);
+  ::close(fd);
+  return status;
+}
 
 int runProgramOnFiles(const std::vector<std::string>& argv) {
   std::vector<std::string> resolved = argv;

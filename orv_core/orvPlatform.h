@@ -47,6 +47,10 @@ int runCommand(const std::string& command);
 // when it could not be started; a program that cannot be executed exits with 127.
 int runProgram(const std::vector<std::string>& argv);
 
+// runProgram with the program's standard output written to the device file `outputPath`
+// (created or emptied first, as a shell's ">" does). -1 when the file cannot be opened.
+int runProgramToFile(const std::vector<std::string>& argv, const std::string& outputPath);
+
 // runProgram for a program that works on the files its arguments name (tar): host build,
 // the arguments that are absolute device paths are resolved under the sandbox for the
 // run, and kept in the command log as given.

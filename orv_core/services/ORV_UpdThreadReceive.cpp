@@ -17,6 +17,7 @@
 #include "ORV_fileManip.h"
 #include "orvPlatform.h"
 #include "orvVersion.h"
+#include "orv_configFile.h"
 #include "orv_classPtr.h"
 #include "orv_utils.h"
 
@@ -337,10 +338,22 @@ bool replaceBothOrNeither(const std::string (&downloaded)[2], const std::string 
   return ok;
 }
 
+// A configuration worth putting in place holds section "General" with at least one
+// setting: an empty or truncated download would bring the device up on defaults.
+bool holdsGeneralSettings(const std::string& path) {
+  orv_configFile file(path);
+  orv_configFile::ConfigSection general;
+  if (!file.getConfSectionEntryList("General", general)) return false;
+  for (const orv_configFile::ConfigEntry& entry : general.entries)
+    if (entry.keyword != "-") return true;
+  return false;
+}
+
 }  // namespace
 
 // Both files arrive under temporary names beside the live ones and replace them only
-// once both are complete: a failed transfer leaves the live configuration as it was.
+// once both are complete and the configuration holds settings: a failed transfer or an
+// empty configuration leaves the live files as they were.
 bool ORV_UpdThread::getBackupConf_FromServer(int id) {
   const std::string folder = kServerRoot + std::to_string(id) + "/";
   const char* const names[2] = {"config.conf", "moy.msr"};
@@ -351,6 +364,10 @@ bool ORV_UpdThread::getBackupConf_FromServer(int id) {
     temporary[i] = live[i] + ".download";
     complete = complete && curlDownload(folder + names[i], temporary[i], false) == 1 &&
                orvFileSync(temporary[i].c_str()) == 1;
+  }
+  if (complete && !holdsGeneralSettings(temporary[0])) {
+    complete = false;
+    ORV_core::DBG_PrintCons("ORV_UpdThread:: sauvegarde %d sans section General", id);
   }
   if (!complete) {
     for (const std::string& path : temporary) orvFileDelete(path.c_str());

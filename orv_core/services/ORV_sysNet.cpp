@@ -2,13 +2,16 @@
 
 #include <arpa/inet.h>
 #include <netdb.h>
+#include <poll.h>
 #include <strings.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -136,12 +139,32 @@ int ORV_sysNet::checkInternet_Status(const char* host, const char* service) {
   struct addrinfo* found = nullptr;
   if (getaddrinfo(host, service, &hints, &found) != 0 || !found) return 0;
   int reachable = 0;
-  int fd = ::socket(found->ai_family, found->ai_socktype | SOCK_CLOEXEC, found->ai_protocol);
+  // Non-blocking connect with a deadline of its own: a server address that drops the
+  // connection request must not hold the caller (the GUI thread among them) for the
+  // kernel's two-minute connect time-out.
+  int fd = ::socket(found->ai_family, found->ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK,
+                    found->ai_protocol);
   if (fd >= 0) {
-    if (::connect(fd, found->ai_addr, found->ai_addrlen) == 0)
+    int rc = ::connect(fd, found->ai_addr, found->ai_addrlen);
+    if (rc == 0) {
       reachable = 1;
-    else
+    } else if (errno == EINPROGRESS) {
+      struct pollfd waiting {fd, POLLOUT, 0};
+      int ready;
+      do ready = ::poll(&waiting, 1, kConnectTimeoutMs);
+      while (ready < 0 && errno == EINTR);
+      int error = 0;
+      socklen_t length = sizeof error;
+      if (ready == 1 && ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 &&
+          error == 0)
+        reachable = 1;
+      else if (ready == 0)
+        std::fprintf(stderr, "%s: pas de reponse en %d ms\n", host, kConnectTimeoutMs);
+      else
+        std::fprintf(stderr, "%s: %s\n", host, std::strerror(error ? error : errno));
+    } else {
       std::perror(host);
+    }
     ::close(fd);
   } else {
     std::perror(host);

@@ -40,7 +40,9 @@ public:
   // route -4. A value that is not valid gives the code of its step before anything runs.
   int reconfigureNetwork(std::string iface, int dhcp, std::string ip, std::string mask,
                          std::string gw);
-  // Blocking TCP connect to host:service (IPv4); 1 accepted, 0 otherwise.
+  // TCP connect to host:service (IPv4), given at most kConnectTimeoutMs to complete;
+  // 1 accepted, 0 otherwise (refused, silent, unknown host).
+  static constexpr int kConnectTimeoutMs = 5000;
   int checkInternet_Status(const char* host, const char* service);
 
   int loadKernelWifiModule(bool load);  // insmod / rmmod; the shell's status

@@ -7,6 +7,7 @@
 #include "Choix.h"
 #include "Menu.h"
 #include "Network1.h"
+#include "changeSrvIpDialog.h"
 #include "support/orvqt_window.h"
 
 namespace {
@@ -52,7 +53,8 @@ TEST(cORVCodes, EachCodeOpensOnlyItsOwnDoor) {
   // The right code typed after a refusal: context 1 (network) is still the one.
   plant.enterCode(QStringLiteral("8351"));
   EXPECT_EQ(plant.page().toStdString(), "networkPage");
-  EXPECT_EQ(plant.find<QLabel>("lastCall")->text().toStdString(), "showNetwork");
+  // Opened for editing: the save button is there.
+  EXPECT_FALSE(plant.onPage<QPushButton>("pB_save")->isHidden());
   EXPECT_TRUE(plant.upd()->get_sleepThreadState());
   EXPECT_TRUE(cORVProbe::inactivity(*plant.window)->isActive());
   EXPECT_EQ(cORVProbe::inactivity(*plant.window)->interval(), 900000);
@@ -94,9 +96,10 @@ TEST(cORVCodes, TimeChallengeUnlocksTheServerFields) {
   plant.startPastReport();
   Network1* network = openNetworkPage(plant);
   ASSERT_NE(network, nullptr);
-  auto* lastCall = plant.find<QLabel>("lastCall");
+  auto* idField = network->findChild<QLineEdit*>(QStringLiteral("lineEditID"));
+  ASSERT_FALSE(idField->isEnabled());
 
-  emit network->emit_ServerIDchange(1);
+  network->findChild<QPushButton*>(QStringLiteral("btnID"))->click();
   ASSERT_EQ(plant.page().toStdString(), "timeCodePage");
   const std::string text = challengeText(plant);
   EXPECT_NE(text.find("qrichtext"), std::string::npos);
@@ -107,13 +110,21 @@ TEST(cORVCodes, TimeChallengeUnlocksTheServerFields) {
   plant.shot("timeCodePage-905");
   plant.enterCode(QStringLiteral("144"));
   EXPECT_EQ(plant.page().toStdString(), "networkPage");
-  EXPECT_EQ(lastCall->text().toStdString(), "OnEnab_serverID");
+  EXPECT_TRUE(idField->isEnabled());
 
-  // The fixed code opens the server address, never the server ID.
-  emit network->emit_ServerIDchange(2);
+  // The fixed code opens the server address dialog, never the server ID.
+  network->findChild<QPushButton*>(QStringLiteral("btnSERVER"))->click();
+  ASSERT_EQ(plant.page().toStdString(), "timeCodePage");
+  bool dialogShown = false;
+  QTimer::singleShot(50, [&] {
+    auto* dialog = qobject_cast<changeSrvIpDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    dialogShown = true;
+    dialog->findChild<QPushButton*>(QStringLiteral("pushButton_ANNULER"))->click();
+  });
   plant.enterCode(QStringLiteral("4631"));
+  EXPECT_TRUE(dialogShown);
   EXPECT_EQ(plant.page().toStdString(), "networkPage");
-  EXPECT_EQ(lastCall->text().toStdString(), "OnEnab_serverIP");
   emit network->emit_ServerIDchange(1);
   {
     BoxWatcher boxes;

@@ -95,8 +95,12 @@ TEST(cORV, InactivityAlwaysLocksTheConfigurationMenuAgain) {
   emit menu(plant)->network();
   plant.enterCode(QStringLiteral("8351"));
   ASSERT_EQ(plant.page().toStdString(), "networkPage");
-  plant.click("esc_networkButton");
+  plant.click("escButton");
   EXPECT_EQ(plant.page().toStdString(), "menuPage");
+  // The page and its Wi-Fi quality timer are gone with the leave.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(plant.find<Network1>("Network1"), nullptr);
+  EXPECT_EQ(plant.find<QTimer>("wifiQualityTimer"), nullptr);
   // A return to the configuration menu would set its title again.
   QLabel* menuTitle = menu(plant)->findChild<QLabel*>("label");
   menuTitle->setText(QStringLiteral("not shown again"));
@@ -178,13 +182,13 @@ TEST(cORV, EachPageOpensWithItsPausesAndItsCloseDeletesIt) {
       {"infoNorvalePage", [&](WindowPlant&) { emit menu(plant)->info(); }, "-/-",
        "accueilButton", "mainScreen"},
       {"networkPage", [&](WindowPlant&) { emit menu(plant)->traceroute(); }, "-/-",
-       "esc_networkButton", "mainScreen"},
+       "escButton", "mainScreen"},
       {"networkPage",
        [&](WindowPlant& p) {
          emit menu(plant)->network();
          p.enterCode(QStringLiteral("8351"));
        },
-       "upd/-", "esc_networkButton", "mainScreen"},
+       "upd/-", "escButton", "mainScreen"},
       {"fuseauPage", [&](WindowPlant&) { emit menu(plant)->fuseauHorraire(); }, "upd/proc",
        "pB_Exit", "mainScreen"},
       {"autoTestPage", [&](WindowPlant&) { emit menu(plant)->sig_testAuto(); }, "upd/proc",

@@ -78,8 +78,8 @@ TEST(orvPictures, EveryNamedPictureIsDrawnAtItsSize) {
     seen[pixels] = name;
   }
 
-  for (const char* icon : {"ethernet_on", "ethernet_off", "RS485_green_icon", "RS485_red_icon",
-                           "arrow", "delArrow"}) {
+  for (const char* icon : {"ethernet_on", "ethernet_off", "wifi_on", "wifi_off",
+                           "RS485_green_icon", "RS485_red_icon", "arrow", "delArrow"}) {
     SCOPED_TRACE(icon);
     const QImage image = picture(QString::fromLatin1(icon));
     ASSERT_FALSE(image.isNull());

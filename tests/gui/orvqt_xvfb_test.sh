@@ -31,14 +31,14 @@ expect_page menuCodePage
 code 8351
 expect_page networkPage
 page_line | grep -q "upd_paused=1" || fail "exchange not paused: $(page_line)"
-tap_widget serverIdButton || fail "no server ID button"
+tap_widget btnID || fail "no server ID button"
 expect_page timeCodePage
 number=$(field TxtLabel 8 | sed -n 's/.*numero :\([0-9]*\).*/\1/p')
 [ "$number" = 905 ] || fail "challenge number $number"
 code $(( (number / 100 + 3) * (number % 100 + 7) ))
 expect_page networkPage
-[ "$(field lastCall 8)" = OnEnab_serverID ] || fail "last call $(field lastCall 8)"
-tap_widget esc_networkButton || fail "no escape"
+[ "$(field lineEditID 7)" = 1 ] || fail "server ID field still locked: $(dump)"
+tap_widget escButton || fail "no escape"
 expect_page menuCodePage
 page_line | grep -q "upd_paused=1" || fail "exchange resumed on an uncommissioned device"
 xsession_stop

@@ -351,6 +351,19 @@ TEST_F(ReceivePass, BackupReplacesBothLiveFilesOrNeither) {
 
   ASSERT_EQ(0, box.run("rm -r '" + box.path("/home/ORV/moy.msr") + "'").status);
   box.write("/home/ORV/moy.msr", "live means\n");
+
+  // A configuration without settings in section General would bring the device up on
+  // defaults: neither file is put in place.
+  for (const char* broken : {"[Autre]\nX=1\n", "[General]\n# vide\n", ""}) {
+    SCOPED_TRACE(broken);
+    server_.write("ORV/99/config.conf", broken);
+    r = box.cli("srv get-backup 99");
+    EXPECT_EQ(1, r.status);
+    EXPECT_EQ(liveConfig, box.read("/home/ORV/config.conf"));
+    EXPECT_EQ("live means\n", box.read("/home/ORV/moy.msr"));
+    EXPECT_EQ("config.conf\nmoy.msr\n", box.run("ls '" + box.path("/home/ORV") + "'").out);
+  }
+  server_.write("ORV/99/config.conf", "[General]\nCONFIG_SRV_ID=99\n");
   r = box.cli("srv get-backup 99");
   EXPECT_EQ(0, r.status);
   EXPECT_NE(std::string::npos, r.out.find("backup=true\n")) << r.out;

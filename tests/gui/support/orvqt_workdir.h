@@ -2,8 +2,8 @@
 // in-process screen tests.
 //
 // "<root>/app" gets copies of the pictures and translations of the build tree (so that a
-// test may remove one) and, as "./checkIfConfigFileExists.sh", the recording stub that
-// appends its name to the sandbox's platform_calls.log on every run.
+// test may remove one) and, as "./checkIfConfigFileExists.sh" and "./traceroute", the
+// recording stub that appends its name and arguments to the sandbox's platform_calls.log.
 #pragma once
 
 #include <QApplication>
@@ -23,7 +23,8 @@ inline std::string prepareOrvqtWorkDir(const TestSandbox& sandbox) {
   const std::string build = orvqtBuildDir();
   std::system(("mkdir -p '" + app + "' && cp -r '" + build + "/gui_langues' '" + build +
                "/gui_images' '" + app + "/' && ln -sf '" + testSourceDir() +
-               "/platform/stubs/orv-stub' '" + app + "/checkIfConfigFileExists.sh'")
+               "/platform/stubs/orv-stub' '" + app + "/checkIfConfigFileExists.sh' && ln -sf '" +
+               testSourceDir() + "/platform/stubs/orv-stub' '" + app + "/traceroute'")
                   .c_str());
   return app;
 }

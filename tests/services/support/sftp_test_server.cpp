@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <netinet/in.h>
 #include <sys/file.h>
@@ -12,16 +13,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "orv_test_sandbox.h"
-
-SftpTestServer SftpServerTest::server_;
-std::string SftpServerTest::reason_;
-bool SftpServerTest::failed_ = false;
 
 std::string SftpTestServer::start(const std::vector<int>& ids, bool* failed) {
   *failed = false;
@@ -199,6 +197,43 @@ std::string SilentListener::start(bool* failed) {
       listen(fd_, 16) != 0) {
     *failed = true;
     return "cannot listen on 127.0.0.1:22";
+  }
+  return "";
+}
+
+UnansweredAddress::~UnansweredAddress() {
+  if (filler_ >= 0) close(filler_);
+  if (listener_ >= 0) close(listener_);
+}
+
+std::string UnansweredAddress::start(bool* failed) {
+  *failed = false;
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_port = htons(22);
+  inet_pton(AF_INET, kAddress, &addr.sin_addr);
+  listener_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (listener_ < 0 || bind(listener_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
+      listen(listener_, 0) != 0)
+    return std::string("cannot listen on ") + kAddress + ":22";
+  // The one connection the queue holds: never accepted.
+  filler_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (filler_ < 0 || connect(filler_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+    *failed = true;
+    return "cannot fill the accept queue";
+  }
+  // A further connect must stay unanswered.
+  int probe = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  int rc = connect(probe, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+  bool answered = rc == 0;
+  if (rc != 0 && errno == EINPROGRESS) {
+    pollfd waiting{probe, POLLOUT, 0};
+    answered = poll(&waiting, 1, 1000) != 0;
+  }
+  close(probe);
+  if (answered) {
+    *failed = true;
+    return std::string("a connect to ") + kAddress + ":22 was answered";
   }
   return "";
 }

@@ -60,12 +60,13 @@ private:
   pid_t daemon_ = -1;
 };
 
-// Base of a test suite that shares one server with the tree of device 12: started before
-// the suite's first test, stopped after its last; every test starts with no file on it.
-// Where no server can run, each test skips with the reason.
-class SftpServerTest : public ::testing::Test {
+// Base of a test suite that shares one server with the trees of devices `Ids`: started
+// before the suite's first test, stopped after its last; every test starts with no file on
+// it. Where no server can run, each test skips with the reason.
+template <int... Ids>
+class SftpServerSuite : public ::testing::Test {
 protected:
-  static void SetUpTestSuite() { reason_ = server_.start({12}, &failed_); }
+  static void SetUpTestSuite() { reason_ = server_.start({Ids...}, &failed_); }
   static void TearDownTestSuite() { server_.stop(); }
   void SetUp() override {
     if (failed_) FAIL() << "test server: " << reason_;
@@ -77,6 +78,15 @@ protected:
   static std::string reason_;
   static bool failed_;
 };
+template <int... Ids>
+SftpTestServer SftpServerSuite<Ids...>::server_;
+template <int... Ids>
+std::string SftpServerSuite<Ids...>::reason_;
+template <int... Ids>
+bool SftpServerSuite<Ids...>::failed_ = false;
+
+// The suite of most exchange tests: the tree of device 12.
+using SftpServerTest = SftpServerSuite<12>;
 
 // A process that accepts TCP connections on 127.0.0.1:22 and never says a word.
 class SilentListener {
@@ -89,4 +99,24 @@ public:
 private:
   Port22Claim* claim_ = nullptr;
   int fd_ = -1;
+};
+
+// A server address whose connection requests are never answered, as a server that drops
+// them: a listener on 127.0.0.5:22 whose accept queue (backlog 0) the fixture fills with one
+// connection it never accepts, so that the kernel drops every further SYN.
+class UnansweredAddress {
+public:
+  static constexpr const char* kAddress = "127.0.0.5";
+
+  UnansweredAddress() = default;
+  ~UnansweredAddress();
+  UnansweredAddress(const UnansweredAddress&) = delete;
+  UnansweredAddress& operator=(const UnansweredAddress&) = delete;
+  // "" when a plain connect to the address does not complete within 1 s, else the reason
+  // to skip (`failed`: the reason is a fault).
+  std::string start(bool* failed);
+
+private:
+  int listener_ = -1;
+  int filler_ = -1;
 };

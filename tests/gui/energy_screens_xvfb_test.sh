@@ -8,14 +8,7 @@
 set -u
 fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
-roots=()
-sim=""
-cleanup() {
-  xsession_stop
-  [ -n "$sim" ] && { kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; }
-  [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "${roots[@]}"
-}
-trap cleanup EXIT
+trap xsession_cleanup EXIT
 
 # until_field NAME TEXT [SECONDS]: until the widget NAME shows TEXT
 until_field() {

@@ -10,15 +10,8 @@ fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
 SIM="$ORV_SOURCE_DIR/platform/orvbus-sim/orvbus-sim"
 root=$(mktemp -d /tmp/orv-hpf-xvfb-XXXXXX)
-sim=""
-cleanup() {
-  xsession_stop
-  [ -n "$sim" ] && { kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; }
-  [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "$root"
-}
-trap cleanup EXIT
-expect_page() { wait_page "$1" "${2:-10}" || fail "expected $1"; }
-page_line() { dump | head -1; }
+roots=("$root")
+trap xsession_cleanup EXIT
 simctl() { ORV_ROOT="$root" "$SIM" ctl "$@" > /dev/null || fail "orvbus-sim ctl $*"; }
 # Requests with command code $1 (two hex digits) in the frame log after the note $2.
 requests_after() {

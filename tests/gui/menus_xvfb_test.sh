@@ -9,15 +9,8 @@ fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
 SIM="$ORV_SOURCE_DIR/platform/orvbus-sim/orvbus-sim"
 SCREENS="$ORV_BUILD_DIR/screens"
-roots=()
 mkdir -p "$SCREENS"
-sim=""
-cleanup() {
-  xsession_stop
-  [ -n "$sim" ] && { kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; }
-  [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "${roots[@]}"
-}
-trap cleanup EXIT
+trap xsession_cleanup EXIT
 
 # sandbox VAR: a fresh device root, cable unplugged
 sandbox() {

@@ -10,8 +10,6 @@ fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit
 SCREENS="$ORV_BUILD_DIR/screens"
 trap xsession_cleanup EXIT
 mkdir -p "$SCREENS"
-# key NAME: the value of NAME in the device's config.conf
-key() { sed -n "s/^$1=//p" "$root/home/ORV/config.conf"; }
 
 # The column was tared before (the tare page holds "SUIVANT" back on a column without one).
 sandbox root 1 "CONFIG_SRV_ID=12
@@ -70,15 +68,15 @@ until page_line | grep -q "proc_paused=0 upd_paused=0"; do
   [ $SECONDS -le $until ] || fail "workers: $(page_line)"
   sleep 0.25
 done
-[ "$(key CONFIG_TANK_TYPE)" = H ] || fail "CONFIG_TANK_TYPE=$(key CONFIG_TANK_TYPE)"
-[ "$(key CONFIG_COLUMN_TYPE)" = 40x2 ] || fail "CONFIG_COLUMN_TYPE=$(key CONFIG_COLUMN_TYPE)"
-[ "$(key CONFIG_DIAM_TUBE)" = 36 ] || fail "CONFIG_DIAM_TUBE=$(key CONFIG_DIAM_TUBE)"
-[ "$(key CONFIG_FLAG_REFOIDISSEUR)" = 1 ] ||
-  fail "CONFIG_FLAG_REFOIDISSEUR=$(key CONFIG_FLAG_REFOIDISSEUR)"
-stamp=$(key FLAG_PREM_DEMARRAGE)
+[ "$(conf_key CONFIG_TANK_TYPE)" = H ] || fail "CONFIG_TANK_TYPE=$(conf_key CONFIG_TANK_TYPE)"
+[ "$(conf_key CONFIG_COLUMN_TYPE)" = 40x2 ] || fail "CONFIG_COLUMN_TYPE=$(conf_key CONFIG_COLUMN_TYPE)"
+[ "$(conf_key CONFIG_DIAM_TUBE)" = 36 ] || fail "CONFIG_DIAM_TUBE=$(conf_key CONFIG_DIAM_TUBE)"
+[ "$(conf_key CONFIG_FLAG_REFOIDISSEUR)" = 1 ] ||
+  fail "CONFIG_FLAG_REFOIDISSEUR=$(conf_key CONFIG_FLAG_REFOIDISSEUR)"
+stamp=$(conf_key FLAG_PREM_DEMARRAGE)
 [ -n "$stamp" ] && [ "$stamp" != 0 ] || fail "FLAG_PREM_DEMARRAGE=$stamp"
-[ "$(key FLAG_DATE_INSTALLATION)" = "$stamp" ] ||
-  fail "FLAG_DATE_INSTALLATION=$(key FLAG_DATE_INSTALLATION), commissioned at $stamp"
+[ "$(conf_key FLAG_DATE_INSTALLATION)" = "$stamp" ] ||
+  fail "FLAG_DATE_INSTALLATION=$(conf_key FLAG_DATE_INSTALLATION), commissioned at $stamp"
 cmp "$root/home/ORV/config.conf" "$root/usr/share/config.conf" || fail "the copy differs"
 tap_widget Esc || fail "no escape on the menu"
 expect_page mainScreen

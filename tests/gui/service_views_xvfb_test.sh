@@ -10,14 +10,7 @@ fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
 SCREENS="$ORV_BUILD_DIR/screens"
 mkdir -p "$SCREENS"
-roots=()
-sim=""
-cleanup() {
-  xsession_stop
-  [ -n "$sim" ] && { kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; }
-  [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "${roots[@]}"
-}
-trap cleanup EXIT
+trap xsession_cleanup EXIT
 button() { tap_widget "$1" || fail "no $1 on $(page_line)"; }
 # visible NAME: whether the widget is on the screen's dump
 visible() { dump | awk -F'\t' -v n="$1" '$1 == n { found = 1 } END { exit !found }'; }

@@ -9,7 +9,6 @@ fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit
 SCREENS="$ORV_BUILD_DIR/screens"
 trap xsession_cleanup EXIT
 mkdir -p "$SCREENS"
-key() { sed -n "s/^$1=//p" "$root/home/ORV/config.conf"; }
 # yes_to_box: the question box on the screen answered by the mnemonic of "&Yes"
 yes_to_box() {
   wait_dump $'QMessageBox\t' 15 || fail "no question on wizard page $(field pageStack 8)"
@@ -76,9 +75,9 @@ expect_page menuPage 20
 
 for kv in CONFIG_COLUMN_TARE=2400 CONFIG_HP_PRESSURE_CALIB=0.34 CONFIG_TEXT_CORRECTION=0.3 \
           CONFIG_TENT_CORRECTION=-0.4 CONFIG_TLIQ_CORRECTION=0.4 z2_CM_PRESSURE_TYPE_BARmax=200; do
-  [ "$(key "${kv%%=*}")" = "${kv#*=}" ] || fail "${kv%%=*}=$(key "${kv%%=*}"), not ${kv#*=}"
+  [ "$(conf_key "${kv%%=*}")" = "${kv#*=}" ] || fail "${kv%%=*}=$(conf_key "${kv%%=*}"), not ${kv#*=}"
 done
-stamp=$(key FLAG_PREM_DEMARRAGE)
+stamp=$(conf_key FLAG_PREM_DEMARRAGE)
 [ -n "$stamp" ] && [ "$stamp" != 0 ] || fail "FLAG_PREM_DEMARRAGE=$stamp"
 sleep 1  # the last page's picture is written out before the program ends
 xsession_stop

@@ -260,6 +260,8 @@ plant_scenario() {
     done
   } > "$r/scenario"
 }
+# conf_key NAME: the value of NAME in the device's config.conf
+conf_key() { sed -n "s/^$1=//p" "$XS_ROOT/home/ORV/config.conf"; }
 # xsession_cleanup: what a script started, ended; its sandboxes removed unless
 # ORV_KEEP_SANDBOX is set
 roots=()

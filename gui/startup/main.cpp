@@ -13,14 +13,14 @@
 
 #include "Langue.h"
 #include "cORV.h"
+#include "orvPanelStyle.h"
 #include "orvStartup.h"
 #include "orvVersion.h"
 
 int main(int argc, char* argv[]) {
   setDisplayEnvironment();
   QApplication app(argc, argv);
-  // The device's look; without the style plugin Qt's default style stays.
-  QApplication::setStyle(QStringLiteral("cleanlooks"));
+  applyPanelStyle(app);
   // No pointer on the touchscreen (Qt 4 hid it through its window-system server).
   QApplication::setOverrideCursor(QCursor(Qt::BlankCursor));
   QApplication::setWindowIcon(QIcon(QStringLiteral("gui_images/NORVALE_ICONE.png")));

@@ -14,6 +14,7 @@
 #include <sstream>
 #include <string>
 
+#include "orvPanelStyle.h"
 #include "orv_test_sandbox.h"
 
 inline std::string orvqtBuildDir() { return testBuildDir() + "/gui"; }
@@ -72,6 +73,10 @@ inline QApplication& testApplication() {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // Fonts at the panel's 72 dpi, as orvQT draws them on the board.
   setenv("QT_FONT_DPI", "72", 1);
-  static QApplication* app = new QApplication(argc, argv);
+  static QApplication* app = [] {
+    auto* created = new QApplication(argc, argv);
+    applyPanelStyle(*created);
+    return created;
+  }();
   return *app;
 }

@@ -1,7 +1,6 @@
 #include "Ecran_Orv.h"
 
 #include <QEvent>
-#include <QGraphicsDropShadowEffect>
 #include <QPixmap>
 
 #include <cmath>
@@ -141,7 +140,11 @@ Ecran_Orv::Ecran_Orv(QWidget* parent)
 
   ui->ALARME->setStyleSheet(
       QStringLiteral("QLabel {color: rgb(255, 0, 0); font: 18pt \"Cantarell\";}"));
-  ui->progressBar->setStyleSheet(QStringLiteral("QProgressBar::chunk {background-color: #e0a080;}"));
+  // The level is the liquid in the receiver's dark body, a deep blue that the light brown
+  // mass written over its top stands out from; the empty part shows the body.
+  ui->progressBar->setStyleSheet(
+      QStringLiteral("QProgressBar { border: none; background: transparent; } "
+                     "QProgressBar::chunk { background-color: #0a3f7d; }"));
 
   ui->progBar_ThermoRadioBattLevel->setRange(295, 400);
   ui->progBar_ThermoRadioBattLevel->setTextVisible(false);
@@ -158,17 +161,6 @@ Ecran_Orv::Ecran_Orv(QWidget* parent)
   ui->tempAsp->setGeometry(52, 368, 61, 20);
   ui->enthalpieAsp->setGeometry(43, 394, 80, 20);
   ui->label_rejet_kW->setGeometry(50, 69, 82, 42);
-
-  // The light green and light brown of these values need a dark edge to be read on the
-  // light picture at arm's length.
-  for (QLabel* light : {ui->tempLiquide, ui->tempEnt, ui->poid, ui->enthalpieLiquide,
-                        ui->density_val}) {
-    auto* edge = new QGraphicsDropShadowEffect(light);
-    edge->setOffset(1, 1);
-    edge->setBlurRadius(1);
-    edge->setColor(QColor(0x20, 0x28, 0x30));
-    light->setGraphicsEffect(edge);
-  }
 }
 
 Ecran_Orv::~Ecran_Orv() { delete ui; }

@@ -14,10 +14,13 @@
 #include <QTextDocument>
 #include <QTranslator>
 
+#include <algorithm>
+#include <cmath>
 #include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "ClickableLabel.h"
 #include "MesV2Modul.h"
@@ -867,6 +870,157 @@ TEST_F(MainScreenOnTheBus, RadioThermometerBattery) {
   }
   EXPECT_EQ(style(screen, "label_StrBattLevel"), red);
   saveScreen(screen, "battery-noReading");
+}
+
+// ---- Contrast of the values against the picture behind them -------------------------------
+
+// Relative luminance and contrast ratio of two colours, as the readability guidelines
+// for text define them.
+double luminance(const QColor& c) {
+  auto linear = [](int channel) {
+    const double v = channel / 255.0;
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+}
+double contrast(const QColor& a, const QColor& b) {
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Median of each channel over `place` of `picture`.
+QColor medianColour(const QImage& picture, const QRect& place) {
+  std::vector<int> channels[3];
+  const QRect inside = place & picture.rect();
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+      const QRgb p = picture.pixel(x, y);
+      channels[0].push_back(qRed(p));
+      channels[1].push_back(qGreen(p));
+      channels[2].push_back(qBlue(p));
+    }
+  int median[3] = {};
+  for (int i = 0; i < 3 && !channels[i].empty(); ++i) {
+    auto middle = channels[i].begin() + channels[i].size() / 2;
+    std::nth_element(channels[i].begin(), middle, channels[i].end());
+    median[i] = *middle;
+  }
+  return QColor(median[0], median[1], median[2]);
+}
+
+// The colour a label writes its text in: the one span of a rich text, else its style's.
+QColor textColour(QLabel* label) {
+  if (Qt::mightBeRichText(label->text())) return QColor(onlySpan(label->text()).colour);
+  label->ensurePolished();
+  return label->palette().color(label->isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                label->foregroundRole());
+}
+
+// The values, their marks and the alarm texts of the screen.
+const char* const kValueLabels[] = {
+    "poid",          "tempEnt",         "tempLiquide",      "tempTrans",      "outsideTempLabel",
+    "tempAsp",       "tempTransAsp",    "tempSC",           "tempSRliq",      "tempSRlent",
+    "tempTransHPgaz", "tempRefoul",     "hpPressureLabel",  "pressionHP_Gaz", "pression2",
+    "enthalpieLiquide", "enthalpieAsp", "density_val",      "label_flasf_gaz", "angle",
+    "NivBasConfig",  "TempoNivBas",     "NivBasDepuis",     "Etat_Alarme",    "ZMDHP",
+    "ALARME"};
+
+// Every picture the screen can show, on a commissioned plant with live values, a full
+// receiver (the level bar behind the mass), flash gas, learning and a technical alarm:
+// each value shown reads at 4.5:1 or more against the median of what is drawn under its
+// place (the picture, and the level bar where it passes under the mass).
+TEST_F(MainScreenOnTheBus, EveryValueReadsAgainstEveryPicture) {
+  struct Plant {
+    const char* picture;
+    const char* tankType;
+    const char* inclination;
+    const char* subcooler;
+    const char* condenser;
+    const char* fluid;
+    const char* transcritical;
+    const char* subcritical;
+  };
+  const struct {
+    std::string modules;
+    std::initializer_list<int> absent;
+    std::vector<Plant> plants;
+  } buses[] = {
+      {"module 1 mesv2 configured=1\n", {0, 5, 6, 7, 8}, {
+           {"ecran5P_test1", "H", "0", "0", "1", "R404A", "0", "0"},
+           {"ecran5P_test1_Echangeur", "H", "0", "0", "0", "R404A", "0", "0"},
+           {"ecran5P_test3", "H", "0", "1", "1", "R404A", "0", "0"},
+           {"ecran5P_test3_Echangeur", "H", "0", "1", "0", "R404A", "0", "0"},
+           {"ecran5P_HI", "H", "35", "0", "1", "R404A", "0", "0"},
+           {"ecran5P_HI_Echangeur", "H", "35", "0", "0", "R404A", "0", "0"},
+           {"ecran5P_HI_SF", "H", "35", "1", "1", "R404A", "0", "0"},
+           {"ecran5P_HI_SF_Echangeur", "H", "35", "1", "0", "R404A", "0", "0"},
+           {"ecran5P-1", "V", "0", "0", "1", "R404A", "0", "0"},
+           {"ecran5P-1_Echangeur", "V", "0", "0", "0", "R404A", "0", "0"},
+           {"ecran5P-3", "V", "0", "1", "1", "R404A", "0", "0"},
+           {"ecran5P-3_Echangeur", "V", "0", "1", "0", "R404A", "0", "0"},
+           {"ecran5P_trans1", "V", "0", "0", "0", "CO2", "1", "0"},
+           {"ecran5P_trans1_Echangeur", "V", "0", "0", "0", "CO2", "1", "1"},
+       }},
+      {energieWithProbes(0), {0, 1, 5, 7, 8}, {
+           {"ecran5P_test2", "H", "0", "0", "1", "R404A", "0", "0"},
+           {"ecran5P_test2_Echangeur", "H", "0", "0", "0", "R404A", "0", "0"},
+           {"ecran5P_test", "H", "0", "1", "1", "R404A", "0", "0"},
+           {"ecran5P_test_Echangeur", "H", "0", "1", "0", "R404A", "0", "0"},
+           {"ecran5P_HI_DM", "H", "35", "0", "1", "R404A", "0", "0"},
+           {"ecran5P_HI_DM_Echangeur", "H", "35", "0", "0", "R404A", "0", "0"},
+           {"ecran5P_HI_DMSF", "H", "35", "1", "1", "R404A", "0", "0"},
+           {"ecran5P_HI_DMSF_Echangeur", "H", "35", "1", "0", "R404A", "0", "0"},
+           {"ecran5P-2", "V", "0", "0", "1", "R404A", "0", "0"},
+           {"ecran5P-2_Echangeur", "V", "0", "0", "0", "R404A", "0", "0"},
+           {"ecran5P", "V", "0", "1", "1", "R404A", "0", "0"},
+           {"ecran5P_Echangeur", "V", "0", "1", "0", "R404A", "0", "0"},
+           {"ecran5P_trans1_1", "V", "0", "0", "0", "CO2", "1", "0"},
+           {"ecran5P_trans1_1_Echangeur", "V", "0", "0", "0", "CO2", "1", "1"},
+       }},
+      {energieWithProbes(0) + energieWithProbes(1), {0, 1, 5, 8}, {
+           {"ecran5P_trans2", "V", "0", "0", "0", "CO2", "1", "0"},
+           {"ecran5P_trans2_Echangeur", "V", "0", "0", "0", "CO2", "1", "1"},
+           {"ecran5P-2", "V", "0", "0", "1", "R404A", "0", "0"},
+       }},
+  };
+  for (const auto& bus : buses) {
+    cwd.reset();
+    bench.reset();
+    start(bus.modules, bus.absent);
+    setKeys({{"FLAG_PREM_DEMARRAGE", "1700000000"}, {"FLAG_ALARM", "1"},
+             {"FLAG_ALARM_CAPTEUR", "3"}, {"CONFIG_HEIGHT", "1000"}, {"CONFIG_DIAMETRE", "800"}});
+    for (const Plant& plant : bus.plants) {
+      SCOPED_TRACE(plant.picture);
+      setKeys({{"CONFIG_TANK_TYPE", plant.tankType}, {"CONFIG_INCLINAISON_RESERVOIR", plant.inclination},
+               {"CONFIG_FLAG_REFOIDISSEUR", plant.subcooler}, {"CONFIG_CONDENSEUR_TYPE", plant.condenser},
+               {"CONFIG_FLUID", plant.fluid}, {"CONFIG_TRANSCRITIQUE", plant.transcritical},
+               {"CONFIG_SUBCRITIQUE", plant.subcritical}});
+      Ecran_Orv screen;
+      screen.show();
+      ASSERT_TRUE(shows(label(screen, "image"), (std::string(plant.picture) + ".png").c_str()));
+      refresh(screen, {{507, 1000}, {589, 5.0}});
+      ASSERT_TRUE(label(screen, "ALARME")->isVisible());
+      ASSERT_TRUE(label(screen, "ZMDHP")->isVisible());
+      saveScreen(screen, (std::string("contrast-") + plant.picture).c_str());
+
+      std::vector<QLabel*> shown;
+      for (const char* name : kValueLabels) {
+        QLabel* value = label(screen, name);
+        if (value->isVisible() && !value->text().isEmpty()) shown.push_back(value);
+      }
+      for (QLabel* value : shown) value->hide();
+      QImage behind(640, 480, QImage::Format_RGB32);
+      screen.render(&behind);
+      for (QLabel* value : shown) {
+        value->show();
+        const QColor text = textColour(value);
+        const QColor background = medianColour(behind, value->geometry());
+        EXPECT_GE(contrast(text, background), 4.5)
+            << value->objectName().toStdString() << " " << text.name().toStdString() << " on "
+            << background.name().toStdString();
+      }
+    }
+  }
 }
 
 }  // namespace

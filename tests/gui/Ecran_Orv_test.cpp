@@ -928,7 +928,8 @@ const char* const kValueLabels[] = {
 // Every picture the screen can show, on a commissioned plant with live values, a full
 // receiver (the level bar behind the mass), flash gas, learning and a technical alarm:
 // each value shown reads at 4.5:1 or more against the median of what is drawn under its
-// place (the picture, and the level bar where it passes under the mass).
+// place (the picture, and the level bar where it passes under the mass), and the mass
+// stands out from the full level bar as a whole.
 TEST_F(MainScreenOnTheBus, EveryValueReadsAgainstEveryPicture) {
   struct Plant {
     const char* picture;
@@ -1019,6 +1020,9 @@ TEST_F(MainScreenOnTheBus, EveryValueReadsAgainstEveryPicture) {
             << value->objectName().toStdString() << " " << text.name().toStdString() << " on "
             << background.name().toStdString();
       }
+      // The full level bar itself, wherever the mass meets it.
+      const QColor liquid = medianColour(behind, bar(screen, "progressBar")->geometry());
+      EXPECT_GE(contrast(textColour(label(screen, "poid")), liquid), 4.5) << liquid.name().toStdString();
     }
   }
 }

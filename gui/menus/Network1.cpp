@@ -127,7 +127,7 @@ void Network1::loadNetworkConfiguration() {
   srvMin = d->getCFG_struct(CFG_SRV_MIN).intValue;
   kernelVersion = d->getCFG_struct(CFG_KERNEL_VER).stringValue;
   iFaceName = d->getCFG_struct(CFG_IFACE).stringValue;
-  dhcpState = d->getCFG_struct(CFG_DHCP).charValue;
+  dhcpState = d->dhcpInUse() ? 1 : 0;
   ipAddress = d->getCFG_struct(CFG_IP).stringValue;
   netMask = d->getCFG_struct(CFG_MASK).stringValue;
   gateway = d->getCFG_struct(CFG_GW).stringValue;

@@ -641,7 +641,9 @@ void Network1::on_sendFilesButton_clicked() {
   setStatus(tr("Transfert des fichiers en cours ..."));
   ui->labelStatus->repaint();
   ORV_UpdThread* upd = updThread();
-  slot_SendMSRFiles_result(upd && upd->add_toSendFilesToServerList(0) > 0);
+  // Without a server ID the upload has no folder to go to: refused now, not dropped later.
+  slot_SendMSRFiles_result(upd && upd->loadServerTarget() != 0 &&
+                           upd->add_toSendFilesToServerList(0) > 0);
 }
 
 void Network1::slot_SendMSRFiles_result(bool accepted) {

@@ -120,8 +120,8 @@ bool cORV::On_initAll(std::string langue) {
       QStringLiteral(" ++ MASK: %1").arg(QString::fromStdString(cfg("CONFIG_MASK").stringValue)));
   msgBoxPage->appendBoxMessage(
       QStringLiteral(" ++ GATEWAY: %1").arg(QString::fromStdString(cfg("CONFIG_GW").stringValue)));
-  msgBoxPage->appendBoxMessage(cfg("CONFIG_DHCP").intValue != 0 ? QStringLiteral(" ++ DHCP: ON")
-                                                                : QStringLiteral(" ++ DHCP: OFF"));
+  msgBoxPage->appendBoxMessage(datas->dhcpInUse() ? QStringLiteral(" ++ DHCP: ON")
+                                                  : QStringLiteral(" ++ DHCP: OFF"));
   msgBoxPage->appendBoxMessage(QStringLiteral(" ++ ETHERNET MAC: %1")
                                    .arg(QString::fromStdString(cfg("CONFIG_MACADDR").stringValue)));
 

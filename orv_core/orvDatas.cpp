@@ -497,7 +497,7 @@ void orvDatas::get_ORVnetworkConfig(network_conf_t& out) {
   copyField(out.dm9000Version, sizeof out.dm9000Version, getCFG_struct(CFG_DM9000_VER).stringValue);
   copyField(out.macAddress, sizeof out.macAddress, getCFG_struct(CFG_MACADDR).stringValue);
   copyField(out.iface, sizeof out.iface, getCFG_struct(CFG_IFACE).stringValue);
-  out.dhcp = static_cast<uint8_t>(getCFG_struct(CFG_DHCP).charValue);
+  out.dhcp = dhcpInUse() ? 1 : 0;
   copyField(out.ip, sizeof out.ip, getCFG_struct(CFG_IP).stringValue);
   copyField(out.mask, sizeof out.mask, getCFG_struct(CFG_MASK).stringValue);
   copyField(out.gateway, sizeof out.gateway, getCFG_struct(CFG_GW).stringValue);
@@ -526,6 +526,8 @@ void orvDatas::set_ORVnetworkConfig(network_conf_t& in) {
 }
 
 std::string orvDatas::getSFTP_ip() { return getCFG_struct(CFG_STFP_IP).stringValue; }
+
+bool orvDatas::dhcpInUse() { return getCFG_struct(CFG_DHCP).charValue == 1; }
 
 // ---- Small values ------------------------------------------------------------------------
 

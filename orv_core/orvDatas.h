@@ -97,6 +97,9 @@ public:
   void get_ORVnetworkConfig(network_conf_t& out);
   void set_ORVnetworkConfig(network_conf_t& in);
   std::string getSFTP_ip();
+  // CONFIG_DHCP as the device applies it: the store keeps that int key in its char value,
+  // and 1 means the address comes from DHCP.
+  bool dhcpInUse();
 
   // Values exchanged between the screens and the processing thread.
   void setNewCharge(float charge);

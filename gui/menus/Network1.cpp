@@ -127,7 +127,7 @@ void Network1::loadNetworkConfiguration() {
   srvMin = d->getCFG_struct(CFG_SRV_MIN).intValue;
   kernelVersion = d->getCFG_struct(CFG_KERNEL_VER).stringValue;
   iFaceName = d->getCFG_struct(CFG_IFACE).stringValue;
-  dhcpState = d->getCFG_struct(CFG_DHCP).charValue;
+  dhcpState = d->dhcpInUse() ? 1 : 0;
   ipAddress = d->getCFG_struct(CFG_IP).stringValue;
   netMask = d->getCFG_struct(CFG_MASK).stringValue;
   gateway = d->getCFG_struct(CFG_GW).stringValue;
@@ -641,7 +641,9 @@ void Network1::on_sendFilesButton_clicked() {
   setStatus(tr("Transfert des fichiers en cours ..."));
   ui->labelStatus->repaint();
   ORV_UpdThread* upd = updThread();
-  slot_SendMSRFiles_result(upd && upd->add_toSendFilesToServerList(0) > 0);
+  // Without a server ID the upload has no folder to go to: refused now, not dropped later.
+  slot_SendMSRFiles_result(upd && upd->loadServerTarget() != 0 &&
+                           upd->add_toSendFilesToServerList(0) > 0);
 }
 
 void Network1::slot_SendMSRFiles_result(bool accepted) {

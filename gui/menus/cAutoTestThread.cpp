@@ -84,7 +84,7 @@ void cAutoTestThread::run() {
   // Network.
   const std::string iface = setting(store, "CONFIG_IFACE").stringValue;
   const std::string server = store ? store->getSFTP_ip() : std::string();
-  const int dhcp = setting(store, "CONFIG_DHCP").intValue;
+  const int dhcp = store && store->dhcpInUse() ? 1 : 0;
   int link = 0;
   QString item;  // the settings lines are shown as they stand, untranslated
   if (iface == "eth0") {

@@ -228,11 +228,15 @@ void cConfHPF::OnSendSaveHpfConfig() {
     return;
   }
   if (hpfWorkingConfig.isConfigured == 0) hpfWorkingConfig.isConfigured = 1;
-  hpf->cfg_setHPF_Config(false, &hpfWorkingConfig);
-  if (hpf->orvcomm_sendToHPF(kConfigurationWrite) == 0) {
-    // The module holds this record now: a later failed send gives the client this one back.
+  // A client that kept its old record would send and save that one instead.
+  if (hpf->cfg_setHPF_Config(false, &hpfWorkingConfig) != 1) {
+    emit emit_SendSaveHPFcfg_state(false);
+    return;
+  }
+  if (hpf->orvcomm_sendToHPF(kConfigurationWrite) == 0 && hpf->cfg_writeHPF_Config_toFile() == 1) {
+    // Acknowledged and saved: a later failed send gives the client this one back.
     hpfBackupConfig = hpfWorkingConfig;
-    emit emit_SendSaveHPFcfg_state(hpf->cfg_writeHPF_Config_toFile() == 1);
+    emit emit_SendSaveHPFcfg_state(true);
   } else {
     hpf->cfg_setHPF_Config(false, &hpfBackupConfig);
     emit emit_SendSaveHPFcfg_state(false);

@@ -454,19 +454,27 @@ void cConf_Energie::on_pB_SaveENER_clicked() {
   }
 
   EnerModul* ener = energyClient();
-  ener->cfg_getENER_Config(i, &backupConfig);
-  ener->cfg_setENER_Config(i, false, &record);
-  ui->label_SendConfigMessage->setText(
-      tr("Envoi Configuation au module ENERGIE %1 ....").arg(i + 1));
-  // The exchange blocks the GUI thread for its tries: show the text before it.
-  ui->label_SendConfigMessage->repaint();
-  if (ener->orvcomm_sendToENER(i, kConfigWrite) == 0) {
+  // The backup is this save's own copy of the client's record, or none: a copy left from
+  // an earlier save (perhaps of another module) must never be put back into this slot.
+  std::memset(&backupConfig, 0, sizeof backupConfig);
+  bool saved = ener->cfg_getENER_Config(i, &backupConfig) == 1;
+  // A client record that could not be replaced would be sent and saved in place of this one.
+  if (saved) saved = ener->cfg_setENER_Config(i, false, &record) == 1;
+  if (saved) {
+    ui->label_SendConfigMessage->setText(
+        tr("Envoi Configuation au module ENERGIE %1 ....").arg(i + 1));
+    // The exchange blocks the GUI thread for its tries: show the text before it.
+    ui->label_SendConfigMessage->repaint();
+    saved = ener->orvcomm_sendToENER(i, kConfigWrite) == 0;
+    // Acknowledged but not in the file: the next start would give the module the old one.
+    if (saved) saved = ener->cfg_writeENER_Config_toFile(i) == 1;
+    if (!saved) ener->cfg_setENER_Config(i, false, &backupConfig);
+  }
+  if (saved) {
     ui->label_SendConfigMessage->setStyleSheet(kBlue);
     ui->label_SendConfigMessage->clear();
-    ener->cfg_writeENER_Config_toFile(i);
     ui->label_SendConfigMessage->setText(tr("Envoi Configuation module ENERGIE %1 OK").arg(i + 1));
   } else {
-    ener->cfg_setENER_Config(i, false, &backupConfig);
     ui->label_SendConfigMessage->setStyleSheet(kRed);
     ui->label_SendConfigMessage->clear();
     ui->label_SendConfigMessage->setText(

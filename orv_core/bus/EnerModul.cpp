@@ -201,15 +201,15 @@ void EnerModul::cfg_setAllENER_Config(const energyORV_config_t* in) {
   unlock_ENERconfig();
 }
 
-void EnerModul::cfg_getENER_Config(int n, energyORV_cfg_t* out) {
-  if (validModule(n)) copyUnderLock(configLock_, out, &bundle_.cfg[n]);
+int EnerModul::cfg_getENER_Config(int n, energyORV_cfg_t* out) {
+  return validModule(n) && copyUnderLock(configLock_, out, &bundle_.cfg[n]) ? 1 : 0;
 }
 
-void EnerModul::cfg_setENER_Config(int n, bool toFile, const energyORV_cfg_t* in) {
-  if (in == nullptr || !validModule(n) || !lock_ENERconfig()) return;
+int EnerModul::cfg_setENER_Config(int n, bool toFile, const energyORV_cfg_t* in) {
+  if (in == nullptr || !validModule(n) || !lock_ENERconfig()) return 0;
   bundle_.cfg[n] = *in;
   unlock_ENERconfig();
-  if (toFile) cfg_writeENER_Config_toFile(n);
+  return toFile ? cfg_writeENER_Config_toFile(n) : 1;
 }
 
 void EnerModul::cfg_getENER_ModCfg(int n, ener_global_config_t* out) {
@@ -235,11 +235,12 @@ void EnerModul::cfg_setENER_CalibDatas(int n, const puissance_rms_calbration_con
   unlock_ENERconfig();
 }
 
-void EnerModul::cfg_writeENER_Config_toFile(int n) {
+int EnerModul::cfg_writeENER_Config_toFile(int n) {
   orvDatas* store = moduleStore();
-  if (store == nullptr || !validModule(n) || !lock_ENERconfig()) return;
-  store->writeENER_Config_toFile(n, &bundle_.cfg[n]);
+  if (store == nullptr || !validModule(n) || !lock_ENERconfig()) return 0;
+  const int written = store->writeENER_Config_toFile(n, &bundle_.cfg[n]);
   unlock_ENERconfig();
+  return written == 1 ? 1 : 0;
 }
 
 void EnerModul::cfg_readENER_Config_fromFile(int n) {

@@ -101,13 +101,16 @@ public:
   // 1 when the bundle was copied, 0 when not (null destination, lock not obtained).
   int cfg_getAllENER_Config(energyORV_config_t* out);
   void cfg_setAllENER_Config(const energyORV_config_t* in);
-  void cfg_getENER_Config(int n, energyORV_cfg_t* out);
-  void cfg_setENER_Config(int n, bool toFile, const energyORV_cfg_t* in);
+  // 1 when the record was copied, 0 when not (module outside 0..2, lock not obtained);
+  // with `toFile`, 0 also when the section was not written.
+  int cfg_getENER_Config(int n, energyORV_cfg_t* out);
+  int cfg_setENER_Config(int n, bool toFile, const energyORV_cfg_t* in);
   void cfg_getENER_ModCfg(int n, ener_global_config_t* out);
   void cfg_setENER_ModCfg(int n, bool toFile, const ener_global_config_t* in);
   void cfg_getENER_CalibDatas(int n, puissance_rms_calbration_config_t* out);
   void cfg_setENER_CalibDatas(int n, const puissance_rms_calbration_config_t* in);
-  void cfg_writeENER_Config_toFile(int n);
+  // 1 when section n of the file holds the client's record, 0 when not.
+  int cfg_writeENER_Config_toFile(int n);
   // The section replaces the configuration; kept as it was when the store cannot read.
   void cfg_readENER_Config_fromFile(int n);
   void cfg_initENER_Data(ener_toORV_data_t* out);

@@ -84,11 +84,11 @@ void HpfModul::cfg_getHPF_Config(hp_global_config_t* out) {
   copyUnderLock(configLock_, out, &config_);
 }
 
-void HpfModul::cfg_setHPF_Config(bool toFile, const hp_global_config_t* in) {
-  if (in == nullptr || !lock_HPFconfig()) return;
+int HpfModul::cfg_setHPF_Config(bool toFile, const hp_global_config_t* in) {
+  if (in == nullptr || !lock_HPFconfig()) return 0;
   config_ = *in;
   unlock_HPFconfig();
-  if (toFile) cfg_writeHPF_Config_toFile();
+  return toFile ? cfg_writeHPF_Config_toFile() : 1;
 }
 
 int HpfModul::cfg_writeHPF_Config_toFile() {

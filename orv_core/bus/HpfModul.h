@@ -76,7 +76,8 @@ public:
 
   int cfg_initHPF_ProcValue(hpf_process_values_t* out);
   void cfg_getHPF_Config(hp_global_config_t* out);
-  void cfg_setHPF_Config(bool toFile, const hp_global_config_t* in);
+  // 1 when the client holds `in` (and, with `toFile`, the section was written), else 0.
+  int cfg_setHPF_Config(bool toFile, const hp_global_config_t* in);
   // 1 when the store wrote section "Module_HPF" and the file, 0 when it did not (no store,
   // the client's lock or the store's not obtained).
   int cfg_writeHPF_Config_toFile();

@@ -23,11 +23,13 @@ private:
 };
 
 // Copies a record under a client lock; nothing for a null pointer or a timed-out lock.
+// True when the record was copied.
 template <typename T>
-void copyUnderLock(ModuleLock& lock, T* to, const T* from) {
-  if (to == nullptr || from == nullptr || !lock.lock()) return;
+bool copyUnderLock(ModuleLock& lock, T* to, const T* from) {
+  if (to == nullptr || from == nullptr || !lock.lock()) return false;
   *to = *from;
   lock.unlock();
+  return true;
 }
 
 // One framed exchange: the request (address, code, payload; an empty payload sends the

@@ -129,8 +129,18 @@ std::string ORV_UpdThread::baseUrl() {
 }
 
 int ORV_UpdThread::update_orvID() {
-  if (orvDatas* store = datas()) serverId_ = store->getCFG_struct(kSrvId).intValue;
+  loadServerTarget();
   return 1;
+}
+
+int ORV_UpdThread::loadServerTarget(std::string* address) {
+  orvDatas* store = datas();
+  if (!store) return serverId_;
+  serverId_ = store->getCFG_struct(kSrvId).intValue;
+  const std::string stored = store->getSFTP_ip();
+  if (baseUrl() != "sftp://" + stored) setSFTP_ip(stored);
+  if (address) *address = stored;
+  return serverId_;
 }
 
 void ORV_UpdThread::nap(int ms) {

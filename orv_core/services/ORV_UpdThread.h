@@ -62,6 +62,9 @@ public:
 
   void setSFTP_ip(std::string ip);
   int update_orvID();
+  // Takes the server ID and address as the store holds them now, so that a change saved
+  // on the network page counts from the next transfer; returns the ID (0: none).
+  int loadServerTarget(std::string* address = nullptr);
   bool okTo_receive_SFTP_files() const { return receiveAllowed_; }
 
   // Queues an upload request (a last-in-first-out stack of distinct codes, at most 11).
@@ -82,8 +85,8 @@ public:
   // 0 for an empty map, else the upload's result.
   int SendFilesToNetwork(SftpUploadMap& map);
 
-  // One receive pass; 0 when another pass runs or the server was unreachable at the
-  // last check, else 1.
+  // One receive pass; 0 when another pass runs, the server was unreachable at the last
+  // check or the device has no server ID, else 1.
   int receive_SFTP_files();
 
   // --- Receive pass and remote downloads (ORV_UpdThreadReceive.cpp) ---

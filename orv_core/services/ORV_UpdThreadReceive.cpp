@@ -128,6 +128,12 @@ int ORV_UpdThread::receive_SFTP_files() {
   if (!receiveAllowed_ || serverReachable_ == 0) return 0;
   bool allowed = true;
   if (!receiveAllowed_.compare_exchange_strong(allowed, false)) return 0;
+  // The device's own folder is named after its ID: without one there is nothing to fetch.
+  if (loadServerTarget() == 0) {
+    std::printf("ORV_UpdThread:: no server ID: receive pass not run\n");
+    receiveAllowed_ = true;
+    return 0;
+  }
 
   std::printf("ORV_UpdThread::Checking: net actions\n");
   CheckActions();
@@ -300,6 +306,7 @@ int ORV_UpdThread::CheckFirmwareNetUpgrade() {
 
 int ORV_UpdThread::getFromServer_orvID() {
   if (orvFileExist((std::string(kDataDir) + kServerIdFile).c_str())) return 1;
+  loadServerTarget();
   SftpDownloadMap map;
   return OnReceiveFilesFromServer(7, map) == 0 ? 1 : 0;
 }
@@ -355,6 +362,7 @@ bool holdsGeneralSettings(const std::string& path) {
 // once both are complete and the configuration holds settings: a failed transfer or an
 // empty configuration leaves the live files as they were.
 bool ORV_UpdThread::getBackupConf_FromServer(int id) {
+  loadServerTarget();
   const std::string folder = kServerRoot + std::to_string(id) + "/";
   const char* const names[2] = {"config.conf", "moy.msr"};
   std::string temporary[2], live[2];

@@ -61,11 +61,11 @@ ORV_UpdThread::SendResult ORV_UpdThread::sendFileGroup(int code) {
   if (code < 0 || code > 7) return SendResult::UnknownCode;
   if (linkState_ == 0) return SendResult::NoServer;
   std::string address;
-  if (orvDatas* store = datas()) address = store->getSFTP_ip();
+  const int id = loadServerTarget(&address);
   if (!serverPortAnswers(address)) return SendResult::NoServer;
   // Without a server ID the device has no folder of its own on the server: sending as
   // device 0 would mix its files with every other unregistered device's.
-  if (serverId_ == 0) {
+  if (id == 0) {
     std::printf("ORV_UpdThread:: no server ID: request %d not sent\n", code);
     return SendResult::NothingToSend;
   }

@@ -45,6 +45,10 @@ const char kSaveRefused[] = "ERREUR Reconfiguration Reseau, veuillez corriger et
 const char kSaved[] = "Enregistrement CONFIG Reseau reussie.";
 const char kGrey[] = "QPushButton { color: rgb(167, 167, 167); }";
 const char kRed[] = "QPushButton { color: rgb(255, 0, 0); }";
+// A remote actions file that sets the alarm delay to 45 minutes.
+const char kDelayAction[] =
+    "<actions>\n  <action type=\"1\" key=\"ALARME_TEMPORISATION\" value=\"45\" "
+    "journal=\"1\"/>\n</actions>\n";
 
 using Keys = std::map<std::string, std::string>;
 
@@ -480,9 +484,7 @@ TEST_F(Network1Test, SendQueuesTheUploadAndReceiveRunsOnePass) {
     EXPECT_EQ(dev.status(), "ERREUR Transfert des fichiers.");
     EXPECT_EQ(dev.uploads(), std::vector<int>{0});
 
-    server_.write("ORV/12/SversD/actions.xml",
-                  "<actions>\n  <action type=\"1\" key=\"ALARME_TEMPORISATION\" value=\"45\" "
-                  "journal=\"1\"/>\n</actions>\n");
+    server_.write("ORV/12/SversD/actions.xml", kDelayAction);
     dev.click("receiveFilesButton");
     EXPECT_EQ(dev.status(), "Reception des fichiers SFTP termine.");
     EXPECT_FALSE(server_.exists("ORV/12/SversD/actions.xml"));
@@ -494,6 +496,47 @@ TEST_F(Network1Test, SendQueuesTheUploadAndReceiveRunsOnePass) {
   offline.click("receiveFilesButton");
   EXPECT_EQ(offline.status(),
             "Reception des fichiers deja en cours ou pas d'Internet, veuillez reessayer plus tard.");
+}
+
+// The exchange thread started on a device with no server ID and another server address;
+// the page then gives it both. Without an ID, send and receive are refused; once an ID is
+// saved, the upload goes into that ID's folder and the receive pass reads from it.
+TEST_F(Network1Test, SendAndReceiveGoToTheServerIdAndAddressSavedLast) {
+  NetworkDevice dev(Keys{{"CONFIG_SRV_ID", "0"}, {"CONFIG_STFP_IP", "127.0.0.9"}});
+  dev.open(true);
+  dev.page->slot_newSrvIP(QStringLiteral("127.0.0.1"));
+  ASSERT_TRUE(dev.configHas("CONFIG_STFP_IP=127.0.0.1"));
+
+  dev.click("sendFilesButton");
+  EXPECT_EQ(dev.status(), "ERREUR Transfert des fichiers.");
+  EXPECT_TRUE(dev.uploads().empty());
+  dev.shot("send-without-id");
+  dev.click("receiveFilesButton");
+  EXPECT_EQ(dev.status(),
+            "Reception des fichiers deja en cours ou pas d'Internet, veuillez reessayer plus tard.");
+
+  dev.page->OnEnab_serverID();
+  QLineEdit* id = dev.w<QLineEdit>("lineEditID");
+  id->setFocus();
+  id->selectAll();
+  QTest::keyClicks(id, "99");
+  dev.click("pB_save");
+  ASSERT_TRUE(dev.configHas("CONFIG_SRV_ID=99"));
+
+  dev.click("sendFilesButton");
+  EXPECT_EQ(dev.status(), "OK: Transfert des fichiers reussi.");
+  ASSERT_EQ(dev.uploads(), std::vector<int>{0});
+  // The thread's loop takes the request once the page is left.
+  EXPECT_EQ(dev.upd->check_sendFilesToServerList(), 0);
+  EXPECT_TRUE(dev.uploads().empty()) << "sent, not put back for a retry";
+  EXPECT_TRUE(server_.exists("ORV/99/config.conf"));
+  EXPECT_TRUE(server_.list("ORV/0").empty());
+
+  server_.write("ORV/99/SversD/actions.xml", kDelayAction);
+  dev.click("receiveFilesButton");
+  EXPECT_EQ(dev.status(), "Reception des fichiers SFTP termine.");
+  EXPECT_FALSE(server_.exists("ORV/99/SversD/actions.xml"));
+  EXPECT_TRUE(dev.configHas("ALARME_TEMPORISATION=45"));
 }
 
 TEST_F(Network1Test, ServerAddressDialogStoresOnlyAnAddress) {

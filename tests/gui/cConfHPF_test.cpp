@@ -1,7 +1,8 @@
 // The HPF configuration wizard on the simulated module: the walk through its pages and
 // their Next flag, and the send that saves the section only once the module acknowledged
 // it (backup record given back on a failure, kept in step with acknowledged sends), with
-// an absent module, a skipped file write and a wizard built without the store.
+// an absent module, a skipped file write, a busy client lock and a wizard built without
+// the store.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -226,6 +227,38 @@ TEST(cConfHPF, AcknowledgedSendWithoutTheFileWriteIsAFailure) {
 
   EXPECT_EQ(sendFromPage8(host), kSentAndSaved);
   EXPECT_TRUE(bench.configHas("Module_HPF", "z0_HPF_CONFIG_V_MP_Kw_0=900"));
+}
+
+// A send whose client lock (record swap) or store lock (file write) is busy past its
+// timeout is a failure, and the file and the client's record stay as they were.
+TEST(cConfHPF, SendWithABusyLockLeavesFileAndClientAsTheyWere) {
+  struct Case {
+    const char* busy;
+    size_t writesReachingModule;
+  };
+  for (const Case& c : {Case{"client", 0}, Case{"store", 1}}) {
+    SCOPED_TRACE(c.busy);
+    HpfScreenBench bench;
+    ASSERT_TRUE(bench.ready());
+    WizardHost host;
+    host.open();
+    typeStagePower(host, 2, "1600");
+    walkTo(host, 8);
+    const std::string fileBefore = bench.configText();
+    const Bytes clientBefore = recordBytes(bench.clientRecord());
+    {
+      const bool store = std::string(c.busy) == "store";
+      LockHeldElsewhere held(
+          [&] { return store ? bench.store->lock_ORVconfig() == 1 : bench.hpf()->lock_HPFconfig() == 1; },
+          [&] { store ? bench.store->unlock_ORVconfig() : bench.hpf()->unlock_HPFconfig(); },
+          store ? 6000 : 3000);
+      EXPECT_EQ(sendFromPage8(host), kSendFailed);
+    }
+    host.saveScreen(std::string("cConfHPF_page8_send_") + c.busy + "_busy");
+    EXPECT_EQ(bench.configWrites().size(), c.writesReachingModule);
+    EXPECT_EQ(bench.configText(), fileBefore);
+    EXPECT_EQ(recordBytes(bench.clientRecord()), clientBefore);
+  }
 }
 
 // Built without the store, the wizard works on the client's record, never on zeros; when

@@ -1,8 +1,9 @@
 // The ENERGIE configuration page on the real store and module centre, with ENERGIE
 // modules 1 and 2 on orvbus-sim (module 3 absent): the module shown and its connect state,
 // allocations, shares and current transformers saved only once the module acknowledged
-// them, the General keys of the probes, the CO2 range of the HP gas probe, nothing written
-// by opening the page, a bundle that cannot be read, and the probe calibrations.
+// them and the file holds them (a busy store or client lock is a failure), the General
+// keys of the probes, the CO2 range of the HP gas probe, nothing written by opening the
+// page, a bundle that cannot be read, and the probe calibrations.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -17,12 +18,14 @@
 #include <QtTest/QTest>
 
 #include <chrono>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <thread>
 
 #include "../bus/support/module_bench.h"
 #include "EnerModul.h"
+#include "lock_holder.h"
 #include "cConf_Energie.h"
 #include "support/modal_boxes.h"
 #include "support/orvqt_workdir.h"
@@ -204,6 +207,42 @@ TEST_F(EnergiePage, UnacknowledgedSaveKeepsTheSectionAndTheClient) {
   EXPECT_TRUE(bench->configHas("General", "CONFIG_TASP_CORR_CAB3M=3.600000"));
   EXPECT_TRUE(buttonsEnabled());
   saveSettledScreen(*page, "cConf_Energie-save-failed");
+}
+
+// A save whose store lock (file write) or client lock (record swap) is busy past its
+// timeout is a failure: the red text, the file and the client's record as they were.
+TEST_F(EnergiePage, SaveWithABusyLockIsAFailure) {
+  struct Case {
+    const char* busy;
+    int heldMs;  // long enough to cover every store call of the save
+  };
+  for (const Case& c : {Case{"store", 9000}, Case{"client", 3000}}) {
+    SCOPED_TRACE(c.busy);
+    ASSERT_NO_FATAL_FAILURE(open("[General]\nCONFIG_FLUID=R404A\n"));
+    EnerModul* ener = bench->centre->ener_ptr();
+    const std::string file = bench->configText();
+    // Different fillings: a copy that did not happen cannot pass for an unchanged record.
+    energyORV_cfg_t before, after;
+    std::memset(&before, 0x00, sizeof before);
+    std::memset(&after, 0xFF, sizeof after);
+    ener->cfg_getENER_Config(0, &before);
+    choose("cB_PuissanceTI_1", "100A");
+    {
+      const bool store = std::string(c.busy) == "store";
+      LockHeldElsewhere held(
+          [&] { return store ? bench->store->lock_ORVconfig() == 1 : ener->lock_ENERconfig() == 1; },
+          [&] { store ? bench->store->unlock_ORVconfig() : ener->unlock_ENERconfig(); }, c.heldMs);
+      click("pB_SaveENER");
+    }
+    EXPECT_EQ(text("label_SendConfigMessage"), "!! ECHEC !! Configuation module ENERGIE 1");
+    EXPECT_EQ(style("label_SendConfigMessage"), "QLabel { color: red; }");
+    EXPECT_EQ(bench->configText(), file);
+    ener->cfg_getENER_Config(0, &after);
+    EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0) << "client record changed";
+    EXPECT_TRUE(buttonsEnabled());
+    saveSettledScreen(*page, std::string("cConf_Energie-save-") + c.busy + "-busy");
+    TearDown();
+  }
 }
 
 TEST_F(EnergiePage, AllocationShareAndTransformers) {

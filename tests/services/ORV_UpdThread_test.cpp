@@ -287,6 +287,32 @@ TEST_F(ORV_UpdThreadServer, WithoutServerIdNothingIsSentNorKept) {
   EXPECT_TRUE(server_.files().empty());
 }
 
+// The thread started with no server ID and another server address; both saved afterwards
+// count from the next transfer, the upload and a receive pass alike.
+TEST_F(ORV_UpdThreadServer, ServerIdAndAddressSavedAfterTheStartCountFromTheNextTransfer) {
+  ExchangeBench bench("2024-03-01 10:00:00", [](ExchangeBench& b) {
+    b.setKey("CONFIG_SRV_ID", 0);
+    b.store->setCFG_struct(CFG_STFP_IP, "127.0.0.9");
+  });
+  layDeviceFiles(bench.sandbox);
+  bench.setMes(566, 1);
+  bench.thread->init();  // the reachability as the last check found it
+  EXPECT_EQ(0, bench.thread->receive_SFTP_files()) << "no folder of its own to read";
+
+  bench.setKey("CONFIG_SRV_ID", 12);
+  bench.store->setCFG_struct(CFG_STFP_IP, "127.0.0.1");
+  EXPECT_EQ(1, bench.thread->OnSendFilesToServer(5));
+  EXPECT_EQ((std::vector<std::string>{"ORV/12/config.conf", "ORV/12/journal.log",
+                                      "ORV/Alarmes/yORV.12"}),
+            server_.files());
+
+  server_.write("ORV/12/SversD/actions.xml",
+                "<actions>\n  <action type=\"1\" key=\"ALARME_TEMPORISATION\" value=\"45\" "
+                "journal=\"1\"/>\n</actions>\n");
+  EXPECT_EQ(1, bench.thread->receive_SFTP_files());
+  EXPECT_FALSE(server_.exists("ORV/12/SversD/actions.xml"));
+}
+
 // A DHCP device whose interface lost its address: the check asks for a lease and records
 // the new address in the configuration and the journal.
 TEST_F(ORV_UpdThreadServer, CheckRenewsALostDhcpAddress) {

@@ -38,10 +38,8 @@ z2_CM_TYPE=2
   tap_box Horizontal || fail "$name: no Horizontal on page $(field pageStack 8)"
   wizard_next 4
   # one bar more at the top of the pressure range: a card setting, pushed at the finish
-  local at
-  at=$(dump | awk -F'\t' '$1 == "spinBox_PressionMAXI" { print $3 + $5 - 8, $4 + int($6 / 4) }')
-  [ -n "$at" ] || fail "$name: no pressure range on page $(field pageStack 8)"
-  tap $at
+  tap_widget spinBox_PressionMAXI || fail "$name: no pressure range on page $(field pageStack 8)"
+  xdotool key Up
   wizard_next 8
   [ "$(field pageStack 8)" = 16 ] || fail "$name: not on the last page: $(field pageStack 8)"
   tap_widget finishButton || fail "$name: no ENREGISTREMENT"

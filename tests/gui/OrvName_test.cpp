@@ -111,8 +111,11 @@ TEST_F(OrvNameTest, LongStoredNameIsCutAndEmptiedNameIsStoredEmpty) {
 
 // The device runs on the C locale, whose 8-bit codec has no accented letter.
 TEST_F(OrvNameTest, AccentedNamesRoundTripThroughTheFileOnTheCLocale) {
-  QTextCodec* const before = QTextCodec::codecForLocale();
-  QTextCodec::setCodecForLocale(QTextCodec::codecForName("US-ASCII"));
+  struct CLocale {
+    CLocale() { QTextCodec::setCodecForLocale(QTextCodec::codecForName("US-ASCII")); }
+    ~CLocale() { QTextCodec::setCodecForLocale(before); }
+    QTextCodec* const before = QTextCodec::codecForLocale();
+  } cLocale;
   const QString site = QStringLiteral("Caf\u00e9 M\u00fcller");
   const std::string file = sandbox.path("/config.conf");
   {
@@ -134,5 +137,4 @@ TEST_F(OrvNameTest, AccentedNamesRoundTripThroughTheFileOnTheCLocale) {
   NamesPage back(&stored);
   arrive(back.page);
   EXPECT_EQ(back.site()->text(), site);
-  QTextCodec::setCodecForLocale(before);
 }

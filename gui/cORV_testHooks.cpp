@@ -137,12 +137,14 @@ cORVTestHooks::cORVTestHooks(cORV* window, const QString& shotDir, const QString
   action.sa_flags = SA_RESTART;
   sigaction(SIGUSR1, &action, nullptr);
   sigaction(SIGUSR2, &action, nullptr);
+  sigaction(SIGALRM, &action, nullptr);
 }
 
 cORVTestHooks::~cORVTestHooks() {
   if (signalNotifier_) {
     signal(SIGUSR1, SIG_DFL);
     signal(SIGUSR2, SIG_DFL);
+    signal(SIGALRM, SIG_DFL);
   }
 }
 
@@ -175,6 +177,9 @@ void cORVTestHooks::onSignal() {
   if (read(signalSockets[1], &number, 1) != 1) return;
   if (number == SIGUSR1) takeScreenshot(QStringLiteral("signal"));
   if (number == SIGUSR2) writeDump();
+  // The stored timeout cut short: the window's own timer runs out at the next turn of
+  // whatever event loop is running, a modal box's included.
+  if (number == SIGALRM) window_->inactivityTimer->start(0);
 }
 
 void cORVTestHooks::takeScreenshot(const QString& label) {

@@ -6,6 +6,8 @@
 //  - ORV_UI_DUMP=FILE: at the same moments and on SIGUSR2, FILE is replaced by a dump of the
 //    current page (its member name, the inactivity timer, the worker pauses) and of its
 //    visible named widgets and the other visible windows, one TAB-separated line each.
+//  - with either of them, SIGALRM makes the inactivity timer run out at once, as if the
+//    stored timeout had passed.
 #pragma once
 
 #include <QObject>

@@ -262,6 +262,9 @@ void CopyFilesToUSB::On_btnQuit() {
     return;
   }
   if (quitTimer_->isActive()) return;  // a second tap while the flush settles
+  // The main window deletes the page when the timer runs out: no dialog may open on it now.
+  for (QPushButton* button : {copyButton_, restoreButton_, readConfigButton_})
+    if (button) button->setEnabled(false);
   ::sync();
   quitTimer_->start();
 }

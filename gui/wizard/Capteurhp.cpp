@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <string>
 
@@ -130,7 +131,11 @@ void Capteurhp::onCalib_PRESSclicked() {
       tr("Lancer la procedure de Calibrage Pression ?!\nveuillez cliquer sur OK si la sonde est "
          "a la Pression Atmospherique!"),
       QMessageBox::Yes | QMessageBox::No);
-  if (question.exec() == QMessageBox::No) {
+  // The wizard, and this page with it, may be left while the question is up.
+  const QPointer<Capteurhp> alive(this);
+  const int answer = question.exec();
+  if (!alive) return;
+  if (answer == QMessageBox::No) {
     ui->pB_CalibPres->setEnabled(true);
     return;
   }

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <cstring>
 #include <string>
@@ -92,7 +93,11 @@ void Mestare::on_TareButton_clicked() {
   QMessageBox question(QMessageBox::Warning, tr("ATTENTION Lancer la TARE ?"),
                        tr("Lancer la procedure de TARE ?!\netes vous sûr?"),
                        QMessageBox::Yes | QMessageBox::No);
-  if (question.exec() == QMessageBox::No) {
+  // The wizard, and this page with it, may be left while the question is up.
+  const QPointer<Mestare> alive(this);
+  const int answer = question.exec();
+  if (!alive) return;
+  if (answer == QMessageBox::No) {
     ui->TareButton->setEnabled(true);
     return;
   }

@@ -9,16 +9,17 @@ const char kDeviceKey[] = "CONFIG_ORV_NAME";
 const char kSiteKey[] = "CONFIG_NOM_CLIENT_DU_SITE";
 const char kGeneral[] = "General";
 
-// The whole stored text, or `def` when the entry is missing; nothing is inserted.
+// The whole stored text, or `def` when the entry is missing; nothing is inserted. Names are
+// stored in UTF-8 as every other page stores its texts, whatever the locale.
 QString storedName(orv_configFile* config, const char* key, const char* def) {
-  return QString::fromLocal8Bit(config->getCString(key, def, kGeneral));
+  return QString::fromUtf8(config->getCString(key, def, kGeneral));
 }
 
 // Writes the field's text when it differs from what was last loaded or written.
 void saveName(orv_configFile* config, const char* key, const QString& text, QString& member) {
   if (text == member) return;
   member = text;
-  config->set<std::string>(key, text.toLocal8Bit().toStdString(), kGeneral);
+  config->set<std::string>(key, text.toUtf8().toStdString(), kGeneral);
 }
 }  // namespace
 

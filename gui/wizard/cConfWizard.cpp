@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
@@ -302,9 +303,12 @@ void cConfWizard::OnBtnFinish() {
   // The file is written after the key lock is released: the writer takes the file lock
   // first, then the key lock.
   if (mergeIntoStore(newFluid) > 0) store()->writeAllToConfigFile();
-  pushCardConfiguration();
+  // Everything is stored and copied before a box waits for the technician: while one is
+  // up, the main window may delete the wizard (inactivity, the core's message page).
   if (!newFluid.empty()) emit emitOnFluidChange(QString::fromStdString(newFluid));
   orv::runCommand(kKeepCopiesCommand);
+  const QPointer<cConfWizard> alive(this);
+  pushCardConfiguration();
 
   PanelMessageBox done(
       QMessageBox::Information, tr("Fin de configuration"),
@@ -312,6 +316,7 @@ void cConfWizard::OnBtnFinish() {
          "étalonné les sondes PT100, vous pouvez retirer les résistances et remettre les "
          "sondes.\nCliquez sur OK pour terminer la configuration."));
   done.exec();
+  if (!alive) return;  // the main window has left the wizard already
 
   OnReloadTimer(kLeaveTimeoutMs);
   emit OnBtnFinishSignal();

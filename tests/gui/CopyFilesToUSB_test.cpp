@@ -217,6 +217,17 @@ TEST(CopyFilesToUSB, QuitFlushesThenLeavesAfterTwoSeconds) {
   EXPECT_EQ(exits.count(), 1);
 }
 
+// The page is deleted when the quit timer runs out: a file dialog opened in the meantime
+// would go with it while it waits for the technician.
+TEST(CopyFilesToUSB, NoDialogOpensWhileThePageIsLeaving) {
+  UsbDevice d;
+  CopyFilesToUSB page;
+  FileDialogAnswers dialogs;
+  UsbDevice::tap(page, "pB_QuitUsb");
+  for (const char* button : {"pB_RestoreFromUsb", "pB_readConfigUsb"}) UsbDevice::tap(page, button);
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
 TEST(CopyFilesToUSB, BenchProfileRestoresAtConstruction) {
   UsbDevice d;
   d.box.write("/dev/usbDISK", "");

@@ -4,14 +4,17 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextCodec>
 
 #include "OrvName.h"
 #include "ZuvVirtualKeyboard.h"
+#include "orv_configFile.h"
 #include "support/orvqt_workdir.h"
 #include "support/screen_shot.h"
 #include "support/wizard_copy.h"
@@ -19,7 +22,8 @@
 namespace {
 
 struct NamesPage {
-  explicit NamesPage(WizardCopy& copy) : page(&slot, copy.ptr()) { slot.put(&page); }
+  explicit NamesPage(WizardCopy& copy) : NamesPage(copy.ptr()) {}
+  explicit NamesPage(orv_configFile* config) : page(&slot, config) { slot.put(&page); }
   QLineEdit* device() { return page.findChild<QLineEdit*>("lE_orvname"); }
   QLineEdit* site() { return page.findChild<QLineEdit*>("LineEClientSiteName"); }
   // Taps the keyboard's own key that reads `label`, as a finger does.
@@ -103,4 +107,34 @@ TEST_F(OrvNameTest, LongStoredNameIsCutAndEmptiedNameIsStoredEmpty) {
   EXPECT_EQ(copy.get("CONFIG_NOM_CLIENT_DU_SITE"), "");
   arrive(p.page);
   EXPECT_EQ(p.site()->text().toStdString(), "");
+}
+
+// The device runs on the C locale, whose 8-bit codec has no accented letter.
+TEST_F(OrvNameTest, AccentedNamesRoundTripThroughTheFileOnTheCLocale) {
+  struct CLocale {
+    CLocale() { QTextCodec::setCodecForLocale(QTextCodec::codecForName("US-ASCII")); }
+    ~CLocale() { QTextCodec::setCodecForLocale(before); }
+    QTextCodec* const before = QTextCodec::codecForLocale();
+  } cLocale;
+  const QString site = QStringLiteral("Caf\u00e9 M\u00fcller");
+  const std::string file = sandbox.path("/config.conf");
+  {
+    orv_configFile config("");
+    NamesPage p(&config);
+    arrive(p.page);
+    p.site()->clear();
+    for (const QChar letter : site) {  // as the keyboard sends its keys, accents included
+      QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(letter));
+      QApplication::sendEvent(p.site(), &key);
+    }
+    ASSERT_EQ(p.site()->text(), site);
+    leave(p.page);
+    config.writeFile(file);
+  }
+  EXPECT_NE(sandbox.read("/config.conf").find("Caf\xc3\xa9 M\xc3\xbcller"), std::string::npos)
+      << sandbox.read("/config.conf");
+  orv_configFile stored(file);
+  NamesPage back(&stored);
+  arrive(back.page);
+  EXPECT_EQ(back.site()->text(), site);
 }

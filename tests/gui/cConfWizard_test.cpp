@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -476,6 +477,51 @@ TEST(cConfWizard, ChangedCardSettingsArePushedAndARefusalIsShown) {
     }
     if (warned) {
       EXPECT_NE(configAtWarning.find("z2_CM_RADIO_ENABLED=0"), std::string::npos);
+    }
+  }
+}
+
+// A box waits in an event loop of its own, where the main window may delete the wizard (the
+// inactivity timeout, the core's message page). Answered afterwards, the box returns into a
+// slot whose page is gone; what the finish stored before its box stays stored.
+TEST(cConfWizard, BoxesAnsweredAfterTheWizardWasDeleted) {
+  testApplication();
+  struct Case {
+    int page;
+    const char* button;
+    QMessageBox::StandardButton answer;
+  };
+  const Case cases[] = {
+      {16, "finishButton", QMessageBox::Ok},
+      {8, "pB_CalibPres", QMessageBox::Yes},
+      {9, "TareButton", QMessageBox::Yes},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.button);
+    WizardDevice device(kNewPlant);
+    Wizard wizard;
+    wizard.goTo(c.page);
+    QPushButton* button = wizard.current()->findChild<QPushButton*>(c.button);
+    if (!button) button = wizard.button(c.button);
+    ASSERT_NE(button, nullptr);
+    const QPointer<cConfWizard> frame(wizard.frame.get());
+    int answered = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      if (wizard.frame) return wizard.frame.release()->deleteLater();
+      if (frame) return;  // not deleted yet
+      box->button(c.answer)->click();
+      ++answered;
+    });
+    poll.start(10);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(answered, 1);
+    EXPECT_TRUE(frame.isNull());
+    if (c.page == 16) {
+      EXPECT_FALSE(device.configHas("FLAG_PREM_DEMARRAGE=0"));
+      EXPECT_TRUE(device.configHas("FLAG_PREM_DEMARRAGE=" + device.stored("FLAG_PREM_DEMARRAGE")));
     }
   }
 }

@@ -22,15 +22,7 @@ sim_start "$root"
 xsession_start "$root" TZ=UTC || fail "no X session"
 
 # --- The start-up report of a device never commissioned, then the code page.
-until=$((SECONDS + 30))
-until page_line | grep -q "^page=menuCodePage "; do
-  page_line | grep -q "^page=msgBoxPage " && tap_widget pB_Exit > /dev/null
-  [ $SECONDS -le $until ] || fail "no code page: $(page_line)"
-  sleep 0.5
-done
-expect_page menuCodePage
-key_code 5086
-expect_page menuPage
+new_plant_menu
 tap_widget configButton || fail "no configuration button"
 expect_page wizardPage
 [ "$(field pageStack 8)" = 0 ] || fail "the wizard opens on page $(field pageStack 8)"

@@ -35,14 +35,7 @@ mkdir -p "$root/usr/share"
 sim_start "$root"
 xsession_start "$root" TZ=UTC ORV_CLOCK_START="2024-03-01 10:00:00" || fail "no X session"
 
-until=$((SECONDS + 30))
-until page_line | grep -q "^page=menuCodePage "; do
-  page_line | grep -q "^page=msgBoxPage " && tap_widget pB_Exit > /dev/null
-  [ $SECONDS -le $until ] || fail "no code page: $(page_line)"
-  sleep 0.5
-done
-key_code 5086
-expect_page menuPage
+new_plant_menu
 tap_widget configButton || fail "no configuration button"
 expect_page wizardPage
 on_page 0

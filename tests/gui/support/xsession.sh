@@ -27,6 +27,8 @@
 #                                        caller's
 #   key_code TEXT                        TEXT tapped on the code page's own keyboard, then
 #                                        Validation
+#   new_plant_menu                       a plant never commissioned: its start-up report
+#                                        closed, the menu code tapped, the menu shown
 #   tap_text TEXT                        a tap on the visible button that reads TEXT
 #   tap_box NAME                         a tap on the round or square box of a radio button,
 #                                        check box or checkable group box of the dump
@@ -188,6 +190,19 @@ key_code() {
   local i
   for ((i = 0; i < ${#1}; i++)); do tap_text "${1:i:1}" || fail "no key ${1:i:1}"; done
   tap_widget pushButtonValidation || fail "no Validation"
+}
+# new_plant_menu: past the start-up report of a plant never commissioned (closed by its
+# button when it shows one) to the code page, then the menu code: the configuration menu
+new_plant_menu() {
+  local until=$((SECONDS + 30))
+  until page_line | grep -q "^page=menuCodePage "; do
+    page_line | grep -q "^page=msgBoxPage " && tap_widget pB_Exit > /dev/null
+    [ $SECONDS -le $until ] || fail "no code page: $(page_line)"
+    sleep 0.5
+  done
+  expect_page menuCodePage
+  key_code 5086
+  expect_page menuPage
 }
 # tap_text TEXT: a tap in the middle of the visible button of the dump that reads TEXT
 tap_text() {

@@ -189,6 +189,11 @@ key_code() {
   for ((i = 0; i < ${#1}; i++)); do tap_text "${1:i:1}" || fail "no key ${1:i:1}"; done
   tap_widget pushButtonValidation || fail "no Validation"
 }
+# low_keys: the keys of the on-screen keyboard shown that are lower than a finger (40 px),
+# name and size, one a line; nothing when every key is at least 40 high
+low_keys() {
+  dump | awk -F'\t' '$1 ~ /^key(C?[0-9]+)$/ && $6 < 40 { print $1, $5 "x" $6 }'
+}
 # tap_text TEXT: a tap in the middle of the visible button of the dump that reads TEXT
 tap_text() {
   local line

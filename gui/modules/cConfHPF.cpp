@@ -132,8 +132,13 @@ void cConfHPF::buildFrame() {
   auto* row = new QHBoxLayout();
   row->setSpacing(20);
   row->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+  // Navigation texts a technician reads at arm's length.
+  QFont navigationFont = font();
+  navigationFont.setPointSize(14);
+  navigationFont.setBold(true);
   for (QPushButton* button : {btnCancel, btnKeyboard, btnPrev, btnNext}) {
     button->setMinimumHeight(50);
+    button->setFont(navigationFont);
     button->setFocusPolicy(Qt::NoFocus);  // a tap keeps the focus in the page's field
     row->addWidget(button);
   }

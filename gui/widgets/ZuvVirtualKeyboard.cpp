@@ -165,6 +165,14 @@ void ZuvVirtualKeyboard::createButtons() {
   row4->addWidget(C3);
   row4->addWidget(C4);
 
+  // The four rows share the keyboard's height, so that the keys grow with the room the
+  // page gives; the function keys carry the character keys' font.
+  for (QPushButton* key : charKeys + QVector<QPushButton*>{C1, C2, C3, C4}) {
+    key->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
+    key->setFont(keyFont);
+  }
+  for (int row = 0; row < rows->count(); ++row) rows->setStretch(row, 1);
+
   // Child of the owner so that it may stand above the keyboard's top edge.
   preview = new QPushButton(owner ? owner : this);
   preview->setObjectName(QStringLiteral("keyPreview"));

@@ -72,7 +72,10 @@ Alarmeclassique::Alarmeclassique(QWidget* parent, orv_configFile* config)
   ui->poidsScrollBar_nuit->setStyle(wide);
   ui->tempsScrollBar->setRange(1, kMaxDelay);
   ui->tempsScrollBar_nuit->setRange(1, kMaxDelay);
-  setStyleSheet(QStringLiteral("QCheckBox::indicator {width: 25px; height: 25px;}"));
+  // The pump-down group box's tick, a finger's size: Qt takes a group box's tick from its
+  // own rule, not from the check boxes'.
+  setStyleSheet(QStringLiteral("QCheckBox::indicator {width: 25px; height: 25px;}"
+                               "QGroupBox::indicator {width: 25px; height: 25px;}"));
   showAlarme();
 }
 

@@ -41,6 +41,7 @@ namespace {
 constexpr int kPageCount = 17;
 constexpr int kLeaveTimeoutMs = 300000;
 constexpr int kButtonHeight = 50;
+constexpr int kButtonTextSize = 14;
 const char kGeneral[] = "General";
 const char kCardSection[] = "Module_Mesure_V2";
 // Copies of the boot script and of the configuration, kept beside the system's files.
@@ -128,10 +129,15 @@ cConfWizard::cConfWizard(QWidget* parent)
       {&nextButton, "nextButton", tr("SUIVANT"), &cConfWizard::OnBtnNext},
       {&finishButton, "finishButton", tr("ENREGISTREMENT"), &cConfWizard::OnBtnFinish},
   };
+  // Navigation texts a technician reads at arm's length.
+  QFont navigationFont = font();
+  navigationFont.setPointSize(kButtonTextSize);
+  navigationFont.setBold(true);
   for (const auto& b : buttons) {
     *b.button = new QPushButton(b.text, this);
     (*b.button)->setObjectName(QLatin1String(b.name));
     (*b.button)->setMinimumHeight(kButtonHeight);
+    (*b.button)->setFont(navigationFont);
     connect(*b.button, &QPushButton::clicked, this, b.slot);
     row->addWidget(*b.button);
   }

@@ -317,6 +317,32 @@ TEST_F(KeyboardTest, QwertyRowsAndWidthOfThePageKey) {
   EXPECT_EQ(alone.findChild<QPushButton*>(QStringLiteral("keyC3"))->maximumWidth(), 76);
 }
 
+// The four rows share the height a page gives the keyboard: from 200 pixels on, every
+// key (the page and space keys too) is at least 40 high, and the rows differ by a pixel
+// at most; the page and space keys carry the character keys' font.
+TEST_F(KeyboardTest, RowsShareTheKeyboardsHeight) {
+  for (int height : {200, 307, 400}) {
+    SCOPED_TRACE(height);
+    QWidget page;
+    page.resize(640, 480);
+    auto* keyboard = new ZuvVirtualKeyboard(&page);
+    keyboard->setGeometry(0, 480 - height, 640, height);
+    page.show();
+    QCoreApplication::processEvents();
+    int lowest = height, highest = 0;
+    for (QPushButton* key : keyboard->findChildren<QPushButton*>()) {
+      if (key->isHidden()) continue;
+      SCOPED_TRACE(key->objectName().toStdString());
+      lowest = std::min(lowest, key->height());
+      highest = std::max(highest, key->height());
+      EXPECT_EQ(key->font().pointSize(), 16);
+    }
+    EXPECT_GE(lowest, 40);
+    EXPECT_LE(highest - lowest, 1);
+    if (height == 307) ::saveScreen(&page, "keyboard-307-high");
+  }
+}
+
 TEST_F(KeyboardTest, OwnerMayDeleteThePreviewBeforeTheKeyboard) {
   // A page that puts the keyboard into a frame made after it: the owner deletes the
   // preview and the accent row first, the keyboard afterwards.

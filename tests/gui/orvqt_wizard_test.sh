@@ -1,9 +1,10 @@
 #!/bin/bash
 # The installation wizard end to end: the real orvQT on a plant never commissioned (V2 card
 # on orvbus-sim, cable plugged, test SFTP server up) under Xvfb. The code tapped on the
-# keyboard, the wizard from the configuration menu, a horizontal receiver, a stainless
-# column and a subcooler chosen on the way, the finish and its box; the plant is then
-# commissioned, both workers run, and the file and its copy hold the choices.
+# keyboard (its keys at least a finger high there and on the names page), the wizard from
+# the configuration menu, a horizontal receiver, a stainless column and a subcooler chosen
+# on the way, the finish and its box; the plant is then commissioned, both workers run,
+# and the file and its copy hold the choices.
 set -u
 fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
@@ -22,14 +23,21 @@ sim_start "$root"
 xsession_start "$root" TZ=UTC || fail "no X session"
 
 # --- The start-up report of a device never commissioned, then the code page.
-new_plant_menu
+new_plant_code_page
+[ -z "$(low_keys)" ] || fail "keys lower than a finger on the code page: $(low_keys)"
+key_code 5086
+expect_page menuPage
 tap_widget configButton || fail "no configuration button"
 expect_page wizardPage
 [ "$(field pageStack 8)" = 0 ] || fail "the wizard opens on page $(field pageStack 8)"
 page_line | grep -q "proc_paused=1" || fail "processing not paused: $(page_line)"
 
 # --- The walk: horizontal receiver, stainless column, a subcooler.
-wizard_next 4
+wizard_next 1
+dump | grep -q "^key0	" || fail "no keyboard on the names page"
+[ -z "$(low_keys)" ] || fail "keys lower than a finger on the names page: $(low_keys)"
+shot "$SCREENS/wizard-e2e-names.png"
+wizard_next 3
 tap_box Horizontal || fail "no Horizontal on page $(field pageStack 8)"
 wizard_next 3
 tap_box inox || fail "no inox on page $(field pageStack 8)"

@@ -191,9 +191,9 @@ key_code() {
   for ((i = 0; i < ${#1}; i++)); do tap_text "${1:i:1}" || fail "no key ${1:i:1}"; done
   tap_widget pushButtonValidation || fail "no Validation"
 }
-# new_plant_menu: past the start-up report of a plant never commissioned (closed by its
-# button when it shows one) to the code page, then the menu code: the configuration menu
-new_plant_menu() {
+# new_plant_code_page: past the start-up report of a plant never commissioned (closed by its
+# button when it shows one) to the code page
+new_plant_code_page() {
   local until=$((SECONDS + 30))
   until page_line | grep -q "^page=menuCodePage "; do
     page_line | grep -q "^page=msgBoxPage " && tap_widget pB_Exit > /dev/null
@@ -201,8 +201,17 @@ new_plant_menu() {
     sleep 0.5
   done
   expect_page menuCodePage
+}
+# new_plant_menu: from the start-up of a plant never commissioned to the configuration menu
+new_plant_menu() {
+  new_plant_code_page
   key_code 5086
   expect_page menuPage
+}
+# low_keys: the keys of the on-screen keyboard shown that are lower than a finger (40 px),
+# name and size, one a line; nothing when every key is at least 40 high
+low_keys() {
+  dump | awk -F'\t' '$1 ~ /^key(C?[0-9]+)$/ && $6 < 40 { print $1, $5 "x" $6 }'
 }
 # tap_text TEXT: a tap in the middle of the visible button of the dump that reads TEXT
 tap_text() {

@@ -432,8 +432,8 @@ std::string orvDatas::netCFG_refusal(const std::string& keyword, const std::stri
       break;
     case CFG_DHCP: usable = value == "0" || value == "1"; break;
     case CFG_IP:
-    case CFG_MASK:
-    case CFG_GW: usable = isDottedIPv4(value); break;
+    case CFG_GW: usable = isDeviceAddress(value); break;
+    case CFG_MASK: usable = isNetmask(value); break;
     case CFG_MACADDR: usable = isMacAddress(value); break;
     case CFG_STFP_IP: usable = isServerAddress(value); break;
     default: break;

@@ -37,7 +37,8 @@ std::string fileName(const std::string& path) { return path.substr(path.find_las
 // True when the key's file may replace the device's settings; the reason is traced.
 bool keyConfigUsable(const std::string& path) {
   const std::string refusal = orvDatas::keyConfigRefusal(path);
-  if (!refusal.empty()) std::printf("CopyFilesToUSB: %s refuse (%s)\n", path.c_str(), refusal.c_str());
+  if (!refusal.empty())
+    std::printf("CopyFilesToUSB: %s refuse (%s)\n", path.c_str(), refusal.c_str());
   return refusal.empty();
 }
 

@@ -20,8 +20,8 @@ int refuse(const char* file, const char* key) {
 
 bool bootSettingsUsable(const ORV_bootSettings& s) {
   if (!isKnownInterface(s.iface)) return refuse("rcS", "CONFIG_IFACE");
-  if (s.dhcp != 1)
-    if (const char* refused = staticNetworkRefusal(s.ip, s.mask, s.gw)) return refuse("rcS", refused);
+  const char* refused = s.dhcp == 1 ? nullptr : staticNetworkRefusal(s.ip, s.mask, s.gw);
+  if (refused) return refuse("rcS", refused);
   if (!s.server.empty() && !isServerAddress(s.server)) return refuse("rcS", "CONFIG_STFP_IP");
   return true;
 }

@@ -1,11 +1,14 @@
 #include "orvDatas.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 
 #include "orvModuleConfigPush.h"
 #include "orvPlatform.h"
@@ -56,6 +59,12 @@ void copyField(char* field, size_t width, const std::string& text) {
 
 std::string fieldText(const char* field, size_t width) {
   return std::string(field, strnlen(field, width));
+}
+
+// A keyword of section General or of a module section.
+bool isStoreKeyword(const std::string& keyword) {
+  ModKeyType type;
+  return orvDatas::getCFG_ID_fromKeyString(keyword) >= 0 || moduleKeyType(keyword, &type);
 }
 
 }  // namespace
@@ -141,11 +150,12 @@ int orvDatas::readORVconfigFile(const std::string& path) {
     for (int id = 0; id < ORV_CFG_KEY_COUNT; ++id) getCFG_struct(id);
     writeFailedAtLoad_ = saveConfigFile(path) != 1;
   } else {
-    // A file from elsewhere (a USB key) must hold settings of section General: any other
-    // file would wipe the plant's settings and leave defaults in their place.
-    if (path != configPath && !holdsGeneralEntry(loaded)) {
-      std::printf("[orvDatas] Le fichier %s ne contient aucun reglage: configuration conservee\n",
-                  path.c_str());
+    // A file from elsewhere (a USB key) must be a device configuration: any other file
+    // would wipe the plant's settings and leave defaults in their place.
+    const std::string refusal = path == configPath ? "" : keyConfigRefusal(path);
+    if (!refusal.empty()) {
+      std::printf("[orvDatas] Le fichier %s est refuse (%s): configuration conservee\n",
+                  path.c_str(), refusal.c_str());
       std::fflush(stdout);
       return 0;
     }
@@ -166,6 +176,8 @@ int orvDatas::readORVconfigFile(const std::string& path) {
       migrateFromVersion10_1();
       migrated = true;
     }
+    // After the migration, which still reads an older file's own keys.
+    if (path != configPath) dropUnknownKeys(loaded);
     unlock_ORVconfig();
     // Only the live file is written back migrated; a file from elsewhere (a USB key) is
     // migrated in memory and left as it is.
@@ -178,12 +190,45 @@ int orvDatas::readORVconfigFile(const std::string& path) {
   return 1;
 }
 
-bool orvDatas::holdsGeneralEntry(orv_configFile& loaded) {
-  orv_configFile::SectionIterator general;
-  if (loaded.findSection(kGeneral, general) != 1) return false;
-  for (const auto& e : general->entries)
-    if (e.keyword != "-") return true;
-  return false;
+std::string orvDatas::keyConfigRefusal(const std::string& path) {
+  struct stat st {};
+  if (::stat(orv::devicePath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    return "fichier absent ou vide";
+  std::ifstream in(orv::devicePath(path), std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (bytes.empty()) return "fichier absent ou vide";
+  if (bytes.find('\0') != std::string::npos) return "octet nul, pas un fichier texte";
+  orv_configFile file;
+  orv_configFile::EntryIterator entry;
+  if (file.readFile(path) == 0 || !file.findEntry(ORV_CFG_TAG[CFG_SRV_ID], kGeneral, entry))
+    return std::string("pas de ") + ORV_CFG_TAG[CFG_SRV_ID] + " en section " + kGeneral;
+  // Under DHCP the address keys hold the last lease, "0.0.0.0" when none came.
+  const bool leased =
+      file.findEntry(ORV_CFG_TAG[CFG_DHCP], kGeneral, entry) && entry->value == "1";
+  orv_configFile::SectionList sections;
+  file.getConfEntryList(sections);
+  for (const auto& s : sections) {
+    for (const auto& e : s.entries) {
+      if (!isStoreKeyword(e.keyword)) continue;
+      const int id = getCFG_ID_fromKeyString(e.keyword);
+      // An empty value reads as the key's default; the store's own files hold some.
+      if (e.value.empty() && id != CFG_SRV_ID) continue;
+      const bool leaseRecord = leased && (id == CFG_IP || id == CFG_MASK || id == CFG_GW);
+      const std::string why = !leaseRecord            ? netCFG_refusal(e.keyword, e.value)
+                              : isDottedIPv4(e.value) ? ""
+                                                      : "adresse illisible";
+      if (!why.empty()) return e.keyword + ": " + why;
+    }
+  }
+  return "";
+}
+
+void orvDatas::dropUnknownKeys(orv_configFile& loaded) {
+  orv_configFile::SectionList sections;
+  loaded.getConfEntryList(sections);
+  for (const auto& s : sections)
+    for (const auto& e : s.entries)
+      if (e.keyword != "-" && !isStoreKeyword(e.keyword)) config.delVar(e.keyword, s.name);
 }
 
 void orvDatas::mergeIntoConfig(orv_configFile& loaded) {
@@ -432,8 +477,8 @@ std::string orvDatas::netCFG_refusal(const std::string& keyword, const std::stri
       break;
     case CFG_DHCP: usable = value == "0" || value == "1"; break;
     case CFG_IP:
-    case CFG_MASK:
-    case CFG_GW: usable = isDottedIPv4(value); break;
+    case CFG_GW: usable = isDeviceAddress(value); break;
+    case CFG_MASK: usable = isNetmask(value); break;
     case CFG_MACADDR: usable = isMacAddress(value); break;
     case CFG_STFP_IP: usable = isServerAddress(value); break;
     default: break;

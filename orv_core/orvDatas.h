@@ -54,9 +54,15 @@ public:
   // defaults when it is missing or empty at the first load, or migrating an older file.
   // 0 for an empty path, and for a missing or empty file when that would replace settings
   // already held (any path other than the live file, or a reload): memory stays as it was.
-  // A file other than the live one must also hold an entry of section General (else 0),
-  // and is never written: an older version's file is migrated in memory only.
+  // A file other than the live one must read as a device configuration (else 0, see
+  // keyConfigRefusal()); only the keys the store knows are taken from it, and it is never
+  // written: an older version's file is migrated in memory only.
   int readORVconfigFile(const std::string& path);
+  // Why a configuration file from elsewhere (a USB key) must not replace this device's
+  // settings, "" when it may: a text file (no NUL byte) with the device's identity
+  // (CONFIG_SRV_ID in section General), each known key's value passing netCFG_refusal().
+  // Unknown keys do not refuse the file; they are left out when it is loaded.
+  static std::string keyConfigRefusal(const std::string& path);
   // The live file, "/home/ORV/config.conf".
   const std::string& configFilePath() const { return configPath; }
   // True when the last load had to write the file (created or migrated) and could not.
@@ -164,7 +170,7 @@ private:
   int storeEntry(const std::string& keyword, const std::string& value,
                  const std::string& section, bool write, bool* failed);
   void mergeIntoConfig(orv_configFile& loaded);
-  static bool holdsGeneralEntry(orv_configFile& loaded);
+  void dropUnknownKeys(orv_configFile& loaded);
   void migrateFromVersion9();
   void migrateFromVersion10_1();
   void setServerFromVpnText(const std::string& vpn, bool vpnRowsByNumber);

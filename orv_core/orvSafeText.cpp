@@ -1,27 +1,53 @@
 #include "orvSafeText.h"
 
+#include <arpa/inet.h>
+
 #include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 
-bool isDottedIPv4(const std::string& text) {
-  int parts = 0;
+bool parseDottedIPv4(const std::string& text, uint32_t* networkOrder) {
+  unsigned char octets[4];
   size_t i = 0;
-  while (parts < 4) {
-    size_t start = i;
+  for (int part = 0; part < 4; ++part) {
+    if (part > 0 && (i >= text.size() || text[i++] != '.')) return false;
+    const size_t start = i;
     int value = 0;
     while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) && i - start < 3)
       value = value * 10 + (text[i++] - '0');
-    if (i == start || value > 255) return false;
-    ++parts;
-    if (parts < 4) {
-      if (i >= text.size() || text[i] != '.') return false;
-      ++i;
-    }
+    const bool leadingZero = i - start > 1 && text[start] == '0';
+    if (i == start || leadingZero || value > 255) return false;
+    octets[part] = static_cast<unsigned char>(value);
   }
-  return i == text.size();
+  if (i != text.size()) return false;
+  if (networkOrder) std::memcpy(networkOrder, octets, sizeof octets);
+  return true;
+}
+
+bool isDottedIPv4(const std::string& text) { return parseDottedIPv4(text, nullptr); }
+
+bool isDeviceAddress(const std::string& text) {
+  uint32_t address;
+  return parseDottedIPv4(text, &address) && address != 0 && address != 0xFFFFFFFFu;
+}
+
+bool isNetmask(const std::string& text) {
+  uint32_t mask;
+  if (!parseDottedIPv4(text, &mask)) return false;
+  const uint32_t bits = ntohl(mask);
+  // The zero bits of a contiguous mask, plus one, are a power of two.
+  const uint32_t hostPart = ~bits;
+  return bits != 0 && (hostPart & (hostPart + 1)) == 0;
+}
+
+const char* staticNetworkRefusal(const std::string& ip, const std::string& mask,
+                                 const std::string& gw) {
+  if (!isDeviceAddress(ip)) return "CONFIG_IP";
+  if (!isNetmask(mask)) return "CONFIG_MASK";
+  if (!isDeviceAddress(gw)) return "CONFIG_GW";
+  return nullptr;
 }
 
 bool isMacAddress(const std::string& text) {

@@ -4,10 +4,26 @@
 // add a command or a line, nor leave a setting the device cannot work with.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
-// Four decimal numbers 0..255 separated by dots, nothing else ("192.168.1.48").
+// Four decimal numbers 0..255 separated by dots, nothing else ("192.168.1.48"). A number
+// never starts with a 0 unless it is 0: "010" would read as octal 8 in the system's
+// converters, so it is refused rather than guessed at.
 bool isDottedIPv4(const std::string& text);
+// The address of a dotted text that isDottedIPv4 accepts, in network byte order, in
+// `networkOrder`; false (and `networkOrder` untouched) for any other text. The one
+// conversion of typed or received addresses: it never reads octal or hexadecimal.
+bool parseDottedIPv4(const std::string& text, uint32_t* networkOrder);
+// An address the device can take as its own or use as its gateway: dotted, neither
+// "0.0.0.0" (no address) nor "255.255.255.255" (broadcast).
+bool isDeviceAddress(const std::string& text);
+// A network mask: dotted, its one bits all to the left of its zero bits, at least one.
+bool isNetmask(const std::string& text);
+// Static network settings: nullptr when address, mask and gateway can all be used, else
+// the configuration key of the first that cannot ("CONFIG_IP", "CONFIG_MASK", "CONFIG_GW").
+const char* staticNetworkRefusal(const std::string& ip, const std::string& mask,
+                                 const std::string& gw);
 
 // Six two-digit hexadecimal bytes separated by ":" ("00:1A:2B:3C:4D:5E").
 bool isMacAddress(const std::string& text);

@@ -36,7 +36,8 @@ constexpr char kServerPort[] = "22";
 const char kGreyStyle[] = "QPushButton { color: rgb(167, 167, 167); }";
 const char kRedStyle[] = "QPushButton { color: rgb(255, 0, 0); }";
 
-// A dotted quad of four numbers 0 to 255.
+// Shapes the typing only (a dotted quad of numbers 0 to 255); whether an address can be
+// used is decided at the save by the core's check.
 const QString kOctet = QStringLiteral("(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])");
 
 ORV_core* core() { return Singleton<orv_classPtr>::ptr()->core; }
@@ -384,19 +385,12 @@ void Network1::changeEvent(QEvent* e) {
 // Saving and applying
 
 bool Network1::enabledFieldsAcceptable() const {
-  // A field is checked when it is open or would be written: half-typed text never
-  // reaches the settings or the boot script.
-  const bool staticAddress = ui->comboBox_DHCP->currentIndex() == 0;
-  const struct {
-    const QLineEdit* field;
-    const std::string* stored;
-  } fields[] = {{ui->lineEditIP, staticAddress ? &ipAddress : nullptr},
-                {ui->lineEditMask, staticAddress ? &netMask : nullptr},
-                {ui->lineEditGw, staticAddress ? &gateway : nullptr}};
-  for (const auto& f : fields) {
-    const bool written = f.stored && local8Bit(f.field->text()) != *f.stored;
-    if ((f.field->isEnabled() || written) && !f.field->hasAcceptableInput()) return false;
-  }
+  // Checked before anything is written. A static address goes to the settings, the boot
+  // script and the interface whether retyped or not: all three must pass the core's check.
+  if (ui->comboBox_DHCP->currentIndex() == 0 &&
+      staticNetworkRefusal(local8Bit(ui->lineEditIP->text()), local8Bit(ui->lineEditMask->text()),
+                           local8Bit(ui->lineEditGw->text())))
+    return false;
   const bool idWritten = ui->lineEditID->text() != QStringLiteral("%1").arg(srvID);
   return !(ui->lineEditID->isEnabled() || idWritten) || ui->lineEditID->hasAcceptableInput();
 }

@@ -34,6 +34,14 @@ const char kProgressStyle[] =
 
 std::string fileName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
 
+// True when the key's file may replace the device's settings; the reason is traced.
+bool keyConfigUsable(const std::string& path) {
+  const std::string refusal = orvDatas::keyConfigRefusal(path);
+  if (!refusal.empty())
+    std::printf("CopyFilesToUSB: %s refuse (%s)\n", path.c_str(), refusal.c_str());
+  return refusal.empty();
+}
+
 }  // namespace
 
 // What the two programs' forms of the page differ in.
@@ -208,17 +216,21 @@ void CopyFilesToUSB::On_RestoreFilesFromUsb() {
     const std::string& name = fileList_[i];
     labelMsg_->setText(tr("Restauration du fichier: %1").arg(QString::fromStdString(name)));
     const bool bootScript = name == kBootScript;
+    const bool settings = name == "config.conf";
     // Replaced whole or not at all: a copy that fails leaves the live file as it was, and
-    // nothing is done on the strength of it.
-    if (!orvFileCopyReplace((folder + name).c_str(), (destinations[i] + name).c_str(),
-                            bootScript ? kBootScriptMode : -1)) {
+    // nothing is done on the strength of it. A key's settings file that is no device
+    // configuration is not copied at all.
+    if (settings && !keyConfigUsable(folder + name)) {
+      ++failed;
+    } else if (!orvFileCopyReplace((folder + name).c_str(), (destinations[i] + name).c_str(),
+                                   bootScript ? kBootScriptMode : -1)) {
       ++failed;
     } else if (!profile_.bench && bootScript) {
       labelMsg_->setText(tr("Le ORV va redemarrer/rebooter."));
       labelMsg_->repaint();
       std::this_thread::sleep_for(std::chrono::milliseconds(kRebootNoticeMs));
       if (ORV_core* core = Singleton<orv_classPtr>::ptr()->core) core->OnORV_RestartAction(2);
-    } else if (!profile_.bench && name == "config.conf") {
+    } else if (!profile_.bench && settings) {
       if (orvDatas* store = Singleton<orv_classPtr>::ptr()->datas)
         store->readORVconfigFile(kLiveConfig);
     }

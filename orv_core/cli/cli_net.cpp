@@ -6,6 +6,7 @@
 
 #include "cli.h"
 #include "netInterface.h"
+#include "orvSafeText.h"
 
 namespace {
 
@@ -34,12 +35,23 @@ int runNet(const CliArgs& a) {
     return 0;
   }
   if (cmd == "set" && a.size() == 4) {
-    if (if_set_addr(a[1].c_str(), inet_addr(a[2].c_str())) != 0) return result(-2);
-    return result(if_set_mask(a[1].c_str(), inet_addr(a[3].c_str())) != 0 ? -3 : 0);
+    // Both checked before the interface is touched: a refused mask leaves the address too.
+    if (!isDeviceAddress(a[2])) return cliFail("net", "not a device address: " + a[2]);
+    if (!isNetmask(a[3])) return cliFail("net", "not a network mask: " + a[3]);
+    uint32_t address, mask;
+    parseDottedIPv4(a[2], &address);
+    parseDottedIPv4(a[3], &mask);
+    if (if_set_addr(a[1].c_str(), address) != 0) return result(-2);
+    return result(if_set_mask(a[1].c_str(), mask) != 0 ? -3 : 0);
   }
   if (cmd == "up" && a.size() == 2) return result(if_enable(a[1].c_str()));
   if (cmd == "down" && a.size() == 2) return result(if_disable(a[1].c_str()));
-  if (cmd == "route" && a.size() == 2) return result(if_set_default_route(inet_addr(a[1].c_str())));
+  if (cmd == "route" && a.size() == 2) {
+    if (!isDeviceAddress(a[1])) return cliFail("net", "not a gateway address: " + a[1]);
+    uint32_t gateway;
+    parseDottedIPv4(a[1], &gateway);
+    return result(if_set_default_route(gateway));
+  }
   if (cmd == "getroute" && a.size() == 2) {
     cliPrint("gateway", dottedAddress(if_get_default_route(a[1].c_str())));
     return 0;

@@ -20,11 +20,8 @@ int refuse(const char* file, const char* key) {
 
 bool bootSettingsUsable(const ORV_bootSettings& s) {
   if (!isKnownInterface(s.iface)) return refuse("rcS", "CONFIG_IFACE");
-  if (s.dhcp != 1) {
-    if (!isDottedIPv4(s.ip)) return refuse("rcS", "CONFIG_IP");
-    if (!isDottedIPv4(s.mask)) return refuse("rcS", "CONFIG_MASK");
-    if (!isDottedIPv4(s.gw)) return refuse("rcS", "CONFIG_GW");
-  }
+  const char* refused = s.dhcp == 1 ? nullptr : staticNetworkRefusal(s.ip, s.mask, s.gw);
+  if (refused) return refuse("rcS", refused);
   if (!s.server.empty() && !isServerAddress(s.server)) return refuse("rcS", "CONFIG_STFP_IP");
   return true;
 }

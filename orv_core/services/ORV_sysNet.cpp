@@ -71,11 +71,13 @@ std::string ORV_sysNet::if_getKernel_IfaceInfo(std::string iface, int what) {
 }
 
 int ORV_sysNet::if_setKernel_IfaceConfig(std::string iface, int what, std::string value) {
-  if (!isDottedIPv4(value)) return -1;
+  const bool usable = what == 1 ? isNetmask(value) : isDeviceAddress(value);
+  uint32_t address;
+  if (!usable || !parseDottedIPv4(value, &address)) return -1;
   switch (what) {
-    case 0: return if_set_addr(iface.c_str(), inet_addr(value.c_str()));
-    case 1: return if_set_mask(iface.c_str(), inet_addr(value.c_str()));
-    case 2: return if_set_default_route(inet_addr(value.c_str()));
+    case 0: return if_set_addr(iface.c_str(), address);
+    case 1: return if_set_mask(iface.c_str(), address);
+    case 2: return if_set_default_route(address);
     default: return -1;
   }
 }
@@ -118,16 +120,21 @@ int ORV_sysNet::reconfigureNetwork(std::string iface, int dhcp, std::string ip,
   // Each refused value gives the code of the step that would have used it, before any
   // step runs, so a bad setting never half-changes the interface.
   if (!isKnownInterface(iface)) return -1;
-  if (!isDottedIPv4(ip)) return -2;
-  if (!isDottedIPv4(mask)) return -3;
-  if (!isDottedIPv4(gw)) return -4;
+  if (const char* refused = staticNetworkRefusal(ip, mask, gw)) {
+    const std::string key = refused;
+    return key == "CONFIG_IP" ? -2 : key == "CONFIG_MASK" ? -3 : -4;
+  }
+  uint32_t address, netmask, gateway;
+  parseDottedIPv4(ip, &address);
+  parseDottedIPv4(mask, &netmask);
+  parseDottedIPv4(gw, &gateway);
 
   if (if_enable(iface.c_str()) < 0) return -1;
-  if (if_set_addr(iface.c_str(), inet_addr(ip.c_str())) < 0) return -2;
-  if (if_set_mask(iface.c_str(), inet_addr(mask.c_str())) < 0) return -3;
+  if (if_set_addr(iface.c_str(), address) < 0) return -2;
+  if (if_set_mask(iface.c_str(), netmask) < 0) return -3;
   if_remove_host_routes("eth0");
   if_remove_host_routes("ra0");
-  int rc = if_set_default_route(inet_addr(gw.c_str()));
+  int rc = if_set_default_route(gateway);
   return rc < 0 ? -4 : rc;
 }
 
@@ -199,8 +206,7 @@ int ORV_sysNet::get_NetworkConnectivity(unsigned char which) {
 
 int ORV_sysNet::IFCONFIG_IP(const char* iface, const char* ip, const char* mask) {
   std::string m = text(mask).empty() ? "255.255.255.0" : text(mask);
-  if (text(ip).empty() || !isKnownInterface(text(iface)) || !isDottedIPv4(ip) ||
-      !isDottedIPv4(m))
+  if (!isKnownInterface(text(iface)) || !isDeviceAddress(text(ip)) || !isNetmask(m))
     return -1;
   return systemCommand(("/sbin/ifconfig " + text(iface) + " " + ip + " netmask " + m).c_str());
 }
@@ -211,7 +217,7 @@ int ORV_sysNet::IFCONFIG_MAC(const char* iface, const char* mac) {
 }
 
 int ORV_sysNet::IFCONFIG_ROUTE_ADD(const char* iface, const char* gw) {
-  if (!isKnownInterface(text(iface)) || !isDottedIPv4(text(gw))) return -1;
+  if (!isKnownInterface(text(iface)) || !isDeviceAddress(text(gw))) return -1;
   return systemCommand(("/sbin/route add default gw " + text(gw) + " " + iface).c_str());
 }
 

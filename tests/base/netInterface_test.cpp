@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "orv_test_sandbox.h"
 
@@ -101,6 +102,31 @@ TEST_F(NetInterfaceTest, ChangesAreRecordedAndSeenByLaterReads) {
             "ioctl SIOCSIFADDR wlan9 192.0.2.20\n"
             "ioctl SIOCSIFFLAGS eth0 0x1002\n");
   EXPECT_EQ(realLoopbackAddress(), loopback);
+}
+
+// orvcore-cli takes an address only when the device can use it, and decimal only: a
+// refused address or mask leaves the interface untouched and says why.
+TEST_F(NetInterfaceTest, CliSetsOnlyUsableAddresses) {
+  addInterface("eth0", "02:00:00:00:00:42", "0x1003", "192.0.2.10 255.255.255.0");
+  const std::pair<const char*, const char*> refused[] = {
+      {"192.168.1.010", "255.255.255.0"}, {"192.168.001.060", "255.255.255.0"},
+      {"192.168.1.08", "255.255.255.0"},  {"0.0.0.0", "255.255.255.0"},
+      {"255.255.255.255", "255.255.255.0"}, {"192.168.1.10", "255.0.255.0"},
+  };
+  for (const auto& r : refused) {
+    const auto result = box.cli(std::string("net set eth0 ") + r.first + " " + r.second);
+    EXPECT_EQ(result.status, 1) << r.first << " " << r.second;
+    EXPECT_NE(result.out.find("orvcore-cli net: not a "), std::string::npos) << result.out;
+    EXPECT_EQ(box.platformCalls(), "");
+    EXPECT_EQ(box.read("/sys/class/net/eth0/ipv4"), "192.0.2.10 255.255.255.0\n");
+  }
+  EXPECT_EQ(box.cli("net route 010.001.002.003").status, 1);
+  EXPECT_EQ(box.platformCalls(), "");
+
+  const auto accepted = box.cli("net set eth0 192.168.1.10 255.255.255.0");
+  EXPECT_EQ(accepted.status, 0) << accepted.out;
+  EXPECT_EQ(box.platformCalls(),
+            "ioctl SIOCSIFADDR eth0 192.168.1.10\nioctl SIOCSIFNETMASK eth0 255.255.255.0\n");
 }
 
 TEST_F(NetInterfaceTest, DefaultRouteOfAnInterface) {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <sstream>
 #include <thread>
 #include <vector>
@@ -381,7 +382,7 @@ TEST(ConfigStoreReload, AMissingOrEmptyOtherFileNeverReplacesTheSettings) {
   EXPECT_FALSE(box.exists("/mnt/usb/missing.conf"));
 
   // A good backup replaces "General"; later writes still go to the live file.
-  box.write("/mnt/usb/backup.conf", "[General]\nCONFIG_FLUID=R449A\n");
+  box.write("/mnt/usb/backup.conf", "[General]\nCONFIG_SRV_ID=12\nCONFIG_FLUID=R449A\n");
   testing::internal::CaptureStdout();
   EXPECT_EQ(d->readORVconfigFile("/mnt/usb/backup.conf"), 1);
   testing::internal::GetCapturedStdout();
@@ -389,7 +390,7 @@ TEST(ConfigStoreReload, AMissingOrEmptyOtherFileNeverReplacesTheSettings) {
   int tanks = 2;
   EXPECT_EQ(d->setCFG_struct(24, &tanks), 1);
   EXPECT_TRUE(hasLine(box.read(kLive), "CONFIG_FLUID=R449A"));
-  EXPECT_EQ(box.read("/mnt/usb/backup.conf"), "[General]\nCONFIG_FLUID=R449A\n");
+  EXPECT_EQ(box.read("/mnt/usb/backup.conf"), "[General]\nCONFIG_SRV_ID=12\nCONFIG_FLUID=R449A\n");
 }
 
 TEST(ConfigStoreReload, AnOtherFileWithoutGeneralSettingsOrOfAnOlderVersionIsNeverWritten) {
@@ -397,24 +398,62 @@ TEST(ConfigStoreReload, AnOtherFileWithoutGeneralSettingsOrOfAnOlderVersionIsNev
   box.write(kLive, "[General]\nCONFIG_FLUID=R407F\n");
   auto d = startStore();
   const std::string live = box.read(kLive);
-  for (const char* text : {"[Autre]\nX=1\n", "[General]\n# only a comment\n", "X=1\n"}) {
+  std::string noise(1 << 20, '\0');
+  std::mt19937 bytes(32);
+  for (char& c : noise) c = static_cast<char>(bytes());
+  // No settings, no identity, not text, or a value the device cannot work with.
+  const std::string texts[] = {
+      "[Autre]\nX=1\n",
+      "[General]\n# only a comment\n",
+      "X=1\n",
+      "[General]\nFOO=1\n",
+      noise,
+      std::string("[General]\nCONFIG_SRV_ID=5\nCONFIG_ORV_NAME=a") + '\0' + "b\n",
+      "[General]\nCONFIG_SRV_ID=5\nCONFIG_IFACE=eth1\n",
+      "[General]\nCONFIG_SRV_ID=5\nCONFIG_HEIGHT=nan\n",
+      "[General]\nCONFIG_SRV_ID=5\nCONFIG_IP=192.168.1.010\n",
+      "[General]\nCONFIG_SRV_ID=5\nCONFIG_MASK=255.0.255.0\n",
+  };
+  for (const std::string& text : texts) {
+    const std::string shown = text.substr(0, 60);
     box.write("/mnt/usb/config.conf", text);
+    EXPECT_NE(orvDatas::keyConfigRefusal("/mnt/usb/config.conf"), "") << shown;
     testing::internal::CaptureStdout();
-    EXPECT_EQ(d->readORVconfigFile("/mnt/usb/config.conf"), 0) << text;
+    EXPECT_EQ(d->readORVconfigFile("/mnt/usb/config.conf"), 0) << shown;
     testing::internal::GetCapturedStdout();
-    EXPECT_EQ(d->getCFG_struct(27).stringValue, "R407F") << text;
+    EXPECT_EQ(d->getCFG_struct(27).stringValue, "R407F") << shown;
     EXPECT_EQ(box.read("/mnt/usb/config.conf"), text);
   }
   EXPECT_EQ(box.read(kLive), live);
 
   // A version 9 file from a key is migrated in memory; the key's file stays as it was.
-  box.write("/mnt/usb/config.conf", fixture("config_v9.conf"));
+  const std::string v9 = "[General]\nCONFIG_SRV_ID=12\n" + fixture("config_v9.conf").substr(10);
+  box.write("/mnt/usb/config.conf", v9);
   testing::internal::CaptureStdout();
   EXPECT_EQ(d->readORVconfigFile("/mnt/usb/config.conf"), 1);
   testing::internal::GetCapturedStdout();
-  EXPECT_EQ(box.read("/mnt/usb/config.conf"), fixture("config_v9.conf"));
+  EXPECT_EQ(box.read("/mnt/usb/config.conf"), v9);
   EXPECT_EQ(d->getSFTP_ip(), ORV_VPN_SITES[2].address);
   EXPECT_FALSE(d->configWriteFailedAtLoad());
+}
+
+// Only what the store knows comes from a key; under DHCP the address keys record the lease.
+TEST(ConfigStoreReload, AKeyFileGivesOnlyTheKeysTheStoreKnows) {
+  TestSandbox box;
+  box.write(kLive, "[General]\nCONFIG_FLUID=R407F\n");
+  auto d = startStore();
+  box.write("/mnt/usb/config.conf",
+            "[General]\nCONFIG_SRV_ID=5\nFOO=1\nCONFIG_DHCP=1\nCONFIG_IP=0.0.0.0\n"
+            "[Module_HPF]\nBAR=2\n");
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(d->readORVconfigFile("/mnt/usb/config.conf"), 1);
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(d->getCFG_struct(CFG_SRV_ID).intValue, 5);
+  EXPECT_EQ(d->getCFG_struct(CFG_IP).stringValue, "0.0.0.0");
+  EXPECT_EQ(d->writeAllToConfigFile(), 1);
+  const std::string text = box.read(kLive);
+  EXPECT_FALSE(hasKey(text, "FOO"));
+  EXPECT_FALSE(hasKey(text, "BAR"));
 }
 
 TEST(ConfigStoreReceived, PairsGoToTheirSectionsAndTheFileIsWrittenOnce) {

@@ -14,7 +14,10 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "CopyFilesToUSB.h"
 #include "core_device.h"
@@ -44,11 +47,30 @@ struct UsbDevice : CoreDevice {
     ASSERT_NE(b, nullptr) << button;
     QTest::mouseClick(b, Qt::LeftButton);
   }
+  // Rewrites the live file from the store and reads the server ID back from it.
+  int writeAndRead() {
+    core->datas()->writeAllToConfigFile();
+    return orv_configFile("/home/ORV/config.conf").get<int>("CONFIG_SRV_ID", -1, "General");
+  }
   bool commandsHave(const std::string& text) {
     return box.commands().find(text) != std::string::npos;
   }
   QApplication& app = testApplication();
 };
+
+// Key files named config.conf that are no device configuration, with what is wrong.
+std::vector<std::pair<const char*, std::string>> notADeviceConfiguration() {
+  std::string noise(1 << 20, '\0');
+  std::mt19937 bytes(6);
+  for (char& c : noise) c = static_cast<char>(bytes());
+  return {
+      {"no identity", "[General]\nFOO=1\n"},
+      {"1 MB of random bytes", noise},
+      {"a NUL byte", std::string("[General]\nCONFIG_SRV_ID=555\nCONFIG_ORV_NAME=a") + '\0' + "\n"},
+      {"an interface the board lacks", "[General]\nCONFIG_SRV_ID=555\nCONFIG_IFACE=eth1\n"},
+      {"a height that is no number", "[General]\nCONFIG_SRV_ID=555\nCONFIG_HEIGHT=nan\n"},
+  };
+}
 
 TEST(CopyFilesToUSB, BackupCopiesEveryListedFileIntoAFolderOfTheSecond) {
   UsbDevice d;
@@ -170,12 +192,15 @@ TEST(CopyFilesToUSB, ConfigurationReadFromTheKey) {
     std::string keyFile;
     std::string message;
     int storedId;
-  } cases[] = {
+  };
+  std::vector<Case> cases = {
       {"[General]\nCONFIG_SRV_ID=555\n", "Fichier USB /home/usbkey1/config.conf lu avec succes.",
        555},
       {"", "ERREUR lecture fichier CONFIG USB", 1234},
       {"[Autre]\nX=1\n", "ERREUR lecture fichier CONFIG USB", 1234},
   };
+  for (const auto& refused : notADeviceConfiguration())
+    cases.push_back({refused.second, "ERREUR lecture fichier CONFIG USB", 1234});
   for (const Case& c : cases) {
     UsbDevice d;
     d.box.write("/home/usbkey1/config.conf", c.keyFile);
@@ -199,6 +224,48 @@ TEST(CopyFilesToUSB, ConfigurationReadFromTheKey) {
       saveScreen(&page, "CopyFilesToUSB-configRead");
     }
   }
+}
+
+// A key's config.conf that is no device configuration is not restored: the live file
+// stays byte for byte. One the page saved itself comes back whole.
+TEST(CopyFilesToUSB, RestoreTakesOnlyADeviceConfiguration) {
+  for (const auto& refused : notADeviceConfiguration()) {
+    SCOPED_TRACE(refused.first);
+    UsbDevice d;
+    d.box.write("/home/usbkey1/orv_1/config.conf", refused.second);
+    const std::string live = d.box.read("/home/ORV/config.conf");
+    CopyFilesToUSB page;
+    page.show();
+    FileDialogAnswers dialogs;
+    dialogs.then(d.box.path("/home/usbkey1/orv_1"));
+    UsbDevice::tap(page, "pB_RestoreFromUsb");
+    EXPECT_EQ(d.message(page), "ERREUR Restauration: 1 fichier(s) non copie(s).");
+    EXPECT_EQ(d.box.read("/home/ORV/config.conf"), live);
+    EXPECT_EQ(d.cfgInt("CONFIG_SRV_ID"), 1234);
+    EXPECT_EQ(d.writeAndRead(), 1234);  // the next ordinary write keeps the identity
+    saveScreen(&page, "CopyFilesToUSB-keyConfigRefused");
+  }
+
+  UsbDevice d;
+  d.box.write("/home/ORV/journal.log", "journal\n");
+  int dhcp = 1;
+  d.core->datas()->setCFG_struct(CFG_DHCP, &dhcp);
+  d.core->datas()->setCFG_struct(CFG_ORV_NAME, "Magasin Nord");
+  CopyFilesToUSB page;
+  UsbDevice::tap(page, "pB_CopyToUsb");
+  const std::string saved = d.box.read("/home/ORV/config.conf");
+  const std::string folder = d.box.run("ls -d '" + d.box.path("/home/usbkey1") + "'/orv_1234_*").out;
+  ASSERT_FALSE(folder.empty());
+  int other = 99;
+  d.core->datas()->setCFG_struct(CFG_SRV_ID, &other);
+  d.core->datas()->setCFG_struct(CFG_ORV_NAME, "Autre");
+  FileDialogAnswers dialogs;
+  dialogs.then(folder.substr(0, folder.size() - 1));
+  UsbDevice::tap(page, "pB_RestoreFromUsb");
+  EXPECT_EQ(d.message(page), "Restauration terminer.");
+  EXPECT_EQ(d.box.read("/home/ORV/config.conf"), saved);
+  EXPECT_EQ(d.cfgInt("CONFIG_SRV_ID"), 1234);
+  EXPECT_EQ(d.core->datas()->getCFG_struct(CFG_ORV_NAME).stringValue, "Magasin Nord");
 }
 
 TEST(CopyFilesToUSB, QuitFlushesThenLeavesAfterTwoSeconds) {

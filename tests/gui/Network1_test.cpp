@@ -397,6 +397,48 @@ TEST_F(Network1Test, HalfTypedFieldsAreRefusedWithNothingWritten) {
   EXPECT_TRUE(id->isEnabled());
 }
 
+// Leading zeros (octal to the system's converters), no address, broadcast and a split
+// mask: the save shows its error and writes nothing, neither settings, nor boot script,
+// nor interface. A plain address is taken.
+TEST_F(Network1Test, UnusableAddressesAreRefusedWithNothingWritten) {
+  struct Case {
+    const char* button;
+    const char* field;
+    const char* typed;
+    bool saved;
+  } cases[] = {
+      {"btnIP", "lineEditIP", "192.168.1.010", false},
+      {"btnIP", "lineEditIP", "192.168.001.060", false},
+      {"btnIP", "lineEditIP", "192.168.1.08", false},
+      {"btnIP", "lineEditIP", "0.0.0.0", false},
+      {"btnIP", "lineEditIP", "255.255.255.255", false},
+      {"btnGW", "lineEditGw", "0.0.0.0", false},
+      {"btnMask", "lineEditMask", "255.0.255.0", false},
+      {"btnIP", "lineEditIP", "192.168.1.10", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    NetworkDevice dev;
+    dev.open(true);
+    const std::string conf = dev.config(), rcs = dev.box.read("/etc/init.d/rcS"),
+                      calls = dev.box.platformCalls();
+    dev.retype(c.button, c.field, QString::fromLatin1(c.typed));
+    dev.click("pB_save");
+    if (c.saved) {
+      EXPECT_EQ(dev.status(), kSaved);
+      EXPECT_TRUE(dev.configHas(std::string("CONFIG_IP=") + c.typed));
+      EXPECT_TRUE(has(dev.box.platformCalls(), "ioctl SIOCSIFADDR eth0 192.168.1.10\n"));
+      continue;
+    }
+    EXPECT_EQ(dev.status(), kSaveRefused);
+    EXPECT_EQ(dev.config(), conf);
+    EXPECT_EQ(dev.box.read("/etc/init.d/rcS"), rcs);
+    EXPECT_EQ(dev.box.platformCalls(), calls);
+    EXPECT_FALSE(has(dev.box.commands(), "ifconfig"));
+    if (std::string(c.typed) == "192.168.1.010") dev.shot("address-refused");
+  }
+}
+
 TEST_F(Network1Test, DhcpTakesTheLeaseOrStoresNoAddress) {
   for (bool lease : {false, true}) {
     SCOPED_TRACE(lease ? "lease" : "no lease");

@@ -2,7 +2,8 @@
 # The self-test and the USB page in the real orvQT on a real X server, on a commissioned
 # plant with its V2 card: the configuration menu behind its code, "AutoTest ORV", a run
 # until Quitter is enabled again (report file checked), back to the menu; then the USB
-# page with a key plugged in and mounted, a backup, and Quitter, which unmounts the key.
+# page with a key plugged in and mounted, a backup, a configuration read refused and one
+# taken, and Quitter, which unmounts the key.
 set -u
 fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
@@ -53,6 +54,25 @@ folder=$(ls -d "$root"/home/usbkey1/orv_77_* 2>/dev/null | head -1)
 cmp -s "$folder/config.conf" "$root/home/ORV/config.conf" || fail "config.conf not backed up"
 [ -f "$folder/autotest.log" ] || fail "the self-test report was not backed up"
 shot "$SCREENS/service-xvfb-usb-backup.png"
+
+# --- "Lire Config" of a key file that is no device configuration: the error, and the
+# live file unchanged; the backup just made is read.
+read_key_config() {
+  button pB_readConfigUsb
+  sleep 1.5  # the file dialog opens with its name field focused
+  type_text "$1"
+  xdotool key Return
+}
+mkdir -p "$root/home/usbkey1/bad"
+printf '[General]\nFOO=1\n' > "$root/home/usbkey1/bad/config.conf"
+cp "$root/home/ORV/config.conf" "$root/live-before.conf"
+read_key_config "$root/home/usbkey1/bad/config.conf"
+wait_dump "ERREUR lecture fichier CONFIG USB" 10 || fail "bad key file shows: $(field label_msg 8)"
+cmp -s "$root/home/ORV/config.conf" "$root/live-before.conf" || fail "config.conf changed"
+[ "$(conf_key CONFIG_SRV_ID)" = 77 ] || fail "server ID lost"
+shot "$SCREENS/service-xvfb-usb-bad-config.png"
+read_key_config "$folder/config.conf"
+wait_dump "lu avec succes." 10 || fail "the backup shows: $(field label_msg 8)"
 button pB_QuitUsb
 expect_page menuPage 10
 grep -qx "umount /home/usbkey1" "$root/log/commands.log" || fail "key not unmounted"

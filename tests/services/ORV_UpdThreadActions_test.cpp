@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core_device.h"
@@ -128,6 +129,32 @@ TEST(ORV_UpdThreadActions, SettingsJournalAndUploads) {
     EXPECT_EQ(c.journal, device.journal());
     EXPECT_EQ(c.uploads, device.uploads());
   }
+}
+
+// Addresses with leading zeros (octal to the system's converters), no address, broadcast
+// and a split mask: refused, nothing stored, journalled or applied. A plain one is taken.
+TEST(ORV_UpdThreadActions, UnusableAddressesAreRefused) {
+  const std::pair<const char*, const char*> refused[] = {
+      {"CONFIG_IP", "192.168.1.010"},   {"CONFIG_IP", "192.168.001.060"},
+      {"CONFIG_IP", "192.168.1.08"},    {"CONFIG_IP", "0.0.0.0"},
+      {"CONFIG_IP", "255.255.255.255"}, {"CONFIG_GW", "010.001.002.003"},
+      {"CONFIG_GW", "0.0.0.0"},         {"CONFIG_MASK", "255.0.255.0"},
+  };
+  for (const auto& r : refused) {
+    SCOPED_TRACE(std::string(r.first) + "=" + r.second);
+    ActionsFileDevice device;
+    device.layFile({setting(r.first, r.second, 1)});
+    const std::string config = device.config(), calls = device.box.platformCalls();
+    EXPECT_EQ(1, device.upd->decodeActionFile(kPath));
+    EXPECT_EQ(config, device.config());
+    EXPECT_EQ(calls, device.box.platformCalls());
+    EXPECT_TRUE(device.journal().empty());
+    EXPECT_TRUE(device.uploads().empty());
+  }
+  ActionsFileDevice device;
+  device.layFile({setting("CONFIG_IP", "192.168.1.10", 1)});
+  EXPECT_EQ(1, device.upd->decodeActionFile(kPath));
+  EXPECT_TRUE(device.configHas("CONFIG_IP=192.168.1.10"));
 }
 
 TEST(ORV_UpdThreadActions, MissingOrShortFile) {

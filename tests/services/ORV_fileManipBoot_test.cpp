@@ -84,7 +84,6 @@ TEST_F(BootFiles, NetworkLinesAndResolverByAddressMode) {
   } cases[] = {
       {1, "eth0", "192.168.1.1", false, false},
       {0, "eth0", "192.168.1.1", true, true},
-      {0, "eth0", "0.0.0.0", true, false},
       {2, "eth0", "192.168.1.1", true, false},
       {0, "ra0", "10.1.1.254", true, true},
   };
@@ -125,6 +124,14 @@ TEST_F(BootFiles, UnsafeSettingsLeaveTheScriptAlone) {
       {&ORV_bootSettings::ip, "192.168.1.256"},
       {&ORV_bootSettings::mask, ""},
       {&ORV_bootSettings::gw, "1.2.3"},
+      // Leading zeros read as octal elsewhere; no address, broadcast, a split mask.
+      {&ORV_bootSettings::ip, "192.168.1.010"},
+      {&ORV_bootSettings::ip, "192.168.001.060"},
+      {&ORV_bootSettings::gw, "192.168.1.08"},
+      {&ORV_bootSettings::ip, "0.0.0.0"},
+      {&ORV_bootSettings::ip, "255.255.255.255"},
+      {&ORV_bootSettings::gw, "0.0.0.0"},
+      {&ORV_bootSettings::mask, "255.0.255.0"},
       {&ORV_bootSettings::server, "srv.example $(reboot)"},
   };
   box.write(ORV_fileManip::kBootScriptPath, "#!/bin/bash\n#version=100404\n");

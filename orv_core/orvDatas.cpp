@@ -423,6 +423,8 @@ std::string orvDatas::netCFG_refusal(const std::string& keyword, const std::stri
     return fits ? "" : "valeur non numerique ou hors limites";
   }
   if (!cfgTextFitsType(cfgKeyType(id), value)) return "valeur d'un autre type que la cle";
+  if (!cfgValueInWizardRange(id, std::strtod(value.c_str(), nullptr)))
+    return "valeur hors des limites de l'assistant";
   bool usable = true;
   switch (id) {
     case CFG_IFACE:

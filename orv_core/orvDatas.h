@@ -89,9 +89,10 @@ public:
   int dispatchNetCFG_List(std::list<std::pair<std::string, std::string>>& pairs);
   // Why a setting received from the server must not be applied, "" when it may: the
   // keyword is one the store keeps (section "General" or a module section), the value is
-  // of the key's type, and a network value is one the device stays reachable with (an
+  // of the key's type, a network value is one the device stays reachable with (an
   // interface of the board as the network page lists them, dotted addresses and mask, a
-  // MAC address, a server name).
+  // MAC address, a server name) and a number describing the plant lies within the
+  // wizard's range.
   static std::string netCFG_refusal(const std::string& keyword, const std::string& value);
 
   void get_ORVnetworkConfig(network_conf_t& out);

@@ -42,9 +42,10 @@ void readKeys(orv_configFile& file, const std::string& section, const ModuleKeyT
 }
 
 // Bytes and signed integers in int form, speeds and ratings as unsigned, floats with the
-// float setter. A record may come from a module: a field is stored only when the server
-// could set the key to that value too, else the file keeps what it held and the console
-// names the module's section and key.
+// float setter. A record of a module section may come from the module: a field is stored
+// only when the server could set the key to that value too, else the file keeps what it
+// held and the console names the section and key. The V1 card's keys of section "General"
+// never come over the bus.
 void writeKeys(orv_configFile& file, const std::string& section, const ModuleKeyTable& table,
                const void* record, const KeyName& keyOf, const char* what) {
   for (size_t i = 0; i < table.count; ++i) {
@@ -61,7 +62,7 @@ void writeKeys(orv_configFile& file, const std::string& section, const ModuleKey
       case ModKeyType::F32: typed.set<float>(key, static_cast<float>(value), section); break;
     }
     const std::string text = typed.getCString(key, "", section);
-    if (orvDatas::refusedModuleValue(what, section, key, text)) continue;
+    if (section != kGeneral && orvDatas::refusedModuleValue(what, section, key, text)) continue;
     file.setVar(key, text, section, "");
   }
 }

@@ -182,7 +182,7 @@ bool moduleValueAllowed(int id, double value) {
     case 176: case 177: case 178: return within(0, 8);  // block assignment codes
     case 179: case 180: case 181: return oneOf({0, 50, 100, 150, 300});  // TI rating, A
     case 182: case 183: case 184: return oneOf({0, 1, 3});               // TI count
-    case 185: case 186: case 187: return oneOf({100, 50, 33, 25, 20, 17});  // share, %
+    case 185: case 186: case 187: return within(0, 100);  // share of a block, %
     case 189: return within(0, 300);  // pressure probe full scale, bar
     case 190: return within(-1, 0);   // pressure probe minimum, bar
     case 129: case 130: case 170: case 171: case 198: case 199:  // serial speeds, Bd

@@ -1,7 +1,10 @@
 #include "modules_config.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #define FIELD(rec, f) offsetof(rec, f)
 #define ENER(f) (offsetof(energyORV_cfg_t, module) + offsetof(ener_global_config_t, f))
@@ -140,22 +143,52 @@ const ModuleKeyDef* ModuleKeyTable::find(int id) const {
   return nullptr;
 }
 
-bool moduleKeyType(const std::string& keyword, ModKeyType* type) {
-  auto found = [type](ModKeyType t) {
+bool moduleKeyType(const std::string& keyword, ModKeyType* type, int* id) {
+  auto found = [type, id](ModKeyType t, int keyId) {
     *type = t;
+    if (id) *id = keyId;
     return true;
   };
   for (const ModuleKeyTable* table : {&MESV2_KEY_TABLE, &HPF_KEY_TABLE})
     for (size_t i = 0; i < table->count; ++i)
-      if (keyword == table->keys[i].key) return found(table->keys[i].type);
-  if (keyword == MESV2_VERSION_KEY || keyword == HPF_VERSION_KEY) return found(ModKeyType::F32);
-  if (keyword == HPF_ID_KEY || keyword == HPF_RELAYS_KEY) return found(ModKeyType::U8);
+      if (keyword == table->keys[i].key) return found(table->keys[i].type, table->keys[i].id);
+  if (keyword == MESV2_VERSION_KEY) return found(ModKeyType::F32, 114);
+  if (keyword == HPF_VERSION_KEY) return found(ModKeyType::F32, 131);
+  if (keyword == HPF_ID_KEY) return found(ModKeyType::U8, 132);
+  if (keyword == HPF_RELAYS_KEY) return found(ModKeyType::U8, 172);
   for (int n = 0; n < 3; ++n) {
     for (size_t i = 0; i < ENER_KEY_TABLE.count; ++i)
-      if (keyword == enerKey(n, ENER_KEY_TABLE.keys[i])) return found(ENER_KEY_TABLE.keys[i].type);
-    if (keyword == "z" + std::to_string(6 + n) + ENER_VERSION_SUFFIX) return found(ModKeyType::F32);
+      if (keyword == enerKey(n, ENER_KEY_TABLE.keys[i]))
+        return found(ENER_KEY_TABLE.keys[i].type, ENER_KEY_TABLE.keys[i].id);
+    if (keyword == "z" + std::to_string(6 + n) + ENER_VERSION_SUFFIX) return found(ModKeyType::F32, 173);
   }
   return false;
+}
+
+bool moduleValueAllowed(int id, double value) {
+  auto oneOf = [value](std::initializer_list<double> choices) {
+    return std::find(choices.begin(), choices.end(), value) != choices.end();
+  };
+  auto within = [value](double lowest, double highest) { return value >= lowest && value <= highest; };
+  if (!std::isfinite(value)) return false;
+  switch (id) {
+    case 116: case 117:             // card configured, radio thermometer
+    case 133: case 159: case 160:   // HPF configured, variator signal, power feedback
+    case 162:                       // HPF auto-adaptive
+    case 175: case 188: case 191:   // ENERGIE configured, pressure and PT100 probes
+      return oneOf({0, 1});
+    case 168: case 169: return within(0, 2);  // compressor information source, regulation
+    case 174: return within(6, 8);            // ENERGIE bus address
+    case 176: case 177: case 178: return within(0, 8);  // block assignment codes
+    case 179: case 180: case 181: return oneOf({0, 50, 100, 150, 300});  // TI rating, A
+    case 182: case 183: case 184: return oneOf({0, 1, 3});               // TI count
+    case 185: case 186: case 187: return within(0, 100);  // share of a block, %
+    case 189: return within(0, 300);  // pressure probe full scale, bar
+    case 190: return within(-1, 0);   // pressure probe minimum, bar
+    case 129: case 130: case 170: case 171: case 198: case 199:  // serial speeds, Bd
+      return oneOf({2400, 4800, 9600, 19200, 38400, 57600, 115200});
+    default: return true;
+  }
 }
 
 std::string enerSection(int n) { return "Module_Energie_" + std::to_string(n); }

@@ -155,9 +155,15 @@ extern const char* const HPF_RELAYS_KEY;       // id 172
 extern const char* const ENER_VERSION_SUFFIX;  // id 173 "_ENER_VERSION"
 
 // Type of a key of a module section by its whole keyword: the V2 card's, the HPF module's
-// and those of ENERGIE modules 0..2, their version and address keys included. False when
-// no module section has such a key.
-bool moduleKeyType(const std::string& keyword, ModKeyType* type);
+// and those of ENERGIE modules 0..2, their version and address keys included, and its key
+// id when `id` is given. False when no module section has such a key.
+bool moduleKeyType(const std::string& keyword, ModKeyType* type, int* id = nullptr);
+
+// True when `value` is finite and one that the module screens offer for key `id`: the
+// flags, modes, block assignments, transformer ratings and counts, shares and serial
+// speeds of their lists, the ENERGIE addresses and pressure probe ranges. Other keys take
+// any finite value.
+bool moduleValueAllowed(int id, double value);
 
 // "Module_Energie_<n>".
 std::string enerSection(int n);

@@ -250,6 +250,28 @@ CfgType cfgKeyType(int id) {
   return ORV_CFG_KEYS[id].type;
 }
 
+bool cfgValueInWizardRange(int id, double value) {
+  // The ranges of the wizard's spin boxes and scroll bars for these settings.
+  static const struct {
+    int id;
+    double lowest, highest;
+  } kRanges[] = {
+      {20, 100, 2000},  // CONFIG_DIAMETRE, mm
+      {22, 150, 5000},  // CONFIG_HEIGHT, mm (column height or receiver length)
+      {24, 1, 4},       // CONFIG_TANK_NUMBER
+      {40, 0, 300},     // CONFIG_INCLINAISON_RESERVOIR, mm
+      {48, 0, 9999},    // CONFIG_CONDENSEUR_PUISSANCE, kW
+      {50, 10, 2000},   // CONFIG_CHARGE_FLUIDE, kg
+      {51, -50, 10},    // CONFIG_CONSIGNE_BP, degC
+      {93, 0, 50},      // CONFIG_CONSIGNE_HP, degC
+      {94, 10, 1200},   // CONFIG_VOLUME_CONDENSEUR, dm3
+      {95, 10, 1200},   // CONFIG_VOLUME_RESERVOIR, dm3
+  };
+  for (const auto& r : kRanges)
+    if (r.id == id) return value >= r.lowest && value <= r.highest;
+  return true;
+}
+
 bool cfgTextFitsType(CfgType type, const std::string& text) {
   switch (type) {
     case CFG_INT: return isIntegerText(text, INT_MIN, INT_MAX);

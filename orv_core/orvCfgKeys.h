@@ -35,6 +35,11 @@ CfgType cfgKeyType(int id);
 // false for CFG_NONE.
 bool cfgTextFitsType(CfgType type, const std::string& text);
 
+// True unless key `id` describes the plant with a number that the installation wizard
+// keeps within a range (receiver geometry and count, condenser power, set points, volumes
+// and charge) and `value` lies outside it.
+bool cfgValueInWizardRange(int id, double value);
+
 // Key ids that the code names directly.
 enum CfgKeyId {
   CFG_FLAG_ALARM = 13,

@@ -457,7 +457,8 @@ std::string orvDatas::netCFG_refusal(const std::string& keyword, const std::stri
   int id = getCFG_ID_fromKeyString(keyword);
   if (id < 0) {
     ModKeyType type;
-    if (!moduleKeyType(keyword, &type)) return "cle inconnue";
+    int moduleId = -1;
+    if (!moduleKeyType(keyword, &type, &moduleId)) return "cle inconnue";
     bool fits = false;
     switch (type) {
       case ModKeyType::U8: fits = isIntegerText(value, 0, UINT8_MAX); break;
@@ -465,9 +466,12 @@ std::string orvDatas::netCFG_refusal(const std::string& keyword, const std::stri
       case ModKeyType::U32: fits = isIntegerText(value, 0, UINT32_MAX); break;
       case ModKeyType::F32: fits = cfgTextFitsType(CFG_FLOAT, value); break;
     }
+    fits = fits && moduleValueAllowed(moduleId, std::strtod(value.c_str(), nullptr));
     return fits ? "" : "valeur non numerique ou hors limites";
   }
   if (!cfgTextFitsType(cfgKeyType(id), value)) return "valeur d'un autre type que la cle";
+  if (!cfgValueInWizardRange(id, std::strtod(value.c_str(), nullptr)))
+    return "valeur hors des limites de l'assistant";
   bool usable = true;
   switch (id) {
     case CFG_IFACE:

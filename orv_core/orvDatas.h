@@ -95,10 +95,16 @@ public:
   int dispatchNetCFG_List(std::list<std::pair<std::string, std::string>>& pairs);
   // Why a setting received from the server must not be applied, "" when it may: the
   // keyword is one the store keeps (section "General" or a module section), the value is
-  // of the key's type, and a network value is one the device stays reachable with (an
+  // of the key's type, a network value is one the device stays reachable with (an
   // interface of the board as the network page lists them, dotted addresses and mask, a
-  // MAC address, a server name).
+  // MAC address, a server name), a number describing the plant lies within the wizard's
+  // range and a module value is one the module screens offer (moduleValueAllowed()).
   static std::string netCFG_refusal(const std::string& keyword, const std::string& value);
+  // True when a value that a module gave for a key of its section (`text`, as the file
+  // would hold it) would not be taken from the server either: the console then names
+  // `what`, the section and the key, and the stored value stays.
+  static bool refusedModuleValue(const char* what, const std::string& section,
+                                 const std::string& key, const std::string& text);
 
   void get_ORVnetworkConfig(network_conf_t& out);
   void set_ORVnetworkConfig(network_conf_t& in);

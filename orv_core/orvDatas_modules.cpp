@@ -6,6 +6,16 @@
 
 #include "orvDatas.h"
 
+bool orvDatas::refusedModuleValue(const char* what, const std::string& section,
+                                  const std::string& key, const std::string& text) {
+  const std::string refusal = netCFG_refusal(key, text);
+  if (refusal.empty()) return false;
+  std::printf("[orvDatas] %s: %s %s=%s refuse (%s), valeur enregistree conservee\n", what,
+              section.c_str(), key.c_str(), text.c_str(), refusal.c_str());
+  std::fflush(stdout);
+  return true;
+}
+
 namespace {
 
 const char* const kGeneral = "General";
@@ -32,20 +42,28 @@ void readKeys(orv_configFile& file, const std::string& section, const ModuleKeyT
 }
 
 // Bytes and signed integers in int form, speeds and ratings as unsigned, floats with the
-// float setter.
+// float setter. A record of a module section may come from the module: a field is stored
+// only when the server could set the key to that value too, else the file keeps what it
+// held and the console names the section and key. The V1 card's keys of section "General"
+// never come over the bus.
 void writeKeys(orv_configFile& file, const std::string& section, const ModuleKeyTable& table,
-               const void* record, const KeyName& keyOf) {
+               const void* record, const KeyName& keyOf, const char* what) {
   for (size_t i = 0; i < table.count; ++i) {
     const ModuleKeyDef& def = table.keys[i];
+    const std::string key = keyOf(def);
     double value = moduleField(record, def);
+    orv_configFile typed;  // the field in the form the file holds it
     switch (def.type) {
       case ModKeyType::U8:
-      case ModKeyType::I32: file.set<int>(keyOf(def), static_cast<int>(value), section); break;
+      case ModKeyType::I32: typed.set<int>(key, static_cast<int>(value), section); break;
       case ModKeyType::U32:
-        file.set<unsigned int>(keyOf(def), static_cast<unsigned int>(value), section);
+        typed.set<unsigned int>(key, static_cast<unsigned int>(value), section);
         break;
-      case ModKeyType::F32: file.set<float>(keyOf(def), static_cast<float>(value), section); break;
+      case ModKeyType::F32: typed.set<float>(key, static_cast<float>(value), section); break;
     }
+    const std::string text = typed.getCString(key, "", section);
+    if (section != kGeneral && orvDatas::refusedModuleValue(what, section, key, text)) continue;
+    file.setVar(key, text, section, "");
   }
 }
 
@@ -74,7 +92,7 @@ int writeSection(orvDatas& store, const char* what, const std::string& section,
     lockTimeout(what);
     return 0;
   }
-  writeKeys(*store.ORV_FileConfig_ptr(), section, table, record, keyOf);
+  writeKeys(*store.ORV_FileConfig_ptr(), section, table, record, keyOf, what);
   store.unlock_ORVconfig();
   return store.writeAllToConfigFile();
 }

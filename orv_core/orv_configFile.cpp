@@ -171,15 +171,21 @@ int orv_configFile::readFile(const std::string& fileName) {
     state = split_line(tokens, line, kDelimiters, '\\', '"', '#', state);
     if (state == Quoted && pos < text.size()) continue;  // the quoted stretch goes on
     if (state == Quoted) {
-      // The file ends inside a quote: the line that opened it is no value, and every line
-      // after it is read again as a line of its own, so that one stray quote costs one
-      // setting and not the rest of the file.
+      // The file ends inside a quote: the quote ran away. The line that opened it is
+      // reported, and its open stretch ends with that line ("K=\"10.1.2.3" reads as
+      // 10.1.2.3), so that the next write keeps the key; every line after it is read
+      // again as a line of its own.
       size_t entryEnd = text.find('\n', entryPos);
       size_t afterEntry = entryEnd == std::string::npos ? text.size() : entryEnd + 1;
       std::string opening = text.substr(entryPos, afterEntry - entryPos);
       std::list<Token> openingTokens;
       split_line(openingTokens, lineWithoutEnd(opening), kDelimiters, '\\', '"', '#', Plain);
       reportInvalidLine(fileName, entryLine, opening, openingTokens);
+      if (openingTokens.size() == 2) {
+        std::string value = openingTokens.back().text;
+        applyVariantRule(value);
+        setVar(openingTokens.front().text, value, currentSection, "");
+      }
       tokens.clear();
       state = Plain;
       pos = afterEntry;

@@ -27,6 +27,7 @@ int acceptReply(const unsigned char* reply, int length, int address, BusFrame* o
 orvDatas* moduleStore() { return Singleton<orv_classPtr>::ptr()->datas; }
 
 void writeModuleKey(const std::string& key, const std::string& text, const std::string& section) {
+  if (orvDatas::refusedModuleValue("writeModuleKey", section, key, text)) return;
   if (orvDatas* store = moduleStore()) store->writeToConfigFile(key, text, section, true);
 }
 

@@ -58,7 +58,9 @@ bool parseLine(std::string text, Line* out) {
   double count = 0.0;
   double mass = 0.0;
   if (!finiteNumber(pieces[2], &count) || !finiteNumber(pieces[3], &mass)) return false;
-  const bool weighs = plausibleRecordCount(count) && plausibleMassKg(mass);
+  // Older software wrote 0.00 for an hour without a valid weight: such an hour weighs
+  // nothing either (an empty receiver is the low-level alarm's, on the live mass).
+  const bool weighs = plausibleRecordCount(count) && plausibleMassKg(mass) && mass != 0.0;
   Line line;
   line.n_enr = weighs ? static_cast<float>(count) : 0.0f;
   line.massKg = weighs ? static_cast<float>(mass) : 0.0f;

@@ -32,8 +32,9 @@ bool plausibleMassKg(double mass);
 
 // The filter: a line split at ";" (or, without any, at tabs; empty pieces dropped) with at
 // least kMinFields pieces and finite numbers in fields 3 and 4 is a means line. A means
-// line whose count or mean mass is not plausible keeps its place among the hours but
-// stands on no record: its n_enr is 0.
+// line whose count or mean mass is not plausible, or whose mean mass is exactly 0 (an
+// hour without a valid weight in older files), keeps its place among the hours but stands
+// on no record: its n_enr is 0.
 bool parseLine(std::string text, Line* out);
 // Every means line of the file, oldest first; false when the file cannot be opened.
 bool readAll(std::vector<Line>* lines);

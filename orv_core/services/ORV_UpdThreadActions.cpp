@@ -89,8 +89,13 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
                   type, key, value, journal);
       std::string k = key, v = value;
       capAlarmDelay(k, v);
-      if (contains(k, "CONFIG_FLUID")) {
-        if (core) core->change_FLuid(v);  // loaded and stored by the core, not listed
+      if (k == "CONFIG_FLUID") {
+        // Loaded and stored by the core, not listed; journalled only when the plant's
+        // refrigerant did change (an unknown name leaves it as it was).
+        orvDatas* store = datas();
+        const std::string before = store ? store->getCFG_struct(CFG_FLUID).stringValue : "";
+        if (core) core->change_FLuid(v);
+        if (!store || store->getCFG_struct(CFG_FLUID).stringValue == before) journal = 0;
       } else {
         // Only a key the store keeps, with a value it can use, is applied and journalled.
         const std::string refusal = orvDatas::netCFG_refusal(k, v);

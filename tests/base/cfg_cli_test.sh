@@ -118,6 +118,17 @@ out=$("$cli" cfg set 13 2)
 check test "$(grep -c 'Invalid format' <<<"$out")" -eq 1
 check grep -qF 'Invalid format: CONFIG_LANGUE="fr' <<<"$out"
 check test "$(grep -v '^CONFIG_LANGUE=' "$conf")" = "$(sed 's/^FLAG_ALARM=1$/FLAG_ALARM=2/' <<<"$others")"
+check has_line CONFIG_LANGUE=fr "$conf"
+end_sandbox
+
+new_sandbox "stray quote in the address: the device keeps its address"
+"$cli" cfg load > /dev/null
+sed -i 's/^CONFIG_IP=.*$/CONFIG_IP="10.1.2.3/' "$conf"
+out=$("$cli" cfg load)
+check test "$(grep -c 'Invalid format: CONFIG_IP="10.1.2.3' <<<"$out")" -eq 1
+"$cli" cfg set 13 2 > /dev/null
+check has_line CONFIG_IP=10.1.2.3 "$conf"
+out=$("$cli" cfg get 81); check test "$(value string)" = 10.1.2.3
 end_sandbox
 
 new_sandbox "failures exit 1 and say why"

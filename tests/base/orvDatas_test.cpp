@@ -496,6 +496,35 @@ TEST(ConfigStoreReceived, PairsGoToTheirSectionsAndTheFileIsWrittenOnce) {
   EXPECT_NE(printed.find("dispatchNetCFG_List: CONFIG_IFACE refuse"), std::string::npos) << printed;
 }
 
+// Numbers describing the plant are taken from the server only within the wizard's ranges.
+TEST(ConfigStoreReceived, PlantNumbersWithinTheWizardRanges) {
+  struct Case {
+    const char* keyword;
+    const char* lowest;
+    const char* below;
+    const char* highest;
+    const char* above;
+  } cases[] = {
+      {"CONFIG_DIAMETRE", "100", "99.5", "2000", "2000.5"},
+      {"CONFIG_HEIGHT", "150", "149", "5000", "5001"},
+      {"CONFIG_TANK_NUMBER", "1", "0", "4", "5"},
+      {"CONFIG_INCLINAISON_RESERVOIR", "0", "-1", "300", "301"},
+      {"CONFIG_CONDENSEUR_PUISSANCE", "0", "-1", "9999", "10000"},
+      {"CONFIG_CHARGE_FLUIDE", "10", "9", "2000", "2001"},
+      {"CONFIG_CONSIGNE_BP", "-50", "-51", "10", "11"},
+      {"CONFIG_CONSIGNE_HP", "0", "-1", "50", "51"},
+      {"CONFIG_VOLUME_CONDENSEUR", "10", "9", "1200", "1201"},
+      {"CONFIG_VOLUME_RESERVOIR", "10", "9", "1200", "1201"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keyword);
+    EXPECT_EQ(orvDatas::netCFG_refusal(c.keyword, c.lowest), "");
+    EXPECT_EQ(orvDatas::netCFG_refusal(c.keyword, c.highest), "");
+    EXPECT_NE(orvDatas::netCFG_refusal(c.keyword, c.below), "");
+    EXPECT_NE(orvDatas::netCFG_refusal(c.keyword, c.above), "");
+  }
+}
+
 // The network page offers no Wi-Fi on a "brindlow" board: the server cannot choose it.
 TEST(ConfigStoreReceived, WifiIsNoInterfaceOfABrindlowBoard) {
   TestSandbox box;

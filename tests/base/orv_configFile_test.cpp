@@ -78,14 +78,19 @@ TEST(ConfigFileGrammar, ReportsInvalidLinesAndGoesOn) {
     int line;
     const char* shown;
     const char* tokens;
+    const char* dump = "[] A=1;";
   } cases[] = {
       {"KEY=\nA=1\n", 1, "KEY=", "KEY, "},
       {"A=B=C\nA=1\n", 1, "A=B=C", "A, B, C, "},
       {"KEY=\t #c\r\nA=1\n", 1, "KEY=\t #c", "KEY, "},
       {"K=\"a\nb\" c=d\nA=1\n", 2, "b\" c=d", "K, a\nb c, d, "},
-      // A quote never closed: only the line that opened it is lost.
-      {"K=\"fr\nA=1\n", 1, "K=\"fr", "K, fr, "},
-      {"K=\"fr\r\nA=1\r\n", 1, "K=\"fr", "K, fr, "},
+      // A quote never closed ends with its own line, which is still reported.
+      {"K=\"fr\nA=1\n", 1, "K=\"fr", "K, fr, ", "[] K=fr; A=1;"},
+      {"K=\"fr\r\nA=1\r\n", 1, "K=\"fr", "K, fr, ", "[] K=fr; A=1;"},
+      {"[General]\nCONFIG_IP=\"10.1.2.3\nA=1\n", 2, "CONFIG_IP=\"10.1.2.3", "CONFIG_IP, 10.1.2.3, ",
+       "[General] CONFIG_IP=10.1.2.3; A=1;"},
+      {"K=\"x=y \\\"#z\nA=1\n", 1, "K=\"x=y \\\"#z", "K, x=y \"#z, ", "[] K=x=y \"#z; A=1;"},
+      {"K=A=\"x\nA=1\n", 1, "K=A=\"x", "K, A, x, "},
   };
   for (const auto& c : cases) {
     Loaded r = load(box, c.text);
@@ -94,7 +99,7 @@ TEST(ConfigFileGrammar, ReportsInvalidLinesAndGoesOn) {
                              "\nValid format is 'keyword = value' or 'keyword value'\n"
                              "Tokens read: " + c.tokens + "\n")
         << c.text;
-    EXPECT_EQ(r.dump, "[] A=1;") << c.text;
+    EXPECT_EQ(r.dump, c.dump) << c.text;
   }
 }
 
@@ -112,7 +117,7 @@ TEST(ConfigFileGrammar, CountsLinesAndSaysWhenThereIsNothing) {
   testing::internal::CaptureStdout();
   EXPECT_EQ(stray.readFile("/home/ORV/stray.conf"), 4);
   testing::internal::GetCapturedStdout();
-  EXPECT_EQ(dump(stray), "[General] A=1; C=3;");
+  EXPECT_EQ(dump(stray), "[General] A=1; B=x; C=3;");
 }
 
 TEST(ConfigFileWriter, EveryValueReadsBackUnchanged) {

@@ -140,6 +140,64 @@ TEST(CliModules, HpfInitCycleAndData) {
   EXPECT_EQ(values(r.out, "rc"), (std::vector<std::string>{"-2"})) << "a reply from address 6";
 }
 
+// Detection takes a module's configuration over; a value the server could not set either
+// (NaN, infinity, outside the screens' lists and ranges) leaves the stored one as it was.
+TEST(CliModules, DetectionStoresOnlyModuleValuesTheServerWouldTake) {
+  ModuleBench bench(
+      "module 5 hpf configured=1\nset 5 config tes nan\nset 5 config dt inf\n"
+      "set 5 config variateur 255\nset 5 config regul_mode 255\nset 5 config uart1 4294967295\n"
+      "set 5 config tc_min 25\n"
+      "module 6 energie configured=1\nset 6 config p_max nan\nset 6 config p_min -inf\n"
+      "set 6 config affectation 0=200\nset 6 config ti_rating 4294967295,100,300\n"
+      "set 6 config uart1 4294967295\nset 6 config i_calib 3.5\n",
+      "[Module_HPF]\nz0_HPF-CONFIG_ISCONFIGIRED=0\nz0_HPF-CONFIG_TES=30\nz0_HPF-CONFIG_Dt=12\n"
+      "z0_HPF-CONFIG_RegulMode=1\nz0_HPF-CONFIG_uart1_cfg_speed=19200\n"
+      "[Module_Energie_0]\nz6_ENER_isConfigured=0\nz6_ENER_pression_type=10\n"
+      "z6_ENER_pression_mini=-0.5\nz6_ENER_puissance_affectation_BP0=4\n");
+  ASSERT_TRUE(bench.sim->ready());
+  auto r = bench.box.cli("bus detect");
+  EXPECT_EQ(r.status, 0) << r.out;
+  struct Case {
+    const char* section;
+    const char* line;
+  } stored[] = {
+      // Refused: the value stored before stays.
+      {"Module_HPF", "z0_HPF-CONFIG_TES=30"},
+      {"Module_HPF", "z0_HPF-CONFIG_Dt=12"},
+      {"Module_HPF", "z0_HPF-CONFIG_RegulMode=1"},
+      {"Module_HPF", "z0_HPF-CONFIG_uart1_cfg_speed=19200"},
+      {"Module_Energie_0", "z6_ENER_pression_type=10"},
+      {"Module_Energie_0", "z6_ENER_pression_mini=-0.5"},
+      {"Module_Energie_0", "z6_ENER_puissance_affectation_BP0=4"},
+      // Refused where nothing was stored: the key's default.
+      {"Module_HPF", "z0_HPF-CONFIG_Variateur=0"},
+      {"Module_Energie_0", "z6_ENER_puissance_puissanceTI_BP0=50"},
+      {"Module_Energie_0", "z6_ENER_uart1_cfg_speed=9600"},
+      // Taken from the module.
+      {"Module_HPF", "z0_HPF-CONFIG_ISCONFIGIRED=1"},
+      {"Module_HPF", "z0_HPF-CONFIG_TCmini=25"},
+      {"Module_Energie_0", "z6_ENER_isConfigured=1"},
+      {"Module_Energie_0", "z6_ENER_puissance_puissanceTI_BP1=100"},
+      {"Module_Energie_0", "z6_ENER_puissance_puissanceTI_BP2=300"},
+      {"Module_Energie_0", "z6_ENER_current_calibration_value=3.5"},
+  };
+  for (const Case& c : stored) EXPECT_TRUE(bench.configHas(c.section, c.line)) << c.line;
+  const std::string text = bench.configText();
+  for (const char* value : {"=nan\n", "=inf\n", "=-inf\n", "=255\n", "=4294967295\n"})
+    EXPECT_EQ(text.find(value), std::string::npos) << value << text;
+  // Each refusal names the module's section and the field.
+  for (const char* refused :
+       {"Module_HPF z0_HPF-CONFIG_TES=nan refuse", "Module_HPF z0_HPF-CONFIG_Dt=inf refuse",
+        "Module_HPF z0_HPF-CONFIG_Variateur=255 refuse", "Module_HPF z0_HPF-CONFIG_RegulMode=255 refuse",
+        "Module_HPF z0_HPF-CONFIG_uart1_cfg_speed=4294967295 refuse",
+        "Module_Energie_0 z6_ENER_pression_type=nan refuse",
+        "Module_Energie_0 z6_ENER_pression_mini=-inf refuse",
+        "Module_Energie_0 z6_ENER_puissance_affectation_BP0=200 refuse",
+        "Module_Energie_0 z6_ENER_puissance_puissanceTI_BP0=4294967295 refuse",
+        "Module_Energie_0 z6_ENER_uart1_cfg_speed=4294967295 refuse"})
+    EXPECT_EQ(occurrences(r.out, refused), 1) << refused << "\n" << r.out;
+}
+
 TEST(CliModules, EnerInitPushesTheConfigurationAndReadsTheBlocks) {
   ModuleBench bench("module 6 energie\nmodule 7 energie\nmodule 8 energie\nset 7 b0_V2 231.5\n",
                     "[Module_Energie_1]\nz7_ENER_isConfigured=1\n");

@@ -240,9 +240,10 @@ TEST_F(AnalysisTest, LongPeriodSetsItsStateWithoutAMessage) {
 }
 
 TEST_F(AnalysisTest, NoUsablePeriodKeepsTheMeansFile) {
-  // With a 2 kg reference and no mass, every divisor mean(xy) - mean(x)^2 is negative.
+  // With a 2 kg reference and next to no mass, every divisor mean(xy) - mean(x)^2 is
+  // negative.
   watching(2.0f);
-  writeMeans(afterLearning().hours(168, 60, 0.0f, kWatch));
+  writeMeans(afterLearning().hours(168, 60, 0.01f, kWatch));
   const std::string before = box.read(kMeans);
   testing::internal::CaptureStdout();
   EXPECT_EQ(thread->analyse_moy(), -1);
@@ -311,9 +312,9 @@ TEST_F(AnalysisTest, DamagedLinesNeitherStopNorShiftTheWindow) {
 }
 
 TEST_F(AnalysisTest, SixMonthsAtMostAreRead) {
-  // Ten old lines at 0 kg before the last 4320: read, they would pull the first day down.
+  // Ten old lines at 1 kg before the last 4320: read, they would pull the first day down.
   watching(100.0f);
-  writeMeans(afterLearning().hours(10, 60, 0.0f, kWatch).hours(4320, 60, 100.0f, kWatch));
+  writeMeans(afterLearning().hours(10, 60, 1.0f, kWatch).hours(4320, 60, 100.0f, kWatch));
   std::string out = analyse();
   EXPECT_NE(out.find("donnees de six mois"), std::string::npos);
   EXPECT_NE(out.find("Nombre de jours = 180"), std::string::npos);
@@ -348,6 +349,9 @@ TEST_F(AnalysisTest, OnlyValidDaysEnterTheRegressions) {
        "", 0, 0.0f, kNan, "Calcul[3] = 100.00"},
       {"the last of 96 watch hours: 24 without a valid mass",
        afterLearning().days({100, 100, 100}, 60, kWatch).hours(24, 12, 999.0f, kWatch), "", 0, 0.0f,
+       kNan, "Calcul[3]: aucune mesure valide ce jour"},
+      {"the same 24 hours as older software wrote them, at 0.00 kg",
+       afterLearning().days({100, 100, 100}, 60, kWatch).hours(24, 12, 0.0f, kWatch), "", 0, 0.0f,
        kNan, "Calcul[3]: aucune mesure valide ce jour"},
       {"a day without records amid three",
        afterLearning().days({100}, 60, kWatch).hours(24, 0, 0.0f, kWatch).days({100}, 60, kWatch), "", 0,

@@ -87,28 +87,43 @@ check grep -qxF "FLAG_ALARM_CAPTEUR=31" "$conf"
 check test "$(porte_data)" = 0x00000500
 end_sandbox
 
+# A reference of 172.96 kg learned on the scripted card's mass, commissioned 30 days before
+# $start, and a means file of 171 learning lines and four days of watch lines at that
+# mass, the last 24 lines with $1 records of a mean mass of $2 kg. Then 24 hours of the
+# device's own hourly work, with the further arguments to "proc run".
+learned_plant_day() {
+  start="2026-03-05 00:10:00"
+  "$cli" cfg set 0 $(($(date -d "$start" +%s) - 30 * 86400)) > /dev/null
+  "$cli" cfg set 17 172.96 > /dev/null
+  "$cli" cfg set 13 0 > /dev/null
+  means=$ORV_ROOT/home/ORV/moy.msr
+  local i marker records mass
+  for i in $(seq 267); do
+    marker=$([ "$i" -le 171 ] && echo 1 || echo 0)
+    records=60 mass=172.96
+    [ "$i" -gt 243 ] && records=$1 mass=$2
+    echo "01/03/2026;01;$records;$mass;172.96;-1.00;0.00;-5.00;0.00;20.00;20.00;25.00;$marker;0.00;0;0;1;"
+  done > "$means"
+  shift 2
+  out=$(ORV_CLOCK_START="$start" "$cli" proc run --passes 290 --scripted --fast "$@" \
+    --clock-step 300 2>&1)
+  check test "$(grep -c "alarm 100" <<<"$out")" -eq 0
+  check grep -qxF "FLAG_ALARM=0" "$conf"
+  check test "$(porte_data)" = 0x00000000
+}
+
 new_sandbox "a learned plant a whole day without a valid weight: no leak alarm"
 # The card's invalid weight without its fault flag, so that no sensor alarm switches the
-# leak relay; a reference of 172.96 kg learned on the scripted card's mass, four days of
-# watch lines at that mass, then 24 hours of the device's own hourly work.
-start="2026-03-05 00:10:00"
-"$cli" cfg set 0 $(($(date -d "$start" +%s) - 30 * 86400)) > /dev/null
-"$cli" cfg set 17 172.96 > /dev/null
-"$cli" cfg set 13 0 > /dev/null
-means=$ORV_ROOT/home/ORV/moy.msr
-for i in $(seq 267); do
-  marker=$([ "$i" -le 171 ] && echo 1 || echo 0)
-  echo "01/03/2026;01;60;172.96;172.96;-1.00;0.00;-5.00;0.00;20.00;20.00;25.00;$marker;0.00;0;0;1;"
-done > "$means"
-out=$(ORV_CLOCK_START="$start" "$cli" proc run --passes 290 --scripted --fast --weight -999 \
-  --clock-step 300 2>&1)
+# leak relay.
+learned_plant_day 60 172.96 --weight -999
 check test "$(grep -c "Pente à 3 jours = 0.00" <<<"$out")" -eq 24
-check test "$(grep -c "alarm 100" <<<"$out")" -eq 0
-check grep -qxF "FLAG_ALARM=0" "$conf"
-check test "$(porte_data)" = 0x00000000
 # Each hour's line: its records, and the invalid mass that weighs nothing.
 check test "$(tail -n 24 "$means" | cut -d';' -f4 | sort -u)" = 999.00
 check test "$(tail -n 24 "$means" | awk -F';' '$3 < 2' | wc -l)" -eq 0
+end_sandbox
+
+new_sandbox "older means file: a day of hours at 0.00 kg is no leak"
+learned_plant_day 12 0.00
 end_sandbox
 
 new_sandbox "a lost card's readings are invalid at once, valid again when it answers"

@@ -96,6 +96,11 @@ TEST(ORV_UpdThreadActions, SettingsJournalAndUploads) {
       {"server name starting with -", {setting("CONFIG_STFP_IP", "-oProxy", 1)}, 1, {}, {}, {}},
       {"number key given letters", {setting("CONFIG_DIAM_TUBE", "abc", 1)}, 1, {}, {}, {}},
       {"whole-number key given a fraction", {setting("CONFIG_HEIGHT", "12.5", 1)}, 1, {}, {}, {}},
+      // The receiver geometry enters the mass: only what the wizard allows is taken.
+      {"receiver diameter 0", {setting("CONFIG_DIAMETRE", "0", 1)}, 1, {}, {}, {}},
+      {"receiver diameter -5", {setting("CONFIG_DIAMETRE", "-5", 1)}, 1, {}, {}, {}},
+      {"receiver diameter 1200", {setting("CONFIG_DIAMETRE", "1200", 1)}, 1,
+       {"CONFIG_DIAMETRE=1200"}, {"5000;CONFIG_DIAMETRE;1200;NET;"}, {5}},
       {"one-letter key given a word", {setting("CONFIG_TANK_TYPE", "VH", 1)}, 1, {}, {}, {}},
       {"module byte key above 255", {setting("z2_CM_RS485_ID", "300", 1)}, 1, {}, {}, {}},
       {"module speed below 0", {setting("z0_HPF-CONFIG_uart2_cfg_speed", "-1", 1)}, 1, {}, {},
@@ -167,17 +172,32 @@ TEST(ORV_UpdThreadActions, MissingOrShortFile) {
 }
 
 // The refrigerant is changed by the core at once and stored by it; it is no setting of
-// the list, so no upload of the configuration follows for it.
+// the list, so no upload of the configuration follows for it. Only the key itself changes
+// it, and the journal tells only of a change that took place.
 TEST(ORV_UpdThreadActions, RefrigerantChangedAtOnceByTheCore) {
-  ActionsFileDevice device;
-  device.core->start_FLuidsNorvale();
-  device.layFile({setting("CONFIG_FLUID", "R134a", 1)});
+  struct Case {
+    const char* key;
+    const char* value;
+    const char* fluid;  // CONFIG_FLUID afterwards, on an R404A plant
+    Lines journal;
+  } cases[] = {
+      {"CONFIG_FLUID", "R134a", "R134a", {"5000;CONFIG_FLUID;R134a;NET;"}},
+      {"CONFIG_FLUID", "NOPE", "R404A", {}},
+      {"CONFIG_FLUID", "R404A", "R404A", {}},
+      {"xxCONFIG_FLUIDyy", "R134a", "R404A", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.key) + "=" + c.value);
+    ActionsFileDevice device;
+    device.core->start_FLuidsNorvale();
+    device.layFile({setting(c.key, c.value, 1)});
 
-  EXPECT_EQ(1, device.upd->decodeActionFile(kPath));
+    EXPECT_EQ(1, device.upd->decodeActionFile(kPath));
 
-  EXPECT_EQ("R134a", device.core->datas()->getCFG_struct(CFG_FLUID).stringValue);
-  EXPECT_EQ((Lines{"5000;CONFIG_FLUID;R134a;NET;"}), device.journal());
-  EXPECT_TRUE(device.uploads().empty());
+    EXPECT_EQ(c.fluid, device.core->datas()->getCFG_struct(CFG_FLUID).stringValue);
+    EXPECT_EQ(c.journal, device.journal());
+    EXPECT_TRUE(device.uploads().empty());
+  }
 }
 
 // Settings first, then the commands, then the action codes; the command is recorded and

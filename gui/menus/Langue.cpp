@@ -11,7 +11,6 @@
 #include "cMessageBox.h"
 #include "orvDatas.h"
 #include "orv_classPtr.h"
-#include "touchMessageBox.h"
 #include "ui_Langue.h"
 
 namespace {
@@ -105,7 +104,6 @@ void Langue::on_Nederland_clicked() { set_Langue(QStringLiteral("nl")); }
 void Langue::on_ValidButton_clicked() {
   QMessageBox box(QMessageBox::Warning, confirmTitle, confirmText,
                   QMessageBox::Ok | QMessageBox::Cancel);
-  fitForTouch(box);
   if (box.exec() != QMessageBox::Ok) return;
 
   const QString qmFile =

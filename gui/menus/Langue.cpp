@@ -10,6 +10,7 @@
 
 #include "cMessageBox.h"
 #include "orvDatas.h"
+#include "orvQtTranslation.h"
 #include "orv_classPtr.h"
 #include "ui_Langue.h"
 
@@ -119,6 +120,7 @@ void Langue::on_ValidButton_clicked() {
     QCoreApplication::installTranslator(langueTranslator);
     qDebug() << "translation OK";
   }
+  installQtTranslation(langueCode);
 
   // The first-start page runs before the store exists: the entry point takes the code.
   if (orvDatas* datas = Singleton<orv_classPtr>::ptr()->datas) {

@@ -63,6 +63,8 @@ private:
       title->setTextFormat(Qt::PlainText);
       // Clear of the frame above, apart from the text below.
       title->setContentsMargins(0, 6, 0, 6);
+      // It wraps to the width the text and buttons give the box, and widens none of its columns.
+      title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     }
     QFont font = box.font();
     font.setBold(true);
@@ -92,6 +94,16 @@ private:
       const bool allRows = cell.row == 0 && cell.rowSpan >= rows;
       grid->addItem(cell.item, allRows ? 0 : cell.row + 1, cell.column,
                     allRows ? rows + 1 : cell.rowSpan, cell.columnSpan, cell.item->alignment());
+    }
+    // A box held larger than its content (full screen) gives the room to its text.
+    if (QWidget* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+      int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+      const int at = grid->indexOf(text);
+      if (at >= 0) {
+        grid->getItemPosition(at, &row, &column, &rowSpan, &columnSpan);
+        grid->setColumnStretch(column, 1);
+        grid->setRowStretch(row, 1);
+      }
     }
   }
 

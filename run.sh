@@ -64,6 +64,9 @@ stop_xserver() { kill "$ORV_RUN_XSERVER_PID" 2>/dev/null || true; }
 
 mkdir -p "$ORV_ROOT/home/ORV" "$ORV_ROOT/ramdisk" "$ORV_ROOT/tmp" "$ORV_ROOT/etc/init.d" \
   "$ORV_ROOT/home/WIRELESS" "$ORV_ROOT/sys/class/net/eth0"
+# The board's Ethernet MAC address, as its kernel shows it: a locally administered one.
+[ -s "$ORV_ROOT/sys/class/net/eth0/address" ] ||
+  echo 02:4f:52:56:00:12 > "$ORV_ROOT/sys/class/net/eth0/address"
 server="$ORV_ROOT/sftp-server"
 if [ "${1:-}" = --in-namespace ] && "$here/platform/sftp-server/sftp-server.sh" start "$server" 12 > /dev/null; then
   echo "[run.sh] supervision server stand-in on 127.0.0.1:22, files in $server/home/Voredane/ORV"
@@ -85,6 +88,9 @@ if [ ! -f "$ORV_ROOT/home/ORV/config.conf" ]; then
   "$build/orvcore-cli" cfg set 61 4 > /dev/null
 fi
 "$build/orvcore-cli" cfg set 28 fr > /dev/null
+# A configuration written before the sandbox had its MAC address takes the board's.
+[ -n "$("$build/orvcore-cli" cfg get 78 | sed -n 's/^string=//p')" ] ||
+  "$build/orvcore-cli" cfg set 78 "$(cat "$ORV_ROOT/sys/class/net/eth0/address")" > /dev/null
 
 # The plant's modules: the V2 measurement card with its column, sensor and probe readings,
 # the HPF module and one ENERGIE module.

@@ -20,6 +20,7 @@
 #include "cORV.h"
 #include "orvDatas.h"
 #include "orvPlatform.h"
+#include "orvQtTranslation.h"
 #include "orvVersion.h"
 #include "orv_classPtr.h"
 #include "orv_configFile.h"
@@ -90,6 +91,7 @@ bool cORV::On_initAll(std::string langue) {
   QCoreApplication::removeTranslator(translator);
   if (translator->load(QStringLiteral("%1orvQT_%2.qm").arg(QStringLiteral("gui_langues/"), language))) {
     QCoreApplication::installTranslator(translator);
+    installQtTranslation(language);
     // The language change reaches the pages now rather than after the report, where the
     // message page's handling of it would empty the report's title; the title is then
     // written again, in the loaded language.

@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that building, running and testing need. Quiet and quick
 # when everything is there already.
 set -e
-PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools qt5-style-plugins
+PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools qt5-style-plugins qttranslations5-l10n
 libqt5svg5-dev
 libcurl4-openssl-dev libfmt-dev libgtest-dev googletest openssh-server openssh-client
 libcap2-bin util-linux iproute2 python3

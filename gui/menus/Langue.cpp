@@ -10,8 +10,8 @@
 
 #include "cMessageBox.h"
 #include "orvDatas.h"
+#include "orvQtTranslation.h"
 #include "orv_classPtr.h"
-#include "touchMessageBox.h"
 #include "ui_Langue.h"
 
 namespace {
@@ -105,7 +105,6 @@ void Langue::on_Nederland_clicked() { set_Langue(QStringLiteral("nl")); }
 void Langue::on_ValidButton_clicked() {
   QMessageBox box(QMessageBox::Warning, confirmTitle, confirmText,
                   QMessageBox::Ok | QMessageBox::Cancel);
-  fitForTouch(box);
   if (box.exec() != QMessageBox::Ok) return;
 
   const QString qmFile =
@@ -121,6 +120,7 @@ void Langue::on_ValidButton_clicked() {
     QCoreApplication::installTranslator(langueTranslator);
     qDebug() << "translation OK";
   }
+  installQtTranslation(langueCode);
 
   // The first-start page runs before the store exists: the entry point takes the code.
   if (orvDatas* datas = Singleton<orv_classPtr>::ptr()->datas) {

@@ -4,7 +4,6 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "touchMessageBox.h"
 #include "ui_Menu.h"
 
 Menu::Menu(QWidget* parent)
@@ -75,7 +74,6 @@ void Menu::on_rebootButton_clicked() {
                   tr("Confirmez le redemarrage du ORV ?!\nVeuillez cliquer sur OK pour "
                      "redemarrer/rebooter le ORV!"),
                   QMessageBox::Yes | QMessageBox::No);
-  fitForTouch(box);
   if (box.exec() == QMessageBox::Yes) emit sig_rebootORV();
 }
 

@@ -17,7 +17,6 @@
 #include "cMessageBox.h"
 #include "orvDatas.h"
 #include "orv_classPtr.h"
-#include "touchMessageBox.h"
 #include "ui_Menu_Reapprentissage.h"
 
 namespace {
@@ -89,7 +88,6 @@ int Menu_Reapprentissage::ask(const QString& title, const QString& text, const Q
   for (const QString& answer : answers)
     buttons.push_back(box.addButton(answer, QMessageBox::ActionRole));
   if (answers.isEmpty()) box.setStandardButtons(QMessageBox::Ok);
-  fitForTouch(box);
   box.setMinimumSize(kFullScreen);
   // The box sizes itself to its layout: a spacer over the whole grid keeps it full screen.
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {

@@ -4,5 +4,6 @@
 
 class QApplication;
 
-// Sets the panel's style and the rules every page shares on the application.
+// Sets the panel's style on the application and gives every message box of the program
+// one look: a frame, its title inside, buttons and text sized for fingers.
 void applyPanelStyle(QApplication& app);

@@ -192,6 +192,9 @@ TEST(Langue, FirstStartPageClosesOnlyAfterAConfirmedChoice) {
   EXPECT_FALSE(page.isVisible());
   EXPECT_EQ(page.getLangue().toStdString(), "nl");
   EXPECT_EQ(QCoreApplication::translate("Langue", "Valider").toStdString(), "Bevestigen");
+  // Qt's own texts follow: the standard buttons of the boxes speak Dutch.
+  QMessageBox question(QMessageBox::Warning, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(question.button(QMessageBox::Yes)->text().toStdString(), "&Ja");
   EXPECT_FALSE(sandbox.exists("/home/ORV/config.conf"));  // nothing stored without a store
 }
 

@@ -213,12 +213,13 @@ TEST(cORVMenus, RebootAfterYesRestartsTheBoard) {
   plant.startPastReport();
   enterConfigurationMenu(plant);
   ModalAnswers answers;
-  answers.then("&No").then("&Yes");
+  answers.then("&Non").then("&Oui");
   plant.click("rebootButton");
   EXPECT_EQ(plant.box.platformCalls().find("reboot"), std::string::npos);
   plant.click("rebootButton");  // the core's restart: 5 + 5 + 2 seconds
   ASSERT_EQ(answers.shown.size(), 2u);
   EXPECT_EQ(answers.shown[0].title, "Redemarrage/Reboot du ORV ?");
+  EXPECT_EQ(answers.shown[0].buttons, (std::vector<std::string>{"&Oui", "&Non"}));  // Qt's, in French
   const std::string calls = plant.box.platformCalls();
   const size_t off = calls.find("gpio PORTE7 OUTPUT 0");
   const size_t on = calls.find("gpio PORTE7 OUTPUT 1", off);
@@ -455,7 +456,8 @@ TEST(cORVMenus, LanguageFromTheMenu) {
   ASSERT_EQ(answers.shown.size(), 3u);
   EXPECT_EQ(answers.shown[2].title, "Language Change");
   EXPECT_EQ(answers.shown[2].text, "English language selected");
-  EXPECT_EQ(answers.shown[2].buttons, (std::vector<std::string>{"OK", "Cancel"}));
+  // Qt's own texts are still those of the device's German.
+  EXPECT_EQ(answers.shown[2].buttons, (std::vector<std::string>{"OK", "Abbrechen"}));
   EXPECT_EQ(configValue(plant, "CONFIG_LANGUE"), "en");
   EXPECT_EQ(journalText(), "Log book");
 

@@ -111,7 +111,7 @@ dump | awk -F'\t' '$1 == "gB_CapteurPression" { print $3 + 12, $4 + 10 }' | {
 }
 tap_widget pB_PressCalib || fail "no calibration button"
 sleep 0.5
-tap_box_button "&Yes"
+tap_box_button "&Oui"
 until_field label_PressureOffset 3.5
 [ $(($(measurement_requests) - before)) = 1 ] ||
   fail "$(($(measurement_requests) - before)) measurement requests while the page was open"

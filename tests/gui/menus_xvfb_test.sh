@@ -2,8 +2,9 @@
 # The menu pages in the real orvQT on a real X server. A device without any configuration:
 # the first-start language page, English chosen, and the program comes up in English with
 # the choice stored. Then a commissioned plant with its V2 card: the menu button, the
-# configuration menu behind the code, an intervention started, back to the main screen,
-# the consultation menu and the journal, whose last entry is the intervention.
+# configuration menu behind the code, an intervention started, the reboot question answered
+# "Non", back to the main screen, the consultation menu and the journal, whose last entry is
+# the intervention. The same plant in German: the reboot question answered "Nein".
 set -u
 fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
@@ -74,18 +75,23 @@ sim=$!
 for _ in $(seq 300); do grep -q "^orvbus-sim ready" "$B/sim.out" && break; sleep 0.1; done
 grep -q "^orvbus-sim ready" "$B/sim.out" || fail "orvbus-sim: $(cat "$B/sim.out")"
 xsession_start "$B" TZ=UTC || fail "no X session"
-expect_page mainScreen 25
-tap 567 32
-expect_page choixPage
-tap_widget paramButton || fail "no configuration choice"
-expect_page menuCodePage
-tap_widget linePassword || fail "no code field"
-type_text 5086
-tap_widget pushButtonValidation || fail "no Validation"
-expect_page menuPage
+config_menu
 tap_widget interventionButton || fail "no intervention button"
 grep -q ";128;;;TECH;$" "$B/home/ORV/journal.log" || fail "no intervention in the journal"
 grep -qx "INTERVENTION_TECH=1" "$B/home/ORV/config.conf" || fail "intervention not stored"
+# reboot_question YES NO: the reboot question of the menu in the device's language, its
+# buttons a finger can hit; NO keeps the device running
+reboot_question() {
+  tap_widget rebootButton || fail "no reboot button"
+  wait_dump $'QMessageBox\t' 10 || fail "no reboot question"
+  local b
+  for b in "$1" "$2"; do finger_button "$b" || fail "reboot question: $(dump | grep Button | cut -f 2-8)"; done
+  shot "$SCREENS/menus-xvfb-reboot-question-$3.png"
+  tap_text "$2" || fail "no $2"
+  expect_page menuPage
+  grep -qx reboot "$B/platform_calls.log" && fail "rebooted on $2"
+}
+reboot_question "&Oui" "&Non" fr
 tap_widget Esc || fail "no Quitter"
 expect_page mainScreen
 tap 567 32
@@ -99,5 +105,12 @@ last=$(field textEdit 8 | sed 's/.*\\n//')
 case $last in *" : Event128 : 'TECH'") ;; *) fail "last journal entry: $last" ;; esac
 shot "$SCREENS/menus-xvfb-journal.png"
 [ "$(identify -format '%wx%h' "$SCREENS/menus-xvfb-journal.png")" = 640x480 ] || fail "screen shot size"
+xsession_stop
+
+# --- The same plant in German: Qt's own texts of the boxes follow the language.
+sed -i 's/^CONFIG_LANGUE=.*/CONFIG_LANGUE=de/' "$B/home/ORV/config.conf"
+xsession_start "$B" TZ=UTC || fail "no X session"
+config_menu
+reboot_question "&Ja" "&Nein" de
 xsession_stop
 echo "OK"

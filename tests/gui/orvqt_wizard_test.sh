@@ -61,6 +61,7 @@ until dump | awk -F'\t' '$2 == "QMessageBox" && $3 == 0 && $4 == 0 && $5 >= 640 
   sleep 0.25
 done
 shot "$SCREENS/wizard-e2e-finished.png"
+finger_button OK || fail "the box's OK: $(dump | grep Button | cut -f 2-8)"
 tap_text OK || fail "no OK on the box"
 expect_page menuPage 20
 until=$((SECONDS + 10))

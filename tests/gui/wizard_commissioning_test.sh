@@ -9,10 +9,10 @@ fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit
 SCREENS="$ORV_BUILD_DIR/screens"
 trap xsession_cleanup EXIT
 mkdir -p "$SCREENS"
-# yes_to_box: the question box on the screen answered by the mnemonic of "&Yes"
+# yes_to_box: the question box on the screen answered "Oui"
 yes_to_box() {
   wait_dump $'QMessageBox\t' 15 || fail "no question on wizard page $(field pageStack 8)"
-  xdotool key y
+  tap_text "&Oui" || fail "no Oui: $(dump | grep Button | cut -f 2-8)"
   sleep 0.5
 }
 # on_page N: the wizard shows page N

@@ -25,11 +25,15 @@
 #   sim_start ROOT                       orvbus-sim on ROOT/scenario (its pid in `sim`)
 #   page_line, expect_page NAME [SECONDS], code TEXT, pictures ROOT (below); `fail` is the
 #                                        caller's
+#   config_menu                          from the main screen through the code 5086 to the
+#                                        configuration menu
 #   key_code TEXT                        TEXT tapped on the code page's own keyboard, then
 #                                        Validation
 #   new_plant_menu                       a plant never commissioned: its start-up report
 #                                        closed, the menu code tapped, the menu shown
 #   tap_text TEXT                        a tap on the visible button that reads TEXT
+#   finger_button TEXT                   the visible button that reads TEXT is at least
+#                                        120x48 (a finger's target)
 #   tap_box NAME                         a tap on the round or square box of a radio button,
 #                                        check box or checkable group box of the dump
 #   wizard_next [COUNT]                  "SUIVANT" COUNT times (1), each once it is enabled
@@ -171,6 +175,16 @@ code() {
   type_text "$1"
   tap_widget pushButtonValidation || fail "no Validation"
 }
+# config_menu: from the main screen to the configuration menu behind its code
+config_menu() {
+  expect_page mainScreen 25
+  tap 567 32
+  expect_page choixPage
+  tap_widget paramButton || fail "no configuration choice"
+  expect_page menuCodePage
+  code 5086
+  expect_page menuPage
+}
 # pictures ROOT: every screenshot is 640x480; prints how many
 pictures() {
   local n=0 f
@@ -220,6 +234,14 @@ tap_text() {
   [ -n "$line" ] || { echo "xsession: no button $1 on the screen"; return 1; }
   set -- $line
   tap $(($1 + $3 / 2)) $(($2 + $4 / 2))
+}
+# finger_button TEXT: the visible button that reads TEXT is there, at least 120x48
+finger_button() {
+  local size
+  size=$(dump | awk -F'\t' -v t="$1" '$2 ~ /Button$/ && $8 == t { print $5, $6; exit }')
+  [ -n "$size" ] || { echo "xsession: no button $1 on the screen"; return 1; }
+  set -- "$1" $size
+  [ "$2" -ge 120 ] && [ "$3" -ge 48 ] || { echo "xsession: button $1 is $2x$3"; return 1; }
 }
 # tap_box NAME: a tap on the box at the left of a radio button or check box (the middle of
 # a wide one is no part of it), or on the title of a checkable group box

@@ -267,6 +267,8 @@ bool cfgValueInWizardRange(int id, double value) {
       {94, 10, 1200},   // CONFIG_VOLUME_CONDENSEUR, dm3
       {95, 10, 1200},   // CONFIG_VOLUME_RESERVOIR, dm3
   };
+  // The default is what a plant never commissioned holds (no charge, no volumes yet).
+  if (id >= 0 && id < ORV_CFG_KEY_COUNT && value == ORV_CFG_KEYS[id].number) return true;
   for (const auto& r : kRanges)
     if (r.id == id) return value >= r.lowest && value <= r.highest;
   return true;

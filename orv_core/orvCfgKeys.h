@@ -37,7 +37,8 @@ bool cfgTextFitsType(CfgType type, const std::string& text);
 
 // True unless key `id` describes the plant with a number that the installation wizard
 // keeps within a range (receiver geometry and count, condenser power, set points, volumes
-// and charge) and `value` lies outside it.
+// and charge) and `value` lies outside it; the key's default, the value of a plant never
+// commissioned, is within.
 bool cfgValueInWizardRange(int id, double value);
 
 // Key ids that the code names directly.

@@ -456,6 +456,17 @@ TEST(ConfigStoreReload, AKeyFileGivesOnlyTheKeysTheStoreKnows) {
   EXPECT_FALSE(hasKey(text, "BAR"));
 }
 
+// A device never commissioned keeps the defaults (no charge, no volumes) that the wizard's
+// ranges leave out: its own file is still a device configuration.
+TEST(ConfigStoreReload, TheStoresOwnDefaultsReadAsADeviceConfiguration) {
+  TestSandbox box;
+  auto d = startStore();
+  box.write("/mnt/usb/config.conf", box.read(kLive));
+  EXPECT_EQ(orvDatas::keyConfigRefusal("/mnt/usb/config.conf"), "");
+  box.write("/mnt/usb/config.conf", "[General]\nCONFIG_SRV_ID=5\nCONFIG_CHARGE_FLUIDE=5\n");
+  EXPECT_NE(orvDatas::keyConfigRefusal("/mnt/usb/config.conf"), "");
+}
+
 TEST(ConfigStoreReceived, PairsGoToTheirSectionsAndTheFileIsWrittenOnce) {
   TestSandbox box;
   auto d = startStore();

@@ -49,9 +49,11 @@ ORV_ProcThread::ORV_ProcThread(ORV_ProcCore* core, ORV_ProcModules* modules)
   localtime_r(&passTime, &passLocalTime);
 }
 
+// The loop ends at its next cancellation point; the object goes only once it has.
 ORV_ProcThread::~ORV_ProcThread() {
   set_ThreadRunning(0);
   Thread::cancel();
+  waitUntilEnded();
 }
 
 int ORV_ProcThread::get_ThreadRunning() {

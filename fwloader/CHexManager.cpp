@@ -172,6 +172,11 @@ bool CHexManager::buildImage(uint32_t* lowest, uint32_t* highestEnd, std::string
       if (end > *highestEnd) *highestEnd = static_cast<uint32_t>(end);
     }
   }
+  // A file cut short, even at a line boundary, would flash part of a firmware.
+  if (!ended) {
+    if (why) *why = "no end-of-file record";
+    return false;
+  }
   return true;
 }
 

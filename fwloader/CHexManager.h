@@ -2,7 +2,7 @@
 //
 // The whole file is read and checked when it is loaded, before anything reaches the
 // module: hex digits, the length byte against the bytes present, record checksums, known
-// record types, nothing after the end-of-file record, every data record inside the
+// record types, an end-of-file record with nothing after it, every data record inside the
 // module's program flash or its boot area (and none wrapping past 0xFFFFFFFF), and at
 // least one data record inside the program flash. The checked records are then
 // served in byte form to the program command and rebuilt into an image of the program

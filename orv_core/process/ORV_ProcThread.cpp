@@ -49,9 +49,15 @@ ORV_ProcThread::ORV_ProcThread(ORV_ProcCore* core, ORV_ProcModules* modules)
   localtime_r(&passTime, &passLocalTime);
 }
 
+// The loop ends by itself after the pass in progress, rather than being cancelled in the
+// middle of a file write or a bus exchange; the object goes only once it has.
 ORV_ProcThread::~ORV_ProcThread() {
-  set_ThreadRunning(0);
-  Thread::cancel();
+  {
+    std::lock_guard<std::mutex> lock(runningMutex);
+    stopping_ = true;
+    threadRunning = 0;
+  }
+  waitUntilEnded();
 }
 
 int ORV_ProcThread::get_ThreadRunning() {
@@ -257,7 +263,10 @@ int ORV_ProcThread::initORV_process() {
 int ORV_ProcThread::run() {
   std::printf("[ORV_ProcThread] Launch Auto-Update...\n");
   std::fflush(stdout);
-  set_ThreadRunning(1);
+  {
+    std::lock_guard<std::mutex> lock(runningMutex);
+    if (!stopping_) threadRunning = 1;
+  }
   while (get_ThreadRunning() != 0) {
     // The pause flag is read and the pass marked under the same lock: once a pause is
     // seen by another thread, either a pass is marked running or none will start.

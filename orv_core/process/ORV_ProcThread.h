@@ -262,6 +262,7 @@ protected:
   struct_valeurs_calculees valCalcul_;
   struct_fluid_datas fluidDatas_[3];  // states 1 (HP liquid), 2 (discharge), 3 (suction)
   int threadRunning;
+  bool stopping_ = false;  // set by the destructor: the loop does not start any more
   std::mutex runningMutex;
 
   // Latches, flag_alarme, result_*, alarm100_*, the low-level episode and the relay drive

@@ -50,8 +50,7 @@ ORV_UpdThread::ORV_UpdThread(ORV_UpdCore* core)
       retryAtMs_(0),
       retryDelayMs_(kFirstRetryMs),
       wakeRequested_(false),
-      stopRequested_(false),
-      loopActive_(false) {}
+      stopRequested_(false) {}
 
 // Stops the loop cleanly rather than cancelling it in the middle of a transfer: the loop
 // ends at its next pass, at the latest when a transfer in progress hits its time-out.
@@ -60,11 +59,7 @@ ORV_UpdThread::~ORV_UpdThread() {
   stopRequested_ = true;
   set_ThreadRunning(0);
   wake();
-  join();
-  {
-    std::unique_lock<std::mutex> lock(wakeMutex_);
-    wakeCv_.wait(lock, [this] { return !loopActive_; });
-  }
+  waitUntilEnded();
   std::lock_guard<std::mutex> lock(queueMutex_);
   queue_.clear();
 }
@@ -205,10 +200,6 @@ std::vector<int> ORV_UpdThread::queuedRequests() {
 int ORV_UpdThread::run() {
   std::printf("[ORV_UpdThread] Launch Auto-Update...\n");
   set_ThreadRunning(1);
-  {
-    std::lock_guard<std::mutex> lock(wakeMutex_);
-    loopActive_ = !stopRequested_;
-  }
   while (!stopRequested_ && get_ThreadRunning()) {
     if (get_sleepThreadState()) {
       nap(kIdleNapMs);
@@ -225,11 +216,6 @@ int ORV_UpdThread::run() {
     // Straight on to the next queued request after a success; otherwise rest.
     if (!sentOne) nap(kIdleNapMs);
   }
-  // Notified under the lock: the destructor frees this object as soon as it sees the loop
-  // ended, so releasing this lock must be the loop's last touch of it.
-  std::lock_guard<std::mutex> lock(wakeMutex_);
-  loopActive_ = false;
-  wakeCv_.notify_all();
   return 0;
 }
 

@@ -207,5 +207,4 @@ private:
   std::condition_variable wakeCv_;
   bool wakeRequested_;
   std::atomic<bool> stopRequested_;
-  bool loopActive_;  // guarded by wakeMutex_
 };

@@ -235,10 +235,11 @@ void ORV_core::stop_orvDatas() {
 void ORV_core::closeORV_core() {
   delete firmwareJob_;
   firmwareJob_ = nullptr;
+  // Both worker threads end before the module centre and the refrigerant facade they use.
   stop_ORV_UpdThread();
+  stop_ORV_process();
   stop_ModulsCenter();
   stop_FLuidsNorvale();
-  stop_ORV_process();
   stop_ORV_fileManip();
   stop_ORV_sysNet();
   stop_orvDatas();

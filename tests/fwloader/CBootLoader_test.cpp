@@ -141,17 +141,18 @@ TEST_F(LinkTest, WorkedExampleFramesOnTheLine) {
 TEST_F(LinkTest, ProgramGoesOutElevenRecordsAFrame) {
   std::string file = ":020000041D00DD\n";
   for (unsigned i = 0; i < 24; ++i) file += dataRecord(i * 16, Bytes(16, static_cast<uint8_t>(i)));
+  file += ":00000001FF\n";
   auto model = std::make_shared<BootloaderModel>();
   make(model, file);
   EXPECT_EQ(issue(3, 3, 1000), std::vector<std::string>{"reply 3/0"});
   std::vector<int> counts;
   for (const Bytes& w : line->writes) counts.push_back(recordsIn(w));
-  EXPECT_EQ(counts, (std::vector<int>{11, 11, 3}));
+  EXPECT_EQ(counts, (std::vector<int>{11, 11, 4}));
   EXPECT_EQ(model->flashByte(0x9D000000 + 23 * 16), 23);
   int done = 0, total = 0;
   link->GetProgress(&done, &total);
-  EXPECT_EQ(done, 25);
-  EXPECT_EQ(total, 25);
+  EXPECT_EQ(done, 26);
+  EXPECT_EQ(total, 26);
 
   // The next program command starts at the first record again.
   Bytes firstFrame = line->writes[0];
@@ -163,6 +164,7 @@ TEST_F(LinkTest, ProgramGoesOutElevenRecordsAFrame) {
 TEST_F(LinkTest, LargeRecordsFullOfEscapesStillFitTheFrame) {
   std::string file = ":020000041D00DD\n";
   for (unsigned i = 0; i < 4; ++i) file += dataRecord(i * 255, Bytes(255, 0x10));
+  file += ":00000001FF\n";
   auto model = std::make_shared<BootloaderModel>();
   make(model, file);
   EXPECT_EQ(issue(3, 3, 1000), std::vector<std::string>{"reply 3/0"});
@@ -171,7 +173,7 @@ TEST_F(LinkTest, LargeRecordsFullOfEscapesStillFitTheFrame) {
     EXPECT_LE(w.size(), CBootLoader::kFrameSize);
     records += recordsIn(w);
   }
-  EXPECT_EQ(records, 5);
+  EXPECT_EQ(records, 6);
   EXPECT_EQ(model->badFrames, 0);
   EXPECT_EQ(model->flashByte(0x9D000000 + 4 * 255 - 1), 0x10);
 }

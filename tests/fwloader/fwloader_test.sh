@@ -110,7 +110,8 @@ body=$(sed '$d' "$fixture")
 for hexcase in "bad checksum|$(sed 's/FFF8$/FFF9/' "$fixture")" \
   "wrap|$body"$'\n'":02000004FFFFFC"$'\n'":08FFFC000102030405060708D9"$'\n'":00000001FF" \
   "after end|$(cat "$fixture")"$'\n'":020000041D00DD" \
-  "unknown type|$body"$'\n'":00000007F9"$'\n'":00000001FF"; do
+  "unknown type|$body"$'\n'":00000007F9"$'\n'":00000001FF" \
+  "cut before the end record|$(head -n 2 "$fixture")"; do
   new_root
   printf '%s\n' "${hexcase#*|}" >"$root/home/ORV/firmware/module_MESURE.v10.02.hex"
   start_sim "1 bootloader letters=ME id=3"

@@ -1,12 +1,14 @@
 // The core's hand-offs in one process: the queued notices to the main window, the program
 // and firmware update hand-offs with the workers they pause and resume, the configuration
-// reload, the sensitivity ranges and the shutdown. The workers are real objects that are
-// not started; a recorder stands in for the main window.
+// reload, the sensitivity ranges and the shutdown. The workers are real objects, started
+// only by the start-and-stop cycle; a recorder stands in for the main window.
 #include "ORV_core.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <unistd.h>
+
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -205,6 +207,38 @@ TEST_F(CoreBench, ShutdownReleasesTheObjectsAndTheirRegistrySlots) {
   EXPECT_EQ(core->datas(), nullptr);
   EXPECT_EQ(core->ORV_fileManip_Ptr(), nullptr);
   EXPECT_EQ(core->ORV_sysNet_Ptr(), nullptr);
+}
+
+// The core's start and stop with both worker threads running, over and over: each stop
+// ends the thread before its object goes, and the processing thread before the module
+// centre and the refrigerant facade it reads (the sanitizer build sees any touch after).
+TEST(CoreLifecycle, WorkerThreadsStartAndStopWithTheCoreAgainAndAgain) {
+  ensureApplication();
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    TestSandbox box;
+    box.write("/home/ORV/config.conf", "[General]\nFLAG_PREM_DEMARRAGE=1700000000\n");
+    ORV_core core;
+    core.start_orvDatas();
+    core.start_ORV_fileManip();
+    core.start_ORV_sysNet();
+    core.start_FLuidsNorvale();
+    core.start_ModulsCenter();
+    core.start_ORV_process();
+    core.start_ORV_UpdThread();
+    ORV_ProcThread* proc = core.procThread();
+    ORV_UpdThread* upd = core.updThread();
+    ASSERT_TRUE(proc && upd) << "cycle " << cycle;
+    for (int ms = 0; ms < 10000 && !(proc->get_ThreadRunning() && upd->get_ThreadRunning()); ++ms)
+      usleep(1000);
+    EXPECT_TRUE(proc->get_ThreadRunning() && upd->get_ThreadRunning()) << "cycle " << cycle;
+    core.closeORV_core();
+    orv_classPtr* registry = Singleton<orv_classPtr>::ptr();
+    EXPECT_EQ(registry->procThread, nullptr);
+    EXPECT_EQ(registry->updThread, nullptr);
+    EXPECT_EQ(registry->modules, nullptr);
+    EXPECT_EQ(core.procThread(), nullptr);
+    EXPECT_EQ(core.updThread(), nullptr);
+  }
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QThread>
 #include <QLabel>
@@ -50,13 +49,6 @@ inline bool waitUntil(const std::function<bool()>& done, int ms = 10000) {
     QThread::msleep(5);
   }
   return true;
-}
-
-// Threads of this process (the kernel's list).
-inline int processThreads() {
-  return static_cast<int>(QDir(QStringLiteral("/proc/self/task"))
-                              .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
-                              .size());
 }
 
 struct cORVProbe {
@@ -102,24 +94,8 @@ public:
   ~WindowPlant() {
     orv_classPtr* registry = Singleton<orv_classPtr>::ptr();
     if (ORV_core* core = registry->core) {
-      // The worker threads first, each once it has started (both are detached, and their
-      // objects must outlive their loops): the exchange thread's destructor waits for its
-      // loop; the processing thread's only cancels it, so its loop is ended and seen gone
-      // before the module centre and the refrigerant facade it uses are deleted.
-      ORV_UpdThread* upd = core->updThread();
-      ORV_ProcThread* proc = core->procThread();
-      if (upd) waitUntil([upd] { return upd->get_ThreadRunning() != 0; }, 10000);
-      if (proc) waitUntil([proc] { return proc->get_ThreadRunning() != 0; }, 10000);
-      const int before = processThreads();
-      core->stop_ORV_UpdThread();
-      if (upd) waitUntil([before] { return processThreads() < before; }, 10000);
-      if (proc) {
-        const int running = processThreads();
-        proc->change_sleepThreadState(true);
-        proc->set_ThreadRunning(0);
-        waitUntil([running] { return processThreads() < running; }, 30000);
-      }
-      core->stop_ORV_process();
+      // The core's own stop: each worker thread leaves its loop before its object, the
+      // module centre and the refrigerant facade are freed.
       core->closeORV_core();
       delete core;
     }

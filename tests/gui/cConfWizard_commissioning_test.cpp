@@ -30,9 +30,13 @@ struct WizardOnCard : CardPlant {
   }
   void open() {
     frame.reset(new cConfWizard(&panel));
-    auto* layout = new QVBoxLayout(&panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(frame.get());
+    // The panel takes one layout, the first wizard's; a wizard opened again keeps its own
+    // size (a second layout would never be installed and would leak).
+    if (!panel.layout()) {
+      auto* layout = new QVBoxLayout(&panel);
+      layout->setContentsMargins(0, 0, 0, 0);
+      layout->addWidget(frame.get());
+    }
     panel.resize(640, 480);
     panel.show();
   }

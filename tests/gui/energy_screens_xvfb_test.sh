@@ -70,7 +70,7 @@ expect_page mainScreen
 # The live energy view with the simulator's powers: input 0 of module 1 is compressor 1.
 tap 35 260
 expect_page enerInfoPage
-until_field label_ACT_comp1 10.0 30
+until_field label_ACT_comp1 10.0 60
 until_field label_ACT_comp2 2.5
 shot "$root/energy-view.png"
 tap 320 300

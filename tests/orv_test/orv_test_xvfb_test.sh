@@ -115,11 +115,11 @@ stop_bench
 
 # Stages 1 and 2 start their run at once.
 start_bench
-wait_reboots 2 120
+wait_reboots 2 240
 [ "$(cat "$root/home/ORV/orv_test.cfg")" = "$(printf '2\n0\n127.0.0.1')" ] || fail "state after run 2"
 stop_bench
 start_bench
-wait_reboots 3 120
+wait_reboots 3 240
 sleep 1
 shot 03-end-of-bench
 stop_bench

@@ -55,14 +55,7 @@ done
 simulator_start "$root" "$root/scenario" || fail "no bus simulator"
 sim=$XS_SIM
 xsession_start "$root" TZ=UTC || fail "no X session"
-expect_page mainScreen 25
-
-tap 567 32
-expect_page choixPage
-tap_widget paramButton || fail "no configuration choice"
-expect_page menuCodePage
-code 5086
-expect_page menuPage
+config_menu
 tap_widget networkButton || fail "no network button"
 expect_page menuCodePage
 code 8351

@@ -154,7 +154,7 @@ void Network1::showNetwork() {
   if (!keyboard) {
     keyboard = new ZuvVirtualKeyboard(this);
     keyboard->setObjectName(QStringLiteral("keyboard"));
-    keyboard->setMinimumSize(260, 120);
+    keyboard->setMinimumSize(260, ZuvVirtualKeyboard::kFingerHeight);  // keys a finger high
     ui->verticalLayout_keyboard->addWidget(keyboard);
     keyboard->hide();
   }

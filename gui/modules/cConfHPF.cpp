@@ -167,7 +167,8 @@ void cConfHPF::showEvent(QShowEvent* e) {
   }
   if (virtualKeyboard == nullptr) {
     virtualKeyboard = new ZuvVirtualKeyboard(this);
-    virtualKeyboard->setMinimumSize(50, 120);
+    // Keys a finger high: the pages are laid out to keep their fields above it.
+    virtualKeyboard->setMinimumSize(50, ZuvVirtualKeyboard::kFingerHeight);
     mainLayout->addWidget(virtualKeyboard);
     virtualKeyboard->hide();
   }

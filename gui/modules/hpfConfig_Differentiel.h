@@ -2,6 +2,8 @@
 // condensing set point, over a diagram that shows where they act.
 #pragma once
 
+#include <QPixmap>
+
 #include "cConfigurationWidget.h"
 #include "modules_config.h"
 
@@ -20,6 +22,8 @@ protected:
   void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
   void changeEvent(QEvent* e) override;
+  // Places the diagram and its two value labels in the room the page gives it.
+  bool eventFilter(QObject* watched, QEvent* e) override;
 
 private slots:
   void onDiffUPvalueChanged(double value);
@@ -28,4 +32,5 @@ private slots:
 private:
   Ui::hpfConfig_Differentiel* ui;
   hp_global_config_t* hpfConfig;  // the wizard's working record
+  QPixmap diagram;                 // the picture as read, scaled at each placing
 };

@@ -182,10 +182,13 @@ void ZuvVirtualKeyboard::createButtons() {
 
   displayAlphabet();
 
+  // The accent keys fill their row, which is made a finger high and wide per key.
   for (int i = 0; i < kAccentKeyCount; ++i) {
     auto* key = new QPushButton(this);
     key->setObjectName(QStringLiteral("keyAccent%1").arg(i));
     key->setFocusPolicy(Qt::NoFocus);
+    key->setFont(keyFont);
+    key->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     key->hide();
     accentKeys.append(key);
   }
@@ -324,10 +327,15 @@ void ZuvVirtualKeyboard::displayAccentedChar() {
   longPressTimer->stop();
 
   const int n = accents.size();
-  const int rowWidth = qMax(n * 22 + 4, n * (width_ * 6 / 100));
-  const int rowHeight = key->height() * 15 / 10;
+  // At least a finger per accent key, beside the row's margins (5 + 5) and spacing (1).
+  const int fingerRow = n * (kFingerKey + 1) - 1 + 10;
+  const int rowWidth = qMax(fingerRow, qMax(n * 22 + 4, n * (width_ * 6 / 100)));
+  const int rowHeight = qMax(kFingerKey, key->height() * 15 / 10);
   const QPoint at = posInOwner(key);
-  const QRect place(at.x(), at.y() - 3 - rowHeight, rowWidth, rowHeight);
+  // Kept within the owner's width, so that a key near the right edge keeps its whole row.
+  const int ownerWidth = owner ? owner->width() : width();
+  const int x = qMax(0, qMin(at.x(), ownerWidth - rowWidth));
+  const QRect place(x, at.y() - 3 - rowHeight, rowWidth, rowHeight);
   accentBackground->setGeometry(place);
   accentBackground->setStyleSheet(QStringLiteral(
       "background-color:rgb(230, 230, 230);border: 2px solid #8f8f91;border-radius: 10px;"));

@@ -25,6 +25,11 @@ public:
   // `parent` owns the keyboard: its focus widget receives the keys, and the preview and
   // the accent row are its children, drawn over the page above the keyboard.
   explicit ZuvVirtualKeyboard(QWidget* parent = nullptr);
+
+  // A key a finger can hit: the lowest key height, and the keyboard's height for four rows
+  // of such keys, which an owner gives as the keyboard's minimum.
+  static constexpr int kFingerKey = 40;
+  static constexpr int kFingerHeight = 4 * kFingerKey;
   ~ZuvVirtualKeyboard() override;
 
   // Shows the digits page (the code pages open on it).

@@ -5,6 +5,7 @@
 // the store.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -114,6 +115,61 @@ TEST(cConfHPF, WalkOfThePagesFollowsTheNextFlag) {
   // One 300000 ms request per page left: pages 0 to 7, then 8, 7, 8, 9, 10, 11, 10, 11.
   EXPECT_EQ(timeouts.count(), 16);
   for (const QList<QVariant>& args : timeouts) EXPECT_EQ(args.at(0).toInt(), 300000);
+}
+
+// With the keyboard up, its keys are a finger high and every control of every page (page
+// 0 with its search group, as an absent module shows it) lies whole above the keyboard:
+// inside its page and every frame around it, none cut off, none under a key.
+TEST(cConfHPF, EveryControlOfEveryPageStaysInViewAboveTheKeyboard) {
+  HpfScreenBench bench;
+  ASSERT_TRUE(bench.ready());
+  WizardHost host;
+  cConfHPF* wizard = host.open();
+  click(host.find<QPushButton>("btnKeyboard"));
+  auto* keyboard = wizard->findChild<ZuvVirtualKeyboard*>();
+  ASSERT_NE(keyboard, nullptr);
+  ASSERT_TRUE(keyboard->isVisible());
+  for (const char* searchGroup : {"label_2", "spinBox_busID", "pushButton_searchHPF"})
+    host.find<QWidget>(searchGroup, 0)->show();
+
+  const auto control = [](QWidget* w) {
+    return qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+           qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w);
+  };
+  const auto placeIn = [wizard](QWidget* w) {
+    return QRect(w->mapTo(wizard, QPoint(0, 0)), w->size());
+  };
+  std::string hidden;
+  for (int i = 0; i < host.pages()->count(); ++i) {
+    host.pages()->setCurrentIndex(i);
+    QCoreApplication::processEvents();
+    const int keyboardTop = placeIn(keyboard).top();
+    QWidget* page = host.pages()->widget(i);
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+      if (!control(w) || !w->isVisible() || (w->parentWidget() && control(w->parentWidget())))
+        continue;
+      QRect shown = placeIn(w);
+      for (QWidget* frame = w->parentWidget(); frame != wizard; frame = frame->parentWidget())
+        shown &= placeIn(frame);
+      if (shown != placeIn(w) || shown.bottom() >= keyboardTop) {
+        const QRect r = placeIn(w);
+        hidden += "page " + std::to_string(i) + " " + w->objectName().toStdString() + " at " +
+                  std::to_string(r.y()) + ".." + std::to_string(r.bottom()) + ", keyboard from " +
+                  std::to_string(keyboardTop) + "\n";
+      }
+    }
+    host.saveScreen("cConfHPF_page" + std::to_string(i) + "_under_the_keyboard");
+  }
+  EXPECT_EQ(hidden, "");
+  // The whole keyboard on the 480-pixel panel, each key a finger high: no page may ask for
+  // more height than the panel leaves it.
+  const QRect panel(0, 0, 640, 480);
+  EXPECT_LE(wizard->minimumSizeHint().height(), panel.height());
+  for (QPushButton* key : keyboard->findChildren<QPushButton*>()) {
+    if (!key->isVisible()) continue;
+    EXPECT_GE(key->height(), 40) << key->objectName().toStdString();
+    EXPECT_TRUE(panel.contains(placeIn(key))) << key->objectName().toStdString();
+  }
 }
 
 // A wizard shown again starts on page 0 with the edits of before; the keyboard button

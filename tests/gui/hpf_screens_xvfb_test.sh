@@ -91,7 +91,17 @@ expect_page confHpfPage
 page_line | grep -q "proc_paused=1" || fail "processing not paused: $(page_line)"
 quiet_k
 simctl note wizard-opened
-for _ in $(seq 8); do wizard_button btnNext; done
+# With the keyboard up, on each page of the main walk: keys a finger high, and the page's
+# picture for the eye.
+wizard_button btnKeyboard
+wait_dump $'key0\tQPushButton' 15 || fail "no keyboard: $(dump)"
+mkdir -p "$ORV_BUILD_DIR/screens"
+for page in $(seq 0 8); do
+  [ -z "$(low_keys)" ] || fail "keys under a finger on page $page: $(low_keys)"
+  shot "$ORV_BUILD_DIR/screens/hpf_e2e_keyboard_page$page.png"
+  [ "$page" = 8 ] || wizard_button btnNext
+done
+wizard_button btnKeyboard
 [ "$(field pushButton_SaveSendCgf 7)" = 1 ] || fail "not on the send page: $(dump)"
 
 # Three lost answers to 'j': the client's three tries fail, identification and the rest

@@ -1,10 +1,10 @@
 // Every page of orvQT as a finger meets it on the 640x480 panel: the main window on a
 // commissioned plant with an HPF and an ENERGIE module is walked page by page (the two
-// wizards' pages one at a time, the keyboards shown), and every visible button, combo,
-// field, spin box (and its plus and minus), check box and radio button lower than 40
-// pixels is listed, and every push button whose text is under 14 pixels. The few sizes
-// that a screen's own description fixes stand in one table. The tick and radio indicators
-// are one size on every page.
+// wizards' pages one at a time, the keyboards and an accent row shown), and every visible
+// button, combo, field, spin box (and its plus and minus), check box and radio button lower
+// than 40 pixels is listed, every one not whole on the 640x480 panel, and every push button
+// whose text is under 14 pixels. The few sizes that a screen's own description fixes stand
+// in one table. The tick and radio indicators are one size on every page.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -35,6 +35,7 @@ namespace {
 
 constexpr int kFinger = 40;
 constexpr int kButtonText = 14;
+const QRect kPanel(0, 0, 640, 480);
 
 // Controls whose height (or, as "font/<name>", whose text size) the screen's description
 // gives below what a finger and an eye need: page (state), object name, that size.
@@ -87,15 +88,6 @@ bool partOfAnother(QWidget* w, QWidget* page) {
   return false;
 }
 
-// The keys share the keyboard's height: a finger high from a 200-pixel keyboard on, lower
-// where a page leaves its keyboard less room.
-constexpr int kRoomyKeyboard = 200;
-bool keyOfASmallKeyboard(QWidget* w) {
-  for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
-    if (qobject_cast<ZuvVirtualKeyboard*>(p)) return p->height() < kRoomyKeyboard;
-  return false;
-}
-
 std::string nameOf(QWidget* w) {
   return w->objectName().isEmpty() ? std::string(w->metaObject()->className())
                                    : w->objectName().toStdString();
@@ -128,15 +120,20 @@ struct Walk : WindowPlant {
     QWidget* page = current();
     shot("targets-" + state);
     for (QWidget* w : page->findChildren<QWidget*>()) {
-      if (!fingerTarget(w) || !w->isVisible() || partOfAnother(w, page) ||
-          keyOfASmallKeyboard(w))
-        continue;
+      if (!fingerTarget(w) || !w->isVisible() || partOfAnother(w, page)) continue;
       if (w->objectName().startsWith(QLatin1String("qt_"))) continue;
       if (auto* box = qobject_cast<QAbstractButton*>(w);
           box && (box->inherits("QRadioButton") || box->inherits("QCheckBox")))
         if (givenHeight(state, "indicator/" + nameOf(w)) != indicatorHeight(box))
           indicators[indicatorHeight(box)].insert(state);
       note(state, nameOf(w), w->size());
+      // With a keyboard up, on the 640x480 panel whatever room the page asks for.
+      if (state.find("keyboard") != std::string::npos &&
+          !kPanel.contains(QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size())))
+        offPanel.push_back(state + " " + nameOf(w));
+      // The accent row's keys stand side by side: a finger wide as well as high.
+      if (w->objectName().startsWith(QLatin1String("keyAccent")) && w->width() < kFinger)
+        low.push_back(state + " " + nameOf(w) + " " + std::to_string(w->width()) + " wide");
       if (auto* button = qobject_cast<QAbstractButton*>(w);
           button && (button->inherits("QPushButton") || button->inherits("QToolButton")) &&
           !button->text().trimmed().isEmpty() &&
@@ -191,6 +188,20 @@ struct Walk : WindowPlant {
     }
   }
 
+  // A long press on E of the keyboard shown: its accent row opens above the key.
+  void holdE() const {
+    auto* keyboard = current()->findChild<ZuvVirtualKeyboard*>();
+    ASSERT_NE(keyboard, nullptr);
+    ASSERT_TRUE(keyboard->isVisible());
+    auto* e = keyboard->findChild<QAbstractButton*>(QStringLiteral("key2"));
+    ASSERT_NE(e, nullptr);
+    ASSERT_EQ(e->text(), QStringLiteral("E"));
+    e->setDown(true);
+    emit e->pressed();
+    ASSERT_TRUE(QMetaObject::invokeMethod(keyboard, "displayAccentedChar"));
+    e->setDown(false);
+  }
+
   void open(const char* slot) const {
     ASSERT_TRUE(QMetaObject::invokeMethod(window.get(), slot)) << slot;
   }
@@ -202,6 +213,7 @@ struct Walk : WindowPlant {
 
   std::vector<std::string> low;
   std::vector<std::string> smallText;
+  std::vector<std::string> offPanel;
   std::map<int, std::set<std::string>> indicators;
 };
 
@@ -222,6 +234,7 @@ TEST(TouchTargets, NoControlOnAnyPageIsLowerThanAFinger) {
     const char* state;
     const char* slot;
     std::function<void(Walk&)> steps;
+    bool wizardPages = true;  // false: the page shown only, not each page of a wizard
   } pages[] = {
       {"mainScreen", "OnShow_EcranORV", nullptr},
       {"msgBoxPage", nullptr,
@@ -256,6 +269,15 @@ TEST(TouchTargets, NoControlOnAnyPageIsLowerThanAFinger) {
                                    Q_ARG(QString, QString::fromLatin1(orv_access::kNetworkCode)));
        }},
       {"networkPage-keyboard", nullptr, [](Walk& w) { w.tap("keyboardButton"); }},
+      {"networkPage-keyboard-accents", nullptr, [](Walk& w) { w.holdE(); }},
+      // The Wi-Fi interface adds its block of fields above the keyboard.
+      {"networkPage-wifi-keyboard", nullptr,
+       [](Walk& w) {
+         auto* list = w.current()->findChild<QComboBox*>(QStringLiteral("comboBox_IFaceType"));
+         ASSERT_NE(list, nullptr);
+         ASSERT_GE(list->findText(QStringLiteral("ra0  Wifi")), 0);
+         list->setCurrentIndex(list->findText(QStringLiteral("ra0  Wifi")));
+       }},
       {"fuseauPage", "OnFuseauHorraireDisplay", nullptr},
       {"autoTestPage", "OnMenuAutoTest", nullptr},
       {"usbPage", "OnMenuCopyToUSB", nullptr},
@@ -263,17 +285,24 @@ TEST(TouchTargets, NoControlOnAnyPageIsLowerThanAFinger) {
       {"wizardPage", "OnMenuConfigBtn", nullptr},
       {"confHpfPage", "OnMenuConfigHpfBtn", nullptr},
       {"confHpfPage-keyboard", nullptr, [](Walk& w) { w.tap("btnKeyboard"); }},
+      {"confHpfPage-keyboard-accents", nullptr, [](Walk& w) { w.holdE(); }, false},
   };
   for (const auto& p : pages) {
     SCOPED_TRACE(p.state);
     if (p.slot) walk.open(p.slot);
     if (p.steps) p.steps(walk);
-    walk.lookThrough(p.state);
+    if (p.wizardPages)
+      walk.lookThrough(p.state);
+    else
+      walk.look(p.state);
   }
 
   std::string list;
   for (const std::string& line : walk.low) list += line + "\n";
   EXPECT_EQ(list, "");
+  std::string off;
+  for (const std::string& line : walk.offPanel) off += line + "\n";
+  EXPECT_EQ(off, "");
   std::string small;
   for (const std::string& line : walk.smallText) small += line + "\n";
   EXPECT_EQ(small, "");

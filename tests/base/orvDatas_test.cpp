@@ -507,8 +507,9 @@ TEST(ConfigStoreReload, AKeyFileBeyondTheBoundIsRefusedUnread) {
     box.write("/mnt/usb/config.conf", text);
     EXPECT_EQ(orvDatas::keyConfigRefusal("/mnt/usb/config.conf").empty(), !c.refused);
     const int identity = d->getCFG_struct(CFG_SRV_ID).intValue;
-    testing::internal::CaptureStdout();
     const long long before = bytesReadByThisProcess();
+    ASSERT_GE(before, 0) << "no read count in /proc/self/io";
+    testing::internal::CaptureStdout();
     EXPECT_EQ(d->readORVconfigFile("/mnt/usb/config.conf"), c.refused ? 0 : 1);
     const long long read = bytesReadByThisProcess() - before;
     testing::internal::GetCapturedStdout();

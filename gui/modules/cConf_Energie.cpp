@@ -480,9 +480,8 @@ void cConf_Energie::on_pB_SaveENER_clicked() {
     if (saved) saved = ener->cfg_writeENER_Config_toFile(i) == 1;
     if (!saved) ener->cfg_setENER_Config(i, false, &backupConfig);
   }
-  if (saved)
-    for (const auto& write : probeKeyWrites) write();
   if (saved) {
+    for (const auto& write : probeKeyWrites) write();
     ui->label_SendConfigMessage->setStyleSheet(kBlue);
     ui->label_SendConfigMessage->clear();
     ui->label_SendConfigMessage->setText(tr("Envoi Configuation module ENERGIE %1 OK").arg(i + 1));

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 #include "orvModuleConfigPush.h"
 #include "orvPlatform.h"
@@ -65,6 +64,73 @@ std::string fieldText(const char* field, size_t width) {
 bool isStoreKeyword(const std::string& keyword) {
   ModKeyType type;
   return orvDatas::getCFG_ID_fromKeyString(keyword) >= 0 || moduleKeyType(keyword, &type);
+}
+
+void ensureSiteKeys(orv_configFile& file) {
+  for (int id : {CFG_NOM_CLIENT_DU_SITE, CFG_TARE_DATE}) {
+    orv_configFile::EntryIterator e;
+    if (!file.findEntry(ORV_CFG_TAG[id], kGeneral, e))
+      file.setVar(ORV_CFG_TAG[id], ORV_CFG_KEYS[id].text, kGeneral);
+  }
+}
+
+// Version 9 named its VPN site by row number; 10.1 held the server address itself.
+void setServerFromVpnText(orv_configFile& file, const std::string& vpn, bool vpnRowsByNumber) {
+  const char* key = ORV_CFG_TAG[CFG_STFP_IP];
+  if (vpn.empty() || vpn == "0" || vpn == "0.0.0.0")
+    file.setVar(key, ORV_DEFAULT_SFTP_SERVER, kGeneral);
+  else if (!vpnRowsByNumber)
+    file.setVar(key, vpn, kGeneral);
+  else if (vpn == "1" || vpn == "2")
+    file.setVar(key, ORV_VPN_SITES[vpn[0] - '0'].address, kGeneral);
+}
+
+void migrateFromVersion9(orv_configFile& file) {
+  for (const char* part : {"_ENER_", "z2_CM", "z4_COP", "z0_HPF", "z3_DM"})
+    file.delRegexEntry(part);
+  for (const char* key :
+       {"CONFIG_MIN_PRESSION2", "CONFIG_MAX_PRESSION2", "CONFIG_FLAG_DEBITMETRE",
+        "CONFIG_UARTBAUDS_FLOWMETER", "z11_CONFIG_TENSION_ECART_POURCENT",
+        "z11_CONFIG_TENSION_REFERENCE", "ALARME_HEURE_DEBUT_NUIT", "ALARME_MINUTE_DEBUT_NUIT",
+        "ALARME_HEURE_FIN_NUIT", "ALARME_MINUTE_FIN_NUIT", "CONFIG_PASSAGE_AUTO_MODEJOUR",
+        "CONFIG_VERSION_MINOR_REL"})
+    file.delVar(key, kGeneral);
+  const std::pair<const char*, const char*> renames[] = {
+      {"CONFIG_MESV1_CABLE_DEG_PT100_0", "CONFIG_TEXT_CORR_CAB3M"},
+      {"CONFIG_MESV1_CABLE_DEG_PT100_1", "CONFIG_TENT_CORR_CAB3M"},
+      {"CONFIG_MESV1_CABLE_DEG_PT100_2", "CONFIG_TLIQ_CORR_CAB3M"},
+      {"CONFIG_MESV1_PRESSURE_CALIB", "CONFIG_HP_PRESSURE_CALIB"}};
+  for (const auto& r : renames) {
+    orv_configFile::EntryIterator e;
+    if (!file.findEntry(r.first, kGeneral, e)) continue;
+    file.delVar(r.second, kGeneral);  // the migrated value is the one in force
+    file.renKeyVar(r.first, r.second, kGeneral);
+  }
+  setServerFromVpnText(file, file.get<std::string>("CONFIG_IP_VPN", "0.0.0.0", kGeneral), true);
+  file.delVar("CONFIG_IP_VPN", kGeneral);
+  ensureSiteKeys(file);
+}
+
+void migrateFromVersion10_1(orv_configFile& file) {
+  setServerFromVpnText(file, file.get<std::string>("CONFIG_IP_VPN", "0.0.0.0", kGeneral), false);
+  file.delVar("CONFIG_IP_VPN", kGeneral);
+  file.delVar("FLAG_STFP_IP_ROTATE", kGeneral);
+  ensureSiteKeys(file);
+}
+
+// Brings a file of an older version to this one's keys; true when it did.
+bool migrateOlderVersion(orv_configFile& file) {
+  const int major = file.get<int>("CONFIG_VERSION_MAJOR", VERSION_MAJOR, kGeneral);
+  if (major == 9) {
+    migrateFromVersion9(file);
+    return true;
+  }
+  if (major == 10 && file.get<int>("CONFIG_VERSION_MINOR", VERSION_MINOR, kGeneral) == 1 &&
+      file.get<int>("CONFIG_VERSION_RELEASE", VERSION_RELEASE, kGeneral) <= 11) {
+    migrateFromVersion10_1(file);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -129,16 +195,25 @@ int orvDatas::readORVconfigFile(const std::string& path) {
   writeFailedAtLoad_ = false;
 
   orv_configFile loaded;
-  if (loaded.readFile(path) == 0) {
+  // A file from elsewhere (a USB key) must be a device configuration: any other file
+  // would wipe the plant's settings and leave defaults in their place.
+  const bool fromElsewhere = path != configPath;
+  const std::string refusal = fromElsewhere ? keyFileRefusal(path, loaded) : "";
+  if (!refusal.empty()) {
+    std::printf("[orvDatas] Le fichier %s est refuse (%s): configuration conservee\n",
+                path.c_str(), refusal.c_str());
+    std::fflush(stdout);
+    return 0;
+  }
+  if (!fromElsewhere && loaded.readFile(path) == 0) {
     bool holdsSettings = false;
     if (lock_ORVconfig()) {
       orv_configFile::SectionIterator s;
       holdsSettings = config.findSection(kGeneral, s) == 1;
       unlock_ORVconfig();
     }
-    // A missing or empty backup, USB or reloaded file must not replace the plant's
-    // settings by defaults.
-    if (path != configPath || holdsSettings) {
+    // A missing or empty reloaded file must not replace the plant's settings by defaults.
+    if (holdsSettings) {
       std::printf("[orvDatas] Le fichier %s est absent ou vide: configuration conservee\n",
                   path.c_str());
       std::fflush(stdout);
@@ -150,15 +225,6 @@ int orvDatas::readORVconfigFile(const std::string& path) {
     for (int id = 0; id < ORV_CFG_KEY_COUNT; ++id) getCFG_struct(id);
     writeFailedAtLoad_ = saveConfigFile(path) != 1;
   } else {
-    // A file from elsewhere (a USB key) must be a device configuration: any other file
-    // would wipe the plant's settings and leave defaults in their place.
-    const std::string refusal = path == configPath ? "" : keyConfigRefusal(path);
-    if (!refusal.empty()) {
-      std::printf("[orvDatas] Le fichier %s est refuse (%s): configuration conservee\n",
-                  path.c_str(), refusal.c_str());
-      std::fflush(stdout);
-      return 0;
-    }
     if (!lock_ORVconfig()) {
       std::printf("[orvDatas] readORVconfigFile: verrou non obtenu, %s non charge\n", path.c_str());
       std::fflush(stdout);
@@ -166,22 +232,13 @@ int orvDatas::readORVconfigFile(const std::string& path) {
     }
     config.delSection(kGeneral);
     mergeIntoConfig(loaded);
-    bool migrated = false;
-    int major = config.get<int>("CONFIG_VERSION_MAJOR", VERSION_MAJOR, kGeneral);
-    if (major == 9) {
-      migrateFromVersion9();
-      migrated = true;
-    } else if (major == 10 && config.get<int>("CONFIG_VERSION_MINOR", VERSION_MINOR, kGeneral) == 1 &&
-               config.get<int>("CONFIG_VERSION_RELEASE", VERSION_RELEASE, kGeneral) <= 11) {
-      migrateFromVersion10_1();
-      migrated = true;
-    }
+    const bool migrated = migrateOlderVersion(config);
     // After the migration, which still reads an older file's own keys.
-    if (path != configPath) dropUnknownKeys(loaded);
+    if (fromElsewhere) dropUnknownKeys(loaded);
     unlock_ORVconfig();
     // Only the live file is written back migrated; a file from elsewhere (a USB key) is
     // migrated in memory and left as it is.
-    writeFailedAtLoad_ = migrated && path == configPath && saveConfigFile(path) != 1;
+    writeFailedAtLoad_ = migrated && !fromElsewhere && saveConfigFile(path) != 1;
   }
   if (writeFailedAtLoad_)
     std::printf("[orvDatas] Ecriture du fichier %s impossible\n", path.c_str());
@@ -191,17 +248,30 @@ int orvDatas::readORVconfigFile(const std::string& path) {
 }
 
 std::string orvDatas::keyConfigRefusal(const std::string& path) {
+  orv_configFile read;
+  return keyFileRefusal(path, read);
+}
+
+std::string orvDatas::keyFileRefusal(const std::string& path, orv_configFile& read) {
   struct stat st {};
-  if (::stat(orv::devicePath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+  if (::stat(orv::devicePath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size == 0)
     return "fichier absent ou vide";
+  // Judged by its size before any byte is read, and read no further than the bound in
+  // case it grows meanwhile: a board with 64 MB must never hold a large key file.
+  if (st.st_size > kKeyConfigMaxBytes) return "fichier trop grand";
   std::ifstream in(orv::devicePath(path), std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string bytes(kKeyConfigMaxBytes + 1, '\0');
+  in.read(&bytes[0], static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<size_t>(in.gcount()));
+  if (bytes.size() > static_cast<size_t>(kKeyConfigMaxBytes)) return "fichier trop grand";
   if (bytes.empty()) return "fichier absent ou vide";
   if (bytes.find('\0') != std::string::npos) return "octet nul, pas un fichier texte";
-  orv_configFile file;
   orv_configFile::EntryIterator entry;
-  if (file.readFile(path) == 0 || !file.findEntry(ORV_CFG_TAG[CFG_SRV_ID], kGeneral, entry))
+  if (read.readText(bytes, path) == 0 || !read.findEntry(ORV_CFG_TAG[CFG_SRV_ID], kGeneral, entry))
     return std::string("pas de ") + ORV_CFG_TAG[CFG_SRV_ID] + " en section " + kGeneral;
+  // Judged as it will be loaded: an older version's file once migrated.
+  orv_configFile file = read;
+  migrateOlderVersion(file);
   // Under DHCP the address keys hold the last lease, "0.0.0.0" when none came.
   const bool leased =
       file.findEntry(ORV_CFG_TAG[CFG_DHCP], kGeneral, entry) && entry->value == "1";
@@ -237,58 +307,6 @@ void orvDatas::mergeIntoConfig(orv_configFile& loaded) {
   for (const auto& s : sections) {
     config.addSection(s.name, s.comment);
     for (const auto& e : s.entries) config.setVar(e.keyword, e.value, s.name, e.comment);
-  }
-}
-
-void orvDatas::migrateFromVersion9() {
-  for (const char* part : {"_ENER_", "z2_CM", "z4_COP", "z0_HPF", "z3_DM"})
-    config.delRegexEntry(part);
-  for (const char* key :
-       {"CONFIG_MIN_PRESSION2", "CONFIG_MAX_PRESSION2", "CONFIG_FLAG_DEBITMETRE",
-        "CONFIG_UARTBAUDS_FLOWMETER", "z11_CONFIG_TENSION_ECART_POURCENT",
-        "z11_CONFIG_TENSION_REFERENCE", "ALARME_HEURE_DEBUT_NUIT", "ALARME_MINUTE_DEBUT_NUIT",
-        "ALARME_HEURE_FIN_NUIT", "ALARME_MINUTE_FIN_NUIT", "CONFIG_PASSAGE_AUTO_MODEJOUR",
-        "CONFIG_VERSION_MINOR_REL"})
-    config.delVar(key, kGeneral);
-  const std::pair<const char*, const char*> renames[] = {
-      {"CONFIG_MESV1_CABLE_DEG_PT100_0", "CONFIG_TEXT_CORR_CAB3M"},
-      {"CONFIG_MESV1_CABLE_DEG_PT100_1", "CONFIG_TENT_CORR_CAB3M"},
-      {"CONFIG_MESV1_CABLE_DEG_PT100_2", "CONFIG_TLIQ_CORR_CAB3M"},
-      {"CONFIG_MESV1_PRESSURE_CALIB", "CONFIG_HP_PRESSURE_CALIB"}};
-  for (const auto& r : renames) {
-    orv_configFile::EntryIterator e;
-    if (!config.findEntry(r.first, kGeneral, e)) continue;
-    config.delVar(r.second, kGeneral);  // the migrated value is the one in force
-    config.renKeyVar(r.first, r.second, kGeneral);
-  }
-  setServerFromVpnText(config.get<std::string>("CONFIG_IP_VPN", "0.0.0.0", kGeneral), true);
-  config.delVar("CONFIG_IP_VPN", kGeneral);
-  ensureSiteKeys();
-}
-
-void orvDatas::migrateFromVersion10_1() {
-  setServerFromVpnText(config.get<std::string>("CONFIG_IP_VPN", "0.0.0.0", kGeneral), false);
-  config.delVar("CONFIG_IP_VPN", kGeneral);
-  config.delVar("FLAG_STFP_IP_ROTATE", kGeneral);
-  ensureSiteKeys();
-}
-
-// Version 9 named its VPN site by row number; 10.1 held the server address itself.
-void orvDatas::setServerFromVpnText(const std::string& vpn, bool vpnRowsByNumber) {
-  const char* key = ORV_CFG_TAG[CFG_STFP_IP];
-  if (vpn.empty() || vpn == "0" || vpn == "0.0.0.0")
-    config.setVar(key, ORV_DEFAULT_SFTP_SERVER, kGeneral);
-  else if (!vpnRowsByNumber)
-    config.setVar(key, vpn, kGeneral);
-  else if (vpn == "1" || vpn == "2")
-    config.setVar(key, ORV_VPN_SITES[vpn[0] - '0'].address, kGeneral);
-}
-
-void orvDatas::ensureSiteKeys() {
-  for (int id : {CFG_NOM_CLIENT_DU_SITE, CFG_TARE_DATE}) {
-    orv_configFile::EntryIterator e;
-    if (!config.findEntry(ORV_CFG_TAG[id], kGeneral, e))
-      config.setVar(ORV_CFG_TAG[id], ORV_CFG_KEYS[id].text, kGeneral);
   }
 }
 

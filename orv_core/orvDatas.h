@@ -59,10 +59,15 @@ public:
   // written: an older version's file is migrated in memory only.
   int readORVconfigFile(const std::string& path);
   // Why a configuration file from elsewhere (a USB key) must not replace this device's
-  // settings, "" when it may: a text file (no NUL byte) with the device's identity
-  // (CONFIG_SRV_ID in section General), each known key's value passing netCFG_refusal().
-  // Unknown keys do not refuse the file; they are left out when it is loaded.
+  // settings, "" when it may: a text file (no NUL byte) of at most kKeyConfigMaxBytes,
+  // refused by its size before it is read, with the device's identity (CONFIG_SRV_ID in
+  // section General), each known key's value passing netCFG_refusal() once an older
+  // version's file is migrated as the loader migrates it. Unknown keys do not refuse the
+  // file; they are left out when it is loaded.
   static std::string keyConfigRefusal(const std::string& path);
+  // A device's own file is about 5 KB; a key file beyond this is no configuration and is
+  // never read into memory.
+  static constexpr long kKeyConfigMaxBytes = 256 * 1024;
   // The live file, "/home/ORV/config.conf".
   const std::string& configFilePath() const { return configPath; }
   // True when the last load had to write the file (created or migrated) and could not.
@@ -177,10 +182,8 @@ private:
                  const std::string& section, bool write, bool* failed);
   void mergeIntoConfig(orv_configFile& loaded);
   void dropUnknownKeys(orv_configFile& loaded);
-  void migrateFromVersion9();
-  void migrateFromVersion10_1();
-  void setServerFromVpnText(const std::string& vpn, bool vpnRowsByNumber);
-  void ensureSiteKeys();
+  // keyConfigRefusal() that leaves the file as read, not migrated, in `read`.
+  static std::string keyFileRefusal(const std::string& path, orv_configFile& read);
   void finalLoadChecks();
   void sendModuleConfigs(const ModuleMarks& marks);
   // Copies one block of the record under the record lock; false on a timeout.

@@ -146,8 +146,10 @@ int orv_configFile::readFile(const std::string& fileName) {
   if (!in) return 0;
   std::stringstream whole;
   whole << in.rdbuf();
-  const std::string text = whole.str();
+  return readText(whole.str(), fileName);
+}
 
+int orv_configFile::readText(const std::string& text, const std::string& fileName) {
   std::string currentSection;
   std::list<Token> tokens;
   int state = Plain;

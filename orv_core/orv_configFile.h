@@ -33,6 +33,9 @@ public:
   // Merges the file into the content. Returns the number of physical lines read, 0 when
   // the file cannot be opened (or is empty).
   int readFile(const std::string& fileName);
+  // Merges `text`, read by the caller, as readFile merges a file's content; `fileName`
+  // only names it in the reports of invalid lines.
+  int readText(const std::string& text, const std::string& fileName);
   // Replaces the file (the constructor's name when `fileName` is empty) by the content:
   // written to a temporary file beside it, synced and renamed over it, so that a power cut
   // leaves the old or the new file. 1 when written, 0 on any failure (old file intact).

@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <vector>
 
 #include "ModulsCenter.h"
 #include "cSensorCalibThread.h"
@@ -426,29 +428,37 @@ void cConf_Energie::on_pB_SaveENER_clicked() {
     ui->gB_CapteurPT100->setChecked(true);
   }
 
+  // The probe keys of section General are stored only once the module has taken its
+  // configuration: a failed save leaves the file as it was.
+  std::vector<std::function<void()>> probeKeyWrites;
   const ProbeKeys& keys = kProbeKeys[i];
   if (ui->gB_CapteurPression->isChecked()) {
     record.module.pressionEnabled = 1;
     record.module.pressionMini = static_cast<float>(ui->spinBox_PressionMINI->value());
     record.module.pressionType = static_cast<float>(ui->spinBox_PressionMAXI->value());
+    const float offset = ui->label_PressureOffset->text().toFloat();
     if (keys.pressureOffset >= 0)
-      updateGeneralFloat(keys.pressureOffset, ui->label_PressureOffset->text().toFloat());
+      probeKeyWrites.push_back([&keys, offset] { updateGeneralFloat(keys.pressureOffset, offset); });
   } else {
     record.module.pressionEnabled = 0;
   }
   if (ui->gB_CapteurPT100->isChecked()) {
     record.module.pt100Enabled = 1;
-    setGeneralFloat(keys.cable, ui->checkBox_PT100correctionASPI->isChecked() ? kCable3m : 0.0f);
-    updateGeneralFloat(keys.calibration, ui->label_PT100calibration->text().toFloat());
+    const float cable = ui->checkBox_PT100correctionASPI->isChecked() ? kCable3m : 0.0f;
+    const float calibration = ui->label_PT100calibration->text().toFloat();
     const float manual = static_cast<float>(ui->dS_PT100correctionManuel->value());
-    const float before = generalFloat(keys.manual);
-    if (manual != before) {
-      if (i > 0) {
-        std::printf("+++++ After = %f, Before = %f ++++\t\n", manual, before);
-        std::fflush(stdout);
+    probeKeyWrites.push_back([&keys, i, cable, calibration, manual] {
+      setGeneralFloat(keys.cable, cable);
+      updateGeneralFloat(keys.calibration, calibration);
+      const float before = generalFloat(keys.manual);
+      if (manual != before) {
+        if (i > 0) {
+          std::printf("+++++ After = %f, Before = %f ++++\t\n", manual, before);
+          std::fflush(stdout);
+        }
+        setGeneralFloat(keys.manual, manual);
       }
-      setGeneralFloat(keys.manual, manual);
-    }
+    });
   } else {
     record.module.pt100Enabled = 0;
   }
@@ -471,6 +481,7 @@ void cConf_Energie::on_pB_SaveENER_clicked() {
     if (!saved) ener->cfg_setENER_Config(i, false, &backupConfig);
   }
   if (saved) {
+    for (const auto& write : probeKeyWrites) write();
     ui->label_SendConfigMessage->setStyleSheet(kBlue);
     ui->label_SendConfigMessage->clear();
     ui->label_SendConfigMessage->setText(tr("Envoi Configuation module ENERGIE %1 OK").arg(i + 1));

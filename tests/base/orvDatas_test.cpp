@@ -467,6 +467,97 @@ TEST(ConfigStoreReload, TheStoresOwnDefaultsReadAsADeviceConfiguration) {
   EXPECT_NE(orvDatas::keyConfigRefusal("/mnt/usb/config.conf"), "");
 }
 
+// Bytes this process has read from files and pipes so far.
+long long bytesReadByThisProcess() {
+  std::ifstream io("/proc/self/io");
+  for (std::string word; io >> word;)
+    if (word == "rchar:") {
+      long long n = 0;
+      io >> n;
+      return n;
+    }
+  return -1;
+}
+
+// A device configuration of `size` bytes: identity first, then comment lines.
+std::string paddedConfiguration(size_t size) {
+  std::string text = "[General]\nCONFIG_SRV_ID=5\n";
+  const std::string line = "# " + std::string(77, 'x') + "\n";
+  while (text.size() + line.size() <= size) text += line;
+  text += std::string(size - text.size() - 1, '#') + "\n";
+  return text;
+}
+
+// A key file is judged by its size before it is read: up to the bound it is a
+// configuration like any other, beyond it it is refused without being read.
+TEST(ConfigStoreReload, AKeyFileBeyondTheBoundIsRefusedUnread) {
+  TestSandbox box;
+  box.write(kLive, "[General]\nCONFIG_FLUID=R407F\n");
+  auto d = startStore();
+  const std::string live = box.read(kLive);
+  struct Case {
+    size_t size;
+    bool refused;
+  };
+  const size_t bound = orvDatas::kKeyConfigMaxBytes;
+  for (const Case& c : {Case{bound, false}, Case{bound + 1, true}, Case{10u << 20, true}}) {
+    SCOPED_TRACE(c.size);
+    const std::string text = paddedConfiguration(c.size);
+    ASSERT_EQ(text.size(), c.size);
+    box.write("/mnt/usb/config.conf", text);
+    EXPECT_EQ(orvDatas::keyConfigRefusal("/mnt/usb/config.conf").empty(), !c.refused);
+    const int identity = d->getCFG_struct(CFG_SRV_ID).intValue;
+    const long long before = bytesReadByThisProcess();
+    ASSERT_GE(before, 0) << "no read count in /proc/self/io";
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(d->readORVconfigFile("/mnt/usb/config.conf"), c.refused ? 0 : 1);
+    const long long read = bytesReadByThisProcess() - before;
+    testing::internal::GetCapturedStdout();
+    if (c.refused) EXPECT_LT(read, 64 * 1024) << "the refused file was read";
+    EXPECT_EQ(d->getCFG_struct(CFG_SRV_ID).intValue, c.refused ? identity : 5);
+    EXPECT_EQ(box.read(kLive), live);
+  }
+}
+
+// An older version's key file is judged as the loader will take it, once migrated: a key
+// the migration removes cannot refuse it, and a value it carries into a key is checked.
+TEST(ConfigStoreReload, AnOlderKeyFileIsJudgedMigrated) {
+  TestSandbox box;
+  box.write(kLive, "[General]\nCONFIG_FLUID=R407F\n");
+  auto d = startStore();
+  const std::string live = box.read(kLive);
+  const std::string v9 = "[General]\nCONFIG_VERSION_MAJOR=9\nCONFIG_VERSION_MINOR=2\nCONFIG_SRV_ID=12\n";
+  struct Case {
+    const char* what;
+    std::string text;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"version 9, an old bus address the migration drops",
+       v9 + "[Module_Energie_0]\nz6_ENER_uart_rs485_id=1\n", false},
+      {"this version, the same address", "[General]\nCONFIG_SRV_ID=12\n[Module_Energie_0]\n"
+                                         "z6_ENER_uart_rs485_id=1\n", true},
+      {"version 9, an unreadable calibration the migration carries over",
+       v9 + "CONFIG_MESV1_PRESSURE_CALIB=abc\n", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    box.write("/mnt/usb/config.conf", c.text);
+    EXPECT_EQ(orvDatas::keyConfigRefusal("/mnt/usb/config.conf").empty(), !c.refused);
+    const int identity = d->getCFG_struct(CFG_SRV_ID).intValue;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(d->readORVconfigFile("/mnt/usb/config.conf"), c.refused ? 0 : 1);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(d->getCFG_struct(CFG_SRV_ID).intValue, c.refused ? identity : 12);
+    EXPECT_EQ(box.read("/mnt/usb/config.conf"), c.text);
+    EXPECT_EQ(box.read(kLive), live);
+    box.write(kLive, live);
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(d->readORVconfigFile(kLive), 1);
+    testing::internal::GetCapturedStdout();
+  }
+}
+
 TEST(ConfigStoreReceived, PairsGoToTheirSectionsAndTheFileIsWrittenOnce) {
   TestSandbox box;
   auto d = startStore();

@@ -58,12 +58,22 @@ struct UsbDevice : CoreDevice {
   QApplication& app = testApplication();
 };
 
+// A backup of the previous major version whose only key this version refuses (a bus
+// address of the old numbering) is one that its migration drops.
+const char kVersion9Backup[] =
+    "[General]\nCONFIG_VERSION_MAJOR=9\nCONFIG_VERSION_MINOR=2\nCONFIG_SRV_ID=555\n"
+    "[Module_Energie_0]\nz6_ENER_uart_rs485_id=1\n";
+
 // Key files named config.conf that are no device configuration, with what is wrong.
 std::vector<std::pair<const char*, std::string>> notADeviceConfiguration() {
   std::string noise(1 << 20, '\0');
   std::mt19937 bytes(6);
   for (char& c : noise) c = static_cast<char>(bytes());
+  // A device configuration as far as its content goes, but far beyond any real one.
+  std::string huge = "[General]\nCONFIG_SRV_ID=555\n";
+  while (huge.size() < (10u << 20)) huge += "# " + std::string(77, 'x') + "\n";
   return {
+      {"a device configuration of 10 MB", huge},
       {"no identity", "[General]\nFOO=1\n"},
       {"1 MB of random bytes", noise},
       {"a NUL byte", std::string("[General]\nCONFIG_SRV_ID=555\nCONFIG_ORV_NAME=a") + '\0' + "\n"},
@@ -196,6 +206,7 @@ TEST(CopyFilesToUSB, ConfigurationReadFromTheKey) {
   std::vector<Case> cases = {
       {"[General]\nCONFIG_SRV_ID=555\n", "Fichier USB /home/usbkey1/config.conf lu avec succes.",
        555},
+      {kVersion9Backup, "Fichier USB /home/usbkey1/config.conf lu avec succes.", 555},
       {"", "ERREUR lecture fichier CONFIG USB", 1234},
       {"[Autre]\nX=1\n", "ERREUR lecture fichier CONFIG USB", 1234},
   };
@@ -215,10 +226,10 @@ TEST(CopyFilesToUSB, ConfigurationReadFromTheKey) {
     EXPECT_EQ(dialogs.shown[0].filters, std::vector<std::string>{"Config files (config.conf)"});
     EXPECT_EQ(d.message(page), c.message);
     EXPECT_EQ(d.cfgInt("CONFIG_SRV_ID"), c.storedId);
-    EXPECT_EQ(d.box.read("/home/usbkey1/config.conf"), c.keyFile);  // never written
+    EXPECT_TRUE(d.box.read("/home/usbkey1/config.conf") == c.keyFile) << "key file written";
     EXPECT_EQ(d.commandsHave("cp /home/ORV/config.conf /usr/share/\n"), c.storedId == 555);
     if (c.storedId != 555) {
-      EXPECT_EQ(d.box.read("/home/ORV/config.conf"), live);
+      EXPECT_TRUE(d.box.read("/home/ORV/config.conf") == live) << "live config.conf changed";
       saveScreen(&page, "CopyFilesToUSB-configReadError");
     } else {
       saveScreen(&page, "CopyFilesToUSB-configRead");
@@ -240,7 +251,7 @@ TEST(CopyFilesToUSB, RestoreTakesOnlyADeviceConfiguration) {
     dialogs.then(d.box.path("/home/usbkey1/orv_1"));
     UsbDevice::tap(page, "pB_RestoreFromUsb");
     EXPECT_EQ(d.message(page), "ERREUR Restauration: 1 fichier(s) non copie(s).");
-    EXPECT_EQ(d.box.read("/home/ORV/config.conf"), live);
+    EXPECT_TRUE(d.box.read("/home/ORV/config.conf") == live) << "live config.conf changed";
     EXPECT_EQ(d.cfgInt("CONFIG_SRV_ID"), 1234);
     EXPECT_EQ(d.writeAndRead(), 1234);  // the next ordinary write keeps the identity
     saveScreen(&page, "CopyFilesToUSB-keyConfigRefused");
@@ -266,6 +277,20 @@ TEST(CopyFilesToUSB, RestoreTakesOnlyADeviceConfiguration) {
   EXPECT_EQ(d.box.read("/home/ORV/config.conf"), saved);
   EXPECT_EQ(d.cfgInt("CONFIG_SRV_ID"), 1234);
   EXPECT_EQ(d.core->datas()->getCFG_struct(CFG_ORV_NAME).stringValue, "Magasin Nord");
+}
+
+TEST(CopyFilesToUSB, RestoreTakesABackupOfThePreviousVersion) {
+  UsbDevice d;
+  d.box.write("/home/usbkey1/orv_555_1/config.conf", kVersion9Backup);
+  CopyFilesToUSB page;
+  FileDialogAnswers dialogs;
+  dialogs.then(d.box.path("/home/usbkey1/orv_555_1"));
+  UsbDevice::tap(page, "pB_RestoreFromUsb");
+  EXPECT_EQ(d.message(page), "Restauration terminer.");
+  EXPECT_EQ(d.cfgInt("CONFIG_SRV_ID"), 555);
+  // The live file is migrated at its reload: the old address is gone from it.
+  EXPECT_EQ(d.box.read("/home/ORV/config.conf").find("z6_ENER_uart_rs485_id=1\n"),
+            std::string::npos);
 }
 
 TEST(CopyFilesToUSB, QuitFlushesThenLeavesAfterTwoSeconds) {

@@ -203,10 +203,58 @@ TEST_F(EnergiePage, UnacknowledgedSaveKeepsTheSectionAndTheClient) {
   EXPECT_EQ(style("label_SendConfigMessage"), "QLabel { color: red; }");
   EXPECT_EQ(bench->section("Module_Energie_0"), section);
   EXPECT_EQ(bench->centre->ener_ptr()->getCFG_struct(0, 179).intValue, 50);
-  // The controller's own corrections stay written.
-  EXPECT_TRUE(bench->configHas("General", "CONFIG_TASP_CORR_CAB3M=3.600000"));
+  // Nor the controller's own corrections: the file is as it was.
+  EXPECT_TRUE(bench->configHas("General", "CONFIG_TASP_CORR_CAB3M=0.000000"));
   EXPECT_TRUE(buttonsEnabled());
   saveSettledScreen(*page, "cConf_Energie-save-failed");
+}
+
+// The probe keys of section General go into config.conf only with an acknowledged
+// configuration: a save the module leaves unanswered leaves the file byte for byte, and
+// the next press, answered, stores them all.
+TEST_F(EnergiePage, ProbeKeysAreStoredOnlyOnceTheModuleAcknowledged) {
+  struct Case {
+    int index;
+    const char* address;
+    const char* keys[4];  // pressure offset, PT100 calibration, cable, manual
+  };
+  const Case cases[] = {
+      {0, "6", {"CONFIG_BP_PRESSURE_CALIB", "CONFIG_TASP_CORRECTION", "CONFIG_TASP_CORR_CAB3M",
+                "CONFIG_TASP_MANUEL_CORRECTION"}},
+      {1, "7", {"CONFIG_HP_RES_PRESSURE_CALIB", "CONFIG_TREF_CORRECTION",
+                "CONFIG_TREF_CORR_CAB3M", "CONFIG_TREF_MANUEL_CORRECTION"}},
+  };
+  const char* const values[4] = {"0.700000", "0.400000", "3.600000", "1.500000"};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.index + 1);
+    ASSERT_NO_FATAL_FAILURE(
+        open(std::string("[General]\nCONFIG_FLUID=R404A\n") + c.keys[2] + "=0.000000\n"));
+    for (int n = 0; n < c.index; ++n) click("pB_enerIDplus");
+    ASSERT_EQ(text("label_enerID"), std::to_string(c.index + 1));
+    const std::string file = bench->configText();
+    widget<QGroupBox>("gB_CapteurPression")->setChecked(true);
+    widget<QGroupBox>("gB_CapteurPT100")->setChecked(true);
+    // As the calibrations leave them.
+    widget<QLabel>("label_PressureOffset")->setText(QStringLiteral("0.7"));
+    widget<QLabel>("label_PT100calibration")->setText(QStringLiteral("0.4"));
+    widget<QCheckBox>("checkBox_PT100correctionASPI")->setChecked(true);
+    widget<QDoubleSpinBox>("dS_PT100correctionManuel")->setValue(1.5);
+
+    bench->sim->command(std::string("fault ") + c.address + " silent");
+    click("pB_SaveENER");
+    EXPECT_EQ(text("label_SendConfigMessage"),
+              "!! ECHEC !! Configuation module ENERGIE " + std::to_string(c.index + 1));
+    EXPECT_EQ(bench->configText(), file);
+
+    bench->sim->command(std::string("fault ") + c.address + " none");
+    click("pB_SaveENER");
+    EXPECT_EQ(text("label_SendConfigMessage"),
+              "Envoi Configuation module ENERGIE " + std::to_string(c.index + 1) + " OK");
+    for (int k = 0; k < 4; ++k)
+      EXPECT_TRUE(bench->configHas("General", std::string(c.keys[k]) + "=" + values[k]))
+          << c.keys[k];
+    TearDown();
+  }
 }
 
 // A save whose store lock (file write) or client lock (record swap) is busy past its

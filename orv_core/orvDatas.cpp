@@ -480,8 +480,8 @@ std::string orvDatas::netCFG_refusal(const std::string& keyword, const std::stri
                !(value == "ra0" && read_KernelVersion().find("brindlow") != std::string::npos);
       break;
     case CFG_DHCP: usable = value == "0" || value == "1"; break;
-    case CFG_IP:
-    case CFG_GW: usable = isDeviceAddress(value); break;
+    case CFG_IP: usable = isDeviceAddress(value); break;
+    case CFG_GW: usable = isGatewayAddress(value); break;
     case CFG_MASK: usable = isNetmask(value); break;
     case CFG_MACADDR: usable = isMacAddress(value); break;
     case CFG_STFP_IP: usable = isServerAddress(value); break;

@@ -412,7 +412,8 @@ TEST_F(Network1Test, UnusableAddressesAreRefusedWithNothingWritten) {
       {"btnIP", "lineEditIP", "192.168.1.08", false},
       {"btnIP", "lineEditIP", "0.0.0.0", false},
       {"btnIP", "lineEditIP", "255.255.255.255", false},
-      {"btnGW", "lineEditGw", "0.0.0.0", false},
+      {"btnGW", "lineEditGw", "255.255.255.255", false},
+      {"btnGW", "lineEditGw", "192.168.1.08", false},
       {"btnMask", "lineEditMask", "255.0.255.0", false},
       {"btnIP", "lineEditIP", "192.168.1.10", true},
   };

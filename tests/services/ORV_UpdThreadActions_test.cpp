@@ -143,7 +143,8 @@ TEST(ORV_UpdThreadActions, UnusableAddressesAreRefused) {
       {"CONFIG_IP", "192.168.1.010"},   {"CONFIG_IP", "192.168.001.060"},
       {"CONFIG_IP", "192.168.1.08"},    {"CONFIG_IP", "0.0.0.0"},
       {"CONFIG_IP", "255.255.255.255"}, {"CONFIG_GW", "010.001.002.003"},
-      {"CONFIG_GW", "0.0.0.0"},         {"CONFIG_MASK", "255.0.255.0"},
+      {"CONFIG_GW", "192.168.1.08"},    {"CONFIG_GW", "255.255.255.255"},
+      {"CONFIG_MASK", "255.0.255.0"},
   };
   for (const auto& r : refused) {
     SCOPED_TRACE(std::string(r.first) + "=" + r.second);

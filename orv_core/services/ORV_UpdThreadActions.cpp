@@ -75,6 +75,7 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
   std::vector<std::string> commands;
   std::list<std::pair<int, bool>> actions;
   ORV_core* core = Singleton<orv_classPtr>::ptr()->core;
+  orvDatas* store = datas();
   for (size_t n = 1; n + 1 < lines.size(); ++n) {
     const char* line = lines[n].c_str();
     int type = 0, journal = 0;
@@ -96,15 +97,15 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
       if (k == "CONFIG_FLUID") {
         // Loaded and stored by the core, not listed; journalled only when the plant's
         // refrigerant did change (an unknown name leaves it as it was).
-        orvDatas* store = datas();
         const std::string before = store ? store->getCFG_struct(CFG_FLUID).stringValue : "";
         if (core) core->change_FLuid(v);
         if (!store || store->getCFG_struct(CFG_FLUID).stringValue == before) journal = 0;
       } else {
         // Only a key the store keeps, with a value it can use, is applied and journalled.
-        // The network keys are judged together below.
-        const std::string refusal =
-            orvDatas::isNetworkSettingKey(k) ? "" : orvDatas::netCFG_refusal(k, v);
+        // The network keys are judged together with the stored setting below.
+        const std::string refusal = store && orvDatas::isNetworkSettingKey(k)
+                                        ? ""
+                                        : orvDatas::netCFG_refusal(k, v);
         if (!refusal.empty()) {
           std::printf("ORV_UpdThread:: --- ligne %zu refusee: %s, %s\n", n + 1, k.c_str(),
                       refusal.c_str());
@@ -137,7 +138,6 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
     }
   }
 
-  orvDatas* store = datas();
   const std::string networkRefusal = store ? store->networkSettingsRefusal(settings) : "";
   if (!networkRefusal.empty()) {
     std::printf("ORV_UpdThread:: --- reglages reseau refuses ensemble: %s\n",

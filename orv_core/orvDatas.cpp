@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
+#include <map>
 
 #include "orvModuleConfigPush.h"
 #include "orvPlatform.h"
@@ -498,8 +500,8 @@ std::string orvDatas::netCFG_refusal(const std::string& keyword, const std::stri
                !(value == "ra0" && read_KernelVersion().find("brindlow") != std::string::npos);
       break;
     case CFG_DHCP: usable = value == "0" || value == "1"; break;
-    case CFG_IP:
-    case CFG_GW: usable = isDeviceAddress(value); break;
+    case CFG_IP: usable = isDeviceAddress(value); break;
+    case CFG_GW: usable = isGatewayAddress(value); break;
     case CFG_MASK: usable = isNetmask(value); break;
     case CFG_MACADDR: usable = isMacAddress(value); break;
     case CFG_STFP_IP: usable = isServerAddress(value); break;
@@ -508,13 +510,45 @@ std::string orvDatas::netCFG_refusal(const std::string& keyword, const std::stri
   return usable ? "" : "reglage reseau inutilisable";
 }
 
+bool orvDatas::isNetworkSettingKey(const std::string& keyword) {
+  const int id = getCFG_ID_fromKeyString(keyword);
+  return id == CFG_IFACE || id == CFG_DHCP || id == CFG_IP || id == CFG_MASK || id == CFG_GW;
+}
+
+std::string orvDatas::networkSettingsRefusal(
+    const std::list<std::pair<std::string, std::string>>& pairs) {
+  // The setting the device would run with: the list's network values (the last of a key
+  // wins) over the stored ones.
+  std::map<int, std::string> received;
+  for (const auto& p : pairs) {
+    if (!isNetworkSettingKey(p.first)) continue;
+    const std::string why = netCFG_refusal(p.first, p.second);
+    if (!why.empty()) return p.first + ": " + why;
+    received[getCFG_ID_fromKeyString(p.first)] = p.second;
+  }
+  if (received.empty()) return "";
+  auto merged = [&](int id) {
+    auto it = received.find(id);
+    return it != received.end() ? it->second : getCFG_struct(id).stringValue;
+  };
+  const auto dhcp = received.find(CFG_DHCP);
+  if (dhcp != received.end() ? dhcp->second == "1" : dhcpInUse()) return "";
+  const char* refused = staticNetworkRefusal(merged(CFG_IP), merged(CFG_MASK), merged(CFG_GW));
+  return refused ? std::string(refused) + ": reseau statique inutilisable avec ces reglages" : "";
+}
+
 int orvDatas::dispatchNetCFG_List(std::list<std::pair<std::string, std::string>>& pairs) {
   if (pairs.empty()) return 0;
   ModuleMarks marks;
   int changed = 0;
+  // The network pairs are taken all together or not at all: the device must never be
+  // left on a new address with its old mask.
+  const std::string networkRefusal = networkSettingsRefusal(pairs);
   for (const auto& p : pairs) {
     const std::string& keyword = p.first;
-    const std::string refusal = netCFG_refusal(keyword, p.second);
+    const std::string refusal = !networkRefusal.empty() && isNetworkSettingKey(keyword)
+                                    ? "reglages reseau refuses ensemble, " + networkRefusal
+                                    : netCFG_refusal(keyword, p.second);
     if (!refusal.empty()) {
       std::printf("[orvDatas] dispatchNetCFG_List: %s refuse (%s)\n", keyword.c_str(),
                   refusal.c_str());

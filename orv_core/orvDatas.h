@@ -96,8 +96,16 @@ public:
 
   // Applies keyword/value pairs received from the server: each goes to its module section
   // or to "General", and the file is rewritten once when something changed. A pair that
-  // netCFG_refusal() refuses is left out with a console trace. 0 for an empty list, else 1.
+  // netCFG_refusal() refuses is left out with a console trace, and so are all the network
+  // pairs when networkSettingsRefusal() refuses them. 0 for an empty list, else 1.
   int dispatchNetCFG_List(std::list<std::pair<std::string, std::string>>& pairs);
+  // The keys that make the device's network setting together: CONFIG_IFACE, CONFIG_DHCP,
+  // CONFIG_IP, CONFIG_MASK and CONFIG_GW.
+  static bool isNetworkSettingKey(const std::string& keyword);
+  // Why the network pairs of a received list must not be applied, "" when they may (or
+  // when there are none): each must pass netCFG_refusal(), and the setting they make over
+  // the stored values must be usable as a whole (a static one passes staticNetworkRefusal()).
+  std::string networkSettingsRefusal(const std::list<std::pair<std::string, std::string>>& pairs);
   // Why a setting received from the server must not be applied, "" when it may: the
   // keyword is one the store keeps (section "General" or a module section), the value is
   // of the key's type, a network value is one the device stays reachable with (an

@@ -33,6 +33,10 @@ bool isDeviceAddress(const std::string& text) {
   return parseDottedIPv4(text, &address) && address != 0 && address != 0xFFFFFFFFu;
 }
 
+bool isGatewayAddress(const std::string& text) {
+  return text == "0.0.0.0" || isDeviceAddress(text);
+}
+
 bool isNetmask(const std::string& text) {
   uint32_t mask;
   if (!parseDottedIPv4(text, &mask)) return false;
@@ -46,7 +50,7 @@ const char* staticNetworkRefusal(const std::string& ip, const std::string& mask,
                                  const std::string& gw) {
   if (!isDeviceAddress(ip)) return "CONFIG_IP";
   if (!isNetmask(mask)) return "CONFIG_MASK";
-  if (!isDeviceAddress(gw)) return "CONFIG_GW";
+  if (!isGatewayAddress(gw)) return "CONFIG_GW";
   return nullptr;
 }
 

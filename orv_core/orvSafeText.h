@@ -18,10 +18,14 @@ bool parseDottedIPv4(const std::string& text, uint32_t* networkOrder);
 // An address the device can take as its own or use as its gateway: dotted, neither
 // "0.0.0.0" (no address) nor "255.255.255.255" (broadcast).
 bool isDeviceAddress(const std::string& text);
+// A gateway setting: a device address, or "0.0.0.0" for a network without a gateway
+// (no default route, no resolver).
+bool isGatewayAddress(const std::string& text);
 // A network mask: dotted, its one bits all to the left of its zero bits, at least one.
 bool isNetmask(const std::string& text);
-// Static network settings: nullptr when address, mask and gateway can all be used, else
-// the configuration key of the first that cannot ("CONFIG_IP", "CONFIG_MASK", "CONFIG_GW").
+// Static network settings: nullptr when address, mask and gateway can all be used (the
+// gateway may be "0.0.0.0", none), else the configuration key of the first that cannot
+// ("CONFIG_IP", "CONFIG_MASK", "CONFIG_GW").
 const char* staticNetworkRefusal(const std::string& ip, const std::string& mask,
                                  const std::string& gw);
 

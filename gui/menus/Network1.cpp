@@ -396,8 +396,9 @@ bool Network1::enabledFieldsAcceptable() const {
 }
 
 void Network1::on_pB_save_clicked() {
+  const QString failed = tr("ERREUR Reconfiguration Reseau, veuillez corriger et reessayer.");
   if (!enabledFieldsAcceptable()) {
-    setStatus(tr("ERREUR Reconfiguration Reseau, veuillez corriger et reessayer."));
+    setStatus(failed);
     return;
   }
   orvDatas* d = datas();
@@ -412,31 +413,37 @@ void Network1::on_pB_save_clicked() {
            ui->comboBox_IFaceType, ui->comboBox_DHCP, ui->lineEditID})
     w->setEnabled(false);
 
+  // Every write must reach the configuration file: after one that did not, nothing more
+  // is written or applied, and a member takes a typed value only once it is stored, so
+  // that the next save writes it again.
+  bool stored = true;
+  auto write = [&](int key, const void* value) {
+    stored = stored && d->setCFG_struct(key, value) == 1;
+    return stored;
+  };
+
   // A new server ID makes the next connection test load that ID's backup.
   const int newID = ui->lineEditID->text().toInt();
-  srvIDChanged = newID != srvID;
+  srvIDChanged = newID != srvID && write(CFG_SRV_ID, &newID);
   if (srvIDChanged) {
     srvID = newID;
-    d->setCFG_struct(CFG_SRV_ID, &srvID);
     setStatus(tr("Changement ID %1 Sauvegarder.").arg(ui->lineEditID->text()));
   }
 
   if (iFaceName == "eth0") onStart_WifiQualityMeasure(false);
-  d->setCFG_struct(CFG_IFACE, iFaceName.c_str());
+  write(CFG_IFACE, iFaceName.c_str());
 
   const int dhcpChoice = ui->comboBox_DHCP->currentIndex();
-  if (dhcpChoice != dhcpState) {
+  if (dhcpChoice != dhcpState && write(CFG_DHCP, &dhcpChoice)) {
     dhcpState = dhcpChoice;
-    d->setCFG_struct(CFG_DHCP, &dhcpState);
     countChange();
   }
 
   if (dhcpState == 0) {
     for (const AddressField& a : addressFields()) {
       const std::string typed = local8Bit(a.field->text());
-      if (typed == *a.member) continue;
+      if (typed == *a.member || !write(a.key, typed.c_str())) continue;
       *a.member = typed;
-      d->setCFG_struct(a.key, a.member->c_str());
       ++ethChangeCount;
     }
   }
@@ -447,27 +454,26 @@ void Network1::on_pB_save_clicked() {
       setStatus(tr("Veuillez brancher le DONGLE USB WIFI, merci."));
     } else {
       const std::string ssid = local8Bit(ui->lE_wifi_ssid->text());
-      if (ssid != wifiSSID) {
+      if (ssid != wifiSSID && write(CFG_WIFI_SSID, ssid.c_str())) {
         wifiSSID = ssid;
-        d->setCFG_struct(CFG_WIFI_SSID, wifiSSID.c_str());
         ++wifiChangeCount;
       }
       const int type = ui->cB_wifi_authType->currentIndex();
-      if (type > 0 && type != wifiSecurityType) {
+      if (type > 0 && type != wifiSecurityType && write(CFG_WIFI_TYPE, &type)) {
         wifiSecurityType = type;
-        d->setCFG_struct(CFG_WIFI_TYPE, &wifiSecurityType);
         ++wifiChangeCount;
       }
       const std::string key = local8Bit(ui->lE_wifi_cryptKey->text());
-      if (wifiSecurityType > 0 && key != wifiCryptKey) {
+      if (wifiSecurityType > 0 && key != wifiCryptKey && write(CFG_WIFI_KEY, key.c_str())) {
         wifiCryptKey = key;
-        d->setCFG_struct(CFG_WIFI_KEY, wifiCryptKey.c_str());
         ++wifiChangeCount;
       }
     }
   }
 
-  if (ethChangeCount > 0 || wifiChangeCount > 0) {
+  if (!stored) {
+    setStatus(failed);
+  } else if (ethChangeCount > 0 || wifiChangeCount > 0) {
     net->IFCONFIG_DOWN("eth0");
     net->IFCONFIG_DOWN("ra0");
     if (wifiChangeCount > 0) {
@@ -483,7 +489,7 @@ void Network1::on_pB_save_clicked() {
     files->CreateDefaultRCFile(false);
     const int r = net->reconfigureNetwork(iFaceName, dhcpState, ipAddress, netMask, gateway);
     if (r < 0) {
-      setStatus(tr("ERREUR Reconfiguration Reseau, veuillez corriger et reessayer."));
+      setStatus(failed);
     } else if (dhcpState == 1) {
       // What the lease gave; an interface without an address reads as "0.0.0.0".
       const std::array<AddressField, 3> leased = addressFields();
@@ -492,10 +498,11 @@ void Network1::on_pB_save_clicked() {
         if (value.empty()) value = "0.0.0.0";
         *leased[what].member = value;
         leased[what].field->setText(QString::fromStdString(value));
-        d->setCFG_struct(leased[what].key, value.c_str());
+        write(leased[what].key, value.c_str());
       }
-      setStatus(ipAddress == "0.0.0.0" ? tr("Aucun Serveur DHCP trouve, ou erreur CONFIG WIFI.")
-                                       : tr("Enregistrement CONFIG Reseau reussie."));
+      setStatus(!stored                 ? failed
+                : ipAddress == "0.0.0.0" ? tr("Aucun Serveur DHCP trouve, ou erreur CONFIG WIFI.")
+                                         : tr("Enregistrement CONFIG Reseau reussie."));
     } else {
       setStatus(tr("Enregistrement CONFIG Reseau reussie."));
     }

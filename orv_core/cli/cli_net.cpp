@@ -47,10 +47,11 @@ int runNet(const CliArgs& a) {
   if (cmd == "up" && a.size() == 2) return result(if_enable(a[1].c_str()));
   if (cmd == "down" && a.size() == 2) return result(if_disable(a[1].c_str()));
   if (cmd == "route" && a.size() == 2) {
-    if (!isDeviceAddress(a[1])) return cliFail("net", "not a gateway address: " + a[1]);
+    if (!isGatewayAddress(a[1])) return cliFail("net", "not a gateway address: " + a[1]);
     uint32_t gateway;
     parseDottedIPv4(a[1], &gateway);
-    return result(if_set_default_route(gateway));
+    // "0.0.0.0" is no gateway: there is no default route to add.
+    return result(gateway == 0 ? 0 : if_set_default_route(gateway));
   }
   if (cmd == "getroute" && a.size() == 2) {
     cliPrint("gateway", dottedAddress(if_get_default_route(a[1].c_str())));

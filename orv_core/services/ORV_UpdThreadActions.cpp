@@ -5,6 +5,7 @@
 //   <action type="2" journal="1"/>
 // Settings go to the configuration store, commands and action codes to the core, in this
 // order, once the whole file has been read.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -68,9 +69,13 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
   }
 
   std::list<std::pair<std::string, std::string>> settings;
+  // Journal lines of the settings, in file order, written once the network settings
+  // have been judged together.
+  std::vector<std::pair<std::string, std::string>> journalled;
   std::vector<std::string> commands;
   std::list<std::pair<int, bool>> actions;
   ORV_core* core = Singleton<orv_classPtr>::ptr()->core;
+  orvDatas* store = datas();
   for (size_t n = 1; n + 1 < lines.size(); ++n) {
     const char* line = lines[n].c_str();
     int type = 0, journal = 0;
@@ -92,13 +97,15 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
       if (k == "CONFIG_FLUID") {
         // Loaded and stored by the core, not listed; journalled only when the plant's
         // refrigerant did change (an unknown name leaves it as it was).
-        orvDatas* store = datas();
         const std::string before = store ? store->getCFG_struct(CFG_FLUID).stringValue : "";
         if (core) core->change_FLuid(v);
         if (!store || store->getCFG_struct(CFG_FLUID).stringValue == before) journal = 0;
       } else {
         // Only a key the store keeps, with a value it can use, is applied and journalled.
-        const std::string refusal = orvDatas::netCFG_refusal(k, v);
+        // The network keys are judged together with the stored setting below.
+        const std::string refusal = store && orvDatas::isNetworkSettingKey(k)
+                                        ? ""
+                                        : orvDatas::netCFG_refusal(k, v);
         if (!refusal.empty()) {
           std::printf("ORV_UpdThread:: --- ligne %zu refusee: %s, %s\n", n + 1, k.c_str(),
                       refusal.c_str());
@@ -109,7 +116,7 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
           journal = 0;
         settings.emplace_back(k, v);
       }
-      if (journal == 1 && files) files->write_logfile(E_EVT_ACTION_WRITE_CONFIG, k.c_str(), v.c_str(), "NET");
+      if (journal == 1) journalled.emplace_back(k, v);
     } else if (contains(lines[n], "type=\"14\"")) {
       char command[kCommandMost + 2] = {0};
       int closed = 0;
@@ -131,8 +138,22 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
     }
   }
 
+  const std::string networkRefusal = store ? store->networkSettingsRefusal(settings) : "";
+  if (!networkRefusal.empty()) {
+    std::printf("ORV_UpdThread:: --- reglages reseau refuses ensemble: %s\n",
+                networkRefusal.c_str());
+    auto network = [](const std::pair<std::string, std::string>& p) {
+      return orvDatas::isNetworkSettingKey(p.first);
+    };
+    settings.remove_if(network);
+    journalled.erase(std::remove_if(journalled.begin(), journalled.end(), network),
+                     journalled.end());
+  }
+  if (files)
+    for (const auto& j : journalled)
+      files->write_logfile(E_EVT_ACTION_WRITE_CONFIG, j.first.c_str(), j.second.c_str(), "NET");
   if (!settings.empty()) {
-    if (orvDatas* store = datas()) store->dispatchNetCFG_List(settings);
+    if (store) store->dispatchNetCFG_List(settings);
     add_toSendFilesToServerList(5);
   }
   if (!commands.empty() && core) core->dispatchNetCMDS_List(commands);

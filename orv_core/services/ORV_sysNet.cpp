@@ -134,6 +134,7 @@ int ORV_sysNet::reconfigureNetwork(std::string iface, int dhcp, std::string ip,
   if (if_set_mask(iface.c_str(), netmask) < 0) return -3;
   if_remove_host_routes("eth0");
   if_remove_host_routes("ra0");
+  if (gateway == 0) return 0;  // "0.0.0.0": a network without a gateway, no default route
   int rc = if_set_default_route(gateway);
   return rc < 0 ? -4 : rc;
 }

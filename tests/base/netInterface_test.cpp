@@ -120,7 +120,14 @@ TEST_F(NetInterfaceTest, CliSetsOnlyUsableAddresses) {
     EXPECT_EQ(box.platformCalls(), "");
     EXPECT_EQ(box.read("/sys/class/net/eth0/ipv4"), "192.0.2.10 255.255.255.0\n");
   }
-  EXPECT_EQ(box.cli("net route 010.001.002.003").status, 1);
+  for (const char* gateway : {"010.001.002.003", "192.168.1.08", "255.255.255.255"}) {
+    EXPECT_EQ(box.cli(std::string("net route ") + gateway).status, 1) << gateway;
+    EXPECT_EQ(box.platformCalls(), "");
+  }
+  // "0.0.0.0" is no gateway: taken, and no default route is added.
+  const auto none = box.cli("net route 0.0.0.0");
+  EXPECT_EQ(none.status, 0) << none.out;
+  EXPECT_EQ(none.out, "result=0\n");
   EXPECT_EQ(box.platformCalls(), "");
 
   const auto accepted = box.cli("net set eth0 192.168.1.10 255.255.255.0");

@@ -52,7 +52,28 @@ TEST(AddressCheck, StaticSettingsNameTheFirstUnusableKey) {
   EXPECT_EQ(staticNetworkRefusal("192.168.1.10", "255.255.255.0", "192.168.1.1"), nullptr);
   EXPECT_STREQ(staticNetworkRefusal("192.168.1.010", "255.0.255.0", "0.0.0.0"), "CONFIG_IP");
   EXPECT_STREQ(staticNetworkRefusal("192.168.1.10", "255.0.255.0", "0.0.0.0"), "CONFIG_MASK");
-  EXPECT_STREQ(staticNetworkRefusal("192.168.1.10", "255.255.255.0", "0.0.0.0"), "CONFIG_GW");
+  EXPECT_STREQ(staticNetworkRefusal("192.168.1.10", "255.255.255.0", "255.255.255.255"),
+               "CONFIG_GW");
+}
+
+// "0.0.0.0" as gateway is a network without one; every other gateway is a device address.
+TEST(AddressCheck, GatewayIsADeviceAddressOrNone) {
+  struct Case {
+    const char* gw;
+    bool usable;
+  } cases[] = {
+      {"192.168.1.1", true},     {"0.0.0.0", true},         {"10.0.0.0", true},
+      {"255.255.255.255", false}, {"192.168.1.08", false},   {"010.001.002.003", false},
+      {"0.0.0.00", false},       {"0", false},              {"", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(isGatewayAddress(c.gw), c.usable) << c.gw;
+    EXPECT_EQ(staticNetworkRefusal("192.168.1.48", "255.255.255.0", c.gw) == nullptr, c.usable)
+        << c.gw;
+  }
+  // No gateway does not make a missing address or a split mask usable.
+  EXPECT_STREQ(staticNetworkRefusal("0.0.0.0", "255.255.255.0", "0.0.0.0"), "CONFIG_IP");
+  EXPECT_STREQ(staticNetworkRefusal("192.168.1.48", "255.0.255.0", "0.0.0.0"), "CONFIG_MASK");
 }
 
 }  // namespace

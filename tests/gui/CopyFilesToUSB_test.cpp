@@ -52,6 +52,12 @@ struct UsbDevice : CoreDevice {
     core->datas()->writeAllToConfigFile();
     return orv_configFile("/home/ORV/config.conf").get<int>("CONFIG_SRV_ID", -1, "General");
   }
+  // Restores from `folder` on the key, as the technician picks it in the folder dialog.
+  void restoreFrom(CopyFilesToUSB& page, const std::string& folder) {
+    FileDialogAnswers dialogs;
+    dialogs.then(box.path(folder));
+    tap(page, "pB_RestoreFromUsb");
+  }
   bool commandsHave(const std::string& text) {
     return box.commands().find(text) != std::string::npos;
   }
@@ -63,6 +69,10 @@ struct UsbDevice : CoreDevice {
 const char kVersion9Backup[] =
     "[General]\nCONFIG_VERSION_MAJOR=9\nCONFIG_VERSION_MINOR=2\nCONFIG_SRV_ID=555\n"
     "[Module_Energie_0]\nz6_ENER_uart_rs485_id=1\n";
+
+// The static network lines of a device without a gateway.
+const char kStaticNoGateway[] =
+    "CONFIG_DHCP=0\nCONFIG_IP=192.168.1.48\nCONFIG_MASK=255.255.255.0\nCONFIG_GW=0.0.0.0\n";
 
 // Key files named config.conf that are no device configuration, with what is wrong.
 std::vector<std::pair<const char*, std::string>> notADeviceConfiguration() {
@@ -79,6 +89,14 @@ std::vector<std::pair<const char*, std::string>> notADeviceConfiguration() {
       {"a NUL byte", std::string("[General]\nCONFIG_SRV_ID=555\nCONFIG_ORV_NAME=a") + '\0' + "\n"},
       {"an interface the board lacks", "[General]\nCONFIG_SRV_ID=555\nCONFIG_IFACE=eth1\n"},
       {"a height that is no number", "[General]\nCONFIG_SRV_ID=555\nCONFIG_HEIGHT=nan\n"},
+      // Leading zeros (octal elsewhere), no address, broadcast, a split mask.
+      {"address 192.168.1.010", "[General]\nCONFIG_SRV_ID=555\nCONFIG_IP=192.168.1.010\n"},
+      {"address 192.168.001.060", "[General]\nCONFIG_SRV_ID=555\nCONFIG_IP=192.168.001.060\n"},
+      {"address 192.168.1.08", "[General]\nCONFIG_SRV_ID=555\nCONFIG_IP=192.168.1.08\n"},
+      {"address 0.0.0.0", "[General]\nCONFIG_SRV_ID=555\nCONFIG_IP=0.0.0.0\n"},
+      {"address 255.255.255.255", "[General]\nCONFIG_SRV_ID=555\nCONFIG_IP=255.255.255.255\n"},
+      {"gateway 255.255.255.255", "[General]\nCONFIG_SRV_ID=555\nCONFIG_GW=255.255.255.255\n"},
+      {"mask 255.0.255.0", "[General]\nCONFIG_SRV_ID=555\nCONFIG_MASK=255.0.255.0\n"},
   };
 }
 
@@ -207,6 +225,8 @@ TEST(CopyFilesToUSB, ConfigurationReadFromTheKey) {
       {"[General]\nCONFIG_SRV_ID=555\n", "Fichier USB /home/usbkey1/config.conf lu avec succes.",
        555},
       {kVersion9Backup, "Fichier USB /home/usbkey1/config.conf lu avec succes.", 555},
+      {"[General]\nCONFIG_SRV_ID=555\n" + std::string(kStaticNoGateway),
+       "Fichier USB /home/usbkey1/config.conf lu avec succes.", 555},
       {"", "ERREUR lecture fichier CONFIG USB", 1234},
       {"[Autre]\nX=1\n", "ERREUR lecture fichier CONFIG USB", 1234},
   };
@@ -318,6 +338,21 @@ TEST(CopyFilesToUSB, NoDialogOpensWhileThePageIsLeaving) {
   UsbDevice::tap(page, "pB_QuitUsb");
   for (const char* button : {"pB_RestoreFromUsb", "pB_readConfigUsb"}) UsbDevice::tap(page, button);
   EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// A static network without a gateway (0.0.0.0) is a setting the device works with: a key
+// backup holding it is restored whole.
+TEST(CopyFilesToUSB, RestoresAStaticNetworkWithoutGateway) {
+  UsbDevice d;
+  const std::string backup = "[General]\nCONFIG_SRV_ID=555\n" + std::string(kStaticNoGateway);
+  d.box.write("/home/usbkey1/orv_1/config.conf", backup);
+  CopyFilesToUSB page;
+  d.restoreFrom(page, "/home/usbkey1/orv_1");
+  EXPECT_EQ(d.message(page), "Restauration terminer.");
+  EXPECT_EQ(d.box.read("/home/ORV/config.conf"), backup);
+  EXPECT_EQ(d.cfgInt("CONFIG_SRV_ID"), 555);
+  EXPECT_FALSE(d.core->datas()->dhcpInUse());
+  EXPECT_EQ(d.core->datas()->getCFG_struct(CFG_GW).stringValue, "0.0.0.0");
 }
 
 TEST(CopyFilesToUSB, BenchProfileRestoresAtConstruction) {

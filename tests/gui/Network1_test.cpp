@@ -17,9 +17,12 @@
 #include <QTimer>
 
 #include <chrono>
+#include <condition_variable>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ORV_fileManip.h"
@@ -124,6 +127,13 @@ struct NetworkDevice : CoreDevice {
     const QPixmap* shown = w<QLabel>("label_net_state")->pixmap();
     return shown && shown->toImage() == QImage(QStringLiteral("gui_images/") + file)
                                              .convertToFormat(shown->toImage().format());
+  }
+  // Nothing of a save reached the settings, the boot script or the interfaces.
+  void expectNothingWritten(const std::string& conf, const std::string& rcs) {
+    EXPECT_EQ(config(), conf);
+    EXPECT_EQ(box.read("/etc/init.d/rcS"), rcs);
+    EXPECT_FALSE(has(box.commands(), "ifconfig"));
+    EXPECT_FALSE(has(box.platformCalls(), "ioctl"));
   }
   int mes(int index) { return core->datas()->getMES_struct(index).intValue; }
   std::string shot(const std::string& state) { return saveScreen(page.get(), "Network1-" + state); }
@@ -366,10 +376,7 @@ TEST_F(Network1Test, HalfTypedFieldsAreRefusedWithNothingWritten) {
   dev.retype("btnIP", "lineEditIP", "192.168.1.");
   dev.click("pB_save");
   EXPECT_EQ(dev.status(), kSaveRefused);
-  EXPECT_EQ(dev.config(), conf);
-  EXPECT_EQ(dev.box.read("/etc/init.d/rcS"), rcs);
-  EXPECT_FALSE(has(dev.box.commands(), "ifconfig"));
-  EXPECT_FALSE(has(dev.box.platformCalls(), "ioctl"));
+  dev.expectNothingWritten(conf, rcs);
   EXPECT_TRUE(dev.w("lineEditIP")->isEnabled());
   EXPECT_TRUE(dev.w("pB_save")->isEnabled());
   EXPECT_EQ(dev.w("pB_save")->styleSheet().toStdString(), kRed);
@@ -412,7 +419,8 @@ TEST_F(Network1Test, UnusableAddressesAreRefusedWithNothingWritten) {
       {"btnIP", "lineEditIP", "192.168.1.08", false},
       {"btnIP", "lineEditIP", "0.0.0.0", false},
       {"btnIP", "lineEditIP", "255.255.255.255", false},
-      {"btnGW", "lineEditGw", "0.0.0.0", false},
+      {"btnGW", "lineEditGw", "255.255.255.255", false},
+      {"btnGW", "lineEditGw", "192.168.1.08", false},
       {"btnMask", "lineEditMask", "255.0.255.0", false},
       {"btnIP", "lineEditIP", "192.168.1.10", true},
   };
@@ -437,6 +445,122 @@ TEST_F(Network1Test, UnusableAddressesAreRefusedWithNothingWritten) {
     EXPECT_FALSE(has(dev.box.commands(), "ifconfig"));
     if (std::string(c.typed) == "192.168.1.010") dev.shot("address-refused");
   }
+}
+
+// Gateway 0.0.0.0 is a static network without a gateway: a save with it stored or typed
+// works, sets address and mask, adds no default route and writes no resolver.
+TEST_F(Network1Test, StaticNetworkWithoutGatewaySaves) {
+  struct Case {
+    const char* what;
+    Keys stored;
+    const char *button, *field, *typed;  // button nullptr: the DHCP list is set to OFF
+  } cases[] = {
+      {"address typed, no gateway stored", Keys{{"CONFIG_GW", "0.0.0.0"}}, "btnIP", "lineEditIP",
+       "192.168.1.60"},
+      {"no gateway typed", Keys(), "btnGW", "lineEditGw", "0.0.0.0"},
+      {"DHCP without a route switched to static",
+       Keys{{"CONFIG_DHCP", "1"}, {"CONFIG_IP", "192.168.1.77"}, {"CONFIG_GW", "0.0.0.0"}}, nullptr,
+       nullptr, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    NetworkDevice dev(c.stored);
+    std::remove(dev.box.path("/etc/resolv.conf").c_str());
+    dev.open(true);
+    if (c.button)
+      dev.retype(c.button, c.field, QString::fromLatin1(c.typed));
+    else
+      dev.w<QComboBox>("comboBox_DHCP")->setCurrentIndex(0);
+    dev.click("pB_save");
+    EXPECT_EQ(dev.status(), kSaved);
+    const std::string address = dev.text("lineEditIP");
+    EXPECT_TRUE(dev.configHas("CONFIG_DHCP=0"));
+    EXPECT_TRUE(dev.configHas("CONFIG_IP=" + address));
+    EXPECT_TRUE(dev.configHas("CONFIG_GW=0.0.0.0"));
+    const std::string rcs = dev.box.read("/etc/init.d/rcS"), calls = dev.box.platformCalls();
+    EXPECT_TRUE(has(rcs, "/sbin/ifconfig eth0 " + address + " netmask 255.255.255.0\n"));
+    EXPECT_FALSE(has(rcs, "udhcpc"));
+    EXPECT_FALSE(dev.box.exists("/etc/resolv.conf"));
+    EXPECT_TRUE(has(calls, "ioctl SIOCSIFADDR eth0 " + address + "\n"));
+    EXPECT_TRUE(has(calls, "ioctl SIOCSIFNETMASK eth0 255.255.255.0\n"));
+    EXPECT_FALSE(has(calls, "SIOCADDRT"));
+    EXPECT_EQ(dev.text("lineEditGw"), "0.0.0.0");
+    if (c.button && std::string(c.button) == "btnIP") dev.shot("saved-without-gateway");
+  }
+
+  // Only a Wi-Fi key typed: the stored gateway 0.0.0.0 is checked though not retyped.
+  NetworkDevice dev(Keys{{"CONFIG_IFACE", "ra0"}, {"CONFIG_WIFI_TYPE", "1"}, {"CONFIG_GW", "0.0.0.0"}});
+  dev.addDongle();
+  dev.open(true);
+  dev.retype("btn_wifi_key", "lE_wifi_cryptKey", "cle atelier 2");
+  dev.click("pB_save");
+  EXPECT_EQ(dev.status(), kSaved);
+  EXPECT_EQ(dev.core->datas()->getCFG_struct(CFG_WIFI_KEY).stringValue, "cle atelier 2");
+  EXPECT_TRUE(has(dev.box.read("/home/WIRELESS/RT2870STA.dat"), "WPAPSK=cle atelier 2\n"));
+  EXPECT_FALSE(has(dev.box.platformCalls(), "SIOCADDRT"));
+  dev.shot("saved-wifi-key-without-gateway");
+}
+
+// Holds the store's key lock from another thread until release(): every write of the page
+// meanwhile runs into its timeout, however slow the machine.
+class KeyLockHeld {
+public:
+  explicit KeyLockHeld(orvDatas* store)
+      : holder_([this, store] {
+          const bool taken = store->lock_ORVconfig() == 1;
+          std::unique_lock<std::mutex> lock(mutex_);
+          state_ = taken ? kHeld : kFailed;
+          changed_.notify_all();
+          changed_.wait(lock, [this] { return state_ == kReleasing; });
+          if (taken) store->unlock_ORVconfig();
+        }) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    changed_.wait(lock, [this] { return state_ != kStarting; });
+    held_ = state_ == kHeld;
+  }
+  bool held() const { return held_; }
+  void release() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      state_ = kReleasing;
+    }
+    changed_.notify_all();
+    if (holder_.joinable()) holder_.join();
+  }
+  ~KeyLockHeld() { release(); }
+
+private:
+  enum State { kStarting, kHeld, kFailed, kReleasing };
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  State state_ = kStarting;
+  bool held_ = false;
+  std::thread holder_;
+};
+
+// A save whose writes cannot reach the store says so, stores and applies nothing; once the
+// store is free again, the same typed address is written by the next save.
+TEST_F(Network1Test, SaveWithTheStoreLockedReportsNothingSaved) {
+  NetworkDevice dev;
+  dev.open(true);
+  const std::string conf = dev.config(), rcs = dev.box.read("/etc/init.d/rcS");
+  dev.retype("btnIP", "lineEditIP", "192.168.1.60");
+  {
+    KeyLockHeld locked(dev.core->datas());
+    ASSERT_TRUE(locked.held());
+    dev.click("pB_save");
+    EXPECT_EQ(dev.status(), kSaveRefused);
+  }
+  dev.expectNothingWritten(conf, rcs);
+  EXPECT_FALSE(dev.w("pB_save")->isEnabled());
+  dev.shot("save-store-locked");
+
+  dev.click("btnIP");
+  ASSERT_EQ(dev.text("lineEditIP"), "192.168.1.60");
+  dev.click("pB_save");
+  EXPECT_EQ(dev.status(), kSaved);
+  EXPECT_TRUE(dev.configHas("CONFIG_IP=192.168.1.60"));
+  EXPECT_TRUE(has(dev.box.platformCalls(), "ioctl SIOCSIFADDR eth0 192.168.1.60\n"));
 }
 
 TEST_F(Network1Test, DhcpTakesTheLeaseOrStoresNoAddress) {

@@ -13,10 +13,11 @@ namespace {
 using Lines = std::vector<std::string>;
 const char kPath[] = "/tmp/actions.xml";
 
-// Device 12 with no alarm, and its actions file.
+// Device 12 with no alarm and `settings` (lines of section General), and its actions file.
 class ActionsFileDevice : public CoreDevice {
 public:
-  ActionsFileDevice() : CoreDevice("CONFIG_SRV_ID=12\nFLAG_ALARM=0\n") {}
+  explicit ActionsFileDevice(const std::string& settings = "")
+      : CoreDevice("CONFIG_SRV_ID=12\nFLAG_ALARM=0\n" + settings) {}
 
   // Lays the file: a frame line, the inner lines, a frame line.
   void layFile(const Lines& inner) {
@@ -143,7 +144,8 @@ TEST(ORV_UpdThreadActions, UnusableAddressesAreRefused) {
       {"CONFIG_IP", "192.168.1.010"},   {"CONFIG_IP", "192.168.001.060"},
       {"CONFIG_IP", "192.168.1.08"},    {"CONFIG_IP", "0.0.0.0"},
       {"CONFIG_IP", "255.255.255.255"}, {"CONFIG_GW", "010.001.002.003"},
-      {"CONFIG_GW", "0.0.0.0"},         {"CONFIG_MASK", "255.0.255.0"},
+      {"CONFIG_GW", "192.168.1.08"},    {"CONFIG_GW", "255.255.255.255"},
+      {"CONFIG_MASK", "255.0.255.0"},
   };
   for (const auto& r : refused) {
     SCOPED_TRACE(std::string(r.first) + "=" + r.second);
@@ -160,6 +162,72 @@ TEST(ORV_UpdThreadActions, UnusableAddressesAreRefused) {
   device.layFile({setting("CONFIG_IP", "192.168.1.10", 1)});
   EXPECT_EQ(1, device.upd->decodeActionFile(kPath));
   EXPECT_TRUE(device.configHas("CONFIG_IP=192.168.1.10"));
+}
+
+// The device's network setting as the store reads it.
+Lines networkSetting(ActionsFileDevice& device) {
+  orvDatas* store = device.core->datas();
+  Lines setting{std::string("CONFIG_DHCP=") + (store->dhcpInUse() ? "1" : "0")};
+  for (int id : {CFG_IFACE, CFG_IP, CFG_MASK, CFG_GW})
+    setting.push_back(std::string(ORV_CFG_TAG[id]) + "=" + store->getCFG_struct(id).stringValue);
+  return setting;
+}
+
+// The network keys of one file make one setting with the stored values: taken all or none,
+// and only the ones taken are journalled; the file's other keys apply as ever.
+TEST(ORV_UpdThreadActions, NetworkKeysOfOneFileAreTakenTogether) {
+  struct Case {
+    const char* what;
+    std::string stored;  // lines of section General before the file
+    Lines inner;
+    bool networkTaken;
+  } cases[] = {
+      {"new address with a split mask", "",
+       {setting("CONFIG_IP", "10.0.0.5", 1), setting("CONFIG_MASK", "255.0.255.0", 1)}, false},
+      {"new address with its mask", "",
+       {setting("CONFIG_IP", "10.0.0.5", 1), setting("CONFIG_MASK", "255.0.0.0", 1)}, true},
+      {"no gateway", "", {setting("CONFIG_GW", "0.0.0.0", 1)}, true},
+      {"a usable interface beside a refused address", "",
+       {setting("CONFIG_IFACE", "ra0", 1), setting("CONFIG_IP", "192.168.1.010", 1)}, false},
+      {"static over a lease without a route",
+       "CONFIG_DHCP=1\nCONFIG_IP=192.168.1.77\nCONFIG_MASK=255.255.255.0\nCONFIG_GW=0.0.0.0\n",
+       {setting("CONFIG_DHCP", "0", 1)}, true},
+      {"static over no lease at all", "CONFIG_DHCP=1\nCONFIG_IP=0.0.0.0\n",
+       {setting("CONFIG_DHCP", "0", 1)}, false},
+      {"under DHCP the stored lease is no static address to judge",
+       "CONFIG_DHCP=1\nCONFIG_IP=0.0.0.0\n", {setting("CONFIG_GW", "192.168.1.254", 1)}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ActionsFileDevice device(c.stored);
+    Lines inner = c.inner;
+    inner.push_back(setting("CONFIG_HEIGHT", "800", 1));
+    device.layFile(inner);
+    const Lines networkBefore = networkSetting(device);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(static_cast<int>(inner.size()), device.upd->decodeActionFile(kPath));
+    const std::string console = testing::internal::GetCapturedStdout();
+
+    Lines journal;
+    for (const std::string& line : c.inner) {
+      const size_t key = line.find("key=\"") + 5, value = line.find("value=\"") + 7;
+      const std::string k = line.substr(key, line.find('"', key) - key),
+                        v = line.substr(value, line.find('"', value) - value);
+      EXPECT_EQ(device.configHas(k + "=" + v), c.networkTaken) << k;
+      if (c.networkTaken) journal.push_back("5000;" + k + ";" + v + ";NET;");
+    }
+    if (!c.networkTaken) {
+      EXPECT_EQ(networkBefore, networkSetting(device));
+    }
+    EXPECT_EQ(console.find("refuses ensemble") != std::string::npos, !c.networkTaken) << console;
+    journal.push_back("5000;CONFIG_HEIGHT;800;NET;");
+    EXPECT_EQ(journal, device.journal());
+    EXPECT_TRUE(device.configHas("CONFIG_HEIGHT=800"));
+    EXPECT_EQ(std::vector<int>{5}, device.uploads());
+    // The interface itself is not touched.
+    EXPECT_EQ(device.box.platformCalls().find("ioctl"), std::string::npos);
+    EXPECT_EQ(device.box.commands().find("ifconfig"), std::string::npos);
+  }
 }
 
 TEST(ORV_UpdThreadActions, MissingOrShortFile) {

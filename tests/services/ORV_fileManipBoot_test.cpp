@@ -84,6 +84,7 @@ TEST_F(BootFiles, NetworkLinesAndResolverByAddressMode) {
   } cases[] = {
       {1, "eth0", "192.168.1.1", false, false},
       {0, "eth0", "192.168.1.1", true, true},
+      {0, "eth0", "0.0.0.0", true, false},
       {2, "eth0", "192.168.1.1", true, false},
       {0, "ra0", "10.1.1.254", true, true},
   };
@@ -130,7 +131,7 @@ TEST_F(BootFiles, UnsafeSettingsLeaveTheScriptAlone) {
       {&ORV_bootSettings::gw, "192.168.1.08"},
       {&ORV_bootSettings::ip, "0.0.0.0"},
       {&ORV_bootSettings::ip, "255.255.255.255"},
-      {&ORV_bootSettings::gw, "0.0.0.0"},
+      {&ORV_bootSettings::gw, "255.255.255.255"},
       {&ORV_bootSettings::mask, "255.0.255.0"},
       {&ORV_bootSettings::server, "srv.example $(reboot)"},
   };

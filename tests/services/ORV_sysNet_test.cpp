@@ -252,23 +252,29 @@ TEST(SysNetKernel, SettingsAsTheKernelHasThem) {
     EXPECT_EQ(net.checkNetworkCFG_Status("eth0", c.ip, c.mask, c.gw), c.match) << c.gw;
 }
 
+// Gateway "0.0.0.0" is a network without one: the old default routes go and none is
+// added, which is what the settings comparison then reads back.
 TEST(SysNetReconfigure, StaticStepsInOrder) {
-  TestSandbox box;
-  kernelNetwork(box);
-  ORV_sysNet net;
-  ASSERT_EQ(net.checkNetworkCFG_Status("eth0", "192.168.1.48", "255.255.255.0", "192.168.1.1"), 0);
-  EXPECT_EQ(net.reconfigureNetwork("eth0", 0, "192.168.1.48", "255.255.255.0", "192.168.1.1"), 0);
-  std::vector<std::string> expected = {
-      "ioctl SIOCSIFFLAGS eth0 0x1043",
-      "ioctl SIOCSIFADDR eth0 192.168.1.48",
-      "ioctl SIOCSIFNETMASK eth0 255.255.255.0",
-      "ioctl SIOCDELRT 0.0.0.0 mask 0.0.0.0 gw 10.0.0.1 dev eth0",
-      "ioctl SIOCDELRT 0.0.0.0 mask 0.0.0.0 gw 172.16.0.1 dev ra0",
-      "ioctl SIOCADDRT 0.0.0.0 mask 0.0.0.0 gw 192.168.1.1",
-  };
-  EXPECT_EQ(ioctlCalls(box), expected);
-  EXPECT_EQ(net.checkNetworkCFG_Status("eth0", "192.168.1.48", "255.255.255.0", "192.168.1.1"), 1);
-  EXPECT_EQ(net.if_getKernel_IfaceInfo("ra0", 2), "0.0.0.0");
+  for (const char* gw : {"192.168.1.1", "0.0.0.0"}) {
+    SCOPED_TRACE(gw);
+    TestSandbox box;
+    kernelNetwork(box);
+    ORV_sysNet net;
+    ASSERT_EQ(net.checkNetworkCFG_Status("eth0", "192.168.1.48", "255.255.255.0", gw), 0);
+    EXPECT_EQ(net.reconfigureNetwork("eth0", 0, "192.168.1.48", "255.255.255.0", gw), 0);
+    std::vector<std::string> expected = {
+        "ioctl SIOCSIFFLAGS eth0 0x1043",
+        "ioctl SIOCSIFADDR eth0 192.168.1.48",
+        "ioctl SIOCSIFNETMASK eth0 255.255.255.0",
+        "ioctl SIOCDELRT 0.0.0.0 mask 0.0.0.0 gw 10.0.0.1 dev eth0",
+        "ioctl SIOCDELRT 0.0.0.0 mask 0.0.0.0 gw 172.16.0.1 dev ra0",
+    };
+    if (std::string(gw) != "0.0.0.0")
+      expected.push_back(std::string("ioctl SIOCADDRT 0.0.0.0 mask 0.0.0.0 gw ") + gw);
+    EXPECT_EQ(ioctlCalls(box), expected);
+    EXPECT_EQ(net.checkNetworkCFG_Status("eth0", "192.168.1.48", "255.255.255.0", gw), 1);
+    EXPECT_EQ(net.if_getKernel_IfaceInfo("ra0", 2), "0.0.0.0");
+  }
 }
 
 TEST(SysNetReconfigure, FailingStepGivesItsCode) {
@@ -305,12 +311,20 @@ TEST(SysNetReconfigure, RefusedValueGivesItsStepCodeAndChangesNothing) {
       {"eth0", "192.168.1.48 ", "255.255.255.0", "192.168.1.1", -2},
       {"eth0", "192.168.1.48", "", "192.168.1.1", -3},
       {"eth0", "192.168.1.48", "255.255.255.0", "192.168.1.x", -4},
+      // Leading zeros, no address, broadcast, a split mask.
+      {"eth0", "192.168.1.010", "255.255.255.0", "192.168.1.1", -2},
+      {"eth0", "192.168.001.060", "255.255.255.0", "192.168.1.1", -2},
+      {"eth0", "192.168.1.48", "255.255.255.0", "192.168.1.08", -4},
+      {"eth0", "0.0.0.0", "255.255.255.0", "192.168.1.1", -2},
+      {"eth0", "255.255.255.255", "255.255.255.0", "192.168.1.1", -2},
+      {"eth0", "192.168.1.48", "255.255.255.0", "255.255.255.255", -4},
+      {"eth0", "192.168.1.48", "255.0.255.0", "0.0.0.0", -3},
   };
   for (const auto& c : cases) {
     TestSandbox box;
     kernelNetwork(box);
     ORV_sysNet net;
-    EXPECT_EQ(net.reconfigureNetwork(c.iface, 0, c.ip, c.mask, c.gw), c.code);
+    EXPECT_EQ(net.reconfigureNetwork(c.iface, 0, c.ip, c.mask, c.gw), c.code) << c.ip << " " << c.gw;
     EXPECT_TRUE(ioctlCalls(box).empty());
   }
 }

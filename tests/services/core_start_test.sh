@@ -117,32 +117,43 @@ has "$A/start.out" " ** /etc/init.d/rcS need Update"
 
 # --- Static settings that differ from the kernel's: reconfigured through the interface
 # stand-in; the boot script and the resolver carry the new settings. A failing mask step
-# gives -3 and leaves the boot script alone.
+# gives -3 and leaves the boot script alone. Gateway 0.0.0.0 is a network without one:
+# address and mask set, the old default route removed and none added, no resolver.
 route() { printf 'Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\neth0\t00000000\t0100000A\t0003\t0\t0\t0\t00000000\t0\t0\t0\n'; }
-for knob in none mask; do
+for knob in none mask nogw; do
   sandbox N
   printf '1\n' > "$N/sys/class/net/eth0/carrier"
   printf '02:00:00:00:00:42\n' > "$N/sys/class/net/eth0/address"
   printf '0x1043\n' > "$N/sys/class/net/eth0/flags"
   printf '10.0.0.5 255.0.0.0\n' > "$N/sys/class/net/eth0/ipv4"
   mkdir -p "$N/proc/net" && route > "$N/proc/net/route"
-  printf '[General]\nCONFIG_DHCP=0\nCONFIG_IP=192.168.1.48\nCONFIG_MASK=255.255.255.0\nCONFIG_GW=192.168.1.1\nCONFIG_MACADDR=02:00:00:00:00:42\n' \
-    > "$N/home/ORV/config.conf"
+  gw=192.168.1.1
+  [ $knob = nogw ] && gw=0.0.0.0
+  printf '[General]\nCONFIG_DHCP=0\nCONFIG_IP=192.168.1.48\nCONFIG_MASK=255.255.255.0\nCONFIG_GW=%s\nCONFIG_MACADDR=02:00:00:00:00:42\n' \
+    "$gw" > "$N/home/ORV/config.conf"
   [ $knob = mask ] && mkdir -p "$N/platform_stub" && echo 1 > "$N/platform_stub/ioctl_SIOCSIFNETMASK.status"
   start "$N"
   has "$N/start.out" "[ORV_core] Réseau:: Différence entre CONFIG et KERNEL, reconfiguration en cours ..."
-  if [ $knob = none ]; then
+  if [ $knob != mask ]; then
     has "$N/start.out" "[ORV_core] Réseau:: Reconfiguration OK."
     has "$N/platform_calls.log" "ioctl SIOCSIFADDR eth0 192.168.1.48"
     has "$N/platform_calls.log" "ioctl SIOCSIFNETMASK eth0 255.255.255.0"
     has "$N/etc/init.d/rcS" "/sbin/ifconfig eth0 192.168.1.48 netmask 255.255.255.0"
-    has "$N/etc/init.d/rcS" "/sbin/route add default gw 192.168.1.1 eth0"
-    [ "$(sed -n 1p "$N/etc/resolv.conf")" = "nameserver 192.168.1.1" ] || fail "resolv.conf: $(cat "$N/etc/resolv.conf")"
+    has "$N/etc/init.d/rcS" "/sbin/route add default gw $gw eth0"
+    has "$N/etc/init.d/rcS" "/sbin/ifconfig eth0 up"
+    ! grep -q "Erreur rcS" "$N/start.out" || fail "rcS refused: $(grep 'Erreur rcS' "$N/start.out")"
     [ "$(grep -c 'rcS need Update' "$N/start.out")" = 2 ] || fail "rcS written once at the check, once after the reconfiguration"
   else
     has "$N/start.out" "[ORV_core] Réseau:: ERREUR(-3) Reconfiguration."
     ! grep -q "Reconfiguration OK" "$N/start.out" || fail "failed reconfiguration reported OK"
     [ "$(grep -c 'rcS need Update' "$N/start.out")" = 1 ] || fail "rcS rewritten after a failed reconfiguration"
+  fi
+  if [ $knob = none ]; then
+    [ "$(sed -n 1p "$N/etc/resolv.conf")" = "nameserver 192.168.1.1" ] || fail "resolv.conf: $(cat "$N/etc/resolv.conf")"
+  elif [ $knob = nogw ]; then
+    [ ! -e "$N/etc/resolv.conf" ] || fail "resolver written without a gateway: $(cat "$N/etc/resolv.conf")"
+    ! grep -q "SIOCADDRT" "$N/platform_calls.log" || fail "default route added: $(grep SIOCADDRT "$N/platform_calls.log")"
+    ! grep -q "^eth0.00000000" "$N/proc/net/route" || fail "old default route kept: $(cat "$N/proc/net/route")"
   fi
   [ "$(value "$N" network_link)" = 1 ] || fail "link with a carrier"
 done

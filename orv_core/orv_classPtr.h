@@ -1,7 +1,11 @@
 // Process-wide registry of the long-lived objects, reached through
 // Singleton<orv_classPtr>::ptr(). It owns nothing; a slot is null until its object
-// registers, and slots are written during start-up only, before their readers run.
+// registers. Slots are written during start-up, before their readers run, and cleared by
+// the core's shutdown before their objects are freed. The two worker-thread slots are read
+// by the other workers while they run: they are atomic, and a reader takes one once.
 #pragma once
+
+#include <atomic>
 
 class ORV_core;
 class orvDatas;
@@ -31,8 +35,8 @@ public:
   orvDatas* datas;           // slot 1: configuration store
   FLuidsNorvale* fluids;     // slot 2: refrigerant facade
   ModulsCenter* modules;     // slot 3: module centre
-  ORV_ProcThread* procThread;  // slot 4: processing thread
-  ORV_UpdThread* updThread;  // slot 5: server exchange thread
+  std::atomic<ORV_ProcThread*> procThread;  // slot 4: processing thread
+  std::atomic<ORV_UpdThread*> updThread;    // slot 5: server exchange thread
   void* spare;               // slot 6: never written
   cORV* mainWindow;          // slot 7
 };

@@ -51,7 +51,9 @@ ORV_ProcThread::ORV_ProcThread(ORV_ProcCore* core, ORV_ProcModules* modules)
 
 // The loop ends by itself after the pass in progress, rather than being cancelled in the
 // middle of a file write or a bus exchange; the object goes only once it has.
-ORV_ProcThread::~ORV_ProcThread() {
+ORV_ProcThread::~ORV_ProcThread() { stop(); }
+
+void ORV_ProcThread::stop() {
   {
     std::lock_guard<std::mutex> lock(runningMutex);
     stopping_ = true;

@@ -108,6 +108,9 @@ public:
   // Start-up preparation; always 1.
   int initORV_process();
   int run() override;
+  // Ends the loop after the pass in progress and waits until the thread has left run();
+  // the object stays, so that a thread that still holds it may finish its call.
+  void stop();
 
   int get_ThreadRunning();
   void set_ThreadRunning(int running);

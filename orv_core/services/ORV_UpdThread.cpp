@@ -56,12 +56,16 @@ ORV_UpdThread::ORV_UpdThread(ORV_UpdCore* core)
 // ends at its next pass, at the latest when a transfer in progress hits its time-out.
 ORV_UpdThread::~ORV_UpdThread() {
   std::printf("   ------  ~ORV_UpdThread()\n");
+  stop();
+  std::lock_guard<std::mutex> lock(queueMutex_);
+  queue_.clear();
+}
+
+void ORV_UpdThread::stop() {
   stopRequested_ = true;
   set_ThreadRunning(0);
   wake();
   waitUntilEnded();
-  std::lock_guard<std::mutex> lock(queueMutex_);
-  queue_.clear();
 }
 
 orvDatas* ORV_UpdThread::datas() const { return Singleton<orv_classPtr>::ptr()->datas; }

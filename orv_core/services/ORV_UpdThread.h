@@ -54,6 +54,9 @@ public:
   // link state and reachability. 1.
   int init();
   int run() override;
+  // Ends the loop (at the latest when a transfer in progress hits its time-out) and waits
+  // until the thread has left run(); the object stays, with its queue.
+  void stop();
 
   int get_ThreadRunning();
   void set_ThreadRunning(int running);

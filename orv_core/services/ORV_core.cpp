@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "EnerModul.h"
 #include "FLuidsNorvale.h"
@@ -157,11 +158,12 @@ int ORV_core::start_ModulsCenter() {
 
 int ORV_core::start_ORV_process() {
   if (!proc_) {
-    proc_ = new ORV_ProcThread(this, modules_);
-    if (proc_->initORV_process()) {
-      Singleton<orv_classPtr>::ptr()->procThread = proc_;
-      proc_->start();
-      proc_->detach();
+    ORV_ProcThread* proc = new ORV_ProcThread(this, modules_);
+    proc_ = proc;
+    if (proc->initORV_process()) {
+      Singleton<orv_classPtr>::ptr()->procThread = proc;
+      proc->start();
+      proc->detach();
     }
   }
   DBG_PrintCons("[ORV_core] start_ORV_process OK");
@@ -170,11 +172,12 @@ int ORV_core::start_ORV_process() {
 
 int ORV_core::start_ORV_UpdThread() {
   if (!upd_) {
-    upd_ = new ORV_UpdThread(this);
-    if (upd_->init()) {
-      Singleton<orv_classPtr>::ptr()->updThread = upd_;
-      upd_->start();
-      upd_->detach();
+    ORV_UpdThread* upd = new ORV_UpdThread(this);
+    upd_ = upd;
+    if (upd->init()) {
+      Singleton<orv_classPtr>::ptr()->updThread = upd;
+      upd->start();
+      upd->detach();
     }
   }
   DBG_PrintCons("[ORV_core] start_ORV_UpdThread OK");
@@ -189,55 +192,67 @@ void ORV_core::adoptWorkerThreads(ORV_ProcThread* proc, ORV_UpdThread* upd) {
 }
 
 namespace {
-// Deletes one owned object and clears its registry slot when the slot holds it.
-template <typename T>
-void release(T*& object, T* orv_classPtr::*slot, const char* trace) {
+// Deletes one owned object that its owner has already taken out of its member, once its
+// registry slot no longer holds it: nothing finds it while it goes.
+template <typename T, typename Slot>
+void release(T* object, Slot orv_classPtr::*slot, const char* trace) {
   if (!object) return;
   orv_classPtr* registry = Singleton<orv_classPtr>::ptr();
   if (slot && registry->*slot == object) registry->*slot = nullptr;
   delete object;
-  object = nullptr;
   ORV_core::DBG_PrintCons("%s", trace);
 }
 }  // namespace
 
+// The two worker stops free their thread: with the other worker still running, call them
+// as closeORV_core() does, once both loops have ended.
 void ORV_core::stop_ORV_UpdThread() {
-  if (upd_) upd_->change_sleepThreadState(true);
-  release(upd_, &orv_classPtr::updThread, "[ORV_core] stop_ORV_UpdThread OK");
+  ORV_UpdThread* upd = upd_.exchange(nullptr);
+  if (upd) upd->change_sleepThreadState(true);
+  release(upd, &orv_classPtr::updThread, "[ORV_core] stop_ORV_UpdThread OK");
 }
 
 void ORV_core::stop_ORV_process() {
-  if (proc_) proc_->change_sleepThreadState(true);
-  release(proc_, &orv_classPtr::procThread, "[ORV_core] stop_ORV_process OK");
+  ORV_ProcThread* proc = proc_.exchange(nullptr);
+  if (proc) proc->change_sleepThreadState(true);
+  release(proc, &orv_classPtr::procThread, "[ORV_core] stop_ORV_process OK");
 }
 
 void ORV_core::stop_ModulsCenter() {
-  release(modules_, &orv_classPtr::modules, "[ORV_core] stop_ModulsCenter OK");
+  release(std::exchange(modules_, nullptr), &orv_classPtr::modules,
+          "[ORV_core] stop_ModulsCenter OK");
 }
 
 void ORV_core::stop_FLuidsNorvale() {
-  release(fluids_, &orv_classPtr::fluids, "[ORV_core] stop_FLuidsNorvale OK");
+  release(std::exchange(fluids_, nullptr), &orv_classPtr::fluids,
+          "[ORV_core] stop_FLuidsNorvale OK");
 }
 
 void ORV_core::stop_ORV_fileManip() {
-  release(fileManip_, static_cast<ORV_fileManip* orv_classPtr::*>(nullptr),
+  release(std::exchange(fileManip_, nullptr), static_cast<ORV_fileManip* orv_classPtr::*>(nullptr),
           "[ORV_core] stop_ORV_fileManip OK");
 }
 
 void ORV_core::stop_ORV_sysNet() {
-  release(sysNet_, static_cast<ORV_sysNet* orv_classPtr::*>(nullptr), "[ORV_core] stop_ORV_sysNet OK");
+  release(std::exchange(sysNet_, nullptr), static_cast<ORV_sysNet* orv_classPtr::*>(nullptr),
+          "[ORV_core] stop_ORV_sysNet OK");
 }
 
 void ORV_core::stop_orvDatas() {
-  release(datas_, &orv_classPtr::datas, "[ORV_core] stop_orvDatas OK");
+  release(std::exchange(datas_, nullptr), &orv_classPtr::datas, "[ORV_core] stop_orvDatas OK");
 }
 
 void ORV_core::closeORV_core() {
+  // Each worker reaches the other (an alarm queues an upload; a remote command or an
+  // update pauses the processing), and the processing thread runs the storage clean-up to
+  // its end inside its pass: both loops end, the processing thread's first, before either
+  // object goes, and before the firmware job, the module centre and the refrigerant facade.
+  if (ORV_ProcThread* proc = proc_) proc->stop();
+  if (ORV_UpdThread* upd = upd_) upd->stop();
   delete firmwareJob_;
   firmwareJob_ = nullptr;
-  // Both worker threads end before the module centre and the refrigerant facade they use.
-  stop_ORV_UpdThread();
   stop_ORV_process();
+  stop_ORV_UpdThread();
   stop_ModulsCenter();
   stop_FLuidsNorvale();
   stop_ORV_fileManip();
@@ -394,15 +409,15 @@ int ORV_core::initORV_core() {
   start_ORV_UpdThread();
 
   if (datas_->getCFG_struct(kFlagPremDemarrage).intValue <= 0) {
-    if (proc_) proc_->change_sleepThreadState(true);
+    if (ORV_ProcThread* proc = proc_) proc->change_sleepThreadState(true);
   } else {
     checkMoyRef();
   }
-  if (upd_) {
+  if (ORV_UpdThread* upd = upd_) {
     if (link == 0)
-      upd_->change_sleepThreadState(true);
+      upd->change_sleepThreadState(true);
     else if (versionChanged)
-      upd_->add_toSendFilesToServerList(0);
+      upd->add_toSendFilesToServerList(0);
   }
   return 1;
 }

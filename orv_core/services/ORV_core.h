@@ -12,7 +12,8 @@
 //
 // Threads: initORV_core() runs in the GUI thread before any worker exists. The alarm
 // dispatch, the notices and the restarts are called from every thread; the two alarm
-// fields are atomics, the firmware job is touched by the server exchange thread only.
+// fields and the two worker pointers are atomics (a reader takes a worker pointer once),
+// the firmware job is touched by the server exchange thread only.
 #pragma once
 
 #include <atomic>
@@ -66,8 +67,9 @@ public:
   void stop_ORV_fileManip();
   void stop_ORV_sysNet();
   void stop_orvDatas();
-  // Deletes every owned object in the shutdown order and clears the registry slots the
-  // core wrote. Nothing in the program calls it: it ends through a restart action.
+  // Ends both worker threads, then deletes every owned object, each taken out of its
+  // member and registry slot before it goes. Nothing in the program calls it: it ends
+  // through a restart action.
   void closeORV_core();
 
   // Passes per measurement record: 5, less the refrigerant's components, less the
@@ -89,8 +91,8 @@ public:
   orvDatas* datas() const { return datas_; }
   FLuidsNorvale* fluids() const { return fluids_; }
   ModulsCenter* modulsCenter() const { return modules_; }
-  ORV_ProcThread* procThread() const { return proc_; }
-  ORV_UpdThread* updThread() const { return upd_; }
+  ORV_ProcThread* procThread() const { return proc_.load(); }
+  ORV_UpdThread* updThread() const { return upd_.load(); }
   const std::vector<std::string>& fallbackServers() const { return fallbackServers_; }
 
   // Tool and test hook: takes these worker objects as the core's own without starting
@@ -193,10 +195,10 @@ private:
   FLuidsNorvale* fluids_;
   orvDatas* datas_;
   ModulsCenter* modules_;
-  ORV_ProcThread* proc_;
+  std::atomic<ORV_ProcThread*> proc_;
   ORV_sysNet* sysNet_;
   ORV_fileManip* fileManip_;
-  ORV_UpdThread* upd_;
+  std::atomic<ORV_UpdThread*> upd_;
   orvbus::modules_Upgrade* firmwareJob_;
   int version_;
   std::vector<std::string> fallbackServers_;

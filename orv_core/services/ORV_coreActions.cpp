@@ -48,8 +48,8 @@ int ORV_core::dispatchNetACTIONS_List(std::list<std::pair<int, bool>>& actions) 
     int event = kNoEvent;
     switch (code) {
       case 2:
-        if (proc_) {
-          proc_->ResetAlarmes(2);
+        if (ORV_ProcThread* proc = proc_) {
+          proc->ResetAlarmes(2);
           event = E_EVT_ACTION_REARMEMENT;
         }
         break;
@@ -122,7 +122,8 @@ int ORV_core::dispatchNetACTIONS_List(std::list<std::pair<int, bool>>& actions) 
       fileManip_->write_logfile(event, nullptr, nullptr, "NET");
     resultsToSend = resultsToSend || code == 2 || code == 3 || code == 8;
   }
-  if (resultsToSend && upd_) upd_->add_toSendFilesToServerList(5);
+  ORV_UpdThread* upd = upd_;
+  if (resultsToSend && upd) upd->add_toSendFilesToServerList(5);
   return 1;
 }
 

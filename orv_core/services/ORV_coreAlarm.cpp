@@ -58,7 +58,7 @@ void ORV_core::dispatchAlarm(int code, bool send, std::string text1, std::string
 
   if (send) {
     if (fileManip_) fileManip_->Send_Alarmes(code, text1.c_str(), text2.c_str());
-    if (upd_) upd_->add_toSendFilesToServerList(1);
+    if (ORV_UpdThread* upd = upd_) upd->add_toSendFilesToServerList(1);
   }
   if (code == 100) statistiqueAlarm_ = true;
   if (code == 100 || code == 103) alarmType_ = code;
@@ -92,8 +92,8 @@ int ORV_core::OnORV_RestartAction(int type) {
     std::abort();
   }
   if (type == 2) {
-    if (upd_) upd_->change_sleepThreadState(true);
-    if (proc_) proc_->change_sleepThreadState(true);
+    if (ORV_UpdThread* upd = upd_) upd->change_sleepThreadState(true);
+    if (ORV_ProcThread* proc = proc_) proc->change_sleepThreadState(true);
     sleepMs(kRebootDelayMs);
     ::sync();  // the workers wrote on until they were paused
     systemCommand("/sbin/reboot");
@@ -121,15 +121,19 @@ void ORV_core::setMsgBOX_ProgressValue_signal(int percent) {
 // are resumed, so a thread that a screen had paused stays paused.
 
 void ORV_core::pauseWorkers(bool* updPaused, bool* procPaused) {
-  *updPaused = upd_ && !upd_->get_sleepThreadState();
-  if (*updPaused) upd_->change_sleepThreadState(true);
-  *procPaused = proc_ && !proc_->get_sleepThreadState();
-  if (*procPaused) proc_->change_sleepThreadState(true);
+  ORV_UpdThread* upd = upd_;
+  *updPaused = upd && !upd->get_sleepThreadState();
+  if (*updPaused) upd->change_sleepThreadState(true);
+  ORV_ProcThread* proc = proc_;
+  *procPaused = proc && !proc->get_sleepThreadState();
+  if (*procPaused) proc->change_sleepThreadState(true);
 }
 
 void ORV_core::resumeWorkers(bool updPaused, bool procPaused) {
-  if (updPaused && upd_) upd_->change_sleepThreadState(false);
-  if (procPaused && proc_) proc_->change_sleepThreadState(false);
+  ORV_UpdThread* upd = upd_;
+  if (updPaused && upd) upd->change_sleepThreadState(false);
+  ORV_ProcThread* proc = proc_;
+  if (procPaused && proc) proc->change_sleepThreadState(false);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -199,8 +203,9 @@ int ORV_core::UpdateSystemFS(const std::string& archive) {
 }
 
 int ORV_core::reloadBackupCONFIG(bool reboot) {
-  const bool procPaused = proc_ && !proc_->get_sleepThreadState();
-  if (procPaused) proc_->change_sleepThreadState(true);
+  ORV_ProcThread* proc = proc_;
+  const bool procPaused = proc && !proc->get_sleepThreadState();
+  if (procPaused) proc->change_sleepThreadState(true);
   int written = 0;
   if (datas_ && datas_->readORVconfigFile(datas_->configFilePath()) && fileManip_)
     written = fileManip_->CreateDefaultRCFile(false);
@@ -208,7 +213,7 @@ int ORV_core::reloadBackupCONFIG(bool reboot) {
     if (reboot) OnORV_RestartAction(2);
     return written;
   }
-  if (procPaused) proc_->change_sleepThreadState(false);
+  if (procPaused) proc->change_sleepThreadState(false);
   return 0;
 }
 

@@ -62,10 +62,11 @@ int ORV_core::checkIfSensorError() {
 }
 
 bool ORV_core::startREAPPRENTISSAGE() {
-  if (!proc_) return false;
+  ORV_ProcThread* proc = proc_;
+  if (!proc) return false;
   if (!monitorIdle() || !checkIfSensorError()) return false;
   const int start = static_cast<int>(orv::wallClockNow());
-  proc_->ResetProcess();
+  proc->ResetProcess();
   setCfg(kFlagPremDemarrage, start);
   setCfg(CFG_FLAG_ALARM, 1);
   return true;
@@ -76,7 +77,7 @@ bool ORV_core::setRecalculNivRef(bool clearReference) {
     return false;
   if (clearReference) setCfg(CFG_MOYENNE_REFERENCE, 0.0f);
   checkMoyRef();
-  if (proc_) proc_->ResetAlarmes(-1);
+  if (ORV_ProcThread* proc = proc_) proc->ResetAlarmes(-1);
   setCfg(kFlagRecalc, 1);
   return true;
 }
@@ -87,7 +88,7 @@ bool ORV_core::checkMoyRef() {
     return false;
   setCfg(CFG_MOYENNE_REFERENCE, 2.0f);
   if (fileManip_) fileManip_->write_logfile(5004, nullptr, "AUTO", "ORV");
-  if (proc_) proc_->ResetAlarmes(-1);
+  if (ORV_ProcThread* proc = proc_) proc->ResetAlarmes(-1);
   setCfg(kFlagRecalc, 1);
   return true;
 }

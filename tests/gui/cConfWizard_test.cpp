@@ -38,6 +38,49 @@
 #include "support/screen_shot.h"
 #include "support/wizard_copy.h"
 
+#if !defined(__SANITIZE_ADDRESS__)
+#include <malloc.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <new>
+
+// In this program freed objects are filled with a pattern and held back for a while before
+// the allocator may hand their memory out again: a page or a wizard touched after its
+// deletion reads the pattern as pointers and crashes in the normal build too. The
+// sanitizer build has a quarantine of its own.
+namespace {
+constexpr size_t kHeldBlocks = 1 << 16;
+constexpr size_t kHeldBytes = 64u << 20;
+std::mutex heldMutex;
+void* held[kHeldBlocks];
+size_t heldFirst = 0, heldCount = 0, heldBytes = 0;
+
+void holdFreed(void* block) {
+  if (!block) return;
+  const size_t size = malloc_usable_size(block);
+  std::memset(block, 0xA5, size);
+  std::lock_guard<std::mutex> lock(heldMutex);
+  while (heldCount == kHeldBlocks || (heldCount > 0 && heldBytes + size > kHeldBytes)) {
+    void* oldest = held[heldFirst];
+    heldFirst = (heldFirst + 1) % kHeldBlocks;
+    --heldCount;
+    heldBytes -= malloc_usable_size(oldest);
+    std::free(oldest);
+  }
+  held[(heldFirst + heldCount) % kHeldBlocks] = block;
+  ++heldCount;
+  heldBytes += size;
+}
+}  // namespace
+
+void operator delete(void* block) noexcept { holdFreed(block); }
+void operator delete(void* block, std::size_t) noexcept { holdFreed(block); }
+void operator delete[](void* block) noexcept { holdFreed(block); }
+void operator delete[](void* block, std::size_t) noexcept { holdFreed(block); }
+#endif
+
 namespace {
 
 constexpr time_t kClockStart = 1709287200;  // 2024-03-01 10:00:00 UTC

@@ -10,11 +10,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "ModulsCenter.h"
+#include "ORV_ProcScriptedModules.h"
 #include "ORV_ProcThread.h"
 #include "ORV_UpdThread.h"
 #include "ORV_noticeRecorder.h"
@@ -207,6 +210,147 @@ TEST_F(CoreBench, ShutdownReleasesTheObjectsAndTheirRegistrySlots) {
   EXPECT_EQ(core->datas(), nullptr);
   EXPECT_EQ(core->ORV_fileManip_Ptr(), nullptr);
   EXPECT_EQ(core->ORV_sysNet_Ptr(), nullptr);
+}
+
+// A plant whose measuring card is lost and back at every other bus round: the processing
+// thread raises the card-lost alarm, with an upload request for the exchange thread, every
+// second pass.
+class FlappingCard : public ORV_ProcScriptedModules {
+public:
+  FlappingCard() { setExchange(v2Card(25000.0f, 12.0f, 20.0f, 20.0f, 20.0f)); }
+  int sendTo_AllModuls() override {
+    modules_exchange_t card = exchange();
+    card.stateMesV2 = card.stateMesV2 == 2 ? 1 : 2;
+    setExchange(card);
+    return ORV_ProcScriptedModules::sendTo_AllModuls();
+  }
+  int rounds() { return counts().rounds; }
+};
+
+// What could still reach a worker thread's object when it was freed.
+struct FreeWitness {
+  std::atomic<bool> procRuns{false};
+  std::atomic<bool> updRuns{false};
+  std::vector<std::string> found;  // written by the thread that frees, read after the stop
+};
+
+// The two workers with a note, as their objects are freed, of any thread or pointer that
+// could still reach them, and of a module centre or refrigerant facade already gone.
+template <typename Worker>
+class Witnessed : public Worker {
+public:
+  template <typename... Args>
+  explicit Witnessed(FreeWitness& witness, Args... args) : Worker(args...), witness_(witness) {}
+  ~Witnessed() override {
+    orv_classPtr* registry = Singleton<orv_classPtr>::ptr();
+    const Worker* self = this;
+    const std::string name = isProc ? "processing thread" : "exchange thread";
+    if (isProc ? witness_.updRuns : witness_.procRuns)
+      witness_.found.push_back(name + " freed while the other worker runs");
+    ORV_core* core = registry->core;
+    const void* held = !core ? nullptr
+                       : isProc ? static_cast<void*>(core->procThread())
+                                : static_cast<void*>(core->updThread());
+    if (held == self) witness_.found.push_back(name + " freed while the core holds it");
+    const void* slot = isProc ? static_cast<void*>(registry->procThread)
+                              : static_cast<void*>(registry->updThread);
+    if (slot == self) witness_.found.push_back(name + " freed while its registry slot holds it");
+    if (!registry->modules || !registry->fluids)
+      witness_.found.push_back(name + " freed after the module centre or the refrigerant facade");
+  }
+  int run() override {
+    std::atomic<bool>& runs = isProc ? witness_.procRuns : witness_.updRuns;
+    runs = true;
+    const int result = Worker::run();
+    runs = false;  // through a reference taken before: the object may be going already
+    return result;
+  }
+
+private:
+  static constexpr bool isProc = std::is_same<Worker, ORV_ProcThread>::value;
+  FreeWitness& witness_;
+};
+
+// A core as the start-up leaves it (store, file and network services, refrigerant facade,
+// module centre, both worker threads started and detached and owned by the core), on the
+// flapping card, with the network link up so that each alarm queues an upload request.
+// Nothing is sent: the exchange thread took the link as down when it started.
+template <typename Proc, typename Upd>
+struct AlarmingCore {
+  template <typename... Extra>
+  explicit AlarmingCore(Extra&... extra) {
+    setenv("ORV_CLOCK_START", "2024-03-01 10:00:00", 1);  // far from the hourly work
+    orv::resetWallClock();
+    box.write("/home/ORV/config.conf",
+              "[General]\nFLAG_PREM_DEMARRAGE=1700000000\nCONFIG_STFP_IP=127.0.0.1\n");
+    core.start_orvDatas();
+    core.start_ORV_fileManip();
+    core.start_ORV_sysNet();
+    core.start_FLuidsNorvale();
+    core.start_ModulsCenter();
+    Proc* proc = new Proc(extra..., &core, &card);
+    proc->setSleepFunction([](unsigned) {});
+    proc->initORV_process();
+    Upd* upd = new Upd(extra..., &core);
+    upd->init();
+    int link = 1;
+    core.datas()->setMES_struct(ORV_core::kMesNetworkLink, &link);
+    core.adoptWorkerThreads(proc, upd);
+    proc->start();
+    proc->detach();
+    upd->start();
+    upd->detach();
+  }
+  ~AlarmingCore() {
+    core.closeORV_core();  // a no-op after the test's own stop
+    unsetenv("ORV_CLOCK_START");
+    orv::resetWallClock();
+  }
+  // Waits until the card has been lost `alarms` times since the call.
+  bool alarmsRaised(int alarms) {
+    const int until = card.rounds() + 2 * alarms;
+    for (int ms = 0; ms < 20000 && card.rounds() < until; ++ms) usleep(1000);
+    return card.rounds() >= until;
+  }
+
+  TestSandbox box;
+  FlappingCard card;
+  ORV_core core;
+};
+
+// The stop ends both worker loops before it frees either object: each can call the other
+// (an alarm queues an upload, a remote command pauses the processing). Each object leaves
+// the core and its registry slot before it goes, and both go before the module centre and
+// the refrigerant facade.
+TEST(CoreLifecycle, NoWorkerIsFreedWhileAnythingCanStillReachIt) {
+  ensureApplication();
+  FreeWitness witness;
+  {
+    AlarmingCore<Witnessed<ORV_ProcThread>, Witnessed<ORV_UpdThread>> plant(witness);
+    for (int ms = 0; ms < 10000 && !(witness.procRuns && witness.updRuns); ++ms) usleep(1000);
+    ASSERT_TRUE(witness.procRuns && witness.updRuns);
+    ASSERT_TRUE(plant.alarmsRaised(2));
+    plant.core.closeORV_core();
+  }
+  EXPECT_EQ(witness.found, std::vector<std::string>{});
+}
+
+// Start and stop again and again while the processing thread raises alarms that reach the
+// exchange thread: the stop meets the alarm dispatch at any point of it (the sanitizer build
+// sees any touch of a freed worker).
+TEST(CoreLifecycle, StopWhileTheProcessingThreadRaisesAlarmsAgainAndAgain) {
+  ensureApplication();
+  for (int cycle = 0; cycle < 20; ++cycle) {
+    SCOPED_TRACE("cycle " + std::to_string(cycle));
+    AlarmingCore<ORV_ProcThread, ORV_UpdThread> plant;
+    ASSERT_TRUE(plant.alarmsRaised(1 + cycle % 3));
+    plant.core.closeORV_core();
+    orv_classPtr* registry = Singleton<orv_classPtr>::ptr();
+    EXPECT_EQ(registry->procThread, nullptr);
+    EXPECT_EQ(registry->updThread, nullptr);
+    EXPECT_EQ(plant.core.procThread(), nullptr);
+    EXPECT_EQ(plant.core.updThread(), nullptr);
+  }
 }
 
 // The core's start and stop with both worker threads running, over and over: each stop

@@ -22,8 +22,10 @@ class PauseObservingFiles : public ORV_fileManip {
 public:
   std::string getMeasureMsrFileName() override {
     orv_classPtr* r = Singleton<orv_classPtr>::ptr();
-    procPausedDuring = r->procThread && r->procThread->get_sleepThreadState();
-    updPausedDuring = r->updThread && r->updThread->get_sleepThreadState();
+    ORV_ProcThread* proc = r->procThread;
+    ORV_UpdThread* upd = r->updThread;
+    procPausedDuring = proc && proc->get_sleepThreadState();
+    updPausedDuring = upd && upd->get_sleepThreadState();
     return ORV_fileManip::getMeasureMsrFileName();
   }
   bool procPausedDuring = false;

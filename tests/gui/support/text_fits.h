@@ -70,10 +70,11 @@ inline std::string cutListLines(QListWidget* list) {
     QListWidgetItem* item = list->item(i);
     const QRect line = list->visualItemRect(item);
     if (!line.intersects(viewport)) continue;
-    const QRect wrapped = metrics.boundingRect(QRect(0, 0, line.width() - 2 * margin, INT_MAX),
-                                               Qt::TextWordWrap, item->text());
-    if (!viewport.contains(line) || wrapped.width() > line.width() - 2 * margin ||
-        wrapped.height() > line.height())
+    // The style's text margins on both sides, and a little for its rounding.
+    const int room = line.width() - 2 * margin - 4;
+    const QRect wrapped =
+        metrics.boundingRect(QRect(0, 0, room, INT_MAX), Qt::TextWordWrap, item->text());
+    if (!viewport.contains(line) || wrapped.width() > room || wrapped.height() > line.height())
       found += list->objectName().toStdString() + " line " + std::to_string(i) + ": " +
                std::to_string(line.width()) + "x" + std::to_string(line.height()) + " at " +
                std::to_string(line.x()) + "," + std::to_string(line.y()) + " in " +

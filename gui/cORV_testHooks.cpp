@@ -110,7 +110,8 @@ QString shownWhole(QWidget* w) {
   auto* list = qobject_cast<QListWidget*>(w);
   if (!list) return QStringLiteral("-");
   const QRect view = list->viewport()->rect();
-  const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+  const int margins =
+      2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
   for (int i = 0; i < list->count(); ++i) {
     const QRect row = list->visualItemRect(list->item(i));
     if (!row.intersects(view)) continue;

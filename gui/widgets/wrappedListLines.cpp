@@ -1,7 +1,6 @@
 #include "wrappedListLines.h"
 
 #include <QListView>
-#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 namespace {

@@ -657,15 +657,16 @@ TEST_F(Network1Test, ServerAddressDialogFitsThePanelInEveryLanguage) {
       QCoreApplication::processEvents();
       const QRect frame = dialog->frameGeometry();
       if (!panel.contains(frame))
-        outside += "dialog " + std::to_string(frame.width()) + "x" + std::to_string(frame.height()) +
-                   "\n";
+        outside += "dialog " + std::to_string(frame.width()) + "x" +
+                   std::to_string(frame.height()) + "\n";
       QList<QWidget*> targets;
       targets << dialog->findChild<QLineEdit*>(QStringLiteral("lineEdit_SrvIP_0"));
       for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>())
         if (b->isVisible()) targets << b;
       for (QWidget* w : targets) {
         const QRect at(w->mapToGlobal(QPoint(0, 0)), w->size());
-        const std::string name = w->objectName().toStdString() + " " + w->property("text").toString().toStdString();
+        const std::string name = w->objectName().toStdString() + " " +
+                                 w->property("text").toString().toStdString();
         if (!panel.contains(at)) outside += name + "\n";
         if (w->height() < 40) low += name + " " + std::to_string(w->height()) + "\n";
       }

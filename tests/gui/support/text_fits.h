@@ -4,12 +4,10 @@
 // line "<name>: <why>"; an empty string means that every text is whole.
 #pragma once
 
-#include <QAbstractItemDelegate>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QRect>
-#include <QScrollBar>
 #include <QStyle>
 #include <QWidget>
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +20,7 @@
 #include <QSocketNotifier>
 #include <QSplashScreen>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
@@ -90,17 +92,50 @@ QString shownText(QWidget* w) {
   return QString();
 }
 
+// Whether a label's text, or every list line in view, is shown whole: "1" or "0"; "-" for
+// other widgets and rich text. A line must fit its row inside the style's text margins.
+QString shownWhole(QWidget* w) {
+  if (auto* label = qobject_cast<QLabel*>(w)) {
+    if (label->text().isEmpty() || label->textFormat() == Qt::RichText ||
+        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
+      return QStringLiteral("-");
+    const QRect room = label->contentsRect();
+    const int flags = int(label->alignment()) | Qt::TextExpandTabs |
+                      (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const QRect need = QFontMetrics(label->font()).boundingRect(room, flags, label->text());
+    return need.width() <= room.width() + 1 && need.height() <= room.height() + 1
+               ? QStringLiteral("1")
+               : QStringLiteral("0");
+  }
+  auto* list = qobject_cast<QListWidget*>(w);
+  if (!list) return QStringLiteral("-");
+  const QRect view = list->viewport()->rect();
+  const int margins =
+      2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+  for (int i = 0; i < list->count(); ++i) {
+    const QRect row = list->visualItemRect(list->item(i));
+    if (!row.intersects(view)) continue;
+    const int width = row.width() - margins - 4;
+    const QRect need = QFontMetrics(list->font())
+                           .boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap,
+                                         list->item(i)->text());
+    if (!view.contains(row) || need.width() > width || need.height() > row.height())
+      return QStringLiteral("0");
+  }
+  return QStringLiteral("1");
+}
+
 QString widgetLine(QWidget* w) {
   const QPoint at = w->mapToGlobal(QPoint(0, 0));
   const QString name = w->objectName().isEmpty() ? QStringLiteral("-") : w->objectName();
-  return QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8\n")
+  return QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8\t%9\n")
       .arg(name, QString::fromLatin1(w->metaObject()->className()))
       .arg(at.x())
       .arg(at.y())
       .arg(w->width())
       .arg(w->height())
       .arg(w->isEnabled() ? 1 : 0)
-      .arg(oneLine(shownText(w)));
+      .arg(oneLine(shownText(w)), shownWhole(w));
 }
 
 bool named(QWidget* w) {

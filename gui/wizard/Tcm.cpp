@@ -8,6 +8,7 @@
 #include "cardWorker.h"
 #include "orv_configFile.h"
 #include "ui_Tcm.h"
+#include "wrappedListLines.h"
 
 namespace {
 const char kGeneral[] = "General";
@@ -20,6 +21,7 @@ constexpr int kV2FirmwareVersion = 114;
 Tcm::Tcm(QWidget* parent, orv_configFile* config)
     : cConfigurationWidget(parent), ui(new Ui_Tcm), config(config), worker(nullptr), cardType(0) {
   ui->setupUi(this);
+  wrapListLines(ui->listeMesures);
   const QStringList speeds = {tr("Aucun"), QStringLiteral("2400"), QStringLiteral("4800"),
                               QStringLiteral("9600"), QStringLiteral("19200")};
   for (int i = 0; i < speeds.size(); ++i) ui->comboBox_uartBauds->addItem(speeds[i], i);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdlib>
 #include <ctime>
@@ -14,6 +15,7 @@
 #include "orvPlatform.h"
 #include "support/orvqt_workdir.h"
 #include "support/screen_shot.h"
+#include "support/text_fits.h"
 
 namespace {
 
@@ -81,6 +83,61 @@ TEST_F(InfoNorvaleTest, ShowsVersionTextsAndAClock) {
   QSignalSpy escaped(&page, &Info_Norvale::esc_InfoNorvale);
   page.findChild<QPushButton*>(QStringLiteral("accueilButton"))->click();
   EXPECT_EQ(escaped.count(), 1);
+}
+
+// Texts drawn over the logo's drawing (its column and its bottom band) rather than over its
+// light background.
+std::string overTheLogo(Info_Norvale& page, const QImage& logo) {
+  std::string found;
+  for (QLabel* label : page.findChildren<QLabel*>()) {
+    if (!label->isVisible() || label->text().isEmpty()) continue;
+    const QRect text = labelTextRect(label).translated(label->mapTo(&page, QPoint(0, 0)));
+    const QRect under = text & logo.rect();
+    int dark = 0;
+    for (int y = under.top(); y <= under.bottom(); ++y)
+      for (int x = under.left(); x <= under.right(); ++x)
+        if (qGray(logo.pixel(x, y)) < 170) ++dark;
+    if (dark > 0)
+      found += label->objectName().toStdString() + ": " + std::to_string(dark) +
+               " pixels of the drawing under the text\n";
+  }
+  return found;
+}
+
+// Every text of the page is whole, in each language, on the longest day names, with every
+// module listed, and none lies over the logo's drawing: the clock as shown, then ticked.
+TEST_F(InfoNorvaleTest, EveryTextIsWholeAndBesideTheLogo) {
+  const QImage logo(QStringLiteral("gui_images/start_logo.png"));
+  ASSERT_FALSE(logo.isNull());
+  const QString modules = QStringLiteral(
+      "\tCarte Mesure : V2 / 2.1\n\tModule Energie 1 : 1.3\n\tModule Energie 2 : N/C\n"
+      "\tModule Energie 3 : N/C\n\tModule HPF : 3.5\n");
+  const QString dates = QStringLiteral(
+      "Dernier Apprentissage : 30/12/2024 23:59:59\nDerniere tare : 30/12/2024 23:59:59\n"
+      "Adresse MAC : 02:00:00:00:00:42\nID ORV : 123456");
+  for (const char* clock : {"2026-12-09 22:58:58", "2026-12-11 22:58:58"}) {  // mercredi, vendredi
+    setenv("ORV_CLOCK_START", clock, 1);
+    orv::resetWallClock();
+    for (const char* code : {"fr", "en", "de", "es", "it", "nl", "hu", "ru"}) {
+      SCOPED_TRACE(std::string(clock) + " " + code);
+      QTranslator language;
+      ASSERT_TRUE(language.load(QStringLiteral("orvQT_%1").arg(QLatin1String(code)),
+                                QString::fromStdString(orvqtBuildDir() + "/gui_langues")));
+      QCoreApplication::installTranslator(&language);
+      {
+        Info_Norvale page(nullptr);
+        page.setCurrentInfo(modules, dates);
+        page.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(cutLabels(&page) + overTheLogo(page, logo), "");
+        if (std::string(code) == "fr") saveScreen(&page, "infoNorvale-whole-shown");
+        QMetaObject::invokeMethod(&page, "OnTimerRefresh");
+        EXPECT_EQ(cutLabels(&page) + overTheLogo(page, logo), "");
+        if (std::string(code) == "fr") saveScreen(&page, "infoNorvale-whole-ticked");
+      }
+      QCoreApplication::removeTranslator(&language);
+    }
+  }
 }
 
 TEST_F(InfoNorvaleTest, WithoutTheLogoTheControlsStillShow) {

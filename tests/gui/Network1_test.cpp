@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <chrono>
 #include <condition_variable>
@@ -33,6 +34,7 @@
 #include "sftp_test_server.h"
 #include "support/orvqt_workdir.h"
 #include "support/screen_shot.h"
+#include "support/text_fits.h"
 
 namespace {
 
@@ -735,8 +737,6 @@ TEST_F(Network1Test, ServerAddressDialogStoresOnlyAnAddress) {
       QWidget* keyboard = dialog->findChild<QWidget*>(QStringLiteral("keyboard"));
       QPushButton* first = keyboard ? keyboard->findChild<QPushButton*>(QStringLiteral("key0")) : nullptr;
       digits = keyboard && keyboard->isVisible() && first && first->text() == QStringLiteral("1");
-      if (c.stored == std::string("127.0.0.9") && shown == "127.0.0.1")
-        saveScreen(dialog, "changeSrvIpDialog-current-address");
       field->setText(c.typed);
       dialog->findChild<QPushButton*>(QStringLiteral("pushButton_SEND"))->click();
     });
@@ -757,6 +757,60 @@ TEST_F(Network1Test, ServerAddressDialogStoresOnlyAnAddress) {
   });
   dev.page->OnEnab_serverIP();
   EXPECT_TRUE(dev.configHas("CONFIG_STFP_IP=127.0.0.9"));
+}
+
+// The address dialog fills the 640x480 panel and no more, in every language: its field,
+// every key of its keyboard and both buttons inside it, each a finger high, no text cut.
+TEST_F(Network1Test, ServerAddressDialogFitsThePanelInEveryLanguage) {
+  NetworkDevice dev;
+  dev.open(true);
+  const QRect panel(0, 0, 640, 480);
+  for (const char* code : {"fr", "en", "de", "es", "it", "nl", "hu", "ru"}) {
+    SCOPED_TRACE(code);
+    QTranslator language;
+    ASSERT_TRUE(language.load(QStringLiteral("orvQT_%1").arg(QLatin1String(code)),
+                              QString::fromStdString(orvqtBuildDir() + "/gui_langues")));
+    QCoreApplication::installTranslator(&language);
+    std::string outside, low, cut;
+    QTimer::singleShot(50, [&] {
+      auto* dialog = qobject_cast<changeSrvIpDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      // The test screen is larger than the panel: the dialog is given the panel's place.
+      dialog->setWindowState(Qt::WindowNoState);
+      dialog->setGeometry(panel);
+      QCoreApplication::processEvents();
+      const QRect frame = dialog->frameGeometry();
+      if (!panel.contains(frame))
+        outside += "dialog " + std::to_string(frame.width()) + "x" +
+                   std::to_string(frame.height()) + "\n";
+      QList<QWidget*> targets;
+      targets << dialog->findChild<QLineEdit*>(QStringLiteral("lineEdit_SrvIP_0"));
+      for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>())
+        if (b->isVisible()) targets << b;
+      for (QWidget* w : targets) {
+        const QRect at(w->mapToGlobal(QPoint(0, 0)), w->size());
+        const std::string name = w->objectName().toStdString() + " " +
+                                 w->property("text").toString().toStdString();
+        if (!panel.contains(at)) outside += name + "\n";
+        if (w->height() < 40) low += name + " " + std::to_string(w->height()) + "\n";
+      }
+      for (const char* name : {"pushButton_ANNULER", "pushButton_SEND"}) {
+        auto* button = dialog->findChild<QPushButton*>(QLatin1String(name));
+        if (!button->isVisible() ||
+            QFontMetrics(button->font()).horizontalAdvance(button->text()) > button->width() - 8)
+          cut += std::string(name) + " " + button->text().toStdString() + "\n";
+      }
+      cut += cutLabels(dialog);
+      if (std::string(code) == "fr") saveScreen(dialog, "changeSrvIpDialog-current-address");
+      if (std::string(code) == "de") saveScreen(dialog, "changeSrvIpDialog-current-address-de");
+      dialog->findChild<QPushButton*>(QStringLiteral("pushButton_ANNULER"))->click();
+    });
+    dev.page->OnEnab_serverIP();
+    QCoreApplication::removeTranslator(&language);
+    EXPECT_EQ(outside, "");
+    EXPECT_EQ(low, "");
+    EXPECT_EQ(cut, "");
+  }
 }
 
 // A server address whose connection requests are dropped holds the page about 5 s, not the

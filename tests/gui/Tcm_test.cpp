@@ -9,10 +9,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTranslator>
 
 #include "Tcm.h"
 #include "support/card_plant.h"
+#include "support/orvqt_workdir.h"
 #include "support/screen_shot.h"
+#include "support/text_fits.h"
 
 namespace {
 
@@ -171,4 +174,40 @@ TEST(Tcm, LanguageChangeSetsTheFormTextsAgain) {
   EXPECT_EQ(bench.text("label"), "CARTE MESURES :");
   EXPECT_EQ(bench.text("label_version"), "");
   EXPECT_EQ(bench.button()->text().toStdString(), "Lancer le test");
+}
+
+// The page's instructions are read whole, in each language: every line of the report
+// wraps inside the list, and no label is cut (a card tested or not, no card at all, and
+// the refusal of a test without a card).
+TEST(Tcm, InstructionsAreShownWholeInEveryLanguage) {
+  const struct {
+    const char* type;
+    const char* tare;
+    bool test;
+  } cases[] = {{"1", "0", false}, {"1", "2350", false}, {"0", "0", false}, {"0", "0", true}};
+  TcmBench bench(CardPlant::noCard());
+  ASSERT_TRUE(bench.sim.ready());
+  for (const char* code : {"fr", "en", "de", "es", "it", "nl", "hu", "ru"}) {
+    QTranslator language;
+    ASSERT_TRUE(language.load(QStringLiteral("orvQT_%1").arg(QLatin1String(code)),
+                              QString::fromStdString(orvqtBuildDir() + "/gui_langues")));
+    QCoreApplication::installTranslator(&language);
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(code) + " type " + c.type + " tare " + c.tare);
+      bench.copy.set("z2_CM_TYPE", c.type);
+      bench.copy.set("CONFIG_COLUMN_TARE", c.tare);
+      Tcm page(&bench.slot, bench.copy.ptr());
+      bench.slot.put(&page);
+      arrive(page);
+      if (c.test) QTest::mouseClick(page.findChild<QPushButton*>("testButton"), Qt::LeftButton);
+      QCoreApplication::processEvents();
+      auto* list = page.findChild<QListWidget*>("listeMesures");
+      EXPECT_EQ(cutListLines(list) + cutLabels(&page), "");
+      if (std::string(code) == "fr" && c.tare == std::string("2350"))
+        saveScreen(&page, "Tcm-instruction-whole");
+      if (std::string(code) == "hu" && c.tare == std::string("0") && c.type == std::string("1"))
+        saveScreen(&page, "Tcm-instruction-whole-hu");
+    }
+    QCoreApplication::removeTranslator(&language);
+  }
 }

@@ -15,6 +15,7 @@
 #include "screen_shot.h"
 #include "sftp_test_server.h"
 #include "support/bench_window.h"
+#include "text_fits.h"
 
 namespace {
 
@@ -167,6 +168,8 @@ TEST_F(BenchWindow, ThirdPassedRunHandsTheBoardToOrvQT) {
                                                            "networking stop", "networking restart"}));
     EXPECT_TRUE(window->rebootTimer.isActive());
     EXPECT_EQ(window->rebootTimer.interval(), 5000);
+    // The log scrolled to its end shows each of its lines whole, wrapped.
+    EXPECT_EQ(cutListLines(window->resultPage()->list()), "");
     if (std::string(stage) == "2") saveScreen(window.get(), "MainWindow-end-of-bench");
     window.reset();
     sim.reset();

@@ -285,6 +285,13 @@ protected:
               "tempTransHPgaz");
   }
 
+  // Whether the plate of `value` shows (false where it has none).
+  static bool plateShown(const Ecran_Orv& screen, const char* value) {
+    auto* plate = screen.findChild<QWidget*>(QLatin1String(value) + QStringLiteral("_plate"));
+    EXPECT_NE(plate, nullptr) << value;
+    return plate && plate->isVisible();
+  }
+
   static void saveScreen(Ecran_Orv& screen, const char* state) {
     ::saveScreen(&screen, std::string("mainScreen-") + state);
   }
@@ -528,11 +535,12 @@ TEST_F(MainScreen, AlarmTexts) {
   EXPECT_EQ(caption->text().toStdString(), "ALARME");
   EXPECT_TRUE(label(screen, "ZMDHP")->isHidden());
   expectPlatesFollowTheirValues(screen);
-  EXPECT_TRUE(screen.findChild<QWidget*>(QStringLiteral("ALARME_plate"))->isVisible());
+  EXPECT_TRUE(plateShown(screen, "ALARME"));
   saveScreen(screen, "alarm6");
   screen.UpdateNoyauValues(m);
   EXPECT_TRUE(caption->isHidden());
-  expectPlatesFollowTheirValues(screen);  // the caption's plate blinks with it
+  EXPECT_FALSE(plateShown(screen, "ALARME"));  // the caption's plate blinks with it
+  expectPlatesFollowTheirValues(screen);
   saveScreen(screen, "alarm6-blink");
   screen.UpdateNoyauValues(m);
   EXPECT_TRUE(caption->isVisible());
@@ -550,7 +558,7 @@ TEST_F(MainScreen, AlarmTexts) {
   screen.UpdateNoyauValues(m);
   EXPECT_NE(caption->isHidden(), before);
   expectPlatesFollowTheirValues(screen);
-  EXPECT_TRUE(screen.findChild<QWidget*>(QStringLiteral("ZMDHP_plate"))->isVisible());
+  EXPECT_TRUE(plateShown(screen, "ZMDHP"));
   saveScreen(screen, "sensorAlarm");
   // The low-level alarm alone blinks the caption without the technical alarm.
   setKey("FLAG_ALARM_CAPTEUR", "0");

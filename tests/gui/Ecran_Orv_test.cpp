@@ -715,11 +715,11 @@ TEST_F(MainScreen, LanguageChangeBringsBackTheTranslatedPlaceholders) {
 
 // ---- The screen with modules on the simulated bus -----------------------------------------
 
-// orvbus-sim plays the modules of `scenario` (the others answer garbled, so detection
-// passes over them at once); the module centre detects them as at start-up.
 struct Plant;
 struct PictureBus;
 
+// orvbus-sim plays the modules of `scenario` (the others answer garbled, so detection
+// passes over them at once); the module centre detects them as at start-up.
 class MainScreenOnTheBus : public MainScreenChecks {
 protected:
   void start(const std::string& scenario, std::initializer_list<int> absent) {

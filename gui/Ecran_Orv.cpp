@@ -10,6 +10,7 @@
 #include "ClickableLabel.h"
 #include "MesV2Modul.h"
 #include "ModulsCenter.h"
+#include "ReadoutPlates.h"
 #include "orvDatas.h"
 #include "orv_classPtr.h"
 #include "ui_Ecran_Orv.h"
@@ -161,6 +162,15 @@ Ecran_Orv::Ecran_Orv(QWidget* parent)
   ui->tempAsp->setGeometry(52, 368, 61, 20);
   ui->enthalpieAsp->setGeometry(43, 394, 80, 20);
   ui->label_rejet_kW->setGeometry(50, 69, 82, 42);
+
+  // The values written in red, green or light brown read on dark plates, each shown only
+  // while its value is.
+  plates = std::make_unique<ReadoutPlates>(ui->image);
+  for (QLabel* value : {ui->ALARME, ui->ZMDHP, ui->enthalpieLiquide, ui->density_val,
+                        ui->pressionHP_Gaz, ui->tempTransHPgaz, ui->tempEnt,
+                        static_cast<QLabel*>(hpPressureLabel), ui->tempTrans, ui->tempLiquide,
+                        ui->label_flasf_gaz, ui->poid, ui->label_rejet_pourcent})
+    plates->add(value);
 }
 
 Ecran_Orv::~Ecran_Orv() { delete ui; }
@@ -207,6 +217,7 @@ void Ecran_Orv::showEvent(QShowEvent* event) {
     ui->progBar_ThermoRadioBattLevel->show();
   }
 
+  plates->follow();
   screenShown = true;
   showFullScreen();
 }
@@ -251,7 +262,10 @@ void Ecran_Orv::hideEvent(QHideEvent* event) {
 
 void Ecran_Orv::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::LanguageChange) ui->retranslateUi(this);
+  if (event->type() == QEvent::LanguageChange) {
+    ui->retranslateUi(this);
+    plates->follow();
+  }
 }
 
 void Ecran_Orv::UpdateNoyauValues(struct_mesure& m) {
@@ -348,6 +362,7 @@ void Ecran_Orv::UpdateNoyauValues(struct_mesure& m) {
   showAlarmState(m);
   showRadioBattery(m);
   showHeatRejection(m);
+  plates->follow();
 }
 
 void Ecran_Orv::placeForTankType() {
@@ -373,8 +388,11 @@ void Ecran_Orv::placeForTankType() {
     levelBarMaximum = inclined ? 138 : 114;
     ui->angle->setVisible(inclined);
     levelDimension = unsigned(cfg("CONFIG_DIAMETRE").floatValue);
+    // The inclined receiver, as the vertical one, carries the mass on its own dark body.
+    plates->setNeeded(ui->poid, !inclined);
   } else if (tankType == QLatin1String("V")) {
     for (const Place& p : places) p.widget->setGeometry(p.vertical);
+    plates->setNeeded(ui->poid, false);
     ui->progressBar->setGeometry(480, 120, 131, 190);
     levelBarMaximum = 190;
     ui->angle->hide();

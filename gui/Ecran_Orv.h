@@ -7,10 +7,13 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 #include "struct_mesure.h"
 
 class ClickableLabel;
 class QLabel;
+class ReadoutPlates;
 namespace Ui {
 class Ecran_Orv;
 }
@@ -70,6 +73,7 @@ private:
   Ui::Ecran_Orv* ui;
   ClickableLabel* outsideTempLabel;
   ClickableLabel* hpPressureLabel;
+  std::unique_ptr<ReadoutPlates> plates;  // under the values the light picture cannot carry
   int tapState;
   int ener1Connected;
   int ener2Connected;

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -240,6 +242,54 @@ protected:
     const QImage file = QImage(QStringLiteral("gui_images/") + QLatin1String(picture))
                             .convertToFormat(QImage::Format_ARGB32);
     return !file.isNull() && shown == file;
+  }
+
+  // Each plate of the screen (named after its value, "_plate") shows only while its value
+  // shows a text, lies at that value, and under no other drawing: a bar, a button with a
+  // face or an icon. The values that read on plates are those written in red, green or
+  // light brown.
+  void expectPlatesFollowTheirValues(Ecran_Orv& screen) const {
+    QStringList plated;
+    std::vector<QWidget*> plates;
+    for (QWidget* w : screen.findChildren<QWidget*>())
+      if (w->objectName().endsWith(QLatin1String("_plate"))) plates.push_back(w);
+    std::vector<QWidget*> drawings;
+    for (QWidget* w : screen.findChildren<QWidget*>()) {
+      if (!w->isVisible()) continue;
+      auto* button = qobject_cast<QPushButton*>(w);
+      auto* icon = qobject_cast<QLabel*>(w);
+      if (qobject_cast<QProgressBar*>(w) || (button && !button->isFlat()) ||
+          (icon && icon->objectName() != QLatin1String("image") &&
+           !icon->pixmap(Qt::ReturnByValue).isNull()))
+        drawings.push_back(w);
+    }
+    for (QWidget* plate : plates) {
+      const QString name = plate->objectName().chopped(6);
+      plated << name;
+      SCOPED_TRACE(name.toStdString());
+      QLabel* value = screen.findChild<QLabel*>(name);
+      ASSERT_NE(value, nullptr);
+      if (!plate->isVisibleTo(&screen)) continue;
+      EXPECT_TRUE(value->isVisibleTo(&screen));
+      EXPECT_FALSE(value->text().isEmpty());
+      EXPECT_TRUE(value->geometry().adjusted(-6, -6, 6, 6).contains(plate->geometry()))
+          << "plate at " << plate->x() << ", " << plate->y();
+      for (QWidget* drawing : drawings)
+        EXPECT_FALSE(plate->geometry().intersects(drawing->geometry()))
+            << "under " << drawing->objectName().toStdString();
+    }
+    plated.sort();
+    EXPECT_EQ(plated.join(QLatin1Char(' ')).toStdString(),
+              "ALARME ZMDHP density_val enthalpieLiquide hpPressureLabel label_flasf_gaz "
+              "label_rejet_pourcent poid pressionHP_Gaz tempEnt tempLiquide tempTrans "
+              "tempTransHPgaz");
+  }
+
+  // Whether the plate of `value` shows (false where it has none).
+  static bool plateShown(const Ecran_Orv& screen, const char* value) {
+    auto* plate = screen.findChild<QWidget*>(QLatin1String(value) + QStringLiteral("_plate"));
+    EXPECT_NE(plate, nullptr) << value;
+    return plate && plate->isVisible();
   }
 
   static void saveScreen(Ecran_Orv& screen, const char* state) {
@@ -484,9 +534,13 @@ TEST_F(MainScreen, AlarmTexts) {
   EXPECT_TRUE(caption->isVisible());
   EXPECT_EQ(caption->text().toStdString(), "ALARME");
   EXPECT_TRUE(label(screen, "ZMDHP")->isHidden());
+  expectPlatesFollowTheirValues(screen);
+  EXPECT_TRUE(plateShown(screen, "ALARME"));
   saveScreen(screen, "alarm6");
   screen.UpdateNoyauValues(m);
   EXPECT_TRUE(caption->isHidden());
+  EXPECT_FALSE(plateShown(screen, "ALARME"));  // the caption's plate blinks with it
+  expectPlatesFollowTheirValues(screen);
   saveScreen(screen, "alarm6-blink");
   screen.UpdateNoyauValues(m);
   EXPECT_TRUE(caption->isVisible());
@@ -503,6 +557,8 @@ TEST_F(MainScreen, AlarmTexts) {
   const bool before = caption->isHidden();
   screen.UpdateNoyauValues(m);
   EXPECT_NE(caption->isHidden(), before);
+  expectPlatesFollowTheirValues(screen);
+  EXPECT_TRUE(plateShown(screen, "ZMDHP"));
   saveScreen(screen, "sensorAlarm");
   // The low-level alarm alone blinks the caption without the technical alarm.
   setKey("FLAG_ALARM_CAPTEUR", "0");
@@ -512,11 +568,12 @@ TEST_F(MainScreen, AlarmTexts) {
   const bool lowLevelBefore = caption->isHidden();
   screen.UpdateNoyauValues(m);
   EXPECT_NE(caption->isHidden(), lowLevelBefore);
-  // Nothing alarmed: both hidden.
+  // Nothing alarmed: both hidden, and their plates with them.
   m = record({{514, 0}});
   screen.UpdateNoyauValues(m);
   EXPECT_TRUE(caption->isHidden());
   EXPECT_TRUE(label(screen, "ZMDHP")->isHidden());
+  expectPlatesFollowTheirValues(screen);
   // The machine-stop byte, which nothing sets today, names the caption.
   m.machineStop = 1;
   screen.UpdateNoyauValues(m);
@@ -647,6 +704,7 @@ TEST_F(MainScreen, LanguageChangeBringsBackTheTranslatedPlaceholders) {
   EXPECT_EQ(text(screen, "ALARME").toStdString(), "ALARM");
   EXPECT_EQ(onlySpan(text(screen, "ZMDHP")).text.toStdString(), "Technischer Alarm");
   EXPECT_EQ(text(screen, "tempLiquide").toStdString(), "-------");
+  expectPlatesFollowTheirValues(screen);
   saveScreen(screen, "de");
 
   QCoreApplication::removeTranslator(&german);
@@ -656,6 +714,9 @@ TEST_F(MainScreen, LanguageChangeBringsBackTheTranslatedPlaceholders) {
 
 
 // ---- The screen with modules on the simulated bus -----------------------------------------
+
+struct Plant;
+struct PictureBus;
 
 // orvbus-sim plays the modules of `scenario` (the others answer garbled, so detection
 // passes over them at once); the module centre detects them as at start-up.
@@ -676,6 +737,13 @@ protected:
     Singleton<orv_classPtr>::ptr()->modules = nullptr;
   }
   ModulsCenter& centre() { return *bench->centre; }
+
+  // The screen shown on the plant of each picture, commissioned with a receiver 1000 mm
+  // high and 800 mm across and `keys` set, refreshed once with `fields` of the record,
+  // and given to `check`.
+  void onEveryPicture(std::initializer_list<std::pair<const char*, const char*>> keys,
+                      std::initializer_list<std::pair<int, double>> fields,
+                      const std::function<void(const Plant&, Ecran_Orv*)>& check);
 
   std::unique_ptr<CentreBench> bench;
   std::unique_ptr<WorkingDirectory> cwd;
@@ -888,17 +956,16 @@ double contrast(const QColor& a, const QColor& b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// Median of each channel over `place` of `picture`.
-QColor medianColour(const QImage& picture, const QRect& place) {
+// Median of each channel of `picture` over `pixels`.
+QColor medianColour(const QImage& picture, const std::vector<QPoint>& pixels) {
   std::vector<int> channels[3];
-  const QRect inside = place & picture.rect();
-  for (int y = inside.top(); y <= inside.bottom(); ++y)
-    for (int x = inside.left(); x <= inside.right(); ++x) {
-      const QRgb p = picture.pixel(x, y);
-      channels[0].push_back(qRed(p));
-      channels[1].push_back(qGreen(p));
-      channels[2].push_back(qBlue(p));
-    }
+  for (const QPoint& at : pixels) {
+    if (!picture.rect().contains(at)) continue;
+    const QRgb p = picture.pixel(at);
+    channels[0].push_back(qRed(p));
+    channels[1].push_back(qGreen(p));
+    channels[2].push_back(qBlue(p));
+  }
   int median[3] = {};
   for (int i = 0; i < 3 && !channels[i].empty(); ++i) {
     auto middle = channels[i].begin() + channels[i].size() / 2;
@@ -906,6 +973,26 @@ QColor medianColour(const QImage& picture, const QRect& place) {
     median[i] = *middle;
   }
   return QColor(median[0], median[1], median[2]);
+}
+
+std::vector<QPoint> pixelsOf(const QRect& place) {
+  std::vector<QPoint> pixels;
+  for (int y = place.top(); y <= place.bottom(); ++y)
+    for (int x = place.left(); x <= place.right(); ++x) pixels.emplace_back(x, y);
+  return pixels;
+}
+
+// The pixels of its page that a label's text covers: those the label, drawn alone on a
+// clear picture, paints at least half.
+std::vector<QPoint> textPixels(QLabel* label) {
+  QImage alone(label->size(), QImage::Format_ARGB32);
+  alone.fill(Qt::transparent);
+  label->render(&alone, QPoint(), QRegion(), QWidget::RenderFlags());
+  std::vector<QPoint> pixels;
+  for (int y = 0; y < alone.height(); ++y)
+    for (int x = 0; x < alone.width(); ++x)
+      if (qAlpha(alone.pixel(x, y)) >= 128) pixels.push_back(label->pos() + QPoint(x, y));
+  return pixels;
 }
 
 // The colour a label writes its text in: the one span of a rich text, else its style's.
@@ -925,28 +1012,24 @@ const char* const kValueLabels[] = {
     "NivBasConfig",  "TempoNivBas",     "NivBasDepuis",     "Etat_Alarme",    "ZMDHP",
     "ALARME"};
 
-// Every picture the screen can show, on a commissioned plant with live values, a full
-// receiver (the level bar behind the mass), flash gas, learning and a technical alarm:
-// each value shown reads at 4.5:1 or more against the median of what is drawn under its
-// place (the picture, and the level bar where it passes under the mass), and the mass
-// stands out from the full level bar as a whole.
-TEST_F(MainScreenOnTheBus, EveryValueReadsAgainstEveryPicture) {
-  struct Plant {
-    const char* picture;
-    const char* tankType;
-    const char* inclination;
-    const char* subcooler;
-    const char* condenser;
-    const char* fluid;
-    const char* transcritical;
-    const char* subcritical;
-  };
-  const struct {
-    std::string modules;
-    std::initializer_list<int> absent;
-    std::vector<Plant> plants;
-  } buses[] = {
-      {"module 1 mesv2 configured=1\n", {0, 5, 6, 7, 8}, {
+// Every picture the screen can show: the plant of each, on the modules of its bus.
+struct Plant {
+  const char* picture;
+  const char* tankType;
+  const char* inclination;
+  const char* subcooler;
+  const char* condenser;
+  const char* fluid;
+  const char* transcritical;
+  const char* subcritical;
+};
+struct PictureBus {
+  std::string scenario;  // the modules there, and those that answer garbled
+  std::vector<Plant> plants;
+};
+std::vector<PictureBus> everyPicture() {
+  return {
+      {"module 1 mesv2 configured=1\n" + garbledModules({0, 5, 6, 7, 8}), {
            {"ecran5P_test1", "H", "0", "0", "1", "R404A", "0", "0"},
            {"ecran5P_test1_Echangeur", "H", "0", "0", "0", "R404A", "0", "0"},
            {"ecran5P_test3", "H", "0", "1", "1", "R404A", "0", "0"},
@@ -962,7 +1045,7 @@ TEST_F(MainScreenOnTheBus, EveryValueReadsAgainstEveryPicture) {
            {"ecran5P_trans1", "V", "0", "0", "0", "CO2", "1", "0"},
            {"ecran5P_trans1_Echangeur", "V", "0", "0", "0", "CO2", "1", "1"},
        }},
-      {energieWithProbes(0), {0, 1, 5, 7, 8}, {
+      {energieWithProbes(0) + garbledModules({0, 1, 5, 7, 8}), {
            {"ecran5P_test2", "H", "0", "0", "1", "R404A", "0", "0"},
            {"ecran5P_test2_Echangeur", "H", "0", "0", "0", "R404A", "0", "0"},
            {"ecran5P_test", "H", "0", "1", "1", "R404A", "0", "0"},
@@ -978,18 +1061,24 @@ TEST_F(MainScreenOnTheBus, EveryValueReadsAgainstEveryPicture) {
            {"ecran5P_trans1_1", "V", "0", "0", "0", "CO2", "1", "0"},
            {"ecran5P_trans1_1_Echangeur", "V", "0", "0", "0", "CO2", "1", "1"},
        }},
-      {energieWithProbes(0) + energieWithProbes(1), {0, 1, 5, 8}, {
+      {energieWithProbes(0) + energieWithProbes(1) + garbledModules({0, 1, 5, 8}), {
            {"ecran5P_trans2", "V", "0", "0", "0", "CO2", "1", "0"},
            {"ecran5P_trans2_Echangeur", "V", "0", "0", "0", "CO2", "1", "1"},
            {"ecran5P-2", "V", "0", "0", "1", "R404A", "0", "0"},
        }},
   };
-  for (const auto& bus : buses) {
+}
+
+void MainScreenOnTheBus::onEveryPicture(std::initializer_list<std::pair<const char*, const char*>> keys,
+                                        std::initializer_list<std::pair<int, double>> fields,
+                                        const std::function<void(const Plant&, Ecran_Orv*)>& check) {
+  for (const PictureBus& bus : everyPicture()) {
     cwd.reset();
     bench.reset();
-    start(bus.modules, bus.absent);
-    setKeys({{"FLAG_PREM_DEMARRAGE", "1700000000"}, {"FLAG_ALARM", "1"},
-             {"FLAG_ALARM_CAPTEUR", "3"}, {"CONFIG_HEIGHT", "1000"}, {"CONFIG_DIAMETRE", "800"}});
+    start(bus.scenario, {});
+    setKeys({{"FLAG_PREM_DEMARRAGE", "1700000000"}, {"CONFIG_HEIGHT", "1000"},
+             {"CONFIG_DIAMETRE", "800"}});
+    setKeys(keys);
     for (const Plant& plant : bus.plants) {
       SCOPED_TRACE(plant.picture);
       setKeys({{"CONFIG_TANK_TYPE", plant.tankType}, {"CONFIG_INCLINAISON_RESERVOIR", plant.inclination},
@@ -999,32 +1088,84 @@ TEST_F(MainScreenOnTheBus, EveryValueReadsAgainstEveryPicture) {
       Ecran_Orv screen;
       screen.show();
       ASSERT_TRUE(shows(label(screen, "image"), (std::string(plant.picture) + ".png").c_str()));
-      refresh(screen, {{507, 1000}, {589, 5.0}});
-      ASSERT_TRUE(label(screen, "ALARME")->isVisible());
-      ASSERT_TRUE(label(screen, "ZMDHP")->isVisible());
-      saveScreen(screen, (std::string("contrast-") + plant.picture).c_str());
-
-      std::vector<QLabel*> shown;
-      for (const char* name : kValueLabels) {
-        QLabel* value = label(screen, name);
-        if (value->isVisible() && !value->text().isEmpty()) shown.push_back(value);
-      }
-      for (QLabel* value : shown) value->hide();
-      QImage behind(640, 480, QImage::Format_RGB32);
-      screen.render(&behind);
-      for (QLabel* value : shown) {
-        value->show();
-        const QColor text = textColour(value);
-        const QColor background = medianColour(behind, value->geometry());
-        EXPECT_GE(contrast(text, background), 4.5)
-            << value->objectName().toStdString() << " " << text.name().toStdString() << " on "
-            << background.name().toStdString();
-      }
-      // The full level bar itself, wherever the mass meets it.
-      const QColor liquid = medianColour(behind, bar(screen, "progressBar")->geometry());
-      EXPECT_GE(contrast(textColour(label(screen, "poid")), liquid), 4.5) << liquid.name().toStdString();
+      refresh(screen, fields);
+      check(plant, &screen);
     }
   }
+}
+
+// Every picture the screen can show, on a commissioned plant with live values, a full
+// receiver (the level bar behind the mass), flash gas, learning and a technical alarm:
+// each value shown reads at 4.5:1 or more against the median of what is drawn under the
+// pixels of its text (the picture, a plate, and the level bar where it passes under the
+// mass), and the mass stands out from the full level bar as a whole.
+TEST_F(MainScreenOnTheBus, EveryValueReadsAgainstEveryPicture) {
+  onEveryPicture({{"FLAG_ALARM", "1"}, {"FLAG_ALARM_CAPTEUR", "3"}}, {{507, 1000}, {589, 5.0}},
+                 [this](const Plant& plant, Ecran_Orv* screen) {
+    ASSERT_TRUE(label(*screen, "ALARME")->isVisible());
+    ASSERT_TRUE(label(*screen, "ZMDHP")->isVisible());
+    saveScreen(*screen, (std::string("contrast-") + plant.picture).c_str());
+
+    std::vector<QLabel*> shown;
+    for (const char* name : kValueLabels) {
+      QLabel* value = label(*screen, name);
+      if (value->isVisible() && !value->text().isEmpty()) shown.push_back(value);
+    }
+    // What lies behind the texts: the screen drawn with every value shown but clear.
+    for (QLabel* value : shown) {
+      auto* clear = new QGraphicsOpacityEffect(value);
+      clear->setOpacity(0);
+      value->setGraphicsEffect(clear);
+    }
+    QImage behind(640, 480, QImage::Format_RGB32);
+    screen->render(&behind);
+    for (QLabel* value : shown) {
+      value->setGraphicsEffect(nullptr);
+      const std::vector<QPoint> pixels = textPixels(value);
+      ASSERT_FALSE(pixels.empty()) << value->objectName().toStdString();
+      const QColor text = textColour(value);
+      const QColor background = medianColour(behind, pixels);
+      EXPECT_GE(contrast(text, background), 4.5)
+          << value->objectName().toStdString() << " " << text.name().toStdString() << " on "
+          << background.name().toStdString();
+    }
+    // The full level bar itself, wherever the mass meets it.
+    const QColor liquid = medianColour(behind, pixelsOf(bar(*screen, "progressBar")->geometry()));
+    EXPECT_GE(contrast(textColour(label(*screen, "poid")), liquid), 4.5) << liquid.name().toStdString();
+    expectPlatesFollowTheirValues(*screen);
+  });
+}
+
+// Every picture on a commissioned plant without alarm and without flash gas, with a full
+// receiver: the dark of a plate shows only at a value that shows a text, and never at the
+// level bar (a plate there would lie under the receiver's drawing).
+TEST_F(MainScreenOnTheBus, NoPlateWithoutItsValueNorUnderTheReceiver) {
+  const QRgb plateColour = qRgb(0x05, 0x08, 0x0b);
+  onEveryPicture({{"FLAG_ALARM", "0"}, {"FLAG_ALARM_CAPTEUR", "0"}}, {{507, 1000}, {589, 0.0}},
+                 [&](const Plant& plant, Ecran_Orv* screen) {
+    ASSERT_TRUE(label(*screen, "ALARME")->isHidden());
+    ASSERT_TRUE(label(*screen, "label_flasf_gaz")->isHidden());
+    saveScreen(*screen, (std::string("noAlarm-") + plant.picture).c_str());
+    expectPlatesFollowTheirValues(*screen);
+
+    QRegion texts;  // around every text the screen shows
+    for (QLabel* value : screen->findChildren<QLabel*>())
+      if (value->isVisible() && !value->text().isEmpty())
+        texts += value->geometry().adjusted(-6, -6, 6, 6);
+    const QRect receiver = bar(*screen, "progressBar")->geometry().adjusted(-2, -2, 2, 2);
+    QImage shown(640, 480, QImage::Format_RGB32);
+    screen->render(&shown);
+    int withoutText = 0, atTheReceiver = 0;
+    QPoint first;
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x) {
+        if (shown.pixel(x, y) != plateColour) continue;
+        if (!texts.contains(QPoint(x, y)) && withoutText++ == 0) first = QPoint(x, y);
+        if (receiver.contains(x, y)) ++atTheReceiver;
+      }
+    EXPECT_EQ(withoutText, 0) << "first at " << first.x() << ", " << first.y();
+    EXPECT_EQ(atTheReceiver, 0);
+  });
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The pictures the build draws from gui_images/src/: the 30 main-screen backgrounds and
 // the icons, their sizes, that each is a drawing and not a flat colour, that the
-// "_Echangeur" twins differ only in the condenser area, and that no line of a drawing
-// runs under a value the main screen writes over it.
+// "_Echangeur" twins differ only in the condenser area, that no line of a drawing runs
+// under a value the main screen writes over it, and that they carry no read-out plates.
 #include <gtest/gtest.h>
 
 #include <QColor>
@@ -105,8 +105,8 @@ TEST(orvPictures, ExchangerTwinsDifferOnlyInTheCondenserArea) {
 
 // Places of the main screen's texts over the picture (x, y, width, height): those that
 // never move, then those of each receiver layout. A place may lie on plain background, in
-// a light box or on a dark read-out, never on a line; the level bar hides the drawing it
-// covers.
+// a light box or on a receiver's dark body, never on a line; the level bar hides the
+// drawing it covers.
 const std::vector<QRect> kFixedPlaces = {
     {90, 5, 421, 20},   {30, 30, 201, 26},  {260, 25, 190, 32},  {474, 355, 131, 19},
     {15, 425, 201, 23}, {375, 455, 261, 20}, {565, 435, 65, 19}, {295, 435, 271, 20},
@@ -138,11 +138,11 @@ const Layout kLayouts[] = {
       {470, 60, 171, 21}, {496, 110, 86, 17}, {398, 176, 75, 30}, {370, 260, 91, 17}}},
 };
 
-// The light background and boxes, and the dark read-outs under the values: lines and
-// outlines are neither.
-bool readOut(QRgb pixel) { return qMax(qRed(pixel), qMax(qGreen(pixel), qBlue(pixel))) <= 50; }
-bool lightOrReadOut(QRgb pixel) {
-  return qMin(qRed(pixel), qMin(qGreen(pixel), qBlue(pixel))) >= 200 || readOut(pixel);
+// The light background and boxes, and the receivers' dark bodies: lines and outlines are
+// neither.
+int brightest(QRgb pixel) { return qMax(qRed(pixel), qMax(qGreen(pixel), qBlue(pixel))); }
+bool lightOrDarkBody(QRgb pixel) {
+  return qMin(qRed(pixel), qMin(qGreen(pixel), qBlue(pixel))) >= 200 || brightest(pixel) <= 50;
 }
 
 TEST(orvPictures, ValuePlacesStayClearOfTheDrawing) {
@@ -164,20 +164,34 @@ TEST(orvPictures, ValuePlacesStayClearOfTheDrawing) {
       for (int y = place.top(); y <= place.bottom(); ++y)
         for (int x = place.left(); x <= place.right(); ++x) {
           if (layout->bar.contains(x, y)) continue;
-          if (!lightOrReadOut(image.pixel(x, y))) ++onLine;
+          if (!lightOrDarkBody(image.pixel(x, y))) ++onLine;
         }
       EXPECT_EQ(onLine, 0) << "place " << place.x() << "," << place.y() << " " << place.width()
                          << "x" << place.height();
     }
-    // The title strip and the bottom strip carry no drawing: plain background, or the
-    // read-outs of the alarm texts reaching into them.
+    // The title strip and the bottom strip carry no drawing: plain background.
     const QRgb plain = image.pixel(0, 0);
     int marks = 0;
     for (int y = 0; y < 480; ++y)
       for (int x = 0; x < 640; ++x)
-        if ((y < 30 || y >= 425) && image.pixel(x, y) != plain && !readOut(image.pixel(x, y)))
-          ++marks;
+        if ((y < 30 || y >= 425) && image.pixel(x, y) != plain) ++marks;
     EXPECT_EQ(marks, 0);
+  }
+}
+
+// The screen lays a dark plate under a value only while the value is shown: a picture
+// draws nothing darker than a receiver's body (#1b232c), so that no plate of its own is
+// left empty on the screen.
+TEST(orvPictures, NoReadOutPlateIsDrawnIntoAPicture) {
+  for (const QString& name : backgroundNames()) {
+    SCOPED_TRACE(name.toStdString());
+    const QImage image = picture(name);
+    int darker = 0;
+    QPoint first;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (brightest(image.pixel(x, y)) < 0x2c && darker++ == 0) first = QPoint(x, y);
+    EXPECT_EQ(darker, 0) << "first at " << first.x() << ", " << first.y();
   }
 }
 

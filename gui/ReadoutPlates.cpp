@@ -35,7 +35,9 @@ void ReadoutPlates::add(QLabel* label) {
   widget->lower();
   picture->lower();
   widget->hide();
-  plates.insert(label, Plate{widget, true});
+  const QString text = label->text();
+  const bool dashes = !text.isEmpty() && text.count(QLatin1Char('-')) == text.size();
+  plates.insert(label, Plate{widget, true, dashes ? text : QString()});
   follow();
 }
 
@@ -67,7 +69,7 @@ void ReadoutPlates::follow() {
   for (auto plate = plates.cbegin(); plate != plates.cend(); ++plate) {
     QLabel* label = plate.key();
     const bool shows = plate->needed && label->isVisibleTo(label->parentWidget()) &&
-                       !label->text().isEmpty();
+                       !label->text().isEmpty() && label->text() != plate->noValueYet;
     if (shows) plate->widget->setGeometry(textPlace(label) + kMargins);
     plate->widget->setVisible(shows);
   }

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QMargins>
 #include <QRect>
+#include <QString>
 
 class QLabel;
 class QWidget;
@@ -23,8 +24,10 @@ public:
   // no plate there.
   void setNeeded(QLabel* label, bool needed);
 
-  // Places each plate under its label's text and shows it while the label shows a text;
-  // the page calls it after each change of its labels' texts, places or visibility.
+  // Places each plate under its label's text and shows it while the label shows a text
+  // other than its form's row of dashes (no value read yet, drawn in black like every
+  // other value not yet read); the page calls it after each change of its labels' texts,
+  // places or visibility.
   void follow();
 
   static const QColor kColour;
@@ -36,6 +39,7 @@ private:
   struct Plate {
     QWidget* widget;
     bool needed;
+    QString noValueYet;
   };
   QWidget* picture;
   QHash<QLabel*, Plate> plates;

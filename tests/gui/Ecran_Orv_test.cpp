@@ -342,6 +342,21 @@ TEST_F(MainScreen, ConstructionPlacesAndHidesTheRunTimeWidgets) {
   EXPECT_FALSE(screen.screenShown);
 }
 
+// Shown before the first record, the values hold their form's dashes in black: no plate
+// lies under them, where they would read black on black.
+TEST_F(MainScreen, NoPlateBeforeTheFirstRecord) {
+  Ecran_Orv screen;
+  screen.show();
+  expectPlatesFollowTheirValues(screen);
+  for (QWidget* w : screen.findChildren<QWidget*>())
+    if (w->objectName().endsWith(QLatin1String("_plate")))
+      EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+  saveScreen(screen, "before-first-record");
+  struct_mesure m = record({});
+  screen.UpdateNoyauValues(m);
+  EXPECT_TRUE(plateShown(screen, "tempEnt"));
+}
+
 TEST_F(MainScreen, BackgroundFollowsTheConfigurationAtEachShowing) {
   Ecran_Orv screen;
   screen.show();

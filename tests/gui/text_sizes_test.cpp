@@ -2,9 +2,10 @@
 // that reads there on every platform (the board's framebuffer, an X server, the offscreen
 // tests), and the installation wizard is walked page by page on a commissioned plant: every
 // visible text (label, button, field, combo, spin box, list, group title) under 14 pixels
-// is listed. (The sizes the pages' descriptions give under 14 points, 72 dpi making a point
-// a pixel, are those of texts no wizard page shows: a rich text's spacing line, a page font
-// that every shown control overrides.)
+// is listed, and every page that text of that size makes wider than the panel. (The sizes
+// the pages' descriptions give under 14 points, 72 dpi making a point a pixel, are those of
+// texts no wizard page shows: a rich text's spacing line, a page font that every shown
+// control overrides.)
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -27,6 +28,7 @@
 namespace {
 
 constexpr int kReadable = 14;
+constexpr int kPanelWidth = 640;
 
 // What a widget shows as text of its own font; empty when it shows none.
 QString shownText(QWidget* w) {
@@ -106,12 +108,18 @@ TEST(PanelText, NoTextOfTheWizardsPagesIsSmallerThan14Pixels) {
   walk.settle();
   auto* stack = walk.current()->findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly);
   ASSERT_NE(stack, nullptr);
+  std::string wide;
   for (int i = 0; i < stack->count(); ++i) {
     stack->setCurrentIndex(i);
     walk.look("wizardPage-" + std::to_string(i), walk.current());
+    // Text of that size still lets the page fit the panel's width.
+    const int width = stack->widget(i)->minimumSizeHint().width();
+    if (width > kPanelWidth)
+      wide += "wizardPage-" + std::to_string(i) + " " + std::to_string(width) + "px\n";
   }
 
   std::string list;
   for (const std::string& line : walk.small) list += line + "\n";
   EXPECT_EQ(list, "");
+  EXPECT_EQ(wide, "");
 }

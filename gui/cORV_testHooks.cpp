@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,14 +129,15 @@ QString shownWhole(QWidget* w) {
 QString widgetLine(QWidget* w) {
   const QPoint at = w->mapToGlobal(QPoint(0, 0));
   const QString name = w->objectName().isEmpty() ? QStringLiteral("-") : w->objectName();
-  return QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8\t%9\n")
+  return QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8\t%9\t%10\n")
       .arg(name, QString::fromLatin1(w->metaObject()->className()))
       .arg(at.x())
       .arg(at.y())
       .arg(w->width())
       .arg(w->height())
       .arg(w->isEnabled() ? 1 : 0)
-      .arg(oneLine(shownText(w)), shownWhole(w));
+      // In one pass, so that a '%' in the text is never taken for a place holder.
+      .arg(oneLine(shownText(w)), shownWhole(w), QString::number(QFontInfo(w->font()).pixelSize()));
 }
 
 bool named(QWidget* w) {

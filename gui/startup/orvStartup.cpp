@@ -51,11 +51,11 @@ void setDisplayEnvironment() {
     setenv("QT_QPA_FB_NO_LIBINPUT", "1", 1);
     setenv("QT_QPA_FONTDIR", "/usr/lib/fonts", 0);
   }
-#else
-  // The panel's 100 x 170 mm for 640 x 480 pixels makes the fonts 72 dpi on the board; the
-  // host draws them at that size too, so that the forms fit as they do on the panel.
-  setenv("QT_FONT_DPI", "72", 0);
 #endif
+  // The panel's 100 x 170 mm for 640 x 480 pixels makes the fonts 72 dpi: a point is a
+  // pixel. Fixed here, whatever size a framebuffer or an X server reports, so that the
+  // forms fit as they do on the panel.
+  setenv("QT_FONT_DPI", "72", 0);
 }
 
 int openConfigFile(std::string fileName, std::string& language) {

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QFont>
 #include <QFontInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -13,6 +14,12 @@
 #include <QVector>
 
 namespace {
+
+// The panel's text where a screen gives no size of its own: read at arm's length. Set in
+// pixels, and not left to the platform, whose theme gives 9 points on the board and under
+// X and 12 offscreen.
+const char kPanelFontFamily[] = "DejaVu Sans";
+constexpr int kPanelTextPx = 14;
 
 // A finger's target on the panel: the size of the language page's buttons.
 const QSize kBoxButton(140, 56);
@@ -123,6 +130,9 @@ private:
 void applyPanelStyle(QApplication& app) {
   // The device's look; without the style plugin Qt's default style stays.
   QApplication::setStyle(QStringLiteral("cleanlooks"));
+  QFont font(QString::fromLatin1(kPanelFontFamily));
+  font.setPixelSize(kPanelTextPx);
+  QApplication::setFont(font);
   // Once per application, however often it is asked.
   const QString lookName = QStringLiteral("panelBoxLook");
   if (app.findChild<QObject*>(lookName, Qt::FindDirectChildrenOnly)) return;

@@ -4,6 +4,6 @@
 
 class QApplication;
 
-// Sets the panel's style on the application and gives every message box of the program
-// one look: a frame, its title inside, buttons and text sized for fingers.
+// Sets the panel's style and text font on the application and gives every message box of
+// the program one look: a frame, its title inside, buttons and text sized for fingers.
 void applyPanelStyle(QApplication& app);

@@ -31,10 +31,9 @@ constexpr int kV2Value[3] = {4, 2, 3};
 const QString kNone = QStringLiteral("---");
 
 // Finger-sized check-box indicators and spin-box buttons (minus at the left, plus at the
-// right).
+// right; the value's field lies between them).
 const char kPageStyle[] =
     "QCheckBox::indicator { width: 20px; height: 20px; }"
-    "QDoubleSpinBox { padding-left: 30px; padding-right: 30px; }"
     "QDoubleSpinBox::down-button { subcontrol-origin: border; subcontrol-position: left;"
     " width: 30px; height: 25px; }"
     "QDoubleSpinBox::up-button { subcontrol-origin: border; subcontrol-position: right;"

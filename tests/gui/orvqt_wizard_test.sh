@@ -1,10 +1,10 @@
 #!/bin/bash
 # The installation wizard end to end: the real orvQT on a plant never commissioned (V2 card
 # on orvbus-sim, cable plugged, test SFTP server up) under Xvfb. The code tapped on the
-# keyboard (its keys at least a finger high there and on the names page), the wizard from
-# the configuration menu, a horizontal receiver, a stainless column and a subcooler chosen
-# on the way, the finish and its box; the plant is then commissioned, both workers run,
-# and the file and its copy hold the choices.
+# keyboard (its keys at least a finger high there and on the names page, whose texts are at
+# least 14 px), the wizard from the configuration menu, a horizontal receiver, a stainless
+# column and a subcooler chosen on the way, the finish and its box; the plant is then
+# commissioned, both workers run, and the file and its copy hold the choices.
 set -u
 fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
@@ -36,6 +36,7 @@ page_line | grep -q "proc_paused=1" || fail "processing not paused: $(page_line)
 wizard_next 1
 dump | grep -q "^key0	" || fail "no keyboard on the names page"
 [ -z "$(low_keys)" ] || fail "keys lower than a finger on the names page: $(low_keys)"
+[ -z "$(small_texts)" ] || fail "texts under 14 px on the names page: $(small_texts)"
 shot "$SCREENS/wizard-e2e-names.png"
 wizard_next 3
 tap_box Horizontal || fail "no Horizontal on page $(field pageStack 8)"

@@ -2,7 +2,8 @@
 # The wizard's pages on the measuring card end to end: the real orvQT on a CO2 plant never
 # commissioned, its V2 card on orvbus-sim beside a slow ENERGIE module, under Xvfb. The
 # card test, the high-pressure zero, the column tare and the PT100 calibration are tapped
-# on their pages, their questions answered Yes, and the finish writes what they measured.
+# on their pages, their questions answered Yes (the PT100 page's texts at least 14 px), and
+# the finish writes what they measured.
 set -u
 fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
@@ -58,6 +59,7 @@ on_page 11
 tap_widget Etalonnage_Button || fail "no calibration button"
 dump | grep -q $'QMessageBox\t' && { xdotool key y; sleep 0.5; }
 shot "$SCREENS/wizard-e2e-page11-calibrated.png"
+[ -z "$(small_texts)" ] || fail "texts under 14 px on the PT100 page: $(small_texts)"
 wizard_next 5
 on_page 16
 tap_widget finishButton || fail "no ENREGISTREMENT"

@@ -227,6 +227,12 @@ new_plant_menu() {
 low_keys() {
   dump | awk -F'\t' '$1 ~ /^key(C?[0-9]+)$/ && $6 < 40 { print $1, $5 "x" $6 }'
 }
+# small_texts: the texts of the dump drawn under 14 px (the widget's font, the tenth column),
+# name, class and size, one a line; nothing when every text is at least 14 px
+small_texts() {
+  dump | awk -F'\t' 'NR > 1 && $8 != "" && $2 != "QStackedWidget" && $2 != "QProgressBar" &&
+                     $10 < 14 { print $1, $2, $10 "px" }'
+}
 # tap_text TEXT: a tap in the middle of the visible button of the dump that reads TEXT
 tap_text() {
   local line

@@ -45,6 +45,8 @@ std::string SftpTestServer::start(const std::vector<int>& ids, bool* failed) {
 
 // sshd runs in the foreground as a child of this process, and is told to end (SIGTERM)
 // when this process ends in any way: no server outlives its test, even a killed one.
+// It serves once its PID file, written after it bound the port, names it: a listener
+// that is not this sshd (another test's, or one left over) never passes for it.
 bool SftpTestServer::launch(std::string* why) {
   std::vector<std::string> args{"sh", sftpServerScript(), "run", dir_};
   args.insert(args.end(), ids_.begin(), ids_.end());
@@ -74,12 +76,18 @@ bool SftpTestServer::launch(std::string* why) {
       *why = "sshd ended at start: " + text.str();
       return false;
     }
-    if (portAnswers()) return true;
+    if (pidFileNames(child) && portAnswers()) return true;
     usleep(25000);
   }
   *why = "sshd did not come up";
   stopDaemon();
   return false;
+}
+
+bool SftpTestServer::pidFileNames(pid_t pid) const {
+  pid_t written = -1;
+  std::ifstream(dir_ + "/sshd.pid") >> written;
+  return written == pid;
 }
 
 bool SftpTestServer::portAnswers() {

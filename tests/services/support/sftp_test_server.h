@@ -50,6 +50,7 @@ public:
 
 private:
   bool launch(std::string* why);
+  bool pidFileNames(pid_t pid) const;
   void stopDaemon();
   static bool portAnswers();
 

@@ -193,20 +193,28 @@ std::string SilentListener::start(bool* failed) {
   *failed = false;
   claim_ = new Port22Claim();
   if (!claim_->refusal().empty()) return claim_->refusal();
-  fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  int on = 1;
-  setsockopt(fd_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-  sockaddr_in addr{};
-  addr.sin_family = AF_INET;
-  addr.sin_port = htons(22);
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   // The kernel completes the connections in the backlog: nobody ever accepts or speaks.
-  if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-      listen(fd_, 16) != 0) {
+  fd_ = listenOnLoopbackPort22();
+  if (fd_ < 0) {
     *failed = true;
     return "cannot listen on 127.0.0.1:22";
   }
   return "";
+}
+
+int listenOnLoopbackPort22() {
+  int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return -1;
+  int on = 1;
+  setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_port = htons(22);
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  if (bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 && listen(fd, 16) == 0)
+    return fd;
+  close(fd);
+  return -1;
 }
 
 UnansweredAddress::~UnansweredAddress() {

@@ -101,17 +101,22 @@ bool SftpTestServer::portAnswers() {
   return open;
 }
 
-void SftpTestServer::stopDaemon() {
-  if (daemon_ <= 0) return;
+// A connection process that sshd forked just before it ended keeps the listening socket
+// until it runs and closes it, which a loaded machine may put off for a while: the port
+// is free once nothing answers on it any more.
+bool SftpTestServer::stopDaemon() {
+  if (daemon_ <= 0) return !portAnswers();
   kill(daemon_, SIGTERM);
   waitpid(daemon_, nullptr, 0);
   daemon_ = -1;
+  for (int i = 0; i < 400; ++i) {
+    if (!portAnswers()) return true;
+    usleep(25000);
+  }
+  return false;
 }
 
-bool SftpTestServer::suspend() {
-  stopDaemon();
-  return !portAnswers();
-}
+bool SftpTestServer::suspend() { return stopDaemon(); }
 
 bool SftpTestServer::resume() {
   std::string why;

@@ -51,7 +51,8 @@ public:
 private:
   bool launch(std::string* why);
   bool pidFileNames(pid_t pid) const;
-  void stopDaemon();
+  // true once nothing answers on the port any more
+  bool stopDaemon();
   static bool portAnswers();
 
   Port22Claim* claim_ = nullptr;

@@ -274,7 +274,7 @@ TEST(cConfHPF, AcknowledgedSendWithoutTheFileWriteIsAFailure) {
   std::string fileBefore = bench.configText();
   {
     LockHeldElsewhere held([&] { return bench.store->lock_ORVconfig() == 1; },
-                           [&] { bench.store->unlock_ORVconfig(); }, 3000);
+                           [&] { bench.store->unlock_ORVconfig(); });
     EXPECT_EQ(sendFromPage8(host), kSendFailed);
   }
   EXPECT_EQ(bench.configWrites().size(), 1u);
@@ -306,8 +306,7 @@ TEST(cConfHPF, SendWithABusyLockLeavesFileAndClientAsTheyWere) {
       const bool store = std::string(c.busy) == "store";
       LockHeldElsewhere held(
           [&] { return store ? bench.store->lock_ORVconfig() == 1 : bench.hpf()->lock_HPFconfig() == 1; },
-          [&] { store ? bench.store->unlock_ORVconfig() : bench.hpf()->unlock_HPFconfig(); },
-          store ? 6000 : 3000);
+          [&] { store ? bench.store->unlock_ORVconfig() : bench.hpf()->unlock_HPFconfig(); });
       EXPECT_EQ(sendFromPage8(host), kSendFailed);
     }
     host.saveScreen(std::string("cConfHPF_page8_send_") + c.busy + "_busy");
@@ -343,7 +342,7 @@ TEST(cConfHPF, NoAllZeroRecordIsEverSent) {
     WizardHost host;
     {
       LockHeldElsewhere held([&] { return bench.hpf()->lock_HPFconfig() == 1; },
-                             [&] { bench.hpf()->unlock_HPFconfig(); }, 3000);
+                             [&] { bench.hpf()->unlock_HPFconfig(); });
       host.open();
     }
     registry->datas = bench.store.get();

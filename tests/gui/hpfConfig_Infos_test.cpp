@@ -121,7 +121,7 @@ TEST(hpfConfig_Infos, AddressReadTimeoutKeepsTheAddress) {
 
   {
     LockHeldElsewhere held([&] { return bench.hpf()->lock_HPFconfig() == 1; },
-                           [&] { bench.hpf()->unlock_HPFconfig(); }, 3000);
+                           [&] { bench.hpf()->unlock_HPFconfig(); });
     host.wizard->show();
   }
   EXPECT_EQ(addressKey(bench), "7");

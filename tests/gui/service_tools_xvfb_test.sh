@@ -59,7 +59,8 @@ shot "$SCREENS/service-xvfb-usb-backup.png"
 # live file unchanged; the backup just made is read.
 read_key_config() {
   button pB_readConfigUsb
-  sleep 1.5  # the file dialog opens with its name field focused
+  # the file dialog opens with its name field focused
+  wait_focus "Ouvrir Config" 20 || fail "no file dialog"
   type_text "$1"
   xdotool key Return
 }

@@ -87,7 +87,10 @@ TEST_F(BenchTransfer, RefusedTransferKeepsTheFileAndIsNotCounted) {
   BenchRun run;
   run.run("127.0.0.1");
   chmod(server_.path("ORV/tests_orv").c_str(), 0755);
-  EXPECT_TRUE(run.has("ERREUR transfert Fichier ORV_TEST.MSR sur VOREDANE"));
+  std::string shown;
+  for (const std::string& l : run.lines) shown += l + "\n";
+  EXPECT_TRUE(run.has("ERREUR transfert Fichier ORV_TEST.MSR sur VOREDANE")) << shown;
+  EXPECT_FALSE(server_.exists("ORV/tests_orv/orv_test.msr"));
   EXPECT_EQ(run.errors, 0);
   EXPECT_EQ(lineCount(box.read("/home/orv_test.msr")), 256);
 }

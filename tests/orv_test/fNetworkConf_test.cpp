@@ -9,6 +9,7 @@
 
 #include "ZuvVirtualKeyboard.h"
 #include "fNetworkConf.h"
+#include "port22_claim.h"
 #include "support/bench_window.h"
 #include "screen_shot.h"
 
@@ -37,6 +38,9 @@ protected:
   }
   void apply() { QTest::mouseClick(child<QPushButton>(page, "pB_ApllyNetworkConf"), Qt::LeftButton); }
 
+  // The runs that Apply starts go to the page's server, 127.0.0.1: port 22 is held so that
+  // no other test's server is up there meanwhile to take their file.
+  Port22Claim port22;
   TestSandbox box;
   std::unique_ptr<MainWindow> window;
   fNetworkConf* page = nullptr;

@@ -3,7 +3,16 @@
 # Apply button, then the three bench runs with the program ended and started again after
 # each recorded reboot, and the board handed over to orvQT. About three minutes.
 set -u
-fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -40 "$root/orv_test.out"; exit 1; }
+# A failure keeps the screen as it was (the bench's result list) in build/screens.
+fail() {
+  echo "FAIL: $*"
+  if [ -n "${DISPLAY:-}" ] && mkdir -p "$ORV_BUILD_DIR/screens" &&
+    import -window root "$ORV_BUILD_DIR/screens/orv_test-xvfb-failed.png" 2>/dev/null; then
+    echo "screen at the failure: $ORV_BUILD_DIR/screens/orv_test-xvfb-failed.png"
+  fi
+  [ -n "${root:-}" ] && tail -40 "$root/orv_test.out"
+  exit 1
+}
 SERVER="$ORV_SOURCE_DIR/platform/sftp-server/sftp-server.sh"
 SIM="$ORV_SOURCE_DIR/platform/orvbus-sim/orvbus-sim"
 PROGRAM="$ORV_BUILD_DIR/orv_test/orv_test"

@@ -14,6 +14,8 @@
 #   wait_page NAME [SECONDS]             until the dump's current page is NAME (10 s) and
 #                                        its screenshot is taken
 #   wait_dump TEXT [SECONDS]             until the dump holds TEXT (fixed string, 10 s)
+#   wait_focus TITLE [SECONDS]           until the window titled TITLE is shown and has the
+#                                        keyboard (10 s): a dialog ready for type_text
 #   field NAME COLUMN                    a column of a widget's dump line (8: its text)
 #   shot FILE                            the whole screen as a picture
 #   simulator_start ROOT SCENARIO        orvbus-sim on ROOT with the scenario file, its pid
@@ -141,6 +143,19 @@ wait_dump() {
     dump | grep -qF -- "$1" && return 0
     sleep 0.25
   done
+  return 1
+}
+
+# The X server's focus window is the dialog's own once it is mapped and the program has
+# given it the keyboard; keys typed before that would go elsewhere.
+wait_focus() {
+  local until=$((SECONDS + ${2:-10})) id
+  while [ $SECONDS -le $until ]; do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$id" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ] && return 0
+    sleep 0.1
+  done
+  echo "xsession: no window \"$1\" with the keyboard; the screen shows: $(dump | head -1)"
   return 1
 }
 

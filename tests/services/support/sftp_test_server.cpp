@@ -45,6 +45,8 @@ std::string SftpTestServer::start(const std::vector<int>& ids, bool* failed) {
 
 // sshd runs in the foreground as a child of this process, and is told to end (SIGTERM)
 // when this process ends in any way: no server outlives its test, even a killed one.
+// It serves once its PID file, written after it bound the port, names it: a listener
+// that is not this sshd (another test's, or one left over) never passes for it.
 bool SftpTestServer::launch(std::string* why) {
   std::vector<std::string> args{"sh", sftpServerScript(), "run", dir_};
   args.insert(args.end(), ids_.begin(), ids_.end());
@@ -74,12 +76,18 @@ bool SftpTestServer::launch(std::string* why) {
       *why = "sshd ended at start: " + text.str();
       return false;
     }
-    if (portAnswers()) return true;
+    if (pidFileNames(child) && portAnswers()) return true;
     usleep(25000);
   }
   *why = "sshd did not come up";
   stopDaemon();
   return false;
+}
+
+bool SftpTestServer::pidFileNames(pid_t pid) const {
+  pid_t written = -1;
+  std::ifstream(dir_ + "/sshd.pid") >> written;
+  return written == pid;
 }
 
 bool SftpTestServer::portAnswers() {
@@ -93,17 +101,22 @@ bool SftpTestServer::portAnswers() {
   return open;
 }
 
-void SftpTestServer::stopDaemon() {
-  if (daemon_ <= 0) return;
+// A connection process that sshd forked just before it ended keeps the listening socket
+// until it runs and closes it, which a loaded machine may put off for a while: the port
+// is free once nothing answers on it any more.
+bool SftpTestServer::stopDaemon() {
+  if (daemon_ <= 0) return !portAnswers();
   kill(daemon_, SIGTERM);
   waitpid(daemon_, nullptr, 0);
   daemon_ = -1;
+  for (int i = 0; i < 400; ++i) {
+    if (!portAnswers()) return true;
+    usleep(25000);
+  }
+  return false;
 }
 
-bool SftpTestServer::suspend() {
-  stopDaemon();
-  return !portAnswers();
-}
+bool SftpTestServer::suspend() { return stopDaemon(); }
 
 bool SftpTestServer::resume() {
   std::string why;
@@ -185,20 +198,28 @@ std::string SilentListener::start(bool* failed) {
   *failed = false;
   claim_ = new Port22Claim();
   if (!claim_->refusal().empty()) return claim_->refusal();
-  fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  int on = 1;
-  setsockopt(fd_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-  sockaddr_in addr{};
-  addr.sin_family = AF_INET;
-  addr.sin_port = htons(22);
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   // The kernel completes the connections in the backlog: nobody ever accepts or speaks.
-  if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-      listen(fd_, 16) != 0) {
+  fd_ = listenOnLoopbackPort22();
+  if (fd_ < 0) {
     *failed = true;
     return "cannot listen on 127.0.0.1:22";
   }
   return "";
+}
+
+int listenOnLoopbackPort22() {
+  int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return -1;
+  int on = 1;
+  setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_port = htons(22);
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  if (bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 && listen(fd, 16) == 0)
+    return fd;
+  close(fd);
+  return -1;
 }
 
 UnansweredAddress::~UnansweredAddress() {

@@ -50,7 +50,9 @@ public:
 
 private:
   bool launch(std::string* why);
-  void stopDaemon();
+  bool pidFileNames(pid_t pid) const;
+  // true once nothing answers on the port any more
+  bool stopDaemon();
   static bool portAnswers();
 
   Port22Claim* claim_ = nullptr;
@@ -87,6 +89,9 @@ bool SftpServerSuite<Ids...>::failed_ = false;
 
 // The suite of most exchange tests: the tree of device 12.
 using SftpServerTest = SftpServerSuite<12>;
+
+// A socket listening on 127.0.0.1:22 (close-on-exec), or -1; the caller closes it.
+int listenOnLoopbackPort22();
 
 // A process that accepts TCP connections on 127.0.0.1:22 and never says a word.
 class SilentListener {

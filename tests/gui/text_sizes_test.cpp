@@ -5,7 +5,8 @@
 // is listed, and every page that text of that size makes wider than the panel. (The sizes
 // the pages' descriptions give under 14 points, 72 dpi making a point a pixel, are those of
 // texts no wizard page shows: a rich text's spacing line, a page font that every shown
-// control overrides.)
+// control overrides.) The other pages of the program are walked the same way; a text
+// smaller than 14 pixels passes only where its page's description gives it that size.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QStackedWidget>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -82,6 +84,74 @@ struct Walk : WindowPlant {
   std::vector<std::string> small;
 };
 
+// The sizes under 14 pixels that the pages' own descriptions give, by page and object
+// name; "*" is the size of the page's font, which a text of no size of its own takes. On
+// the main screen the form's style sheet (12 points) rules over the font that a label
+// without a style sheet of its own is given, so such a label shows either size.
+const std::map<std::string, std::map<std::string, int>> kGivenSizes = {
+    {"Ecran_Orv",
+     {{"*", 12}, {"tempTrans", 11}, {"pression2", 11}, {"tempAsp", 11}, {"enthalpieAsp", 11},
+      {"tempSRliq", 11}, {"tempSRlent", 10}, {"pressionHP_Gaz", 11}, {"tempTransHPgaz", 11}}},
+    // The lamps' names. (The two dead-band captions keep 7 points: at 14 their two lines
+    // need three times their cell between the differentials.)
+    {"hpfInfo_Display", {{"label_ledName", 12}, {"label_21", 7}, {"label_22", 7}}},
+};
+
+// Where a description gives a page's font, the texts of that page that have no size of
+// their own show it.
+const std::map<std::string, std::map<std::string, int>> kPageFontShown = {
+    {"enerInfo_Display", {{"label_Tension_PH0", 16}, {"label_Tension_PH1", 16}, {"label_Tension_PH2", 16}}},
+};
+
+bool givenSize(const std::string& page, const std::string& name, int pixels) {
+  auto sizes = kGivenSizes.find(page);
+  if (sizes == kGivenSizes.end()) return false;
+  auto own = sizes->second.find(name);
+  auto form = sizes->second.find("*");
+  return (own != sizes->second.end() && own->second == pixels) ||
+         (form != sizes->second.end() && form->second == pixels);
+}
+
+// A walk of the program's pages: each text under 14 pixels whose page's description does
+// not give it that size.
+struct ProgramWalk : Walk {
+  using Walk::Walk;
+
+  void lookAt(QWidget* page, std::string pageName = std::string()) {
+    if (pageName.empty()) pageName = page->objectName().toStdString();
+    settle();
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+      if (!w->isVisible() || partOfAnother(w, page) || keyOfTheKeyboard(w)) continue;
+      if (w->objectName().startsWith(QLatin1String("qt_"))) continue;
+      if (shownText(w).trimmed().isEmpty()) continue;
+      const int pixels = QFontInfo(w->font()).pixelSize();
+      const std::string name = w->objectName().isEmpty() ? std::string(w->metaObject()->className())
+                                                         : w->objectName().toStdString();
+      if (pixels >= kReadable || givenSize(pageName, name, pixels)) continue;
+      small.push_back(pageName + " " + name + " " + std::to_string(pixels) + "px");
+    }
+    auto shown = kPageFontShown.find(pageName);
+    if (shown == kPageFontShown.end()) return;
+    for (const auto& given : shown->second) {
+      auto* w = page->findChild<QWidget*>(QString::fromStdString(given.first));
+      const int pixels = w ? QFontInfo(w->font()).pixelSize() : 0;
+      if (pixels != given.second)
+        small.push_back(pageName + " " + given.first + " " + std::to_string(pixels) + "px, not " +
+                        std::to_string(given.second));
+    }
+  }
+
+  // Opens a page through the window's own slot and looks at it.
+  void open(const char* slot) {
+    if (!QMetaObject::invokeMethod(window.get(), slot)) {
+      small.push_back(std::string("no slot ") + slot);
+      return;
+    }
+    settle();
+    lookAt(current());
+  }
+};
+
 }  // namespace
 
 // The application's font is set by the panel's style, not left to the platform: the board's
@@ -122,4 +192,50 @@ TEST(PanelText, NoTextOfTheWizardsPagesIsSmallerThan14Pixels) {
   for (const std::string& line : walk.small) list += line + "\n";
   EXPECT_EQ(list, "");
   EXPECT_EQ(wide, "");
+}
+
+// Every other page of the program, on a plant with the HPF and an ENERGIE module: the main
+// screen, the menus, the service screens, the module views and configurations.
+TEST(PanelText, NoTextOfTheProgramsOtherPagesIsSmallerThan14PixelsUnlessItsPageGivesIt) {
+  PlantOptions options;
+  options.config = "FLAG_PREM_DEMARRAGE=1709283900\n";
+  options.modules =
+      "module 1 mesv2 configured=1 version=2.1\nmodule 5 hpf configured=1 version=3.5\n"
+      "module 6 energie configured=1 version=1.3\n" +
+      garbledModules({0, 7, 8});
+  ProgramWalk walk(options);
+  ASSERT_TRUE(walk.sim->ready());
+  walk.startPastReport();
+  walk.proc()->change_sleepThreadState(true);
+  QStackedWidget* pages = cORVProbe::stack(*walk.window);
+
+  for (const char* slot :
+       {"OnInfosHPFdisplay", "OnInfosCPdisplay", "OnInfosENERdisplay", "OnCalculMethod_Start",
+        "OnMenuConfigEnergieBtn", "OnMenuConfigJournalBtn", "OnMenuConfigLangueBtn",
+        "OnMenuConfigIConfig", "OnMenuConfigInfoNorvale", "OnFuseauHorraireDisplay",
+        "OnMenuAutoTest", "OnMenuCopyToUSB", "OnMenuTraceRoute"})
+    walk.open(slot);
+
+  // The HPF wizard, page by page.
+  ASSERT_TRUE(QMetaObject::invokeMethod(walk.window.get(), "OnMenuConfigHpfBtn"));
+  walk.settle();
+  QWidget* hpf = walk.current();
+  auto* hpfStack = hpf->findChild<QStackedWidget*>();
+  ASSERT_NE(hpfStack, nullptr);
+  for (int i = 0; i < hpfStack->count(); ++i) {
+    hpfStack->setCurrentIndex(i);
+    walk.lookAt(hpf, "hpfPage-" + std::to_string(i));
+  }
+
+  // The pages the window keeps: main screen, menus, code pages, message page.
+  for (int i = 0; i < pages->count(); ++i) {
+    QWidget* page = pages->widget(i);
+    if (page == hpf) continue;
+    pages->setCurrentIndex(i);
+    walk.lookAt(page);
+  }
+
+  std::string list;
+  for (const std::string& line : walk.small) list += line + "\n";
+  EXPECT_EQ(list, "");
 }

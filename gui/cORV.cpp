@@ -155,8 +155,12 @@ cORV::~cORV() {
   if (registry->mainWindow == this) registry->mainWindow = nullptr;
   delete testHooks;
   testHooks = nullptr;
-  // Pages first, while the stack that reports their removal still exists.
+  // Pages first, while the stack that reports their removal still exists. The stack is
+  // hidden first: removing its current page would otherwise show the next one, whose show
+  // calls back into this half-destroyed window.
   disconnect(mainStack, nullptr, this, nullptr);
+  mainStack->hide();
+  for (int i = 0; i < mainStack->count(); ++i) disconnect(mainStack->widget(i), nullptr, this, nullptr);
   while (mainStack->count() > 0) {
     QWidget* page = mainStack->widget(0);
     mainStack->removeWidget(page);

@@ -56,6 +56,25 @@ TEST(cORV, BuiltWithItsSevenPermanentPagesAndTheMessagePageCurrent) {
             static_cast<QObject*>(plant.window.get()));
 }
 
+// The window's close deletes its pages without showing any: a page shown then would call
+// back into the half-destroyed window.
+TEST(cORV, ClosingTheWindowShowsNoPage) {
+  struct ShowCounter : QObject {
+    int shown = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Show) ++shown;
+      return false;
+    }
+  } counter;
+  WindowPlant plant;
+  QStackedWidget* stack = cORVProbe::stack(*plant.window);
+  stack->setCurrentIndex(0);  // the main screen, with every other page after it
+  qApp->installEventFilter(&counter);
+  plant.window.reset();
+  qApp->removeEventFilter(&counter);
+  EXPECT_EQ(counter.shown, 0);
+}
+
 TEST(cORV, ALeftConfigurationPageSetsFiveMinutesForWhatFollows) {
   PlantOptions options;
   options.config = kCommissioned;

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdlib>
 #include <ctime>
@@ -118,12 +117,10 @@ TEST_F(InfoNorvaleTest, EveryTextIsWholeAndBesideTheLogo) {
   for (const char* clock : {"2026-12-09 22:58:58", "2026-12-11 22:58:58"}) {  // mercredi, vendredi
     setenv("ORV_CLOCK_START", clock, 1);
     orv::resetWallClock();
-    for (const char* code : {"fr", "en", "de", "es", "it", "nl", "hu", "ru"}) {
+    for (const char* code : kPanelLanguages) {
       SCOPED_TRACE(std::string(clock) + " " + code);
-      QTranslator language;
-      ASSERT_TRUE(language.load(QStringLiteral("orvQT_%1").arg(QLatin1String(code)),
-                                QString::fromStdString(orvqtBuildDir() + "/gui_langues")));
-      QCoreApplication::installTranslator(&language);
+      PanelLanguage language(code);
+      ASSERT_TRUE(language.loaded);
       {
         Info_Norvale page(nullptr);
         page.setCurrentInfo(modules, dates);
@@ -135,7 +132,6 @@ TEST_F(InfoNorvaleTest, EveryTextIsWholeAndBesideTheLogo) {
         EXPECT_EQ(cutLabels(&page) + overTheLogo(page, logo), "");
         if (std::string(code) == "fr") saveScreen(&page, "infoNorvale-whole-ticked");
       }
-      QCoreApplication::removeTranslator(&language);
     }
   }
 }

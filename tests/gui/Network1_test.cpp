@@ -15,7 +15,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 
 #include <chrono>
 #include <condition_variable>
@@ -765,12 +764,10 @@ TEST_F(Network1Test, ServerAddressDialogFitsThePanelInEveryLanguage) {
   NetworkDevice dev;
   dev.open(true);
   const QRect panel(0, 0, 640, 480);
-  for (const char* code : {"fr", "en", "de", "es", "it", "nl", "hu", "ru"}) {
+  for (const char* code : kPanelLanguages) {
     SCOPED_TRACE(code);
-    QTranslator language;
-    ASSERT_TRUE(language.load(QStringLiteral("orvQT_%1").arg(QLatin1String(code)),
-                              QString::fromStdString(orvqtBuildDir() + "/gui_langues")));
-    QCoreApplication::installTranslator(&language);
+    PanelLanguage language(code);
+    ASSERT_TRUE(language.loaded);
     std::string outside, low, cut;
     QTimer::singleShot(50, [&] {
       auto* dialog = qobject_cast<changeSrvIpDialog*>(QApplication::activeModalWidget());
@@ -806,7 +803,6 @@ TEST_F(Network1Test, ServerAddressDialogFitsThePanelInEveryLanguage) {
       dialog->findChild<QPushButton*>(QStringLiteral("pushButton_ANNULER"))->click();
     });
     dev.page->OnEnab_serverIP();
-    QCoreApplication::removeTranslator(&language);
     EXPECT_EQ(outside, "");
     EXPECT_EQ(low, "");
     EXPECT_EQ(cut, "");

@@ -9,7 +9,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTranslator>
 
 #include "Tcm.h"
 #include "support/card_plant.h"
@@ -187,11 +186,9 @@ TEST(Tcm, InstructionsAreShownWholeInEveryLanguage) {
   } cases[] = {{"1", "0", false}, {"1", "2350", false}, {"0", "0", false}, {"0", "0", true}};
   TcmBench bench(CardPlant::noCard());
   ASSERT_TRUE(bench.sim.ready());
-  for (const char* code : {"fr", "en", "de", "es", "it", "nl", "hu", "ru"}) {
-    QTranslator language;
-    ASSERT_TRUE(language.load(QStringLiteral("orvQT_%1").arg(QLatin1String(code)),
-                              QString::fromStdString(orvqtBuildDir() + "/gui_langues")));
-    QCoreApplication::installTranslator(&language);
+  for (const char* code : kPanelLanguages) {
+    PanelLanguage language(code);
+    ASSERT_TRUE(language.loaded);
     for (const auto& c : cases) {
       SCOPED_TRACE(std::string(code) + " type " + c.type + " tare " + c.tare);
       bench.copy.set("z2_CM_TYPE", c.type);
@@ -208,6 +205,5 @@ TEST(Tcm, InstructionsAreShownWholeInEveryLanguage) {
       if (std::string(code) == "hu" && c.tare == std::string("0") && c.type == std::string("1"))
         saveScreen(&page, "Tcm-instruction-whole-hu");
     }
-    QCoreApplication::removeTranslator(&language);
   }
 }

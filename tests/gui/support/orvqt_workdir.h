@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
 #include <unistd.h>
 
@@ -18,6 +19,21 @@
 #include "orv_test_sandbox.h"
 
 inline std::string orvqtBuildDir() { return testBuildDir() + "/gui"; }
+
+// The program's languages, by the code of their catalogues "orvQT_<code>".
+inline constexpr const char* kPanelLanguages[] = {"fr", "en", "de", "es", "it", "nl", "hu", "ru"};
+
+// One of those catalogues of the build tree, installed while the object lives (a
+// QTranslator takes itself off the application when it is destroyed).
+struct PanelLanguage {
+  explicit PanelLanguage(const char* code) {
+    loaded = translator.load(QStringLiteral("orvQT_%1").arg(QLatin1String(code)),
+                             QString::fromStdString(orvqtBuildDir() + "/gui_langues")) &&
+             QCoreApplication::installTranslator(&translator);
+  }
+  QTranslator translator;
+  bool loaded = false;
+};
 
 inline std::string prepareOrvqtWorkDir(const TestSandbox& sandbox) {
   const std::string app = sandbox.root() + "/app";

@@ -3932,7 +3932,7 @@ de ventilación en vatios</translation>
     </message>
     <message>
         <source>Etage(s) de Ventilation, soit:</source>
-        <translation>Etapa(s) de ventilación, es decir:</translation>
+        <translation>Etapa(s) de ventilación, o sea:</translation>
     </message>
     <message>
         <source>W</source>

@@ -15,6 +15,7 @@
 #include "hpfInfo_Display.h"
 #include "led_Rect.h"
 #include "support/hpf_screen_bench.h"
+#include "support/text_fits.h"
 
 namespace {
 
@@ -200,4 +201,29 @@ TEST(hpfInfo_Display, WithoutConfiguration) {
   EXPECT_EQ(LiveView::name(live.lamp(10)), "Mode Secours");
   EXPECT_EQ(LiveView::colour(live.lamp(10)), QColor(Qt::red));
   live.saveScreen("hpfInfo_Display_unconfigured_emergency_mode");
+}
+
+// Every caption, value and lamp name whole at the panel's sizes in every language, with the
+// longest problem list. The background picture and the page-wide exit button lie under and
+// over every text by design: they are hidden for the look.
+TEST(hpfInfo_Display, EveryTextIsWholeInEveryLanguage) {
+  testApplication();
+  for (const char* code : kPanelLanguages) {
+    SCOPED_TRACE(code);
+    PanelLanguage language(code);
+    ASSERT_TRUE(language.loaded);
+    {
+      LiveView live;
+      hp_global_config_t cfg = configuration();
+      live.view->OnSet_HPF_Config(cfg, 1, 2.1f);
+      live.stack.setCurrentWidget(live.view);
+      Records r;
+      live.view->UpdateMesureValues(1, -12.34f, 1, 115.2f, -38.76f, false, r.module, r.plant);
+      if (std::string(code) == "de") live.saveScreen("hpfInfo_Display_problems-de");
+      live.view->findChild<QLabel*>(QStringLiteral("label_image"))->hide();
+      live.view->findChild<QPushButton*>(QStringLiteral("exitButton"))->hide();
+      QCoreApplication::processEvents();
+      EXPECT_EQ(cutLabels(live.view), "");
+    }
+  }
 }

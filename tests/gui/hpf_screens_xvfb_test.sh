@@ -74,6 +74,10 @@ for _ in $(seq 40); do [ "$(field label_NumVentilON 8)" = "2 / 8" ] && break; sl
 [ "$(field label_Puissance 8)" = 2500 ] || fail "power: $(field label_Puissance 8)"
 [ "$(field label_hpfFirmware 8)" = "HPF v2.1" ] || fail "firmware: $(field label_hpfFirmware 8)"
 shot "$root/hpf_live_view.png"
+# The lamps' names are drawn at their given 12 px; every other text at 14 px at least.
+small=$(small_texts | grep -v '^label_ledName ')
+[ -z "$small" ] || fail "texts under 14 px on the live view: $small"
+[ -z "$(cut_texts)" ] || fail "texts cut on the live view: $(cut_texts)"
 tap 320 240
 expect_page mainScreen
 

@@ -12,8 +12,6 @@ SCREENS="$ORV_BUILD_DIR/screens"
 trap xsession_cleanup EXIT
 mkdir -p "$SCREENS"
 
-# cut_texts: the labels and lists of the screen whose text is not shown whole
-cut_texts() { dump | awk -F'\t' '$9 == "0" { print $1 ": " $8 }'; }
 # outside NAME_REGEX: the widgets so named that are not inside the 640x480 panel
 outside() {
   dump | awk -F'\t' -v n="$1" '$1 ~ n && ($3 < 0 || $4 < 0 || $3 + $5 > 640 || $4 + $6 > 480) {

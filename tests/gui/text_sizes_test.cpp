@@ -92,9 +92,8 @@ const std::map<std::string, std::map<std::string, int>> kGivenSizes = {
     {"Ecran_Orv",
      {{"*", 12}, {"tempTrans", 11}, {"pression2", 11}, {"tempAsp", 11}, {"enthalpieAsp", 11},
       {"tempSRliq", 11}, {"tempSRlent", 10}, {"pressionHP_Gaz", 11}, {"tempTransHPgaz", 11}}},
-    // The lamps' names. (The two dead-band captions keep 7 points: at 14 their two lines
-    // need three times their cell between the differentials.)
-    {"hpfInfo_Display", {{"label_ledName", 12}, {"label_21", 7}, {"label_22", 7}}},
+    // The lamps' names.
+    {"hpfInfo_Display", {{"label_ledName", 12}}},
 };
 
 // Where a description gives a page's font, the texts of that page that have no size of

@@ -248,6 +248,9 @@ small_texts() {
   dump | awk -F'\t' 'NR > 1 && $8 != "" && $2 != "QStackedWidget" && $2 != "QProgressBar" &&
                      $10 < 14 { print $1, $2, $10 "px" }'
 }
+# cut_texts: the labels and lists of the screen whose text is not shown whole (the dump's
+# ninth column), name and text, one a line; nothing when every text is whole
+cut_texts() { dump | awk -F'\t' '$9 == "0" { print $1 ": " $8 }'; }
 # tap_text TEXT: a tap in the middle of the visible button of the dump that reads TEXT
 tap_text() {
   local line

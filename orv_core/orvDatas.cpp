@@ -23,7 +23,10 @@ namespace {
 const char kGeneral[] = "General";
 const char kLivePath[] = "/home/ORV/config.conf";
 
-int timedLock(std::timed_mutex& m) { return m.try_lock_for(std::chrono::seconds(2)) ? 1 : 0; }
+template <typename Mutex>
+int timedLock(Mutex& m) {
+  return m.try_lock_for(std::chrono::seconds(2)) ? 1 : 0;
+}
 
 // MAC address of an interface as six upper-case hexadecimal bytes joined by ":", read from
 // the kernel's interface folder; "" when it cannot be read. Works before the core exists.
@@ -247,6 +250,20 @@ int orvDatas::readORVconfigFile(const std::string& path) {
   finalLoadChecks();
   std::fflush(stdout);
   return 1;
+}
+
+int orvDatas::replaceConfigFile(const std::string& source) {
+  if (!lock_FILEconfig()) {
+    std::printf("[orvDatas] %s non remplace: verrou non obtenu\n", configPath.c_str());
+    std::fflush(stdout);
+    return 0;
+  }
+  // Held from the copy to the end of the load (which may save the file again, migrated):
+  // a save of the settings in memory waits for both, then writes the loaded ones.
+  const int loaded = orvFileCopyReplace(source.c_str(), configPath.c_str()) == 1 &&
+                     readORVconfigFile(configPath) == 1;
+  unlock_FILEconfig();
+  return loaded ? 1 : 0;
 }
 
 std::string orvDatas::keyConfigRefusal(const std::string& path) {

@@ -9,8 +9,9 @@
 //  - lock_FILEconfig serialises writing the file to disk; a writer takes it first and then
 //    the key lock for the moment it copies the content (order: file lock, then key lock);
 //  - lock_ORVmesure guards the measurement record and is never held with the other two.
-// The locks are not recursive: a caller holding lock_ORVconfig edits ORV_FileConfig_ptr()
-// directly and calls writeAllToConfigFile() only after releasing it.
+// The key lock is not recursive: a caller holding lock_ORVconfig edits ORV_FileConfig_ptr()
+// directly and calls writeAllToConfigFile() only after releasing it. The file lock is, so
+// that replaceConfigFile() holds it across the load, which may save the file again.
 #pragma once
 
 #include <atomic>
@@ -58,6 +59,12 @@ public:
   // keyConfigRefusal()); only the keys the store knows are taken from it, and it is never
   // written: an older version's file is migrated in memory only.
   int readORVconfigFile(const std::string& path);
+  // Puts `source` (a restored backup) in place of the live file and loads it, as one step
+  // for the store's writers: the file lock is held from the copy to the end of the load,
+  // so no save of the settings held in memory can fall between them and write the replaced
+  // ones back. 1 when replaced and loaded; 0 when the lock timed out, the copy failed (the
+  // live file stays as it was) or the load refused the file.
+  int replaceConfigFile(const std::string& source);
   // Why a configuration file from elsewhere (a USB key) must not replace this device's
   // settings, "" when it may: a text file (no NUL byte) of at most kKeyConfigMaxBytes,
   // refused by its size before it is read, with the device's identity (CONFIG_SRV_ID in
@@ -199,7 +206,7 @@ private:
   bool copyUnderRecordLock(T& to, const T& from);
 
   orv_configFile config;
-  std::timed_mutex fileLock;
+  std::recursive_timed_mutex fileLock;
   std::timed_mutex keyLock;
   std::timed_mutex recordLock;
   struct_mesure mesure;

@@ -23,7 +23,6 @@
 namespace {
 
 const char kDataDir[] = "/home/ORV/";
-const char kLiveConfig[] = "/home/ORV/config.conf";
 const char kBootScript[] = "rcS";
 const char kBootScriptDir[] = "/etc/init.d/";
 // The boot script keeps the mode the core gives the one it writes: never world-writable.
@@ -211,6 +210,8 @@ void CopyFilesToUSB::On_RestoreFilesFromUsb() {
   labelMsg_->setText(tr("Nombre de fichier(s) a Restaurer: %1\n").arg(n));
   if (profile_.bench) setButtonsVisible(false);
 
+  // The device's settings go through its store; the bench's are a plain file.
+  orvDatas* store = profile_.bench ? nullptr : Singleton<orv_classPtr>::ptr()->datas;
   int failed = 0;
   for (long i = 0; i < n; ++i) {
     const std::string& name = fileList_[i];
@@ -222,6 +223,10 @@ void CopyFilesToUSB::On_RestoreFilesFromUsb() {
     // configuration is not copied at all.
     if (settings && !keyConfigUsable(folder + name)) {
       ++failed;
+    } else if (settings && store) {
+      // Copied and loaded under the store's file lock, so that no save of the settings in
+      // memory by another thread puts the replaced ones back between the two.
+      if (!store->replaceConfigFile(folder + name)) ++failed;
     } else if (!orvFileCopyReplace((folder + name).c_str(), (destinations[i] + name).c_str(),
                                    bootScript ? kBootScriptMode : -1)) {
       ++failed;
@@ -230,9 +235,6 @@ void CopyFilesToUSB::On_RestoreFilesFromUsb() {
       labelMsg_->repaint();
       std::this_thread::sleep_for(std::chrono::milliseconds(kRebootNoticeMs));
       if (ORV_core* core = Singleton<orv_classPtr>::ptr()->core) core->OnORV_RestartAction(2);
-    } else if (!profile_.bench && settings) {
-      if (orvDatas* store = Singleton<orv_classPtr>::ptr()->datas)
-        store->readORVconfigFile(kLiveConfig);
     }
     emit sig_ChangePercent(n - 1, 0, i);
   }

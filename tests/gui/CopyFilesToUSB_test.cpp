@@ -12,10 +12,12 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <ctime>
 #include <random>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -311,6 +313,32 @@ TEST(CopyFilesToUSB, RestoreTakesABackupOfThePreviousVersion) {
   // The live file is migrated at its reload: the old address is gone from it.
   EXPECT_EQ(d.box.read("/home/ORV/config.conf").find("z6_ENER_uart_rs485_id=1\n"),
             std::string::npos);
+}
+
+// A restored settings file is put in place and loaded as one step for the store's other
+// writers: a thread that stores a setting again and again meanwhile (as the processing
+// thread and the bus centre do) never writes the replaced settings back over it, and the
+// store ends on the restored ones, in memory as in the file.
+TEST(CopyFilesToUSB, RestoredSettingsHoldAgainstTheStoresOtherWriters) {
+  UsbDevice d;
+  d.box.write("/home/usbkey1/orv_1234_1/config.conf", d.config());
+  std::atomic<bool> stop{false};
+  std::thread writer([&] {
+    for (int n = 0; !stop; ++n) d.core->datas()->setCFG_struct(CFG_ORV_NAME, n % 2 ? "A" : "B");
+  });
+  CopyFilesToUSB page;
+  for (int round = 0; round < 30; ++round) {
+    SCOPED_TRACE(round);
+    int other = 99;
+    ASSERT_EQ(d.core->datas()->setCFG_struct(CFG_SRV_ID, &other), 1);
+    d.restoreFrom(page, "/home/usbkey1/orv_1234_1");
+    EXPECT_EQ(d.message(page), "Restauration terminer.");
+    EXPECT_EQ(d.cfgInt("CONFIG_SRV_ID"), 1234);
+    orv_configFile live(std::string("/home/ORV/config.conf"));
+    EXPECT_EQ(live.get<int>("CONFIG_SRV_ID", -1, "General"), 1234);
+  }
+  stop = true;
+  writer.join();
 }
 
 TEST(CopyFilesToUSB, QuitFlushesThenLeavesAfterTwoSeconds) {

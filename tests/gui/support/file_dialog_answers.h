@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <deque>
@@ -46,7 +47,13 @@ private:
       if (!answers_.empty()) answers_.pop_front();
       return dialog->reject();
     }
-    dialog->selectFile(QString::fromStdString(answers_.front()));
+    // The path is typed whole into the name field: selectFile() leaves that field alone
+    // once it holds the focus, and the dialog then answers with the folder it opened on.
+    const QString path = QString::fromStdString(answers_.front());
+    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+      name->setText(path);
+    else
+      dialog->selectFile(path);
     answers_.pop_front();
     QMetaObject::invokeMethod(dialog, "accept");
   }

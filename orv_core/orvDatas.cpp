@@ -260,8 +260,8 @@ int orvDatas::replaceConfigFile(const std::string& source) {
   }
   // Held from the copy to the end of the load (which may save the file again, migrated):
   // a save of the settings in memory waits for both, then writes the loaded ones.
-  const int loaded = orvFileCopyReplace(source.c_str(), configPath.c_str()) == 1 &&
-                     readORVconfigFile(configPath) == 1;
+  const bool loaded = orvFileCopyReplace(source.c_str(), configPath.c_str()) == 1 &&
+                      readORVconfigFile(configPath) == 1;
   unlock_FILEconfig();
   return loaded ? 1 : 0;
 }

@@ -6,9 +6,8 @@
 # a save it acknowledges, a pressure calibration, and no other measurement request to the
 # module while the page keeps the processing paused.
 set -u
-fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
-trap xsession_cleanup EXIT
+xsession_script
 
 # until_field NAME TEXT [SECONDS]: until the widget NAME shows TEXT
 until_field() {

@@ -6,12 +6,11 @@
 # not acknowledge, saves on the next send, and keeps the processing (and its 'k' requests)
 # paused while it is open.
 set -u
-fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
+xsession_script
 SIM="$ORV_SOURCE_DIR/platform/orvbus-sim/orvbus-sim"
 root=$(mktemp -d /tmp/orv-hpf-xvfb-XXXXXX)
 roots=("$root")
-trap xsession_cleanup EXIT
 simctl() { ORV_ROOT="$root" "$SIM" ctl "$@" > /dev/null || fail "orvbus-sim ctl $*"; }
 # Requests with command code $1 (two hex digits) in the frame log after the note $2.
 requests_after() {

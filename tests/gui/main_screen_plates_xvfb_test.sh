@@ -5,11 +5,8 @@
 # value that shows a text, the screen shows the plate's dark nowhere else, and no plate
 # meets a bar or the menu button drawn over the picture.
 set -u
-fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
-SCREENS="$ORV_BUILD_DIR/screens"
-trap xsession_cleanup EXIT
-mkdir -p "$SCREENS"
+xsession_script
 PLATE='#05080b'
 
 # The visible widgets of a dump: name, class, x, y, width, height, one a line.

@@ -6,12 +6,9 @@
 # "Non", back to the main screen, the consultation menu and the journal, whose last entry is
 # the intervention. The same plant in German: the reboot question answered "Nein".
 set -u
-fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
+xsession_script
 SIM="$ORV_SOURCE_DIR/platform/orvbus-sim/orvbus-sim"
-SCREENS="$ORV_BUILD_DIR/screens"
-mkdir -p "$SCREENS"
-trap xsession_cleanup EXIT
 
 # sandbox VAR: a fresh device root, cable unplugged
 sandbox() {

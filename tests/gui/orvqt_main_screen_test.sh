@@ -6,12 +6,9 @@
 # reading; the hidden tap sequences and the menu reached with the code tapped on the
 # on-screen keyboard.
 set -u
-fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
+xsession_script
 PICTURES="$ORV_BUILD_DIR/gui/gui_images"
-SCREENS="$ORV_BUILD_DIR/screens"
-trap xsession_cleanup EXIT
-mkdir -p "$SCREENS"
 
 # area_differs SHOT PICTURE X Y W H: how many pixels of the screenshot's rectangle differ
 # from the picture's own (a 32 x 32 icon is laid over the background picture first, as the

@@ -6,11 +6,8 @@
 # column and a subcooler chosen on the way, the finish and its box; the plant is then
 # commissioned, both workers run, and the file and its copy hold the choices.
 set -u
-fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
-SCREENS="$ORV_BUILD_DIR/screens"
-trap xsession_cleanup EXIT
-mkdir -p "$SCREENS"
+xsession_script
 
 # The column was tared before (the tare page holds "SUIVANT" back on a column without one).
 sandbox root 1 "CONFIG_SRV_ID=12

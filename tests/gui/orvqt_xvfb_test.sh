@@ -4,9 +4,8 @@
 # commissioned plant with its card and server reaching the main screen. Every page change
 # leaves a 640x480 picture.
 set -u
-fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
-trap xsession_cleanup EXIT
+xsession_script
 
 # --- A device never commissioned, no card, cable unplugged, at 09:05.
 sandbox A 0 ""

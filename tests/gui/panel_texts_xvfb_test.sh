@@ -6,11 +6,8 @@
 # wizard. The dump's last column tells whether a label's text or a list's lines in view
 # are shown whole.
 set -u
-fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
-SCREENS="$ORV_BUILD_DIR/screens"
-trap xsession_cleanup EXIT
-mkdir -p "$SCREENS"
+xsession_script
 
 # outside NAME_REGEX: the widgets so named that are not inside the 640x480 panel
 outside() {

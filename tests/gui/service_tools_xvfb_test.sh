@@ -5,11 +5,8 @@
 # page with a key plugged in and mounted, a backup, a configuration read refused and one
 # taken, and Quitter, which unmounts the key.
 set -u
-fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
-SCREENS="$ORV_BUILD_DIR/screens"
-mkdir -p "$SCREENS"
-trap xsession_cleanup EXIT
+xsession_script
 button() { tap_widget "$1" || fail "no $1 on $(page_line)"; }
 
 # A commissioned plant with its V2 card; the other bus addresses answer garbled frames.

@@ -6,11 +6,8 @@
 # code opens the date page, where one tap on the minute's up arrow and "Quitter /
 # Enregistrer" set the clocks.
 set -u
-fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
-SCREENS="$ORV_BUILD_DIR/screens"
-mkdir -p "$SCREENS"
-trap xsession_cleanup EXIT
+xsession_script
 button() { tap_widget "$1" || fail "no $1 on $(page_line)"; }
 # visible NAME: whether the widget is on the screen's dump
 visible() { dump | awk -F'\t' -v n="$1" '$1 == n { found = 1 } END { exit !found }'; }

@@ -5,11 +5,8 @@
 # on their pages, their questions answered Yes (the PT100 page's texts at least 14 px), and
 # the finish writes what they measured.
 set -u
-fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
-SCREENS="$ORV_BUILD_DIR/screens"
-trap xsession_cleanup EXIT
-mkdir -p "$SCREENS"
+xsession_script
 # yes_to_box: the question box on the screen answered "Oui"
 yes_to_box() {
   wait_dump $'QMessageBox\t' 15 || fail "no question on wizard page $(field pageStack 8)"

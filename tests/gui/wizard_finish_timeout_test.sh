@@ -5,11 +5,8 @@
 # timeout runs out and the main window leaves the wizard; OK pressed afterwards ends on the
 # main screen, orvQT still running, with what the finish saved in config.conf.
 set -u
-fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
-SCREENS="$ORV_BUILD_DIR/screens"
-trap xsession_cleanup EXIT
-mkdir -p "$SCREENS"
+xsession_script
 
 # box_up TITLE: the box of that title is on the screen
 box_up() { wait_dump $'QMessageBox\t' 30 && dump | grep QMessageBox | grep -qF -- "$1"; }

@@ -5,11 +5,8 @@
 # statistical sensitivity reset with INIT, the saving page, the finish; the file and the
 # journal then hold what was set.
 set -u
-fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
-SCREENS="$ORV_BUILD_DIR/screens"
-trap xsession_cleanup EXIT
-mkdir -p "$SCREENS"
+xsession_script
 # on_page N: the wizard shows its page N
 on_page() { [ "$(field pageStack 8)" = "$1" ] || fail "on wizard page $(field pageStack 8), not $1"; }
 

@@ -26,7 +26,7 @@
 #                                        array), eth0 carrier CARRIER, General lines CONFIG
 #   sim_start ROOT                       orvbus-sim on ROOT/scenario (its pid in `sim`)
 #   page_line, expect_page NAME [SECONDS], code TEXT, pictures ROOT (below); `fail` is the
-#                                        caller's
+#                                        caller's, or xsession_script's
 #   config_menu                          from the main screen through the code 5086 to the
 #                                        configuration menu
 #   key_code TEXT                        TEXT tapped on the code page's own keyboard, then
@@ -46,6 +46,8 @@
 #   plant_scenario ROOT [KEY=VALUE ...]  ROOT/scenario: the V2 card alone on the bus
 #   xsession_cleanup                     the script's end (trap xsession_cleanup EXIT): the
 #                                        session, `sim`, the server, the `roots`
+#   xsession_script                      a script's start: `fail`, SCREENS (build/screens)
+#                                        and xsession_cleanup at its end
 #
 # The screenshots of the page changes go to ROOT/screenshots, the dump to ROOT/ui.dump.
 # With no window manager the keyboard follows the pointer, so type_text goes where the
@@ -336,6 +338,15 @@ conf_key() { sed -n "s/^$1=//p" "$XS_ROOT/home/ORV/config.conf"; }
 # ORV_KEEP_SANDBOX is set
 roots=()
 sim=""
+# xsession_script: the start of an end-to-end script: `fail MESSAGE` prints the message
+# and the last 30 lines of orvQT's console and ends the script; SCREENS is build/screens,
+# where the pictures worth keeping go; the session is cleaned up when the script ends
+xsession_script() {
+  fail() { echo "FAIL: $*"; [ -n "${root:-}" ] && tail -30 "$root/orvqt.out"; exit 1; }
+  SCREENS="$ORV_BUILD_DIR/screens"
+  mkdir -p "$SCREENS"
+  trap xsession_cleanup EXIT
+}
 xsession_cleanup() {
   xsession_stop
   [ -n "$sim" ] && { kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; }

@@ -58,32 +58,6 @@ bool partOfAnother(QWidget* w, QWidget* page) {
   return false;
 }
 
-struct Walk : WindowPlant {
-  explicit Walk(const PlantOptions& options) : WindowPlant(options) {}
-
-  QWidget* current() const { return cORVProbe::stack(*window)->currentWidget(); }
-
-  void settle() const {
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
-
-  void look(const std::string& state, QWidget* page) {
-    settle();
-    for (QWidget* w : page->findChildren<QWidget*>()) {
-      if (!w->isVisible() || partOfAnother(w, page) || keyOfTheKeyboard(w)) continue;
-      if (w->objectName().startsWith(QLatin1String("qt_"))) continue;
-      if (shownText(w).trimmed().isEmpty()) continue;
-      const int pixels = QFontInfo(w->font()).pixelSize();
-      const std::string name = w->objectName().isEmpty() ? std::string(w->metaObject()->className())
-                                                         : w->objectName().toStdString();
-      if (pixels >= kReadable) continue;
-      small.push_back(state + " " + name + " " + std::to_string(pixels) + "px");
-    }
-  }
-
-  std::vector<std::string> small;
-};
-
 // The sizes under 14 pixels that the pages' own descriptions give, by page and object
 // name; "*" is the size of the page's font, which a text of no size of its own takes. On
 // the main screen the form's style sheet (12 points) rules over the font that a label
@@ -111,13 +85,18 @@ bool givenSize(const std::string& page, const std::string& name, int pixels) {
          (form != sizes->second.end() && form->second == pixels);
 }
 
-// A walk of the program's pages: each text under 14 pixels whose page's description does
-// not give it that size.
-struct ProgramWalk : Walk {
-  using Walk::Walk;
+struct Walk : WindowPlant {
+  explicit Walk(const PlantOptions& options) : WindowPlant(options) {}
 
-  void lookAt(QWidget* page, std::string pageName = std::string()) {
-    if (pageName.empty()) pageName = page->objectName().toStdString();
+  QWidget* current() const { return cORVProbe::stack(*window)->currentWidget(); }
+
+  void settle() const {
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+
+  // Each text of the page under 14 pixels, as "<state> <name> <size>px", unless the
+  // description of the page named `state` gives it that size.
+  void look(const std::string& state, QWidget* page) {
     settle();
     for (QWidget* w : page->findChildren<QWidget*>()) {
       if (!w->isVisible() || partOfAnother(w, page) || keyOfTheKeyboard(w)) continue;
@@ -126,9 +105,22 @@ struct ProgramWalk : Walk {
       const int pixels = QFontInfo(w->font()).pixelSize();
       const std::string name = w->objectName().isEmpty() ? std::string(w->metaObject()->className())
                                                          : w->objectName().toStdString();
-      if (pixels >= kReadable || givenSize(pageName, name, pixels)) continue;
-      small.push_back(pageName + " " + name + " " + std::to_string(pixels) + "px");
+      if (pixels >= kReadable || givenSize(state, name, pixels)) continue;
+      small.push_back(state + " " + name + " " + std::to_string(pixels) + "px");
     }
+  }
+
+  std::vector<std::string> small;
+};
+
+// A walk of the program's pages: each text under 14 pixels whose page's description does
+// not give it that size.
+struct ProgramWalk : Walk {
+  using Walk::Walk;
+
+  void lookAt(QWidget* page, std::string pageName = std::string()) {
+    if (pageName.empty()) pageName = page->objectName().toStdString();
+    look(pageName, page);
     auto shown = kPageFontShown.find(pageName);
     if (shown == kPageFontShown.end()) return;
     for (const auto& given : shown->second) {

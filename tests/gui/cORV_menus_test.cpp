@@ -186,10 +186,7 @@ TEST(cORVMenus, ModuleButtonsShowTheModulesOnTheBus) {
     bool shown;
   } cases[] = {
       {"module 1 mesv2 configured=1 version=2.1\n" + garbledModules({0, 5, 6, 7, 8}), false},
-      {"module 1 mesv2 configured=1 version=2.1\nmodule 5 hpf configured=1 version=3.5\n"
-       "module 6 energie configured=1 version=1.3\n" +
-           garbledModules({0, 7, 8}),
-       true},
+      {plantWithEveryModule().modules, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);

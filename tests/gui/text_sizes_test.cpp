@@ -188,13 +188,7 @@ TEST(PanelText, NoTextOfTheWizardsPagesIsSmallerThan14Pixels) {
 // Every other page of the program, on a plant with the HPF and an ENERGIE module: the main
 // screen, the menus, the service screens, the module views and configurations.
 TEST(PanelText, NoTextOfTheProgramsOtherPagesIsSmallerThan14PixelsUnlessItsPageGivesIt) {
-  PlantOptions options;
-  options.config = "FLAG_PREM_DEMARRAGE=1709283900\n";
-  options.modules =
-      "module 1 mesv2 configured=1 version=2.1\nmodule 5 hpf configured=1 version=3.5\n"
-      "module 6 energie configured=1 version=1.3\n" +
-      garbledModules({0, 7, 8});
-  ProgramWalk walk(options);
+  ProgramWalk walk(plantWithEveryModule());
   ASSERT_TRUE(walk.sim->ready());
   walk.startPastReport();
   walk.proc()->change_sleepThreadState(true);

@@ -218,13 +218,7 @@ struct Walk : WindowPlant {
 };
 
 TEST(TouchTargets, NoControlOnAnyPageIsLowerThanAFinger) {
-  PlantOptions options;
-  options.config = "FLAG_PREM_DEMARRAGE=1709283900\n";
-  options.modules =
-      "module 1 mesv2 configured=1 version=2.1\nmodule 5 hpf configured=1 version=3.5\n"
-      "module 6 energie configured=1 version=1.3\n" +
-      garbledModules({0, 7, 8});
-  Walk walk(options);
+  Walk walk(plantWithEveryModule());
   ASSERT_TRUE(walk.sim->ready());
   walk.startPastReport();
   walk.proc()->change_sleepThreadState(true);

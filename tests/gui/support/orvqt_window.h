@@ -73,6 +73,19 @@ struct PlantOptions {
   const char* clockStart = nullptr;  // ORV_CLOCK_START
 };
 
+// A commissioned plant with the V2 card, the HPF and an ENERGIE module on the bus (the
+// other addresses garbled, so that detection passes them at once): every module page has
+// a module to show.
+inline PlantOptions plantWithEveryModule() {
+  PlantOptions options;
+  options.config = "FLAG_PREM_DEMARRAGE=1709283900\n";
+  options.modules =
+      "module 1 mesv2 configured=1 version=2.1\nmodule 5 hpf configured=1 version=3.5\n"
+      "module 6 energie configured=1 version=1.3\n" +
+      garbledModules({0, 7, 8});
+  return options;
+}
+
 class WindowPlant {
 public:
   explicit WindowPlant(const PlantOptions& options = PlantOptions()) {

@@ -6,6 +6,7 @@
 // Settings go to the configuration store, commands and action codes to the core, in this
 // order, once the whole file has been read.
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,9 +31,11 @@ constexpr size_t kCommandMost = 511;
 // Keys are letters, digits, "-", "_" and "."; values the same and the blank. Each "-" is
 // written first in its set so that it is itself and never a range: "9-_" would also let
 // through ": ; < = > ? @ [ \ ] ^", which forge journal fields or section headers.
+// The first %n marks where the journal flag starts, as %d would skip a blank or take a sign;
+// the last one proves that the closing "/> was there.
 const char kSettingFormat[] =
     "  <action type=\"%d\" key=\"%512[-a-zA-Z0-9_.]\" value=\"%64[-a-zA-Z0-9_. ]\" "
-    "journal=\"%d\"/>";
+    "journal=\"%n%d\"/>%n";
 // %n proves that the closing "/> was there: an element cut short is refused.
 const char kCommandFormat[] =
     "  <action type=\"%d\" cmd=\"%512[~&'|?+=)(){,};:!$*_-.%'<>/ a-zA-Z0-9]\"/>%n";
@@ -82,7 +85,11 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
     if (contains(lines[n], "type=\"1\"")) {
       char key[kKeyMost + 2] = {0}, value[kValueMost + 2] = {0};
       if (!contains(lines[n], "key=") || !contains(lines[n], "value=")) continue;
-      if (std::sscanf(line, kSettingFormat, &type, key, value, &journal) != 4) {
+      int flagAt = 0, closed = 0;
+      if (std::sscanf(line, kSettingFormat, &type, key, value, &flagAt, &journal, &closed) != 4 ||
+          closed == 0 || !std::isdigit(static_cast<unsigned char>(line[flagAt])) ||
+          // Only blanks, or the CR of a CRLF file, may follow the element.
+          lines[n].find_first_not_of(" \t\r", closed) != std::string::npos) {
         refuseLine(n + 1, "reglage mal forme");
         continue;
       }

@@ -137,6 +137,43 @@ TEST(ORV_UpdThreadActions, SettingsJournalAndUploads) {
   }
 }
 
+// A setting element is read whole, up to its closing "/> and the line end: one cut short
+// or with anything else around its journal flag is refused, nothing stored or journalled.
+TEST(ORV_UpdThreadActions, SettingElementMustBeWhole) {
+  const std::string element =
+      "  <action type=\"1\" key=\"CONFIG_DIAM_TUBE\" value=\"40\" journal=";
+  const struct {
+    const char* what;
+    std::string end;  // the element from its journal flag on
+    bool taken;
+  } cases[] = {
+      {"whole", "\"1\"/>", true},
+      {"CR of a CRLF file and blanks after it", "\"1\"/>  \r", true},
+      {"cut before the closing", "\"1", false},
+      {"cut inside the closing", "\"1\"/", false},
+      {"junk before the closing", "\"1\"#/>", false},
+      {"blank in the journal flag", "\" 1\"/>", false},
+      {"repeated attribute", "\"1\" journal=\"1\"/>", false},
+      {"junk after the closing", "\"1\"/>#", false},
+      {"second element after the closing", "\"1\"/>" + setting("CONFIG_HEIGHT", "800", 1), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ActionsFileDevice device;
+    device.layFile({element + c.end});
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(1, device.upd->decodeActionFile(kPath));
+    const std::string console = testing::internal::GetCapturedStdout();
+
+    EXPECT_EQ(c.taken, device.configHas("CONFIG_DIAM_TUBE=40"));
+    EXPECT_FALSE(device.configHas("CONFIG_HEIGHT=800"));
+    EXPECT_EQ(c.taken ? Lines{"5000;CONFIG_DIAM_TUBE;40;NET;"} : Lines{}, device.journal());
+    EXPECT_EQ(c.taken ? std::vector<int>{5} : std::vector<int>{}, device.uploads());
+    EXPECT_EQ(!c.taken, console.find("ligne 2 refusee: reglage mal forme") != std::string::npos)
+        << console;
+  }
+}
+
 // Addresses with leading zeros (octal to the system's converters), no address, broadcast
 // and a split mask: refused, nothing stored, journalled or applied. A plain one is taken.
 TEST(ORV_UpdThreadActions, UnusableAddressesAreRefused) {

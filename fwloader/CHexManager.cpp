@@ -47,7 +47,9 @@ bool CHexManager::parseLine(const std::string& line, int lineNumber,
   if (line[0] != ':') {
     std::snprintf(why, sizeof why, "line %d: not a record", lineNumber);
   } else if (line.size() > kMaxLineLength ||
-             (n = ConvertAsciiToHex(line.c_str() + 1, bytes, kMaxRecordBytes)) < 0) {
+             (n = ConvertAsciiToHex(line.c_str() + 1, bytes, kMaxRecordBytes)) < 0 ||
+             // The conversion stops at a NUL byte: the rest of the line would be lost unread.
+             2 * static_cast<size_t>(n) != line.size() - 1) {
     std::snprintf(why, sizeof why, "line %d: bad hex digits or too long", lineNumber);
   } else if (n < 5 || bytes[0] != n - 5) {
     std::snprintf(why, sizeof why, "line %d: length byte does not match the record", lineNumber);

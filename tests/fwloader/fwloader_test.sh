@@ -111,9 +111,11 @@ for hexcase in "bad checksum|$(sed 's/FFF8$/FFF9/' "$fixture")" \
   "wrap|$body"$'\n'":02000004FFFFFC"$'\n'":08FFFC000102030405060708D9"$'\n'":00000001FF" \
   "after end|$(cat "$fixture")"$'\n'":020000041D00DD" \
   "unknown type|$body"$'\n'":00000007F9"$'\n'":00000001FF" \
-  "cut before the end record|$(head -n 2 "$fixture")"; do
+  "cut before the end record|$(head -n 2 "$fixture")" \
+  "NUL byte hiding the record behind it|$(head -n 2 "$fixture")\\x00$(sed -n '3,$p' "$fixture")"; do
   new_root
-  printf '%s\n' "${hexcase#*|}" >"$root/home/ORV/firmware/module_MESURE.v10.02.hex"
+  # %b: the \x00 of a case is written as a NUL byte.
+  printf '%b\n' "${hexcase#*|}" >"$root/home/ORV/firmware/module_MESURE.v10.02.hex"
   start_sim "1 bootloader letters=ME id=3"
   flash 0 /home/ORV/firmware/module_MESURE.v10.02.hex
   check "${hexcase%%|*}: exit 6 (got $rc)" [ "$rc" = 6 ]

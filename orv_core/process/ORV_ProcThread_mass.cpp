@@ -15,6 +15,9 @@ const int kSmallReceiverMaxDiameterMm = 273;
 const int kInvalidInt = 999;
 const float kInvalidFloat = 999.0f;
 const float kInvalidWeight = -999.0f;
+// Liquid density no refrigerant of a plant reaches, kg/L: the densest of the refrigerant
+// list stay below 1.8 kg/L down to -50 degC.
+const double kDensestLiquidKgPerL = 2.0;
 
 // Liquid volume (cm3) of an inclined horizontal receiver in 1 mm slices along its length:
 // the depth falls by `slope` mm per mm from `depthMm`, measured at one end.
@@ -114,6 +117,21 @@ int ORV_ProcThread::conversion_WeightToLevel() {
   mass *= static_cast<float>(cfgInt(prockey::CONFIG_TANK_NUMBER));
   setMesFloat(procmes::RefrigerantMass, mass);
   return 1;
+}
+
+double ORV_ProcThread::receiversFullMassKg() {
+  // The geometry of conversion_WeightToLevel with the level at its top.
+  const double d = std::floor(cfgFloat(prockey::CONFIG_DIAMETRE));
+  double lengthMm = cfgInt(prockey::CONFIG_HEIGHT);
+  switch (cfgChar(prockey::CONFIG_TANK_TYPE)) {
+    case 'V': break;
+    case 'H': lengthMm -= d > kSmallReceiverMaxDiameterMm ? kEndsLargeMm : kEndsSmallMm; break;
+    default: return 0.0;
+  }
+  const double radiusDm = d / 200.0;
+  const double litres = kPi * radiusDm * radiusDm * (lengthMm / 100.0);
+  const double full = litres * kDensestLiquidKgPerL * cfgInt(prockey::CONFIG_TANK_NUMBER);
+  return std::isfinite(full) && full > 0.0 && d > 0.0 && lengthMm > 0.0 ? full : 0.0;
 }
 
 void ORV_ProcThread::invalidateColumnReadings() {

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstring>
 
 #include "orvDatas.h"
@@ -14,6 +15,15 @@ constexpr int kAddress = 1;
 constexpr int kBusIdKey = 115;
 constexpr float kWeightInvalid = -999.0f;
 constexpr float kValueInvalid = 999.0f;
+
+// A value the card sends that is not a number is no measurement: its invalid marker
+// stands for it, so that it counts towards the sensor fault as the marker does.
+void markNonNumbersInvalid(cm_datas_t* d) {
+  for (int i = 0; i < 7; ++i) {
+    const float value = d->value[i];
+    if (!std::isfinite(value)) d->value[i] = i == CM_WEIGHT ? kWeightInvalid : kValueInvalid;
+  }
+}
 
 // Whole reply length (header included) that a command waits for; 0: no reply is read.
 int expectedReplyLength(int command) {
@@ -209,6 +219,7 @@ int MesV2Modul::CM_parseRX_Datas(const unsigned char* reply, int length) {
     case CMD_DATA:
       if (lock_CMdatas()) {
         std::memcpy(&data_, payload, sizeof data_);
+        markNonNumbersInvalid(&data_);
         unlock_CMdatas();
         freshData_ = true;
       }

@@ -30,10 +30,11 @@ std::vector<std::string> nonEmptyPieces(const std::string& text, char separator)
   return pieces;
 }
 
+// The whole piece is the number: "1x72.96" is no mass of 1 kg.
 bool finiteNumber(const std::string& piece, double* value) {
   char* end = nullptr;
   *value = std::strtod(piece.c_str(), &end);
-  return end != piece.c_str() && std::isfinite(*value);
+  return end != piece.c_str() && end == piece.c_str() + piece.size() && std::isfinite(*value);
 }
 
 bool plausibleRecordCount(double count) { return count >= 0.0 && count <= kMaxRecordsPerLine; }
@@ -43,7 +44,7 @@ bool plausibleMassKg(double mass) {
   return mass >= 0.0 && mass <= kMaxMassKg && mass != kInvalidMassKg;
 }
 
-bool parseLine(std::string text, Line* out) {
+bool parseLine(std::string text, Line* out, double fullMassKg) {
   if (!text.empty() && text.back() == '\r') text.pop_back();
   char separator;
   if (text.find(';') != std::string::npos) {
@@ -60,7 +61,8 @@ bool parseLine(std::string text, Line* out) {
   if (!finiteNumber(pieces[2], &count) || !finiteNumber(pieces[3], &mass)) return false;
   // Older software wrote 0.00 for an hour without a valid weight: such an hour weighs
   // nothing either (an empty receiver is the low-level alarm's, on the live mass).
-  const bool weighs = plausibleRecordCount(count) && plausibleMassKg(mass) && mass != 0.0;
+  const bool weighs = plausibleRecordCount(count) && plausibleMassKg(mass) && mass != 0.0 &&
+                      !(fullMassKg > 0.0 && mass > fullMassKg);
   Line line;
   line.n_enr = weighs ? static_cast<float>(count) : 0.0f;
   line.massKg = weighs ? static_cast<float>(mass) : 0.0f;
@@ -69,19 +71,19 @@ bool parseLine(std::string text, Line* out) {
   return true;
 }
 
-bool readAll(std::vector<Line>* lines) {
+bool readAll(std::vector<Line>* lines, double fullMassKg) {
   std::ifstream in(orv::devicePath(kPath), std::ios::binary);
   if (!in) return false;
   lines->clear();
   Line line;
   for (std::string text; std::getline(in, text);) {
-    if (parseLine(text, &line)) lines->push_back(line);
+    if (parseLine(text, &line, fullMassKg)) lines->push_back(line);
   }
   return true;
 }
 
-bool scan(std::vector<Line>* lines, int* n, int* indice_un, int* indice_zero) {
-  if (!readAll(lines)) return false;
+bool scan(std::vector<Line>* lines, int* n, int* indice_un, int* indice_zero, double fullMassKg) {
+  if (!readAll(lines, fullMassKg)) return false;
   for (const Line& line : *lines) {
     ++*n;
     if (line.marker == 1) {

@@ -20,7 +20,8 @@ constexpr int kMinFields = 15;
 // measurement record): its line weighs nothing in learning and the analyses.
 constexpr float kInvalidMassKg = 999.0f;
 // Above any charge a commercial plant's receivers hold (100 t of liquid refrigerant): a
-// larger mean mass is a damaged value, never a reading.
+// larger mean mass is a damaged value, never a reading. The plant's own receivers, full,
+// bound the mean masses of its lines more closely (see parseLine).
 constexpr double kMaxMassKg = 100000.0;
 // One record a second for a whole day: more records in one line (sums carried over from
 // hours that could not be written) are a damaged count.
@@ -31,18 +32,20 @@ constexpr double kMaxRecordsPerLine = 86400.0;
 bool plausibleMassKg(double mass);
 
 // The filter: a line split at ";" (or, without any, at tabs; empty pieces dropped) with at
-// least kMinFields pieces and finite numbers in fields 3 and 4 is a means line. A means
-// line whose count or mean mass is not plausible, or whose mean mass is exactly 0 (an
-// hour without a valid weight in older files), keeps its place among the hours but stands
-// on no record: its n_enr is 0.
-bool parseLine(std::string text, Line* out);
+// least kMinFields pieces and fields 3 and 4 that are each one finite number as a whole
+// is a means line. A means line whose count or mean mass is not plausible, whose mean
+// mass is above `fullMassKg` (the receivers' mass when full; 0 when the geometry gives
+// none), or whose mean mass is exactly 0 (an hour without a valid weight in older files),
+// keeps its place among the hours but stands on no record: its n_enr is 0.
+bool parseLine(std::string text, Line* out, double fullMassKg = 0.0);
 // Every means line of the file, oldest first; false when the file cannot be opened.
-bool readAll(std::vector<Line>* lines);
+bool readAll(std::vector<Line>* lines, double fullMassKg = 0.0);
 // The scan: reads every means line and continues the counts from the values they hold
 // (n counts the lines, indice_un and indice_zero take the number of the last learning and
 // the last watch line), then prints them. False, counts untouched, when the file cannot be
 // opened.
-bool scan(std::vector<Line>* lines, int* n, int* indice_un, int* indice_zero);
+bool scan(std::vector<Line>* lines, int* n, int* indice_un, int* indice_zero,
+          double fullMassKg = 0.0);
 
 // Sums of lines [from, to): Σ n_enr and Σ(n_enr × mass).
 struct Sums {

@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -21,6 +22,16 @@ const int kHour = 3600;
 // The storage clean-up runs when the data directory has this much free space or less.
 const int kStorageFullMiB = 44;
 const unsigned kPausePollMs = 100;
+
+// A value of the exchange record that is not a number is no measurement: it becomes the
+// invalid marker (-999 for the weight, 999 otherwise), so that nothing uses, sums or
+// writes it.
+void markNonNumbersInvalid(modules_exchange_t& x) {
+  for (int k = 0; k < 12; ++k) {
+    const float value = x.value[k];
+    if (!std::isfinite(value)) x.value[k] = k == modval::Poids ? -999.0f : 999.0f;
+  }
+}
 }  // namespace
 
 ORV_ProcThread::ORV_ProcThread(ORV_ProcCore* core, ORV_ProcModules* modules)
@@ -331,6 +342,7 @@ void ORV_ProcThread::busRound() {
   if (!modules_) return;
   int answered = modules_->sendTo_AllModuls();
   modules_->get_Moduls_StructDatas(modsDatas_);
+  markNonNumbersInvalid(modsDatas_);
   if (answered == 0) {
     sleepSeconds(1);
     return;

@@ -141,6 +141,9 @@ public:
   void invalidateColumnReadings();
   // Liquid volume of depth h in a horizontal cylinder of radius r and length L.
   static float Volume(float r, float L, float h);
+  // Refrigerant mass (kg) the configured receivers hold when full of the densest liquid a
+  // plant may hold; 0 when their geometry gives no volume.
+  double receiversFullMassKg();
 
   // ---- Sensor, module and low-level alarms ----
   void gestion_Alarme_NivBas();

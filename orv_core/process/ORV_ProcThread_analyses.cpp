@@ -98,7 +98,8 @@ int ORV_ProcThread::analyse_moy() {
   int n = 0;
   int indice_un = 0;
   int indice_zero = 0;
-  if (!meansfile::scan(&lines, &n, &indice_un, &indice_zero)) {
+  // A mean mass above what the receivers hold when full is a damaged value, not an hour.
+  if (!meansfile::scan(&lines, &n, &indice_un, &indice_zero, receiversFullMassKg())) {
     std::printf("Erreur dans la determination de taille et index de moy.msr!!!!\n");
     return -1;
   }

@@ -15,6 +15,12 @@ const int kSmallReceiverMaxDiameterMm = 273;
 const int kInvalidInt = 999;
 const float kInvalidFloat = 999.0f;
 const float kInvalidWeight = -999.0f;
+// Heaviest column weight taken as a reading, g: a ton, far above a full column, so that the
+// weight and its net weight convert to whole grams and to mm3 without overflow.
+const float kMaxColumnWeightG = 1.0e6f;
+// Liquid density no refrigerant of a plant reaches, kg/L: the densest of the refrigerant
+// list stay below 1.8 kg/L down to -50 degC.
+const double kDensestLiquidKgPerL = 2.0;
 
 // Liquid volume (cm3) of an inclined horizontal receiver in 1 mm slices along its length:
 // the depth falls by `slope` mm per mm from `depthMm`, measured at one end.
@@ -45,14 +51,17 @@ int ORV_ProcThread::conversion_WeightToLevel() {
   const int v1 = modsDatas_.stateMesV1;
   const int v2 = modsDatas_.stateMesV2;
 
+  // A weight that is not a number or beyond any gauge is an invalid reading, as the marker.
+  const float tare = static_cast<float>(cfgInt(prockey::CONFIG_COLUMN_TARE)) + kColumnContentsG;
+  const bool empty = weight < tare || modsDatas_.sensorFault[modval::Poids] == 1;
+  const bool weightValid = weight != kInvalidWeight && std::fabs(weight) <= kMaxColumnWeightG &&
+                           (empty || weight - tare <= kMaxColumnWeightG);
   if (v1 == 1 || v2 == 1) {
-    if (weight == kInvalidWeight) {
+    if (!weightValid) {
       setMesInt(procmes::ColumnWeight, kInvalidInt);
       setMesInt(procmes::NetWeight, kInvalidInt);
     } else {
-      float tare = static_cast<float>(cfgInt(prockey::CONFIG_COLUMN_TARE) + kColumnContentsG);
       setMesInt(procmes::ColumnWeight, static_cast<int>(weight));
-      bool empty = weight < tare || modsDatas_.sensorFault[modval::Poids] == 1;
       setMesInt(procmes::NetWeight, empty ? 0 : static_cast<int>(weight - tare));
     }
   }
@@ -60,8 +69,7 @@ int ORV_ProcThread::conversion_WeightToLevel() {
   // The level needs one card, a valid liquid temperature (its density), a valid weight
   // and a density to divide by.
   const float rho = fluidDatas_[0].val[8];  // kg/L
-  if (v1 + v2 != 1 || !readingValid(modval::TempSOR) || weight == kInvalidWeight ||
-      !(rho > 0.0f)) {
+  if (v1 + v2 != 1 || !readingValid(modval::TempSOR) || !weightValid || !(rho > 0.0f)) {
     setMesInt(procmes::LiquidLevel, kInvalidInt);
     setMesFloat(procmes::RefrigerantMass, kInvalidFloat);
     return 1;
@@ -114,6 +122,21 @@ int ORV_ProcThread::conversion_WeightToLevel() {
   mass *= static_cast<float>(cfgInt(prockey::CONFIG_TANK_NUMBER));
   setMesFloat(procmes::RefrigerantMass, mass);
   return 1;
+}
+
+double ORV_ProcThread::receiversFullMassKg() {
+  // The geometry of conversion_WeightToLevel with the level at its top.
+  const double d = std::floor(cfgFloat(prockey::CONFIG_DIAMETRE));
+  double lengthMm = cfgInt(prockey::CONFIG_HEIGHT);
+  switch (cfgChar(prockey::CONFIG_TANK_TYPE)) {
+    case 'V': break;
+    case 'H': lengthMm -= d > kSmallReceiverMaxDiameterMm ? kEndsLargeMm : kEndsSmallMm; break;
+    default: return 0.0;
+  }
+  const double radiusDm = d / 200.0;
+  const double litres = kPi * radiusDm * radiusDm * (lengthMm / 100.0);
+  const double full = litres * kDensestLiquidKgPerL * cfgInt(prockey::CONFIG_TANK_NUMBER);
+  return std::isfinite(full) && full > 0.0 && d > 0.0 && lengthMm > 0.0 ? full : 0.0;
 }
 
 void ORV_ProcThread::invalidateColumnReadings() {

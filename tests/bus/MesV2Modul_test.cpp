@@ -175,25 +175,39 @@ TEST(MesV2Modul, HandshakePullsOrPushesTheConfiguration) {
   }
 }
 
-// A marker passes into the data as it is; the fault latches at the 66th marker in a row
-// and clears with one valid reading.
+// A marker passes into the data as it is, and a value that is not a number becomes the
+// marker; the fault latches at the 66th invalid reading in a row and clears with one valid
+// reading.
 TEST(MesV2Modul, SensorFaultLatchesAtThe66thInvalidReading) {
-  ModuleBench bench("module 1 mesv2\nset 1 weight -999.0\nset 1 hp 999.0\n", kFastCard);
-  ASSERT_TRUE(bench.sim->ready());
-  MesV2Modul card(&bench.link);
-  ASSERT_EQ(card.CMinit_Comm(true), 1);
-  for (int poll = 1; poll <= 65; ++poll) ASSERT_EQ(card.CM_sendToORV(), 0) << poll;
-  EXPECT_EQ(card.CM_sensorError(CM_WEIGHT), 0);
-  EXPECT_EQ(card.CM_sensorError(CM_HP), 0);
-  EXPECT_FLOAT_EQ(card.CM_getMesureValue(0), -999.0f);
-  ASSERT_EQ(card.CM_sendToORV(), 0);
-  EXPECT_EQ(card.CM_sensorError(CM_WEIGHT), 1);
-  EXPECT_EQ(card.CM_sensorError(CM_HP), 1);
-  EXPECT_EQ(card.CM_sensorError(CM_TEMP1), 0);
-  bench.sim->command("set 1 weight 512.0");
-  ASSERT_EQ(card.CM_sendToORV(), 0);
-  EXPECT_EQ(card.CM_sensorError(CM_WEIGHT), 0);
-  EXPECT_EQ(card.CM_sensorError(CM_HP), 1);
+  struct Case {
+    const char* what;
+    const char* script;  // weight and high pressure
+  };
+  const Case cases[] = {
+      {"the markers", "set 1 weight -999.0\nset 1 hp 999.0\n"},
+      {"not numbers", "set 1 weight nan\nset 1 hp inf\n"},
+      {"infinities", "set 1 weight -inf\nset 1 hp -inf\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ModuleBench bench(std::string("module 1 mesv2\n") + c.script, kFastCard);
+    ASSERT_TRUE(bench.sim->ready());
+    MesV2Modul card(&bench.link);
+    ASSERT_EQ(card.CMinit_Comm(true), 1);
+    for (int poll = 1; poll <= 65; ++poll) ASSERT_EQ(card.CM_sendToORV(), 0) << poll;
+    EXPECT_EQ(card.CM_sensorError(CM_WEIGHT), 0);
+    EXPECT_EQ(card.CM_sensorError(CM_HP), 0);
+    EXPECT_FLOAT_EQ(card.CM_getMesureValue(0), -999.0f);
+    EXPECT_FLOAT_EQ(card.CM_getMesureValue(1), 999.0f);
+    ASSERT_EQ(card.CM_sendToORV(), 0);
+    EXPECT_EQ(card.CM_sensorError(CM_WEIGHT), 1);
+    EXPECT_EQ(card.CM_sensorError(CM_HP), 1);
+    EXPECT_EQ(card.CM_sensorError(CM_TEMP1), 0);
+    bench.sim->command("set 1 weight 512.0");
+    ASSERT_EQ(card.CM_sendToORV(), 0);
+    EXPECT_EQ(card.CM_sensorError(CM_WEIGHT), 0);
+    EXPECT_EQ(card.CM_sensorError(CM_HP), 1);
+  }
 }
 
 // A refused command (reply 26) stays the next command until the card acknowledges it.

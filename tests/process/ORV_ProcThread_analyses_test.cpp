@@ -430,3 +430,62 @@ TEST_F(AnalysisTest, WindowSettingsFromTheServerAreBounded) {
     EXPECT_EQ(cfgInt(prockey::CONFIG_MOY_REF_RECALCUL_CTRL), c.countdown);
   }
 }
+
+TEST_F(AnalysisTest, MeanMassesNoReceiverHoldsAreLeftOut) {
+  // A plant learned at 172.96 kg; `massText(i)` gives the mean mass field of watch line i
+  // of the last three days. The default receiver (vertical, 500 x 1500 mm) holds at most
+  // 589 kg; two horizontal 300 x 1130 mm receivers hold at most 283 kg.
+  using MassText = std::function<std::string(int)>;
+  const float kReference = 172.96f;
+  auto oneLine = [](const char* text) {
+    return MassText([text](int i) { return i == 5 ? std::string(text) : std::string("172.96"); });
+  };
+  auto everyThird = [](const char* text) {
+    return MassText([text](int i) { return i % 3 == 0 ? std::string(text) : std::string("172.96"); });
+  };
+  // 100, 90, 80 and 70 % of the reference.
+  const MassText drop = [kReference](int i) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", kReference * (0.9f - 0.1f * (i / 24)));
+    return std::string(text);
+  };
+  struct Case {
+    const char* what;
+    MassText massText;
+    bool horizontalPair;
+    int flagAlarm;  // FLAG_ALARM after the run (0 before)
+  };
+  const Case cases[] = {
+      {"99999.00 on one line of the oldest day", oneLine("99999.00"), false, 0},
+      {"1e5 on one line of the oldest day", oneLine("1e5"), false, 0},
+      {"86401 on one line of the oldest day", oneLine("86401"), false, 0},
+      {"600 kg in a 589 kg receiver", oneLine("600"), false, 0},
+      {"5000 kg in two receivers of 283 kg", oneLine("5000"), true, 0},
+      {"1x72.96 on every third line", everyThird("1x72.96"), false, 0},
+      {"1?72.96 on every third line", everyThird("1?72.96"), false, 0},
+      {"a real drop", drop, false, 2},
+      {"a real drop in two small receivers", drop, true, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    core.clearRecords();
+    watching(kReference);
+    setCfgText(prockey::CONFIG_TANK_TYPE, c.horizontalPair ? "H" : "V");
+    setCfgFloat(prockey::CONFIG_DIAMETRE, c.horizontalPair ? 300.0f : 500.0f);
+    setCfg(prockey::CONFIG_HEIGHT, c.horizontalPair ? 1130 : 1500);
+    setCfg(prockey::CONFIG_TANK_NUMBER, c.horizontalPair ? 2 : 1);
+    MoyMsrGenerator g = MoyMsrGenerator().hours(171, 60, kReference, kLearning);
+    for (int i = 0; i < 72; ++i) {
+      std::string line = MoyMsrGenerator::line(1700000000, 60, kReference, kWatch);
+      line.replace(line.find(";172.96;") + 1, 6, c.massText(i));
+      g.raw(line);
+    }
+    writeMeans(g);
+    analyse();
+    EXPECT_EQ(cfgInt(prockey::FLAG_ALARM), c.flagAlarm);
+    EXPECT_EQ(core.alarms().size(), c.flagAlarm == 2 ? 1u : 0u);
+    if (c.flagAlarm == 0) {
+      EXPECT_NEAR(cfgFloat(prockey::ANCIEN_PENTE), 0.0f, 1e-3);
+    }
+  }
+}

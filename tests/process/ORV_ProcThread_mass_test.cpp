@@ -142,6 +142,36 @@ TEST_F(MassTest, InvalidInputsGiveInvalidLevelAndMass) {
   EXPECT_EQ(mesInt(procmes::NetWeight), 999);
 }
 
+TEST_F(MassTest, WeightBeyondAnyGaugeIsAnInvalidReading) {
+  // None of these converts to whole grams, nor its net weight to mm3.
+  struct Case {
+    const char* what;
+    float weight;  // g
+    int tare;      // CONFIG_COLUMN_TARE, g
+  };
+  const Case cases[] = {
+      {"1e10 g", 1e10f, 0},
+      {"2^31 g", 2147483648.0f, 0},
+      {"3.4e38 g", 3.4e38f, 0},
+      {"-3.4e38 g", -3.4e38f, 0},
+      {"NaN", std::nanf(""), 0},
+      {"infinity", INFINITY, 0},
+      {"a net weight of 2.1e9 g", 1080.0f, -2147483000},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    setMes(procmes::ColumnWeight, -1);
+    setMes(procmes::NetWeight, -1);
+    setCfg(prockey::CONFIG_COLUMN_TARE, c.tare);
+    plant(c.weight, 1.0f);
+    EXPECT_EQ(thread->conversion_WeightToLevel(), 1);
+    EXPECT_EQ(mesInt(procmes::ColumnWeight), 999);
+    EXPECT_EQ(mesInt(procmes::NetWeight), 999);
+    EXPECT_EQ(mesInt(procmes::LiquidLevel), 999);
+    EXPECT_FLOAT_EQ(mesFloat(procmes::RefrigerantMass), 999.0f);
+  }
+}
+
 TEST_F(MassTest, WeightFaultFlagGivesAnEmptyColumn) {
   plant(1080, 1.0f);
   thread->modsDatas_.sensorFault[modval::Poids] = 1;

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
+#include <limits>
 #include <thread>
 
 #include <unistd.h>
 
 #include "gpio.h"
+#include "support/plant_lines.h"
 #include "support/proc_fixture.h"
 
 namespace {
@@ -105,6 +108,39 @@ TEST_F(ProcThreadTest, PassPublishesAndNotifiesEvenWithoutAModuleCentre) {
   // The module alarms still run on the last copy of the exchange record.
   ASSERT_EQ(core.alarms().size(), 1u);
   EXPECT_EQ(core.alarms()[0].code, 112);
+}
+
+TEST_F(ProcThreadTest, CardValuesThatAreNoNumbersAreInvalidReadings) {
+  // A V2 card's weight, pressure and three temperatures, taken by a pass, then written to
+  // the day file and the hourly means as the record steps do: invalid readings, as 999.
+  const float kInf = std::numeric_limits<float>::infinity();
+  setCfg(prockey::FLAG_PREM_DEMARRAGE, 1);
+  for (float bad : {std::nanf(""), kInf, -kInf}) {
+    SCOPED_TRACE(bad);
+    core.clearRecords();
+    makeThread();
+    box.run("rm -f '" + box.path("/home/ORV/moy.msr") + "'");
+    modules.setExchange(ORV_ProcScriptedModules::v2Card(bad, bad, bad, bad, bad));
+    thread->update_Process();
+    EXPECT_EQ(mesInt(procmes::ColumnWeight), 999);
+    thread->save_mesurement();
+    thread->save_mesurement();
+    thread->accumulate_moyenne();
+    const struct_compteur_moyenne& m = thread->moyenne_;
+    EXPECT_EQ(m.n_mass + m.n_tsor + m.n_tent + m.n_text, 0);
+    ASSERT_EQ(thread->WriteMoyenne(&thread->passLocalTime), 0);
+
+    const std::vector<std::string> lines = core.measurementLines();
+    ASSERT_EQ(lines.size(), 1u);
+    const std::vector<std::string> fields = fieldsOf(lines[0]);
+    // Mass, liquid, outside, high pressure, inlet.
+    const std::pair<int, const char*> expected[] = {
+        {1, "-"}, {2, "999.00"}, {3, "999.00"}, {6, "999.00"}, {12, "999.00"}};
+    for (const auto& f : expected) EXPECT_EQ(fields.at(f.first - 1), f.second) << "field " << f.first;
+    for (const std::string& text : {lines[0], box.read("/home/ORV/moy.msr")}) {
+      for (const char* word : {"nan", "inf"}) EXPECT_EQ(text.find(word), std::string::npos) << text;
+    }
+  }
 }
 
 TEST_F(ProcThreadTest, SilentBusRoundSleepsAndStillPublishes) {

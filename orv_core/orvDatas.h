@@ -120,11 +120,12 @@ public:
   // MAC address, a server name), a number describing the plant lies within the wizard's
   // range and a module value is one the module screens offer (moduleValueAllowed()).
   static std::string netCFG_refusal(const std::string& keyword, const std::string& value);
-  // True when a value that a module gave for a key of its section (`text`, as the file
-  // would hold it) would not be taken from the server either: the console then names
-  // `what`, the section and the key, and the stored value stays.
+  // True when a value for a key of a module section (`text`, as the file would hold it)
+  // would not be taken from the server either: the console then names `what`, the
+  // section and the key, and what is `kept` in its place.
   static bool refusedModuleValue(const char* what, const std::string& section,
-                                 const std::string& key, const std::string& text);
+                                 const std::string& key, const std::string& text,
+                                 const char* kept = "valeur enregistree conservee");
 
   void get_ORVnetworkConfig(network_conf_t& out);
   void set_ORVnetworkConfig(network_conf_t& in);

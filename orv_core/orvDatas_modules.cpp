@@ -7,11 +7,12 @@
 #include "orvDatas.h"
 
 bool orvDatas::refusedModuleValue(const char* what, const std::string& section,
-                                  const std::string& key, const std::string& text) {
+                                  const std::string& key, const std::string& text,
+                                  const char* kept) {
   const std::string refusal = netCFG_refusal(key, text);
   if (refusal.empty()) return false;
-  std::printf("[orvDatas] %s: %s %s=%s refuse (%s), valeur enregistree conservee\n", what,
-              section.c_str(), key.c_str(), text.c_str(), refusal.c_str());
+  std::printf("[orvDatas] %s: %s %s=%s refuse (%s), %s\n", what, section.c_str(), key.c_str(),
+              text.c_str(), refusal.c_str(), kept);
   std::fflush(stdout);
   return true;
 }
@@ -28,12 +29,20 @@ double plainDefault(const ModuleKeyDef& def) { return def.def; }
 
 // Integer keys are read as int, float keys as double narrowed to float. Unsigned keys
 // (speeds, ratings, delays) are read through double, which holds every u32 exactly: they
-// are written unsigned, and a value above INT_MAX would not read back as an int.
+// are written unsigned, and a value above INT_MAX would not read back as an int. A value
+// of a module section that the server could not set either goes to the module as the
+// key's default, with a console trace; an empty one reads as the default.
 void readKeys(orv_configFile& file, const std::string& section, const ModuleKeyTable& table,
-              void* record, const KeyName& keyOf, const KeyDefault& defaultOf) {
+              void* record, const KeyName& keyOf, const KeyDefault& defaultOf, const char* what) {
   for (size_t i = 0; i < table.count; ++i) {
     const ModuleKeyDef& def = table.keys[i];
     std::string key = keyOf(def);
+    orv_configFile::EntryIterator entry;
+    if (section != kGeneral && file.findEntry(key, section, entry) && !entry->value.empty() &&
+        orvDatas::refusedModuleValue(what, section, key, entry->value, "valeur par defaut")) {
+      setModuleField(record, def, defaultOf(def));
+      continue;
+    }
     bool wide = def.type == ModKeyType::F32 || def.type == ModKeyType::U32;
     double value = wide ? file.get<double>(key, defaultOf(def), section)
                         : file.get<int>(key, static_cast<int>(defaultOf(def)), section);
@@ -81,7 +90,7 @@ int readSection(orvDatas& store, const char* what, const std::string& section,
     lockTimeout(what);
     return 0;
   }
-  readKeys(*store.ORV_FileConfig_ptr(), section, table, record, keyOf, defaultOf);
+  readKeys(*store.ORV_FileConfig_ptr(), section, table, record, keyOf, defaultOf, what);
   store.unlock_ORVconfig();
   return 1;
 }

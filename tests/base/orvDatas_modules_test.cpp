@@ -106,6 +106,69 @@ TEST(OrvDatasModules, WrittenSectionsReadBackWhole) {
   EXPECT_EQ(std::memcmp(&enerBack, &ener, sizeof ener), 0);
 }
 
+// A value of a module section that the module screens would not offer (beyond the
+// field's type, not finite, not whole for an integer field, not one of the key's choices)
+// reads as the key's default, and the console names the section, the key and the value.
+TEST(OrvDatasModules, ValuesNoModuleScreenOffersReadAsTheDefault) {
+  struct Case {
+    const char* section;
+    const char* key;
+    const char* text;
+  } cases[] = {
+      {"Module_HPF", "z0_HPF-CONFIG_TES", "1e300"},
+      {"Module_HPF", "z0_HPF-CONFIG_TCmini", "-1e39"},
+      {"Module_HPF", "z0_HPF-CONFIG_TVM", "1e300"},
+      {"Module_HPF", "z0_HPF-CONFIG_Dt", "nan"},
+      {"Module_HPF", "z0_HPF_CONFIG_V_MP_Kw_2", "2.5"},
+      {"Module_HPF", "z0_HPF-CONFIG_Variateur", "7"},
+      {"Module_Mesure_V2", "z2_CM_JAUGE_TYPE", "inf"},
+      {"Module_Mesure_V2", "z2_CM_UART2_SPEED", "-1"},
+      {"Module_Energie_1", "z7_ENER_puissance_puissanceTI_BP0", "75"},
+      {"Module_Energie_1", "z7_ENER_uart_rs485_id", "300"},
+  };
+  std::string config, section;
+  for (const Case& c : cases) {
+    if (section != c.section) config += "[" + (section = c.section) + "]\n";
+    config += std::string(c.key) + "=" + c.text + "\n";
+  }
+  TestSandbox box;
+  box.write(kLive, config);
+  orvDatas store;
+  hp_global_config_t hpf;
+  cm_config_t v2;
+  energyORV_cfg_t ener;
+  testing::internal::CaptureStdout();
+  ASSERT_EQ(store.readHPF_Config_fromFile(&hpf), 1);
+  ASSERT_EQ(store.readMESv2_Config_fromFile(v2), 1);
+  ASSERT_EQ(store.readENER_Config_fromFile(1, &ener), 1);
+  const std::string out = testing::internal::GetCapturedStdout();
+
+  struct Read {
+    const char* section;
+    const ModuleKeyTable& table;
+    const void* record;
+  } const reads[] = {{"Module_HPF", HPF_KEY_TABLE, &hpf},
+                     {"Module_Mesure_V2", MESV2_KEY_TABLE, &v2},
+                     {"Module_Energie_1", ENER_KEY_TABLE, &ener}};
+  for (const Case& c : cases) {
+    int checked = 0;
+    for (const Read& r : reads) {
+      if (std::string(r.section) != c.section) continue;
+      const bool ener1 = &r.table == &ENER_KEY_TABLE;
+      for (size_t i = 0; i < r.table.count; ++i) {
+        const ModuleKeyDef& def = r.table.keys[i];
+        if ((ener1 ? enerKey(1, def) : std::string(def.key)) != c.key) continue;
+        const float fallback = static_cast<float>(ener1 ? enerDefault(1, def) : def.def);
+        EXPECT_EQ(moduleField(r.record, def), fallback) << c.key << "=" << c.text;
+        ++checked;
+      }
+    }
+    EXPECT_EQ(checked, 1) << c.key;
+    const std::string trace = std::string(c.section) + " " + c.key + "=" + c.text + " refuse";
+    EXPECT_NE(out.find(trace), std::string::npos) << trace << "\n" << out;
+  }
+}
+
 // The clean-ups drop sections (or the V1 keys) from memory; the file keeps them until
 // the next write.
 TEST(OrvDatasModules, CleaningDropsTheSectionsFromMemory) {

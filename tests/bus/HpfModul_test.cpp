@@ -166,6 +166,35 @@ TEST(HpfModul, HandshakePullsOrPushesTheConfiguration) {
   }
 }
 
+// Values of section "Module_HPF" that no module screen offers go to the module as the
+// keys' defaults when the controller's configuration is pushed: no infinity, no wrapped 0.
+TEST(HpfModul, PushedConfigurationCarriesTheDefaultsOfRefusedValues) {
+  struct Case {
+    int id;
+    const char* text;
+  } cases[] = {
+      {146, "1e300"},  // TES
+      {148, "-1e39"},  // TCmini
+      {153, "1e300"},  // TVM, unsigned
+      {147, "nan"},    // Dt
+  };
+  std::string config = std::string(kFastModule) + "z0_HPF-CONFIG_ISCONFIGIRED=1\n";
+  for (const Case& c : cases)
+    config += std::string(HPF_KEY_TABLE.find(c.id)->key) + "=" + c.text + "\n";
+  ModuleBench bench("module 5 hpf configured=0\n", config);
+  ASSERT_TRUE(bench.sim->ready());
+  HpfModul hpf(&bench.link);
+  ASSERT_EQ(hpf.HPFinit_Comm(true), 1);
+  std::vector<Bytes> pushed = bench.requests(5, 'j');
+  ASSERT_EQ(pushed.size(), 1u);
+  ASSERT_EQ(pushed[0].size(), sizeof(hp_global_config_t));
+  for (const Case& c : cases) {
+    const ModuleKeyDef& def = *HPF_KEY_TABLE.find(c.id);
+    EXPECT_EQ(moduleField(pushed[0].data(), def), static_cast<float>(def.def))
+        << def.key << "=" << c.text;
+  }
+}
+
 // Lost on the first pass more than 240 s after the last valid reply; reconnected by an
 // answered identification; lost again after the same delay.
 TEST(HpfModul, WatchdogDeclaresTheModuleLostAndReconnectsIt) {

@@ -9,15 +9,15 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
-#include <chrono>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "Info_config.h"
 #include "core_device.h"
+#include "lock_holder.h"
 #include "support/orvqt_workdir.h"
 #include "support/screen_shot.h"
+#include "time_bounds.h"
 
 namespace {
 
@@ -87,19 +87,19 @@ TEST(Info_config, AStoreHeldByAnotherThreadLeavesTheSectionsOut) {
   std::remove(dev.box.path("/etc/init.d/rcS").c_str());
   orvDatas* store = dev.core->datas();
   bool locked = false;
-  std::thread holder([&] {
-    locked = store->lock_ORVconfig();
-    std::this_thread::sleep_for(std::chrono::seconds(3));
-    if (locked) store->unlock_ORVconfig();
-  });
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  QElapsedTimer shown;
-  shown.start();
-  dev.page.show();
-  const qint64 ms = shown.elapsed();
-  holder.join();
+  qint64 ms = 0;
+  {
+    // Held until the page is shown, 3 s at most: a page that waited for the lock would
+    // get it then, with the sections.
+    LockHeldElsewhere held([&] { return locked = (store->lock_ORVconfig() == 1); },
+                           [&] { store->unlock_ORVconfig(); }, timeBound(3000));
+    QElapsedTimer shown;
+    shown.start();
+    dev.page.show();
+    ms = shown.elapsed();
+  }
   ASSERT_TRUE(locked);
-  EXPECT_LT(ms, 2500);
+  EXPECT_LT(ms, timeBound(2500));
   const std::vector<std::string> items = dev.items();
   for (const std::string& item : items)
     EXPECT_EQ(item.rfind("Config Section", 0), std::string::npos);

@@ -9,9 +9,10 @@ set -u
 . "$ORV_SOURCE_DIR/tests/gui/support/xsession.sh"
 xsession_script
 
-# until_field NAME TEXT [SECONDS]: until the widget NAME shows TEXT
+# until_field NAME TEXT: until the widget NAME shows TEXT
 until_field() {
-  local until=$((SECONDS + ${3:-15}))
+  local until
+  until=$(deadline)
   while [ $SECONDS -le $until ]; do
     [ "$(field "$1" 8)" = "$2" ] && return 0
     sleep 0.25
@@ -51,13 +52,13 @@ fault 8 crc
 SCENARIO
 sim_start "$root"
 xsession_start "$root" TZ=UTC || fail "no X session"
-expect_page mainScreen 40
+expect_page mainScreen
 
 # The COP view, from its button on the main screen, after the next processing pass.
 tap 120 435
 expect_page cpInfoPage
 [ "$(field label_fluide_name 8)" = 'R404A\n ' ] || fail "refrigerant: $(field label_fluide_name 8)"
-until=$((SECONDS + 30))
+until=$(deadline)
 while [ "$(field label_pressionBPG 8)" = 0 ] && [ $SECONDS -le $until ]; do sleep 0.5; done
 field label_pressionBPG 8 | grep -Eq '^-?[0-9]+\.[0-9]$' ||
   fail "BP pressure: $(field label_pressionBPG 8)"
@@ -69,7 +70,7 @@ expect_page mainScreen
 # The live energy view with the simulator's powers: input 0 of module 1 is compressor 1.
 tap 35 260
 expect_page enerInfoPage
-until_field label_ACT_comp1 10.0 60
+until_field label_ACT_comp1 10.0
 until_field label_ACT_comp2 2.5
 shot "$root/energy-view.png"
 tap 320 300
@@ -93,13 +94,13 @@ before=$(measurement_requests)
 ORV_ROOT="$root" "$ORV_SOURCE_DIR/platform/orvbus-sim/orvbus-sim" ctl fault 6 silent 3 "'8'" \
   > /dev/null || fail "fault not set"
 tap_widget pB_SaveENER || fail "no save button"
-until_field label_SendConfigMessage '!! ECHEC !! Configuation module ENERGIE 1' 30
+until_field label_SendConfigMessage '!! ECHEC !! Configuation module ENERGIE 1'
 # A stored rating of 75 A shows "50A", and only an acknowledged save stores 50.
 rating() { grep "^z6_ENER_puissance_puissanceTI_BP0=" "$root/home/ORV/config.conf"; }
 [ "$(rating)" = "z6_ENER_puissance_puissanceTI_BP0=75" ] || fail "after a failed send: $(rating)"
 shot "$root/energie-save-failed.png"
 tap_widget pB_SaveENER || fail "no save button"
-until_field label_SendConfigMessage 'Envoi Configuation module ENERGIE 1 OK' 30
+until_field label_SendConfigMessage 'Envoi Configuation module ENERGIE 1 OK'
 [ "$(rating)" = "z6_ENER_puissance_puissanceTI_BP0=50" ] || fail "after the save: $(rating)"
 grep -q "addr=6 received configuration: addr=6 configured=1 .*ti_rating=50,50,50" \
   "$root/orvbus-sim.log" || fail "the module did not receive the configuration"

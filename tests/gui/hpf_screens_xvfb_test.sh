@@ -62,13 +62,14 @@ simulator_start "$root" "$root/scenario" || fail "no bus simulator"
 sim=$XS_SIM
 
 xsession_start "$root" TZ=UTC || fail "no X session"
-expect_page mainScreen 30
+expect_page mainScreen
 
 # --- The live view: two stages on, 1000 + 1500 W, until a tap anywhere.
 tap 184 100
 expect_page hpfInfoPage
-wait_dump $'label_NumVentilON\tQLabel' 15 || fail "no stage count: $(dump)"
-for _ in $(seq 40); do [ "$(field label_NumVentilON 8)" = "2 / 8" ] && break; sleep 0.5; done
+wait_dump $'label_NumVentilON\tQLabel' || fail "no stage count: $(dump)"
+until=$(deadline)
+until [ "$(field label_NumVentilON 8)" = "2 / 8" ] || [ $SECONDS -gt $until ]; do sleep 0.5; done
 [ "$(field label_NumVentilON 8)" = "2 / 8" ] || fail "stages: $(field label_NumVentilON 8)"
 [ "$(field label_Puissance 8)" = 2500 ] || fail "power: $(field label_Puissance 8)"
 [ "$(field label_hpfFirmware 8)" = "HPF v2.1" ] || fail "firmware: $(field label_hpfFirmware 8)"
@@ -97,7 +98,7 @@ simctl note wizard-opened
 # With the keyboard up, on each page of the main walk: keys a finger high, and the page's
 # picture for the eye.
 wizard_button btnKeyboard
-wait_dump $'key0\tQPushButton' 15 || fail "no keyboard: $(dump)"
+wait_dump $'key0\tQPushButton' || fail "no keyboard: $(dump)"
 mkdir -p "$ORV_BUILD_DIR/screens"
 for page in $(seq 0 8); do
   [ -z "$(low_keys)" ] || fail "keys under a finger on page $page: $(low_keys)"
@@ -111,10 +112,10 @@ wizard_button btnKeyboard
 # would still be answered.
 simctl fault 5 silent 3 6A
 tap_widget pushButton_SaveSendCgf
-wait_dump "REESSAYER/RENVOYER SVP" 15 || fail "no error text: $(field label_message 8)"
+wait_dump "REESSAYER/RENVOYER SVP" || fail "no error text: $(field label_message 8)"
 shot "$root/hpf_send_failed.png"
 tap_widget pushButton_SaveSendCgf
-wait_dump "Sauvegardee et Envoyee" 15 || fail "no saved text: $(field label_message 8)"
+wait_dump "Sauvegardee et Envoyee" || fail "no saved text: $(field label_message 8)"
 grep -q "^z0_HPF_CONFIG_V_MP_Kw_1=1500$" "$root/home/ORV/config.conf" || fail "section not saved"
 grep -q "received configuration: configured=1 stage_kw=1000,1500,500," "$root/orvbus-sim.log" ||
   fail "configuration not received"
@@ -126,7 +127,8 @@ wizard_button btnCancel
 page_line | grep -q "proc_paused=0" || fail "processing not resumed: $(page_line)"
 [ "$(requests_after 6B wizard-opened)" -eq "$(requests_after 6B wizard-quit)" ] ||
   fail "'k' requests while the wizard was open"
-for _ in $(seq 40); do [ "$(requests_after 6B wizard-quit)" -gt 0 ] && break; sleep 0.5; done
+until=$(deadline)
+until [ "$(requests_after 6B wizard-quit)" -gt 0 ] || [ $SECONDS -gt $until ]; do sleep 0.5; done
 [ "$(requests_after 6B wizard-quit)" -gt 0 ] || fail "no 'k' request after the wizard"
 shot "$root/end.png"
 [ "$(identify -format '%wx%h' "$root/hpf_live_view.png")" = 640x480 ] || fail "screen shot size"

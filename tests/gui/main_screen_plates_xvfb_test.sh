@@ -15,7 +15,7 @@ places() { awk -F'\t' 'NR > 1 { print $1, $2, $3, $4, $5, $6 }' "$1"; }
 # still_shot FILE: the screen and its dump at one moment: the dump before and after the
 # picture place the same widgets (a refresh may blink the alarm caption in between)
 still_shot() {
-  local until=$((SECONDS + 20))
+  local until=$(deadline)
   while [ $SECONDS -le $until ]; do
     dump > "$root/before.dump"
     shot "$1"
@@ -74,8 +74,8 @@ $2
   plant_scenario "$root" t_inlet=31.5 t_outlet=29.0 t_outside=18.0
   sim_start "$root"
   xsession_start "$root" TZ=UTC || fail "no X session"
-  expect_page mainScreen 25
-  local until=$((SECONDS + 20))
+  expect_page mainScreen
+  local until=$(deadline)
   until field hpPressureLabel 8 | grep -Eqx '[0-9]+\.[0-9]'; do
     [ $SECONDS -le $until ] || fail "$1: no high pressure: $(field hpPressureLabel 8)"
     sleep 0.5

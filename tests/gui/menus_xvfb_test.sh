@@ -21,11 +21,11 @@ sandbox() {
   printf '1073741824 2147483648\n' > "$r/platform_stub/diskspace"
   printf -v "$1" '%s' "$r"
 }
-expect_page() { wait_page "$1" "${2:-10}" || fail "expected $1"; }
-# window TITLE: the id of the visible top-level window named TITLE (10 s)
+# window TITLE: the id of the visible top-level window named TITLE
 window() {
-  local id="" i
-  for i in $(seq 100); do
+  local id="" until
+  until=$(deadline)
+  while [ $SECONDS -le $until ]; do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
     [ -n "$id" ] && break
     sleep 0.1
@@ -53,8 +53,8 @@ box=$(window "Language Change")
 shot "$SCREENS/menus-xvfb-language-confirmation.png"
 tap_window "$box"
 xdotool key Return
-expect_page msgBoxPage 20
-wait_dump " ++ LANGUAGE [en] loaded OK" 30 || fail "not in English: $(field textEdit_msg 8)"
+expect_page msgBoxPage
+wait_dump " ++ LANGUAGE [en] loaded OK" || fail "not in English: $(field textEdit_msg 8)"
 grep -qx "CONFIG_LANGUE=en" "$A/home/ORV/config.conf" || fail "language not stored: $(grep LANGUE "$A/home/ORV/config.conf")"
 xsession_stop
 
@@ -80,7 +80,7 @@ grep -qx "INTERVENTION_TECH=1" "$B/home/ORV/config.conf" || fail "intervention n
 # buttons a finger can hit; NO keeps the device running
 reboot_question() {
   tap_widget rebootButton || fail "no reboot button"
-  wait_dump $'QMessageBox\t' 10 || fail "no reboot question"
+  wait_dump $'QMessageBox\t' || fail "no reboot question"
   local b
   for b in "$1" "$2"; do finger_button "$b" || fail "reboot question: $(dump | grep Button | cut -f 2-8)"; done
   shot "$SCREENS/menus-xvfb-reboot-question-$3.png"
@@ -97,7 +97,7 @@ tap_widget visualisationButton || fail "no consultation choice"
 expect_page menuPage
 tap_widget journalButton || fail "no journal button"
 expect_page journalPage
-wait_dump ": Event128 : 'TECH'" 15 || fail "journal shows: $(field textEdit 8)"
+wait_dump ": Event128 : 'TECH'" || fail "journal shows: $(field textEdit 8)"
 last=$(field textEdit 8 | sed 's/.*\\n//')
 case $last in *" : Event128 : 'TECH'") ;; *) fail "last journal entry: $last" ;; esac
 shot "$SCREENS/menus-xvfb-journal.png"

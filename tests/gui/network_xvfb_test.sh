@@ -22,7 +22,6 @@ cleanup() {
   [ -n "${ORV_KEEP_SANDBOX:-}" ] || rm -rf "$root" "$srv"
 }
 trap cleanup EXIT
-expect_page() { wait_page "$1" "${2:-10}" || fail "expected $1"; }
 page_line() { dump | head -1; }
 code() {
   tap_widget linePassword || fail "no code field"
@@ -67,7 +66,7 @@ done
 simulator_start "$root" "$root/scenario" || fail "no bus simulator"
 sim=$XS_SIM
 xsession_start "$root" TZ=UTC || fail "no X session"
-expect_page mainScreen 25
+expect_page mainScreen
 no_gateway 192.168.1.48
 config_menu
 tap_widget networkButton || fail "no network button"
@@ -76,7 +75,7 @@ code 8351
 expect_page networkPage
 page_line | grep -q "upd_paused=1" || fail "exchange not paused: $(page_line)"
 tap_widget testButton || fail "no test button"
-wait_dump "Reseau INTERNET OK, Connexion avec le serveur reussie." 20 ||
+wait_dump "Reseau INTERNET OK, Connexion avec le serveur reussie." ||
   fail "test status: $(field labelStatus 8)"
 [ "$(field lineEditID 8)" = 1234 ] || fail "server ID shown: $(field lineEditID 8)"
 grep -qx "CONFIG_SRV_ID=1234" "$root/home/ORV/config.conf" || fail "server ID not stored"
@@ -88,7 +87,7 @@ tap_widget lineEditIP || fail "address field not open"
 xdotool key ctrl+a BackSpace
 type_text 192.168.1.60
 tap_widget pB_save || fail "no save button"
-wait_dump "Enregistrement CONFIG Reseau reussie." 20 || fail "save status: $(field labelStatus 8)"
+wait_dump "Enregistrement CONFIG Reseau reussie." || fail "save status: $(field labelStatus 8)"
 grep -qx "CONFIG_IP=192.168.1.60" "$root/home/ORV/config.conf" || fail "address not stored"
 grep -q "SIOCSIFADDR eth0 192.168.1.60" "$root/platform_calls.log" || fail "address not applied"
 no_gateway 192.168.1.60
@@ -106,10 +105,11 @@ expect_page menuPage
 tap_widget traceroute || fail "no Trace Route button"
 expect_page networkPage
 tap_widget sendFilesButton || fail "no send button"
-wait_dump "OK: Transfert des fichiers reussi." 20 || fail "send status: $(field labelStatus 8)"
+wait_dump "OK: Transfert des fichiers reussi." || fail "send status: $(field labelStatus 8)"
 shot "$SCREENS/network-xvfb-send.png"
 
-for _ in $(seq 120); do
+until=$(deadline)
+while [ $SECONDS -le $until ]; do
   missing=""
   for f in config.conf journal.log rcS traceroute.log; do
     [ -f "$home/ORV/1234/$f" ] || missing="$missing $f"

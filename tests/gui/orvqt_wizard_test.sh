@@ -49,10 +49,10 @@ shot "$SCREENS/wizard-e2e-page16.png"
 
 # --- The finish and its box.
 tap_widget finishButton
-wait_dump $'QMessageBox\t' 30 || fail "no box after the finish"
+wait_dump $'QMessageBox\t' || fail "no box after the finish"
 dump | grep QMessageBox | grep -q "Fin de configuration" || fail "box: $(dump | grep QMessageBox)"
 # The box covers the panel, its OK button on the screen.
-until=$((SECONDS + 5))
+until=$(deadline)
 until dump | awk -F'\t' '$2 == "QMessageBox" && $3 == 0 && $4 == 0 && $5 >= 640 && $6 >= 480 { ok = 1 }
                            END { exit !ok }'; do
   [ $SECONDS -le $until ] || fail "box: $(dump | grep QMessageBox | cut -f 1-6)"
@@ -61,8 +61,8 @@ done
 shot "$SCREENS/wizard-e2e-finished.png"
 finger_button OK || fail "the box's OK: $(dump | grep Button | cut -f 2-8)"
 tap_text OK || fail "no OK on the box"
-expect_page menuPage 20
-until=$((SECONDS + 10))
+expect_page menuPage
+until=$(deadline)
 until page_line | grep -q "proc_paused=0 upd_paused=0"; do
   [ $SECONDS -le $until ] || fail "workers: $(page_line)"
   sleep 0.25

@@ -11,7 +11,7 @@ xsession_script
 sandbox A 0 ""
 root=$A
 xsession_start "$A" TZ=UTC ORV_CLOCK_START="2024-03-01 09:05:00" || fail "no X session"
-expect_page msgBoxPage 20
+expect_page msgBoxPage
 [ "$(field textEdit_msg 8 | sed 's/.*\\n//')" = "ERREUR detecter, veuillez verifier." ] ||
   fail "report ends with: $(field textEdit_msg 8)"
 tap_widget pB_Exit || fail "no Quitter"
@@ -54,7 +54,7 @@ server_start 12
 plant_scenario "$B"
 sim_start "$B"
 xsession_start "$B" TZ=UTC || fail "no X session"
-expect_page mainScreen 25
+expect_page mainScreen
 page_line | grep -q "proc_paused=0 upd_paused=0" || fail "workers: $(page_line)"
 page_line | grep -q "inactivity_ms=600000" || fail "inactivity: $(page_line)"
 tap 567 32

@@ -18,7 +18,7 @@ for a in 5 6 7 8; do
 done
 sim_start "$root"
 xsession_start "$root" TZ=UTC || fail "no X session"
-expect_page mainScreen 25
+expect_page mainScreen
 tap 567 32
 expect_page choixPage
 button paramButton
@@ -30,7 +30,8 @@ expect_page menuPage
 button autoTestButton
 expect_page autoTestPage
 button pB_AutoTest_Start
-for _ in $(seq 120); do [ "$(field Esc 7)" = 1 ] && break; sleep 0.25; done
+until=$(deadline)
+until [ "$(field Esc 7)" = 1 ] || [ $SECONDS -gt $until ]; do sleep 0.25; done
 [ "$(field Esc 7)" = 1 ] || fail "the run did not end"
 shot "$SCREENS/service-xvfb-autotest-done.png"
 [ "$(tail -c 20 "$root/tmp/autotest.log" | od -An -c | tr -d ' \n')" = '\nAutoTestTerminer!\n' ] ||
@@ -45,7 +46,7 @@ printf '/dev/uba1 /home/usbkey1 vfat rw 0 0\n' > "$root/proc/mounts"
 button copyToUsbButton
 expect_page usbPage
 button pB_CopyToUsb
-wait_dump "Sauvegarde terminer." 10 || fail "backup shows: $(field label_msg 8)"
+wait_dump "Sauvegarde terminer." || fail "backup shows: $(field label_msg 8)"
 folder=$(ls -d "$root"/home/usbkey1/orv_77_* 2>/dev/null | head -1)
 [ -n "$folder" ] || fail "no backup folder on the key"
 cmp -s "$folder/config.conf" "$root/home/ORV/config.conf" || fail "config.conf not backed up"
@@ -57,7 +58,7 @@ shot "$SCREENS/service-xvfb-usb-backup.png"
 read_key_config() {
   button pB_readConfigUsb
   # the file dialog opens with its name field focused
-  wait_focus "Ouvrir Config" 20 || fail "no file dialog"
+  wait_focus "Ouvrir Config" || fail "no file dialog"
   type_text "$1"
   xdotool key Return
 }
@@ -65,13 +66,13 @@ mkdir -p "$root/home/usbkey1/bad"
 printf '[General]\nFOO=1\n' > "$root/home/usbkey1/bad/config.conf"
 cp "$root/home/ORV/config.conf" "$root/live-before.conf"
 read_key_config "$root/home/usbkey1/bad/config.conf"
-wait_dump "ERREUR lecture fichier CONFIG USB" 10 || fail "bad key file shows: $(field label_msg 8)"
+wait_dump "ERREUR lecture fichier CONFIG USB" || fail "bad key file shows: $(field label_msg 8)"
 cmp -s "$root/home/ORV/config.conf" "$root/live-before.conf" || fail "config.conf changed"
 [ "$(conf_key CONFIG_SRV_ID)" = 77 ] || fail "server ID lost"
 shot "$SCREENS/service-xvfb-usb-bad-config.png"
 read_key_config "$folder/config.conf"
-wait_dump "lu avec succes." 10 || fail "the backup shows: $(field label_msg 8)"
+wait_dump "lu avec succes." || fail "the backup shows: $(field label_msg 8)"
 button pB_QuitUsb
-expect_page menuPage 10
+expect_page menuPage
 grep -qx "umount /home/usbkey1" "$root/log/commands.log" || fail "key not unmounted"
 echo "OK"

@@ -9,7 +9,7 @@ set -u
 xsession_script
 # yes_to_box: the question box on the screen answered "Oui"
 yes_to_box() {
-  wait_dump $'QMessageBox\t' 15 || fail "no question on wizard page $(field pageStack 8)"
+  wait_dump $'QMessageBox\t' || fail "no question on wizard page $(field pageStack 8)"
   tap_text "&Oui" || fail "no Oui: $(dump | grep Button | cut -f 2-8)"
   sleep 0.5
 }
@@ -60,10 +60,10 @@ shot "$SCREENS/wizard-e2e-page11-calibrated.png"
 wizard_next 5
 on_page 16
 tap_widget finishButton || fail "no ENREGISTREMENT"
-wait_dump $'QMessageBox\t' 30 || fail "no box after the finish"
+wait_dump $'QMessageBox\t' || fail "no box after the finish"
 dump | grep QMessageBox | grep -q "Fin de configuration" || fail "box: $(dump | grep QMessageBox)"
 xdotool key Return
-expect_page menuPage 20
+expect_page menuPage
 
 for kv in CONFIG_COLUMN_TARE=2400 CONFIG_HP_PRESSURE_CALIB=0.34 CONFIG_TEXT_CORRECTION=0.3 \
           CONFIG_TENT_CORRECTION=-0.4 CONFIG_TLIQ_CORRECTION=0.4 z2_CM_PRESSURE_TYPE_BARmax=200; do

@@ -22,7 +22,7 @@ REGLAGE_ALARM_GPERIODE=-2
 plant_scenario "$root"
 sim_start "$root"
 xsession_start "$root" TZ=UTC || fail "no X session"
-expect_page mainScreen 30
+expect_page mainScreen
 tap_widget menuButton || fail "no menu button"
 expect_page choixPage
 tap_widget paramButton || fail "no configuration button"
@@ -60,13 +60,13 @@ wizard_next
 on_page 16
 shot "$SCREENS/e2e-Enregistrement.png"
 tap_widget finishButton || fail "no ENREGISTREMENT"
-until=$((SECONDS + 30))
+until=$(deadline)
 until dump | grep QMessageBox | grep -q "Fin de configuration"; do
   [ $SECONDS -le $until ] || fail "no end box: $(dump | grep QMessageBox)"
   sleep 0.25
 done
 xdotool key Return
-expect_page menuPage 20
+expect_page menuPage
 
 config() { grep -qx "$1" "$root/home/ORV/config.conf" || fail "config.conf lacks $1"; }
 config 'CONFIG_NOM_CLIENT_DU_SITE="Chez Paul #3"'

@@ -38,13 +38,15 @@
 #include "screenMsgBox.h"
 #include "support/orvqt_workdir.h"
 #include "support/screen_shot.h"
+#include "time_bounds.h"
 
-// Lets the event loop run until `done` holds or `ms` have passed; whether it holds.
+// Lets the event loop run until `done` holds or `ms` (with the build's margin) have passed;
+// whether it holds.
 inline bool waitUntil(const std::function<bool()>& done, int ms = 10000) {
   QElapsedTimer clock;
   clock.start();
   while (!done()) {
-    if (clock.elapsed() > ms) return false;
+    if (clock.elapsed() > timeBound(ms)) return false;
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     QThread::msleep(5);
   }

@@ -11,11 +11,13 @@
 #   tap X Y                              a tap at a pixel
 #   tap_widget NAME                      a tap in the middle of a widget of the dump
 #   type_text TEXT                       keys, to the widget under the pointer's window
-#   wait_page NAME [SECONDS]             until the dump's current page is NAME (10 s) and
-#                                        its screenshot is taken
-#   wait_dump TEXT [SECONDS]             until the dump holds TEXT (fixed string, 10 s)
-#   wait_focus TITLE [SECONDS]           until the window titled TITLE is shown and has the
-#                                        keyboard (10 s): a dialog ready for type_text
+#   deadline                             the $SECONDS at which a wait on the screen gives
+#                                        up: XS_WAIT (120) seconds from now
+#   wait_page NAME                       until the dump's current page is NAME and its
+#                                        screenshot is taken
+#   wait_dump TEXT                       until the dump holds TEXT (fixed string)
+#   wait_focus TITLE                     until the window titled TITLE is shown and has the
+#                                        keyboard: a dialog ready for type_text
 #   field NAME COLUMN                    a column of a widget's dump line (8: its text)
 #   shot FILE                            the whole screen as a picture
 #   simulator_start ROOT SCENARIO        orvbus-sim on ROOT with the scenario file, its pid
@@ -25,7 +27,7 @@
 #   sandbox VAR CARRIER CONFIG           a fresh device root (added to the caller's roots
 #                                        array), eth0 carrier CARRIER, General lines CONFIG
 #   sim_start ROOT                       orvbus-sim on ROOT/scenario (its pid in `sim`)
-#   page_line, expect_page NAME [SECONDS], code TEXT, pictures ROOT (below); `fail` is the
+#   page_line, expect_page NAME, code TEXT, pictures ROOT (below); `fail` is the
 #                                        caller's, or xsession_script's
 #   config_menu                          from the main screen through the code 5086 to the
 #                                        configuration menu
@@ -57,6 +59,9 @@ XS_BUILD=${ORV_BUILD_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
 XS_SERVER="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/platform/sftp-server/sftp-server.sh"
 XS_ROOT=""
 XS_XVFB=""
+# Every wait on the screen gives up after this long. It only says that the program never
+# got there: a busy machine running the sanitizer build takes many times the usual seconds.
+XS_WAIT=120
 XS_APP=""
 export DISPLAY=""
 
@@ -121,12 +126,16 @@ tap_widget() {
 
 type_text() { xdotool type --delay 50 "$1"; sleep 0.2; }
 
+deadline() { echo $((SECONDS + XS_WAIT)); }
+
 wait_page() {
-  local name=$1 until=$((SECONDS + ${2:-10}))
+  local name=$1 until
+  until=$(deadline)
   while [ $SECONDS -le $until ]; do
     if dump | head -1 | grep -q "^page=$name "; then
       # and its picture taken, before anything moves on
-      while [ $SECONDS -le $((until + 3)) ]; do
+      until=$((SECONDS + 10))
+      while [ $SECONDS -le $until ]; do
         ls "$XS_ROOT/screenshots" 2>/dev/null | tail -1 | grep -q -- "-$name.png$" && return 0
         sleep 0.1
       done
@@ -140,7 +149,8 @@ wait_page() {
 }
 
 wait_dump() {
-  local until=$((SECONDS + ${2:-10}))
+  local until
+  until=$(deadline)
   while [ $SECONDS -le $until ]; do
     dump | grep -qF -- "$1" && return 0
     sleep 0.25
@@ -151,7 +161,8 @@ wait_dump() {
 # The X server's focus window is the dialog's own once it is mapped and the program has
 # given it the keyboard; keys typed before that would go elsewhere.
 wait_focus() {
-  local until=$((SECONDS + ${2:-10})) id
+  local until id
+  until=$(deadline)
   while [ $SECONDS -le $until ]; do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
     [ -n "$id" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ] && return 0
@@ -185,7 +196,7 @@ sandbox() {
   printf -v "$1" '%s' "$r"
 }
 page_line() { dump | head -1; }
-expect_page() { wait_page "$1" "${2:-10}" || fail "expected $1"; }
+expect_page() { wait_page "$1" || fail "expected $1"; }
 # code TEXT: typed into the code field, then Validation
 code() {
   tap_widget linePassword || fail "no code field"
@@ -194,7 +205,7 @@ code() {
 }
 # config_menu: from the main screen to the configuration menu behind its code
 config_menu() {
-  expect_page mainScreen 25
+  expect_page mainScreen
   tap 567 32
   expect_page choixPage
   tap_widget paramButton || fail "no configuration choice"
@@ -225,7 +236,8 @@ key_code() {
 # new_plant_code_page: past the start-up report of a plant never commissioned (closed by its
 # button when it shows one) to the code page
 new_plant_code_page() {
-  local until=$((SECONDS + 30))
+  local until
+  until=$(deadline)
   until page_line | grep -q "^page=menuCodePage "; do
     page_line | grep -q "^page=msgBoxPage " && tap_widget pB_Exit > /dev/null
     [ $SECONDS -le $until ] || fail "no code page: $(page_line)"
@@ -279,19 +291,19 @@ tap_box() {
   # (the group box's title row, box and text, straddles its frame's top line)
   if [ "$1" = QGroupBox ]; then tap $(($2 + 30)) $(($3 + 5)); else tap $(($2 + 12)) $(($3 + $4 / 2)); fi
 }
-# wizard_next [COUNT]: "SUIVANT", each time once it is shown and enabled (30 s), and until
-# the wizard's page stack has moved on
+# wizard_next [COUNT]: "SUIVANT", each time once it is shown and enabled, and until the
+# wizard's page stack has moved on
 wizard_next() {
   local n=${1:-1} from until
   while [ "$n" -gt 0 ]; do
-    until=$((SECONDS + 30))
+    until=$(deadline)
     until dump | awk -F'\t' '$1 == "nextButton" && $7 == 1 { ok = 1 } END { exit !ok }'; do
       [ $SECONDS -le $until ] || fail "SUIVANT not enabled on wizard page $(field pageStack 8)"
       sleep 0.25
     done
     from=$(field pageStack 8)
     tap_widget nextButton || fail "no SUIVANT"
-    until=$((SECONDS + 10))
+    until=$(deadline)
     while [ "$(field pageStack 8)" = "$from" ]; do
       [ $SECONDS -le $until ] || fail "the wizard stays on page $from"
       sleep 0.1

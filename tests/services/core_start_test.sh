@@ -118,9 +118,10 @@ has "$A/start.out" " ** /etc/init.d/rcS need Update"
 # --- Static settings that differ from the kernel's: reconfigured through the interface
 # stand-in; the boot script and the resolver carry the new settings. A failing mask step
 # gives -3 and leaves the boot script alone. Gateway 0.0.0.0 is a network without one:
-# address and mask set, the old default route removed and none added, no resolver.
+# address and mask set, the old default route removed and none added, no resolver. A stored
+# gateway outside the address's subnet is applied and written as it is.
 route() { printf 'Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\neth0\t00000000\t0100000A\t0003\t0\t0\t0\t00000000\t0\t0\t0\n'; }
-for knob in none mask nogw; do
+for knob in none mask nogw outside; do
   sandbox N
   printf '1\n' > "$N/sys/class/net/eth0/carrier"
   printf '02:00:00:00:00:42\n' > "$N/sys/class/net/eth0/address"
@@ -129,6 +130,7 @@ for knob in none mask nogw; do
   mkdir -p "$N/proc/net" && route > "$N/proc/net/route"
   gw=192.168.1.1
   [ $knob = nogw ] && gw=0.0.0.0
+  [ $knob = outside ] && gw=10.9.9.1
   printf '[General]\nCONFIG_DHCP=0\nCONFIG_IP=192.168.1.48\nCONFIG_MASK=255.255.255.0\nCONFIG_GW=%s\nCONFIG_MACADDR=02:00:00:00:00:42\n' \
     "$gw" > "$N/home/ORV/config.conf"
   [ $knob = mask ] && mkdir -p "$N/platform_stub" && echo 1 > "$N/platform_stub/ioctl_SIOCSIFNETMASK.status"
@@ -154,6 +156,8 @@ for knob in none mask nogw; do
     [ ! -e "$N/etc/resolv.conf" ] || fail "resolver written without a gateway: $(cat "$N/etc/resolv.conf")"
     ! grep -q "SIOCADDRT" "$N/platform_calls.log" || fail "default route added: $(grep SIOCADDRT "$N/platform_calls.log")"
     ! grep -q "^eth0.00000000" "$N/proc/net/route" || fail "old default route kept: $(cat "$N/proc/net/route")"
+  elif [ $knob = outside ]; then
+    has "$N/platform_calls.log" "ioctl SIOCADDRT 0.0.0.0 mask 0.0.0.0 gw 10.9.9.1"
   fi
   [ "$(value "$N" network_link)" = 1 ] || fail "link with a carrier"
 done

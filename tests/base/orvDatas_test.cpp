@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -673,11 +675,13 @@ TEST(ConfigStoreReceived, NetworkSetIsAppliedWholeOrNotAtAll) {
   }
 }
 
-// A lock held elsewhere for the whole dispatch: nothing is applied, in memory or in the file,
-// and a later save of another key does not write the received values either.
-TEST(ConfigStoreReceived, NothingIsAppliedWithoutTheLocks) {
-  for (bool keyLock : {true, false}) {
-    SCOPED_TRACE(keyLock ? "key lock" : "file lock");
+// A lock held elsewhere for the whole dispatch, or a file that cannot be written: nothing is
+// applied, in memory or in the file, and a later save of another key does not write the
+// received values either.
+TEST(ConfigStoreReceived, NothingIsAppliedWithoutTheLocksOrTheWrite) {
+  enum Fault { kKeyLock, kFileLock, kWrite };
+  for (Fault fault : {kKeyLock, kFileLock, kWrite}) {
+    SCOPED_TRACE(fault);
     TestSandbox box;
     auto d = startStore();
     const std::string before = box.read(kLive);
@@ -686,10 +690,19 @@ TEST(ConfigStoreReceived, NothingIsAppliedWithoutTheLocks) {
                 {"CONFIG_GW", "10.0.0.1"},
                 {"z0_HPF-CONFIG_TVM", "30"}},
           applied{{"stale", "entry"}};
-    {
+    if (fault == kWrite) {
+      // A folder in the file's place: the new file cannot be renamed over it.
+      std::remove(box.path(kLive).c_str());
+      box.mkdirs(std::string(kLive) + "/in-the-way");
+      testing::internal::CaptureStdout();
+      d->dispatchNetCFG_List(pairs, &applied);
+      testing::internal::GetCapturedStdout();
+      std::system(("rm -r '" + box.path(kLive) + "'").c_str());
+      box.write(kLive, before);
+    } else {
       LockHeldElsewhere held(
-          [&] { return (keyLock ? d->lock_ORVconfig() : d->lock_FILEconfig()) == 1; },
-          [&] { keyLock ? d->unlock_ORVconfig() : d->unlock_FILEconfig(); });
+          [&] { return (fault == kKeyLock ? d->lock_ORVconfig() : d->lock_FILEconfig()) == 1; },
+          [&] { fault == kKeyLock ? d->unlock_ORVconfig() : d->unlock_FILEconfig(); });
       testing::internal::CaptureStdout();
       d->dispatchNetCFG_List(pairs, &applied);
       testing::internal::GetCapturedStdout();

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <vector>
 
 #include "orvModuleConfigPush.h"
 #include "orvPlatform.h"
@@ -309,6 +310,16 @@ std::string orvDatas::keyFileRefusal(const std::string& path, orv_configFile& re
       if (!why.empty()) return e.keyword + ": " + why;
     }
   }
+  // A static address, mask and gateway the device would take together.
+  if (!leased) {
+    auto value = [&](int id) {
+      return file.findEntry(ORV_CFG_TAG[id], kGeneral, entry) && !entry->value.empty()
+                 ? entry->value
+                 : std::string(ORV_CFG_KEYS[id].text);
+    };
+    if (const char* refused = newStaticNetworkRefusal(value(CFG_IP), value(CFG_MASK), value(CFG_GW)))
+      return std::string(refused) + ": reseau statique inutilisable avec ces reglages";
+  }
   return "";
 }
 
@@ -360,6 +371,39 @@ int orvDatas::saveConfigFile(const std::string& path) {
   int ok = orvFileReplace(path.c_str(), text);
   unlock_FILEconfig();
   return ok;
+}
+
+int orvDatas::changeAndSave(const std::function<bool()>& change) {
+  if (!lock_FILEconfig()) return -1;
+  if (!lock_ORVconfig()) {
+    unlock_FILEconfig();
+    return -1;
+  }
+  const orv_configFile before = config;
+  int rc = 1;
+  if (change() && orvFileReplace(configPath.c_str(), config.fileText()) != 1) {
+    config = before;
+    rc = 0;
+  }
+  unlock_ORVconfig();
+  unlock_FILEconfig();
+  return rc;
+}
+
+int orvDatas::setCFG_set(const std::list<std::pair<int, std::string>>& settings) {
+  const int rc = changeAndSave([&] {
+    bool changed = false;
+    for (const auto& s : settings)
+      if (cfgKeyType(s.first) != CFG_NONE && config.setVar(ORV_CFG_TAG[s.first], s.second, kGeneral, ""))
+        changed = true;
+    return changed;
+  });
+  if (rc != 1) {
+    std::printf("[orvDatas] reglages non enregistres: %s\n",
+                rc < 0 ? "verrou non obtenu" : ("fichier " + configPath + " non ecrit").c_str());
+    std::fflush(stdout);
+  }
+  return rc == 1 ? 1 : 0;
 }
 
 int orvDatas::storeEntry(const std::string& keyword, const std::string& value,
@@ -534,71 +578,109 @@ bool orvDatas::isNetworkSettingKey(const std::string& keyword) {
 
 std::string orvDatas::networkSettingsRefusal(
     const std::list<std::pair<std::string, std::string>>& pairs) {
+  for (const auto& p : pairs) {
+    const std::string why = isNetworkSettingKey(p.first) ? netCFG_refusal(p.first, p.second) : "";
+    if (!why.empty()) return p.first + ": " + why;
+  }
+  if (!lock_ORVconfig()) return "verrou non obtenu";
+  const std::string why = networkSetRefusalLocked(pairs);
+  unlock_ORVconfig();
+  return why;
+}
+
+std::string orvDatas::networkSetRefusalLocked(
+    const std::list<std::pair<std::string, std::string>>& pairs) {
   // The setting the device would run with: the list's network values (the last of a key
   // wins) over the stored ones.
   std::map<int, std::string> received;
-  for (const auto& p : pairs) {
-    if (!isNetworkSettingKey(p.first)) continue;
-    const std::string why = netCFG_refusal(p.first, p.second);
-    if (!why.empty()) return p.first + ": " + why;
-    received[getCFG_ID_fromKeyString(p.first)] = p.second;
-  }
+  for (const auto& p : pairs)
+    if (isNetworkSettingKey(p.first)) received[getCFG_ID_fromKeyString(p.first)] = p.second;
   if (received.empty()) return "";
   auto merged = [&](int id) {
     auto it = received.find(id);
-    return it != received.end() ? it->second : getCFG_struct(id).stringValue;
+    return it != received.end() ? it->second : readKeyLocked(id, "").stringValue;
   };
   const auto dhcp = received.find(CFG_DHCP);
-  if (dhcp != received.end() ? dhcp->second == "1" : dhcpInUse()) return "";
-  const char* refused = staticNetworkRefusal(merged(CFG_IP), merged(CFG_MASK), merged(CFG_GW));
+  if (dhcp != received.end() ? dhcp->second == "1" : readKeyLocked(CFG_DHCP, "").charValue == 1)
+    return "";
+  const char* refused =
+      newStaticNetworkRefusal(merged(CFG_IP), merged(CFG_MASK), merged(CFG_GW));
   return refused ? std::string(refused) + ": reseau statique inutilisable avec ces reglages" : "";
 }
 
 int orvDatas::dispatchNetCFG_List(std::list<std::pair<std::string, std::string>>& pairs) {
+  return dispatchNetCFG_List(pairs, nullptr);
+}
+
+int orvDatas::dispatchNetCFG_List(std::list<std::pair<std::string, std::string>>& pairs,
+                                  std::list<std::pair<std::string, std::string>>* applied) {
+  if (applied) applied->clear();
   if (pairs.empty()) return 0;
-  ModuleMarks marks;
-  int changed = 0;
-  // The network pairs are taken all together or not at all: the device must never be
-  // left on a new address with its old mask.
-  const std::string networkRefusal = networkSettingsRefusal(pairs);
+  // Each value on its own first, before the locks (an interface check may run a command).
+  std::vector<std::string> refusals;
+  std::string networkRefusal;
   for (const auto& p : pairs) {
-    const std::string& keyword = p.first;
-    const std::string refusal = !networkRefusal.empty() && isNetworkSettingKey(keyword)
-                                    ? "reglages reseau refuses ensemble, " + networkRefusal
-                                    : netCFG_refusal(keyword, p.second);
-    if (!refusal.empty()) {
-      std::printf("[orvDatas] dispatchNetCFG_List: %s refuse (%s)\n", keyword.c_str(),
-                  refusal.c_str());
-      continue;
-    }
-    std::string section = kGeneral;
-    if (keyword.find("z2_CM_") != std::string::npos &&
-        keyword.find("z2_CM_TYPE") == std::string::npos) {
-      section = "Module_Mesure_V2";
-      marks.mesV2 = true;
-    } else if (keyword.find("z0_HPF") != std::string::npos) {
-      section = "Module_HPF";
-      marks.hpf = true;
-    } else if (keyword.find("_ENER_") != std::string::npos) {
-      // ENERGIE module n names its keys "z" followed by the digit 6 + n (0..2, checked
-      // with the keyword above).
-      int n = keyword[1] - '6';
-      section = "Module_Energie_" + std::to_string(n);
-      marks.ener[n] = true;
-    }
-    if (!lock_ORVconfig()) {
-      std::printf("[orvDatas] dispatchNetCFG_List: %s perdu, verrou non obtenu\n",
-                  keyword.c_str());
-      continue;
-    }
-    if (config.setVar(keyword, p.second, section, "")) ++changed;
-    unlock_ORVconfig();
+    refusals.push_back(netCFG_refusal(p.first, p.second));
+    if (networkRefusal.empty() && isNetworkSettingKey(p.first) && !refusals.back().empty())
+      networkRefusal = p.first + ": " + refusals.back();
   }
-  if (changed > 0 && saveConfigFile(configPath) != 1)
-    std::printf("[orvDatas] dispatchNetCFG_List: fichier %s non ecrit\n", configPath.c_str());
+  ModuleMarks marks;
+  std::list<std::pair<std::string, std::string>> taken;
+  const int saved = changeAndSave([&] {
+    // The network pairs are judged over the stored values and taken all together or not
+    // at all: the device must never be left on a new address with its old mask.
+    if (networkRefusal.empty()) networkRefusal = networkSetRefusalLocked(pairs);
+    bool changed = false;
+    auto refusal = refusals.begin();
+    for (const auto& p : pairs) {
+      const std::string section = receivedPairSection(p, *refusal++, networkRefusal, &marks);
+      if (section.empty()) continue;
+      if (config.setVar(p.first, p.second, section, "")) changed = true;
+      taken.push_back(p);
+    }
+    return changed;
+  });
+  if (saved == 1) {
+    if (applied) applied->swap(taken);
+    sendModuleConfigs(marks);
+  } else {
+    std::printf("[orvDatas] dispatchNetCFG_List: rien applique, %s\n",
+                saved < 0 ? "verrou non obtenu" : ("fichier " + configPath + " non ecrit").c_str());
+  }
   std::fflush(stdout);
-  sendModuleConfigs(marks);
   return 1;
+}
+
+std::string orvDatas::receivedPairSection(const std::pair<std::string, std::string>& p,
+                                          const std::string& pairRefusal,
+                                          const std::string& networkRefusal,
+                                          ModuleMarks* marks) {
+  const std::string& keyword = p.first;
+  const std::string refusal = !networkRefusal.empty() && isNetworkSettingKey(keyword)
+                                  ? "reglages reseau refuses ensemble, " + networkRefusal
+                                  : pairRefusal;
+  if (!refusal.empty()) {
+    std::printf("[orvDatas] dispatchNetCFG_List: %s refuse (%s)\n", keyword.c_str(),
+                refusal.c_str());
+    return "";
+  }
+  if (keyword.find("z2_CM_") != std::string::npos &&
+      keyword.find("z2_CM_TYPE") == std::string::npos) {
+    marks->mesV2 = true;
+    return "Module_Mesure_V2";
+  }
+  if (keyword.find("z0_HPF") != std::string::npos) {
+    marks->hpf = true;
+    return "Module_HPF";
+  }
+  if (keyword.find("_ENER_") != std::string::npos) {
+    // ENERGIE module n names its keys "z" followed by the digit 6 + n (0..2, checked
+    // with the keyword above).
+    const int n = keyword[1] - '6';
+    marks->ener[n] = true;
+    return "Module_Energie_" + std::to_string(n);
+  }
+  return kGeneral;
 }
 
 // The module centre hands the new settings to the connected modules (V2 card, HPF,

@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <mutex>
 #include <string>
@@ -93,6 +94,11 @@ public:
   // file is rewritten only when the text changed. 1 when stored (or unchanged, or an id
   // the store does not serve), 0 when a lock timed out or the file could not be written.
   int setCFG_struct(int id, const void* value);
+  // Stores settings of section "General" (key id, value as the file holds it) as one change:
+  // one hold of the locks, one file write. When a lock times out or the file cannot be
+  // written, none of them is kept, in the file or in memory. 1 when stored (or unchanged),
+  // 0 when not.
+  int setCFG_set(const std::list<std::pair<int, std::string>>& settings);
   // Sets one entry in any section; with `write`, a change rewrites the file. Nonzero when
   // the entry was added or changed, 0 when unchanged or the key lock timed out.
   int writeToConfigFile(std::string keyword, std::string value, std::string section, bool write);
@@ -104,14 +110,20 @@ public:
   // Applies keyword/value pairs received from the server: each goes to its module section
   // or to "General", and the file is rewritten once when something changed. A pair that
   // netCFG_refusal() refuses is left out with a console trace, and so are all the network
-  // pairs when networkSettingsRefusal() refuses them. 0 for an empty list, else 1.
+  // pairs when networkSettingsRefusal() refuses them, judged under the same hold of the
+  // locks as the pairs are applied. When a lock times out or the file cannot be written,
+  // none is applied. `applied`, when given, receives the pairs that were (unchanged ones
+  // included). 0 for an empty list, else 1.
   int dispatchNetCFG_List(std::list<std::pair<std::string, std::string>>& pairs);
+  int dispatchNetCFG_List(std::list<std::pair<std::string, std::string>>& pairs,
+                          std::list<std::pair<std::string, std::string>>* applied);
   // The keys that make the device's network setting together: CONFIG_IFACE, CONFIG_DHCP,
   // CONFIG_IP, CONFIG_MASK and CONFIG_GW.
   static bool isNetworkSettingKey(const std::string& keyword);
   // Why the network pairs of a received list must not be applied, "" when they may (or
   // when there are none): each must pass netCFG_refusal(), and the setting they make over
-  // the stored values must be usable as a whole (a static one passes staticNetworkRefusal()).
+  // the stored values must be usable as a whole (a static one passes
+  // newStaticNetworkRefusal()). Takes the key lock.
   std::string networkSettingsRefusal(const std::list<std::pair<std::string, std::string>>& pairs);
   // Why a setting received from the server must not be applied, "" when it may: the
   // keyword is one the store keeps (section "General" or a module section), the value is
@@ -192,6 +204,19 @@ private:
   };
 
   cfg_value_t readKeyLocked(int id, const std::string& computedDefault);
+  // networkSettingsRefusal() for network values each already accepted: the setting they
+  // make over the stored values, read with the key lock held by the caller.
+  std::string networkSetRefusalLocked(const std::list<std::pair<std::string, std::string>>& pairs);
+  // Section of a received pair (marking its module), "" when the pair is refused, with a
+  // console trace: by `pairRefusal` (its own value's), or by `networkRefusal` for all the
+  // network pairs together.
+  static std::string receivedPairSection(const std::pair<std::string, std::string>& p,
+                                         const std::string& pairRefusal,
+                                         const std::string& networkRefusal, ModuleMarks* marks);
+  // Runs `change` on the configuration in memory and writes the file once, the file and
+  // key locks held throughout; `change` tells whether it changed anything. A failed write
+  // puts memory back as it was. 1 written or unchanged, 0 write failed, -1 lock timed out.
+  int changeAndSave(const std::function<bool()>& change);
   // Writes the in-memory file to `path`: 1 written, 0 write failed, -1 a lock timed out.
   int saveConfigFile(const std::string& path);
   int storeEntry(const std::string& keyword, const std::string& value,

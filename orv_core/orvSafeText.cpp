@@ -54,6 +54,20 @@ const char* staticNetworkRefusal(const std::string& ip, const std::string& mask,
   return nullptr;
 }
 
+const char* newStaticNetworkRefusal(const std::string& ip, const std::string& mask,
+                                    const std::string& gw) {
+  if (const char* refused = staticNetworkRefusal(ip, mask, gw)) return refused;
+  uint32_t address, netmask, gateway;
+  parseDottedIPv4(ip, &address);
+  parseDottedIPv4(mask, &netmask);
+  parseDottedIPv4(gw, &gateway);
+  const uint32_t a = ntohl(address), m = ntohl(netmask), g = ntohl(gateway);
+  // A /31 or /32 has no network or broadcast address of its own.
+  if (~m > 2u && ((a & ~m) == 0 || (a & ~m) == ~m)) return "CONFIG_IP";
+  if (g != 0 && (g == a || (g & m) != (a & m))) return "CONFIG_GW";
+  return nullptr;
+}
+
 bool isMacAddress(const std::string& text) {
   if (text.size() != 17) return false;
   for (size_t i = 0; i < text.size(); ++i) {

@@ -28,6 +28,14 @@ bool isNetmask(const std::string& text);
 // ("CONFIG_IP", "CONFIG_MASK", "CONFIG_GW").
 const char* staticNetworkRefusal(const std::string& ip, const std::string& mask,
                                  const std::string& gw);
+// Static network settings typed or received, before they are stored: staticNetworkRefusal(),
+// and also the address is neither the network nor the broadcast address of its subnet (a
+// subnet of four addresses or more), and a gateway other than "0.0.0.0" lies inside that
+// subnet and is not the address itself: the kernel refuses such a default route. Settings
+// already stored are judged by staticNetworkRefusal() alone, so a device keeps starting with
+// what it has.
+const char* newStaticNetworkRefusal(const std::string& ip, const std::string& mask,
+                                    const std::string& gw);
 
 // Six two-digit hexadecimal bytes separated by ":" ("00:1A:2B:3C:4D:5E").
 bool isMacAddress(const std::string& text);

@@ -8,7 +8,11 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
+#include <list>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "ORV_ProcThread.h"
 #include "ORV_UpdThread.h"
@@ -388,8 +392,9 @@ bool Network1::enabledFieldsAcceptable() const {
   // Checked before anything is written. A static address goes to the settings, the boot
   // script and the interface whether retyped or not: all three must pass the core's check.
   if (ui->comboBox_DHCP->currentIndex() == 0 &&
-      staticNetworkRefusal(local8Bit(ui->lineEditIP->text()), local8Bit(ui->lineEditMask->text()),
-                           local8Bit(ui->lineEditGw->text())))
+      newStaticNetworkRefusal(local8Bit(ui->lineEditIP->text()),
+                              local8Bit(ui->lineEditMask->text()),
+                              local8Bit(ui->lineEditGw->text())))
     return false;
   const bool idWritten = ui->lineEditID->text() != QStringLiteral("%1").arg(srvID);
   return !(ui->lineEditID->isEnabled() || idWritten) || ui->lineEditID->hasAcceptableInput();
@@ -415,36 +420,42 @@ void Network1::on_pB_save_clicked() {
 
   // Every write must reach the configuration file: after one that did not, nothing more
   // is written or applied, and a member takes a typed value only once it is stored, so
-  // that the next save writes it again.
+  // that the next save writes it again. The network fields go to the store as one set,
+  // kept whole or not at all.
   bool stored = true;
-  auto write = [&](int key, const void* value) {
-    stored = stored && d->setCFG_struct(key, value) == 1;
-    return stored;
-  };
 
   // A new server ID makes the next connection test load that ID's backup.
   const int newID = ui->lineEditID->text().toInt();
-  srvIDChanged = newID != srvID && write(CFG_SRV_ID, &newID);
+  if (newID != srvID) stored = d->setCFG_struct(CFG_SRV_ID, &newID) == 1;
+  srvIDChanged = newID != srvID && stored;
   if (srvIDChanged) {
     srvID = newID;
     setStatus(tr("Changement ID %1 Sauvegarder.").arg(ui->lineEditID->text()));
   }
 
   if (iFaceName == "eth0") onStart_WifiQualityMeasure(false);
-  write(CFG_IFACE, iFaceName.c_str());
+  // Each changed field of the set with the member it updates once stored.
+  std::list<std::pair<int, std::string>> set{{CFG_IFACE, iFaceName}};
+  std::vector<std::function<void()>> onStored;
 
   const int dhcpChoice = ui->comboBox_DHCP->currentIndex();
-  if (dhcpChoice != dhcpState && write(CFG_DHCP, &dhcpChoice)) {
-    dhcpState = dhcpChoice;
-    countChange();
+  if (dhcpChoice != dhcpState) {
+    set.emplace_back(CFG_DHCP, std::to_string(dhcpChoice));
+    onStored.emplace_back([this, dhcpChoice] {
+      dhcpState = dhcpChoice;
+      countChange();
+    });
   }
 
-  if (dhcpState == 0) {
+  if (dhcpChoice == 0) {
     for (const AddressField& a : addressFields()) {
       const std::string typed = local8Bit(a.field->text());
-      if (typed == *a.member || !write(a.key, typed.c_str())) continue;
-      *a.member = typed;
-      ++ethChangeCount;
+      if (typed == *a.member) continue;
+      set.emplace_back(a.key, typed);
+      onStored.emplace_back([this, a, typed] {
+        *a.member = typed;
+        ++ethChangeCount;
+      });
     }
   }
 
@@ -453,23 +464,27 @@ void Network1::on_pB_save_clicked() {
       wifiChangeCount = 0;
       setStatus(tr("Veuillez brancher le DONGLE USB WIFI, merci."));
     } else {
+      auto wifiField = [&](int key, const std::string& value, std::function<void()> take) {
+        set.emplace_back(key, value);
+        onStored.emplace_back([this, take] {
+          take();
+          ++wifiChangeCount;
+        });
+      };
       const std::string ssid = local8Bit(ui->lE_wifi_ssid->text());
-      if (ssid != wifiSSID && write(CFG_WIFI_SSID, ssid.c_str())) {
-        wifiSSID = ssid;
-        ++wifiChangeCount;
-      }
+      if (ssid != wifiSSID) wifiField(CFG_WIFI_SSID, ssid, [this, ssid] { wifiSSID = ssid; });
       const int type = ui->cB_wifi_authType->currentIndex();
-      if (type > 0 && type != wifiSecurityType && write(CFG_WIFI_TYPE, &type)) {
-        wifiSecurityType = type;
-        ++wifiChangeCount;
-      }
+      const bool newType = type > 0 && type != wifiSecurityType;
+      if (newType)
+        wifiField(CFG_WIFI_TYPE, std::to_string(type), [this, type] { wifiSecurityType = type; });
       const std::string key = local8Bit(ui->lE_wifi_cryptKey->text());
-      if (wifiSecurityType > 0 && key != wifiCryptKey && write(CFG_WIFI_KEY, key.c_str())) {
-        wifiCryptKey = key;
-        ++wifiChangeCount;
-      }
+      if ((newType ? type : wifiSecurityType) > 0 && key != wifiCryptKey)
+        wifiField(CFG_WIFI_KEY, key, [this, key] { wifiCryptKey = key; });
     }
   }
+  stored = stored && d->setCFG_set(set) == 1;
+  if (stored)
+    for (const auto& take : onStored) take();
 
   if (!stored) {
     setStatus(failed);
@@ -485,21 +500,24 @@ void Network1::on_pB_save_clicked() {
       ui->cB_wifi_authType->setEnabled(true);
       onStart_WifiQualityMeasure(true);
     }
-    // The boot script takes the settings just written.
-    files->CreateDefaultRCFile(false);
+    // The boot script takes the settings just written; without it the next start would
+    // return to the old ones.
+    stored = files->CreateDefaultRCFile(false) == 1;
     const int r = net->reconfigureNetwork(iFaceName, dhcpState, ipAddress, netMask, gateway);
-    if (r < 0) {
+    if (r < 0 || !stored) {
       setStatus(failed);
     } else if (dhcpState == 1) {
       // What the lease gave; an interface without an address reads as "0.0.0.0".
       const std::array<AddressField, 3> leased = addressFields();
+      std::list<std::pair<int, std::string>> lease;
       for (int what = 0; what < 3; ++what) {
         std::string value = net->if_getKernel_IfaceInfo(iFaceName, what);
         if (value.empty()) value = "0.0.0.0";
         *leased[what].member = value;
         leased[what].field->setText(QString::fromStdString(value));
-        write(leased[what].key, value.c_str());
+        lease.emplace_back(leased[what].key, value);
       }
+      stored = d->setCFG_set(lease) == 1;
       setStatus(!stored                 ? failed
                 : ipAddress == "0.0.0.0" ? tr("Aucun Serveur DHCP trouve, ou erreur CONFIG WIFI.")
                                          : tr("Enregistrement CONFIG Reseau reussie."));

@@ -72,8 +72,7 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
   }
 
   std::list<std::pair<std::string, std::string>> settings;
-  // Journal lines of the settings, in file order, written once the network settings
-  // have been judged together.
+  // Journal lines of the settings, in file order, written for those the store applied.
   std::vector<std::pair<std::string, std::string>> journalled;
   std::vector<std::string> commands;
   std::list<std::pair<int, bool>> actions;
@@ -109,7 +108,7 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
         if (!store || store->getCFG_struct(CFG_FLUID).stringValue == before) journal = 0;
       } else {
         // Only a key the store keeps, with a value it can use, is applied and journalled.
-        // The network keys are judged together with the stored setting below.
+        // The store judges the network keys together with the stored setting.
         const std::string refusal = store && orvDatas::isNetworkSettingKey(k)
                                         ? ""
                                         : orvDatas::netCFG_refusal(k, v);
@@ -145,23 +144,22 @@ int ORV_UpdThread::decodeActionFile(std::string path) {
     }
   }
 
-  const std::string networkRefusal = store ? store->networkSettingsRefusal(settings) : "";
-  if (!networkRefusal.empty()) {
-    std::printf("ORV_UpdThread:: --- reglages reseau refuses ensemble: %s\n",
-                networkRefusal.c_str());
-    auto network = [](const std::pair<std::string, std::string>& p) {
-      return orvDatas::isNetworkSettingKey(p.first);
-    };
-    settings.remove_if(network);
-    journalled.erase(std::remove_if(journalled.begin(), journalled.end(), network),
-                     journalled.end());
-  }
-  if (files)
-    for (const auto& j : journalled)
-      files->write_logfile(E_EVT_ACTION_WRITE_CONFIG, j.first.c_str(), j.second.c_str(), "NET");
+  std::list<std::pair<std::string, std::string>> applied;
   if (!settings.empty()) {
-    if (store) store->dispatchNetCFG_List(settings);
-    add_toSendFilesToServerList(5);
+    if (store) store->dispatchNetCFG_List(settings, &applied);
+    // The server gets the configuration back once it holds something of the file.
+    if (!store || !applied.empty()) add_toSendFilesToServerList(5);
+  }
+  if (files) {
+    for (const auto& j : journalled) {
+      // The refrigerant was applied by the core above; a setting only as the store took it.
+      if (j.first != "CONFIG_FLUID") {
+        const auto taken = std::find(applied.begin(), applied.end(), j);
+        if (taken == applied.end()) continue;
+        applied.erase(taken);
+      }
+      files->write_logfile(E_EVT_ACTION_WRITE_CONFIG, j.first.c_str(), j.second.c_str(), "NET");
+    }
   }
   if (!commands.empty() && core) core->dispatchNetCMDS_List(commands);
   if (!actions.empty() && core) core->dispatchNetACTIONS_List(actions);

@@ -131,6 +131,17 @@ check has_line CONFIG_IP=10.1.2.3 "$conf"
 out=$("$cli" cfg get 81); check test "$(value string)" = 10.1.2.3
 end_sandbox
 
+new_sandbox "a received network set that cannot work leaves every key of it"
+"$cli" cfg load > /dev/null
+before=$(file_state "$conf")
+out=$("$cli" cfg dispatch CONFIG_IP=10.0.0.5 CONFIG_MASK=255.0.255.0)
+check test "$(value dispatch)" = 1
+check grep -qF "dispatchNetCFG_List: CONFIG_IP refuse" <<<"$out"
+check test "$(file_state "$conf")" = "$before"
+check has_line CONFIG_IP=192.168.1.48 "$conf"
+check has_line CONFIG_MASK=255.255.255.0 "$conf"
+end_sandbox
+
 new_sandbox "failures exit 1 and say why"
 "$cli" cfg load > /dev/null
 before=$(file_state "$conf")

@@ -4,14 +4,18 @@
 #include <sys/stat.h>
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <random>
 #include <sstream>
 #include <thread>
 #include <vector>
 
+#include "lock_holder.h"
 #include "orvServerDefaults.h"
 #include "orv_test_sandbox.h"
 
@@ -413,6 +417,12 @@ TEST(ConfigStoreReload, AnOtherFileWithoutGeneralSettingsOrOfAnOlderVersionIsNev
       "[General]\nCONFIG_SRV_ID=5\nCONFIG_HEIGHT=nan\n",
       "[General]\nCONFIG_SRV_ID=5\nCONFIG_IP=192.168.1.010\n",
       "[General]\nCONFIG_SRV_ID=5\nCONFIG_MASK=255.0.255.0\n",
+      // Static networks the kernel would not route: the gateway outside the subnet or the
+      // address itself, the subnet's network or broadcast address as the address.
+      "[General]\nCONFIG_SRV_ID=5\nCONFIG_IP=10.0.0.7\nCONFIG_MASK=255.255.255.0\n",
+      "[General]\nCONFIG_SRV_ID=5\nCONFIG_GW=192.168.1.48\n",
+      "[General]\nCONFIG_SRV_ID=5\nCONFIG_IP=192.168.1.0\nCONFIG_GW=0.0.0.0\n",
+      "[General]\nCONFIG_SRV_ID=5\nCONFIG_IP=192.168.1.255\n",
   };
   for (const std::string& text : texts) {
     const std::string shown = text.substr(0, 60);
@@ -596,6 +606,118 @@ TEST(ConfigStoreReceived, PairsGoToTheirSectionsAndTheFileIsWrittenOnce) {
     EXPECT_EQ(text.find(refused), std::string::npos) << refused;
   EXPECT_TRUE(hasLine(text, "CONFIG_IFACE=eth0"));
   EXPECT_NE(printed.find("dispatchNetCFG_List: CONFIG_IFACE refuse"), std::string::npos) << printed;
+}
+
+using Pairs = std::list<std::pair<std::string, std::string>>;
+
+// The network pairs of a received list are judged over the stored setting and applied all
+// together or not at all; the other pairs of the list are applied either way.
+TEST(ConfigStoreReceived, NetworkSetIsAppliedWholeOrNotAtAll) {
+  const std::string stored =
+      "CONFIG_IFACE=eth0\nCONFIG_DHCP=0\nCONFIG_IP=192.168.1.48\n"
+      "CONFIG_MASK=255.255.255.0\nCONFIG_GW=192.168.1.1\n";
+  const std::string leased =
+      "CONFIG_IFACE=eth0\nCONFIG_DHCP=1\nCONFIG_IP=0.0.0.0\n"
+      "CONFIG_MASK=0.0.0.0\nCONFIG_GW=0.0.0.0\n";
+  struct Case {
+    const char* what;
+    std::string stored;
+    Pairs network;
+    bool applied;
+  } cases[] = {
+      {"split mask", stored, {{"CONFIG_IP", "10.0.0.5"}, {"CONFIG_MASK", "255.0.255.0"}}, false},
+      {"no gateway", stored,
+       {{"CONFIG_IP", "10.0.0.5"}, {"CONFIG_MASK", "255.255.255.0"}, {"CONFIG_GW", "0.0.0.0"}},
+       true},
+      {"static with the address of a lease that never came", leased, {{"CONFIG_DHCP", "0"}},
+       false},
+      {"gateway outside the subnet", stored,
+       {{"CONFIG_IP", "10.0.0.7"}, {"CONFIG_MASK", "255.255.255.0"}, {"CONFIG_GW", "192.168.1.1"}},
+       false},
+      {"gateway alone, outside the stored subnet", stored, {{"CONFIG_GW", "10.0.0.1"}}, false},
+      {"network address", stored,
+       {{"CONFIG_IP", "10.0.0.0"}, {"CONFIG_MASK", "255.255.255.0"}, {"CONFIG_GW", "0.0.0.0"}},
+       false},
+      {"broadcast address", stored,
+       {{"CONFIG_IP", "10.0.0.255"}, {"CONFIG_MASK", "255.255.255.0"}, {"CONFIG_GW", "10.0.0.1"}},
+       false},
+      {"gateway is the address", stored,
+       {{"CONFIG_IP", "10.0.0.7"}, {"CONFIG_MASK", "255.255.255.0"}, {"CONFIG_GW", "10.0.0.7"}},
+       false},
+      {"a new static network", stored,
+       {{"CONFIG_IP", "10.0.0.7"}, {"CONFIG_MASK", "255.255.255.0"}, {"CONFIG_GW", "10.0.0.1"}},
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestSandbox box;
+    box.write(kLive, "[General]\n" + c.stored + "FLAG_ALARM=1\n");
+    auto d = startStore();
+    Pairs pairs = c.network, applied;
+    pairs.emplace_back("FLAG_ALARM", "0");
+    std::map<std::string, std::string> before;
+    for (const auto& p : c.network) before[p.first] = memoryValue(*d, p.first);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(d->dispatchNetCFG_List(pairs, &applied), 1);
+    const std::string printed = testing::internal::GetCapturedStdout();
+    Pairs expected = c.applied ? c.network : Pairs();
+    expected.emplace_back("FLAG_ALARM", "0");
+    EXPECT_EQ(applied, expected);
+    const std::string text = box.read(kLive);
+    EXPECT_TRUE(hasLine(text, "FLAG_ALARM=0"));
+    for (const auto& p : c.network) {
+      const std::string held = c.applied ? p.second : before[p.first];
+      EXPECT_EQ(memoryValue(*d, p.first), held) << p.first;
+      EXPECT_TRUE(hasLine(text, p.first + "=" + held)) << p.first;
+    }
+    EXPECT_EQ(printed.find("reglages reseau refuses ensemble") != std::string::npos, !c.applied)
+        << printed;
+  }
+}
+
+// A lock held elsewhere for the whole dispatch, or a file that cannot be written: nothing is
+// applied, in memory or in the file, and a later save of another key does not write the
+// received values either.
+TEST(ConfigStoreReceived, NothingIsAppliedWithoutTheLocksOrTheWrite) {
+  enum Fault { kKeyLock, kFileLock, kWrite };
+  for (Fault fault : {kKeyLock, kFileLock, kWrite}) {
+    SCOPED_TRACE(fault);
+    TestSandbox box;
+    auto d = startStore();
+    const std::string before = box.read(kLive);
+    Pairs pairs{{"CONFIG_IP", "10.0.0.5"},
+                {"CONFIG_MASK", "255.255.255.0"},
+                {"CONFIG_GW", "10.0.0.1"},
+                {"z0_HPF-CONFIG_TVM", "30"}},
+          applied{{"stale", "entry"}};
+    if (fault == kWrite) {
+      // A folder in the file's place: the new file cannot be renamed over it.
+      std::remove(box.path(kLive).c_str());
+      box.mkdirs(std::string(kLive) + "/in-the-way");
+      testing::internal::CaptureStdout();
+      d->dispatchNetCFG_List(pairs, &applied);
+      testing::internal::GetCapturedStdout();
+      std::system(("rm -r '" + box.path(kLive) + "'").c_str());
+      box.write(kLive, before);
+    } else {
+      LockHeldElsewhere held(
+          [&] { return (fault == kKeyLock ? d->lock_ORVconfig() : d->lock_FILEconfig()) == 1; },
+          [&] { fault == kKeyLock ? d->unlock_ORVconfig() : d->unlock_FILEconfig(); });
+      testing::internal::CaptureStdout();
+      d->dispatchNetCFG_List(pairs, &applied);
+      testing::internal::GetCapturedStdout();
+    }
+    EXPECT_TRUE(applied.empty());
+    EXPECT_EQ(box.read(kLive), before);
+    EXPECT_EQ(d->getCFG_struct(CFG_IP).stringValue, "192.168.1.48");
+    EXPECT_EQ(d->getCFG_struct(CFG_MASK).stringValue, "255.255.255.0");
+    EXPECT_EQ(d->getCFG_struct(CFG_GW).stringValue, "192.168.1.1");
+    int flag = 2;
+    ASSERT_EQ(d->setCFG_struct(CFG_FLAG_ALARM, &flag), 1);
+    const std::string after = box.read(kLive);
+    EXPECT_TRUE(hasLine(after, "CONFIG_IP=192.168.1.48"));
+    EXPECT_FALSE(hasKey(after, "z0_HPF-CONFIG_TVM"));
+  }
 }
 
 // Numbers describing the plant are taken from the server only within the wizard's ranges.

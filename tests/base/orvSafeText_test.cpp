@@ -76,4 +76,31 @@ TEST(AddressCheck, GatewayIsADeviceAddressOrNone) {
   EXPECT_STREQ(staticNetworkRefusal("192.168.1.48", "255.0.255.0", "0.0.0.0"), "CONFIG_MASK");
 }
 
+// Typed or received settings must also make a network the kernel routes; stored settings
+// are judged without that, so that a device keeps starting with what it has.
+TEST(AddressCheck, NewStaticSettingsMakeARoutableNetwork) {
+  struct Case {
+    const char *ip, *mask, *gw;
+    const char* refused;  // by the check of new settings
+    bool storedUsable;
+  } cases[] = {
+      {"10.0.0.7", "255.255.255.0", "10.0.0.1", nullptr, true},
+      {"10.0.0.7", "255.255.255.0", "0.0.0.0", nullptr, true},
+      {"10.0.0.7", "255.255.255.0", "192.168.1.1", "CONFIG_GW", true},
+      {"10.0.0.7", "255.255.255.0", "10.0.0.7", "CONFIG_GW", true},
+      {"10.0.0.0", "255.255.255.0", "0.0.0.0", "CONFIG_IP", true},
+      {"10.0.0.255", "255.255.255.0", "10.0.0.1", "CONFIG_IP", true},
+      {"10.0.0.5", "255.255.255.252", "10.0.0.6", nullptr, true},
+      {"10.0.0.7", "255.255.255.252", "0.0.0.0", "CONFIG_IP", true},
+      {"10.0.0.4", "255.255.255.254", "10.0.0.5", nullptr, true},  // a point-to-point pair
+      {"10.0.0.4", "255.255.255.255", "0.0.0.0", nullptr, true},
+      {"10.0.0.7", "255.0.255.0", "0.0.0.0", "CONFIG_MASK", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.ip) + "/" + c.mask + " gw " + c.gw);
+    EXPECT_STREQ(newStaticNetworkRefusal(c.ip, c.mask, c.gw), c.refused);
+    EXPECT_EQ(staticNetworkRefusal(c.ip, c.mask, c.gw) == nullptr, c.storedUsable);
+  }
+}
+
 }  // namespace

@@ -18,6 +18,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -30,6 +31,7 @@
 #include "Network1.h"
 #include "changeSrvIpDialog.h"
 #include "core_device.h"
+#include "lock_holder.h"
 #include "sftp_test_server.h"
 #include "support/orvqt_workdir.h"
 #include "support/screen_shot.h"
@@ -406,8 +408,8 @@ TEST_F(Network1Test, HalfTypedFieldsAreRefusedWithNothingWritten) {
   EXPECT_TRUE(id->isEnabled());
 }
 
-// Leading zeros (octal to the system's converters), no address, broadcast and a split
-// mask: the save shows its error and writes nothing, neither settings, nor boot script,
+// Leading zeros (octal to the system's converters), no address, broadcast, a split mask
+// and a network that cannot be routed: the save shows its error and writes nothing, neither settings, nor boot script,
 // nor interface. A plain address is taken.
 TEST_F(Network1Test, UnusableAddressesAreRefusedWithNothingWritten) {
   struct Case {
@@ -424,6 +426,12 @@ TEST_F(Network1Test, UnusableAddressesAreRefusedWithNothingWritten) {
       {"btnGW", "lineEditGw", "255.255.255.255", false},
       {"btnGW", "lineEditGw", "192.168.1.08", false},
       {"btnMask", "lineEditMask", "255.0.255.0", false},
+      // A network the kernel would not route: gateway outside the subnet or the address
+      // itself, the subnet's own network or broadcast address.
+      {"btnGW", "lineEditGw", "10.0.0.1", false},
+      {"btnGW", "lineEditGw", "192.168.1.48", false},
+      {"btnIP", "lineEditIP", "192.168.1.0", false},
+      {"btnIP", "lineEditIP", "192.168.1.255", false},
       {"btnIP", "lineEditIP", "192.168.1.10", true},
   };
   for (const Case& c : cases) {
@@ -563,6 +571,74 @@ TEST_F(Network1Test, SaveWithTheStoreLockedReportsNothingSaved) {
   EXPECT_EQ(dev.status(), kSaved);
   EXPECT_TRUE(dev.configHas("CONFIG_IP=192.168.1.60"));
   EXPECT_TRUE(has(dev.box.platformCalls(), "ioctl SIOCSIFADDR eth0 192.168.1.60\n"));
+}
+
+// The network settings the store holds, as one text.
+std::string storedNetworkSet(orvDatas* d) {
+  std::string set = std::to_string(d->getCFG_struct(CFG_DHCP).charValue) + " " +
+                    std::to_string(d->getCFG_struct(CFG_WIFI_TYPE).intValue);
+  for (int id : {CFG_IFACE, CFG_IP, CFG_MASK, CFG_GW, CFG_WIFI_SSID, CFG_WIFI_KEY})
+    set += " " + d->getCFG_struct(id).stringValue;
+  return set;
+}
+
+// A save whose one write cannot be made (the file lock held elsewhere) keeps none of its
+// fields, whichever field changed: neither in the file nor in memory, where a later save of
+// another key would write them.
+TEST_F(Network1Test, FailedSaveKeepsNoFieldOfTheSet) {
+  struct Case {
+    const char* what;
+    std::function<void(NetworkDevice&)> edit;
+  } cases[] = {
+      {"interface",
+       [](NetworkDevice& dev) { dev.w<QComboBox>("comboBox_IFaceType")->setCurrentIndex(1); }},
+      {"DHCP", [](NetworkDevice& dev) { dev.w<QComboBox>("comboBox_DHCP")->setCurrentIndex(1); }},
+      {"address", [](NetworkDevice& dev) { dev.retype("btnIP", "lineEditIP", "192.168.1.60"); }},
+      {"mask", [](NetworkDevice& dev) { dev.retype("btnMask", "lineEditMask", "255.255.0.0"); }},
+      {"gateway", [](NetworkDevice& dev) { dev.retype("btnGW", "lineEditGw", "192.168.1.2"); }},
+      {"Wi-Fi name",
+       [](NetworkDevice& dev) { dev.retype("btn_wifi_ssid", "lE_wifi_ssid", "Magasin"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const bool wifi = std::string(c.what) == "Wi-Fi name";
+    NetworkDevice dev(wifi ? Keys{{"CONFIG_IFACE", "ra0"}, {"CONFIG_WIFI_TYPE", "1"}} : Keys());
+    if (wifi) dev.addDongle();
+    orvDatas* d = dev.core->datas();
+    dev.open(true);
+    const std::string conf = dev.config(), rcs = dev.box.read("/etc/init.d/rcS"),
+                      set = storedNetworkSet(d);
+    c.edit(dev);
+    {
+      LockHeldElsewhere held([&] { return d->lock_FILEconfig() == 1; },
+                             [&] { d->unlock_FILEconfig(); });
+      dev.click("pB_save");
+    }
+    EXPECT_EQ(dev.status(), kSaveRefused);
+    dev.expectNothingWritten(conf, rcs);
+    EXPECT_EQ(storedNetworkSet(d), set);
+    int hour = 5;
+    ASSERT_EQ(d->setCFG_struct(CFG_SRV_HOUR, &hour), 1);
+    EXPECT_EQ(storedNetworkSet(d), set);
+    ASSERT_TRUE(dev.configHas("CONFIG_SRV_HOUR=5"));
+    EXPECT_TRUE(dev.configHas("CONFIG_DHCP=0"));
+    for (int id : {CFG_IFACE, CFG_IP, CFG_MASK, CFG_GW, CFG_WIFI_SSID, CFG_WIFI_KEY})
+      EXPECT_TRUE(dev.configHas(std::string(ORV_CFG_TAG[id]) + "=" + d->getCFG_struct(id).stringValue))
+          << ORV_CFG_TAG[id];
+  }
+}
+
+// Settings stored but a boot script that could not be written: the next start would go
+// back to the old network, so the save is no success.
+TEST_F(Network1Test, UnwrittenBootScriptIsAFailedSave) {
+  NetworkDevice dev;
+  std::remove(dev.box.path("/etc/init.d/rcS").c_str());
+  dev.box.mkdirs("/etc/init.d/rcS/in-the-way");
+  dev.open(true);
+  dev.retype("btnIP", "lineEditIP", "192.168.1.60");
+  dev.click("pB_save");
+  EXPECT_EQ(dev.status(), kSaveRefused);
+  EXPECT_TRUE(dev.configHas("CONFIG_IP=192.168.1.60"));
 }
 
 TEST_F(Network1Test, DhcpTakesTheLeaseOrStoresNoAddress) {

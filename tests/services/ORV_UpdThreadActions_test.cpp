@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core_device.h"
+#include "lock_holder.h"
 
 namespace {
 
@@ -107,9 +108,9 @@ TEST(ORV_UpdThreadActions, SettingsJournalAndUploads) {
       {"module speed below 0", {setting("z0_HPF-CONFIG_uart2_cfg_speed", "-1", 1)}, 1, {}, {},
        {}},
       {"usable network and module settings apply",
-       {setting("CONFIG_IFACE", "ra0", 1), setting("CONFIG_IP", "10.0.0.7", 0),
+       {setting("CONFIG_IFACE", "ra0", 1), setting("CONFIG_IP", "192.168.1.7", 0),
         setting("z7_ENER_isConfigured", "1", 0), setting("z0_HPF-CONFIG_TES", "33.5", 1)},
-       4, {"CONFIG_IFACE=ra0", "CONFIG_IP=10.0.0.7", "z7_ENER_isConfigured=1",
+       4, {"CONFIG_IFACE=ra0", "CONFIG_IP=192.168.1.7", "z7_ENER_isConfigured=1",
            "z0_HPF-CONFIG_TES=33.5"},
        {"5000;CONFIG_IFACE;ra0;NET;", "5000;z0_HPF-CONFIG_TES;33.5;NET;"}, {5}},
       {"hostile lines beside a valid setting: only the valid one",
@@ -222,7 +223,9 @@ TEST(ORV_UpdThreadActions, NetworkKeysOfOneFileAreTakenTogether) {
       {"new address with a split mask", "",
        {setting("CONFIG_IP", "10.0.0.5", 1), setting("CONFIG_MASK", "255.0.255.0", 1)}, false},
       {"new address with its mask", "",
-       {setting("CONFIG_IP", "10.0.0.5", 1), setting("CONFIG_MASK", "255.0.0.0", 1)}, true},
+       {setting("CONFIG_IP", "192.168.5.5", 1), setting("CONFIG_MASK", "255.255.0.0", 1)}, true},
+      {"new address whose subnet leaves out the stored gateway", "",
+       {setting("CONFIG_IP", "10.0.0.5", 1), setting("CONFIG_MASK", "255.0.0.0", 1)}, false},
       {"no gateway", "", {setting("CONFIG_GW", "0.0.0.0", 1)}, true},
       {"a usable interface beside a refused address", "",
        {setting("CONFIG_IFACE", "ra0", 1), setting("CONFIG_IP", "192.168.1.010", 1)}, false},
@@ -265,6 +268,28 @@ TEST(ORV_UpdThreadActions, NetworkKeysOfOneFileAreTakenTogether) {
     EXPECT_EQ(device.box.platformCalls().find("ioctl"), std::string::npos);
     EXPECT_EQ(device.box.commands().find("ifconfig"), std::string::npos);
   }
+}
+
+// The store cannot write the file while the file is read (its lock held elsewhere): no
+// setting of the file is applied, and none is journalled.
+TEST(ORV_UpdThreadActions, SettingsTheStoreDidNotApplyAreNotJournalled) {
+  ActionsFileDevice device;
+  orvDatas* store = device.core->datas();
+  device.layFile({setting("CONFIG_IP", "10.0.0.5", 1), setting("CONFIG_MASK", "255.255.255.0", 1),
+                  setting("CONFIG_GW", "10.0.0.1", 1), setting("CONFIG_HEIGHT", "800", 1)});
+  const Lines networkBefore = networkSetting(device), journalBefore = device.journal();
+  const std::string conf = device.config();
+  {
+    LockHeldElsewhere held([&] { return store->lock_FILEconfig() == 1; },
+                           [&] { store->unlock_FILEconfig(); });
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(4, device.upd->decodeActionFile(kPath));
+    testing::internal::GetCapturedStdout();
+  }
+  EXPECT_EQ(journalBefore, device.journal());
+  EXPECT_EQ(networkBefore, networkSetting(device));
+  EXPECT_FALSE(device.configHas("CONFIG_HEIGHT=800"));
+  EXPECT_EQ(conf, device.config());
 }
 
 TEST(ORV_UpdThreadActions, MissingOrShortFile) {

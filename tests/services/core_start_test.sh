@@ -118,9 +118,11 @@ has "$A/start.out" " ** /etc/init.d/rcS need Update"
 # --- Static settings that differ from the kernel's: reconfigured through the interface
 # stand-in; the boot script and the resolver carry the new settings. A failing mask step
 # gives -3 and leaves the boot script alone. Gateway 0.0.0.0 is a network without one:
-# address and mask set, the old default route removed and none added, no resolver.
+# address and mask set, the old default route removed and none added, no resolver. A stored
+# gateway outside the address's subnet is not refused by the core: it is tried (the kernel
+# refuses that route, -4) and the boot script written at the start's check carries it.
 route() { printf 'Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\neth0\t00000000\t0100000A\t0003\t0\t0\t0\t00000000\t0\t0\t0\n'; }
-for knob in none mask nogw; do
+for knob in none mask nogw outside; do
   sandbox N
   printf '1\n' > "$N/sys/class/net/eth0/carrier"
   printf '02:00:00:00:00:42\n' > "$N/sys/class/net/eth0/address"
@@ -129,12 +131,19 @@ for knob in none mask nogw; do
   mkdir -p "$N/proc/net" && route > "$N/proc/net/route"
   gw=192.168.1.1
   [ $knob = nogw ] && gw=0.0.0.0
+  [ $knob = outside ] && gw=10.9.9.1
   printf '[General]\nCONFIG_DHCP=0\nCONFIG_IP=192.168.1.48\nCONFIG_MASK=255.255.255.0\nCONFIG_GW=%s\nCONFIG_MACADDR=02:00:00:00:00:42\n' \
     "$gw" > "$N/home/ORV/config.conf"
   [ $knob = mask ] && mkdir -p "$N/platform_stub" && echo 1 > "$N/platform_stub/ioctl_SIOCSIFNETMASK.status"
   start "$N"
   has "$N/start.out" "[ORV_core] Réseau:: Différence entre CONFIG et KERNEL, reconfiguration en cours ..."
-  if [ $knob != mask ]; then
+  if [ $knob = outside ]; then
+    has "$N/platform_calls.log" "ioctl SIOCADDRT 0.0.0.0 mask 0.0.0.0 gw 10.9.9.1"
+    has "$N/start.out" "[ORV_core] Réseau:: ERREUR(-4) Reconfiguration."
+    has "$N/etc/init.d/rcS" "/sbin/ifconfig eth0 192.168.1.48 netmask 255.255.255.0"
+    has "$N/etc/init.d/rcS" "/sbin/route add default gw 10.9.9.1 eth0"
+    ! grep -q "Erreur rcS" "$N/start.out" || fail "rcS refused: $(grep 'Erreur rcS' "$N/start.out")"
+  elif [ $knob != mask ]; then
     has "$N/start.out" "[ORV_core] Réseau:: Reconfiguration OK."
     has "$N/platform_calls.log" "ioctl SIOCSIFADDR eth0 192.168.1.48"
     has "$N/platform_calls.log" "ioctl SIOCSIFNETMASK eth0 255.255.255.0"

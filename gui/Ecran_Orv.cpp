@@ -2,6 +2,9 @@
 
 #include <QEvent>
 #include <QPixmap>
+#include <QPolygonF>
+#include <QRegion>
+#include <QTransform>
 
 #include <cmath>
 #include <cstdint>
@@ -92,6 +95,19 @@ void showFault(QLabel* label) {
 void clearAndHide(QLabel* label) {
   label->clear();
   label->hide();
+}
+
+// Where the inclined receiver's liquid may show, in the level bar's own coordinates: the
+// inside of the body of its picture (the straight part 274..604 x 167..317 within its
+// 2-pixel outline, turned 2.5 degrees about 439, 242), less the dome that carries the mass.
+QRegion inclinedLiquidRoom(const QRect& bar) {
+  QTransform turn;
+  turn.translate(439, 242).rotate(-2.5).translate(-439, -242);
+  const QPolygon inside = turn.map(QPolygonF(QRectF(QPointF(276, 169), QPointF(602, 315))))
+                              .toPolygon()
+                              .translated(-bar.topLeft());
+  const QRect dome = QRect(QPoint(385, 143), QPoint(481, 174)).translated(-bar.topLeft());
+  return QRegion(inside) - QRegion(dome);
 }
 
 float value(const struct_mesure& m, int index) { return m.modules.value[index - 623]; }
@@ -385,6 +401,11 @@ void Ecran_Orv::placeForTankType() {
     for (const Place& p : places) p.widget->setGeometry(p.horizontal);
     const bool inclined = inclination != 0;
     ui->progressBar->setGeometry(inclined ? QRect(276, 159, 320, 138) : QRect(276, 184, 319, 114));
+    // The bar is upright, the inclined body is not: its liquid is cut to the body.
+    if (inclined)
+      ui->progressBar->setMask(inclinedLiquidRoom(ui->progressBar->geometry()));
+    else
+      ui->progressBar->clearMask();
     levelBarMaximum = inclined ? 138 : 114;
     ui->angle->setVisible(inclined);
     levelDimension = unsigned(cfg("CONFIG_DIAMETRE").floatValue);
@@ -393,6 +414,7 @@ void Ecran_Orv::placeForTankType() {
   } else if (tankType == QLatin1String("V")) {
     for (const Place& p : places) p.widget->setGeometry(p.vertical);
     plates->setNeeded(ui->poid, false);
+    ui->progressBar->clearMask();
     ui->progressBar->setGeometry(480, 120, 131, 190);
     levelBarMaximum = 190;
     ui->angle->hide();

@@ -37,8 +37,14 @@ void Info_Norvale::setCurrentInfo(QString modules, QString dates) {
 }
 
 QString Info_Norvale::clockText() {
-  return QLocale(QLocale::French)
-      .toString(programClock(), QStringLiteral("dddd dd / MM / yyyy - HH : mm : ss"));
+  // Non-breaking spaces hold the date and the time each on one line: a narrow label breaks
+  // the clock only after the date's dash, never inside the date or the time.
+  auto unbroken = [](QString format) {
+    return format.replace(QLatin1Char(' '), QChar(QChar::Nbsp));
+  };
+  const QString format = unbroken(QStringLiteral("dddd dd / MM / yyyy -")) + QLatin1Char(' ') +
+                         unbroken(QStringLiteral("HH : mm : ss"));
+  return QLocale(QLocale::French).toString(programClock(), format);
 }
 
 QString Info_Norvale::noticeText() const {

@@ -6,6 +6,7 @@
 #include <QRegExpValidator>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -32,6 +33,8 @@ namespace {
 // What the page asks of the window's inactivity timer: 15 minutes in both modes.
 constexpr int kPageTimeoutMs = 900000;
 constexpr int kWifiQualityPeriodMs = 2000;
+// The page fills the 640x480 panel.
+constexpr int kPanelHeight = 480;
 // The Wi-Fi driver needs a moment between its unloading and its loading.
 constexpr auto kWifiModuleReloadPause = std::chrono::seconds(1);
 // The SFTP port the server is tested on.
@@ -359,9 +362,11 @@ void Network1::on_keyboardButton_clicked() {
     keyboard->hide();
     ui->keyboardButton->setText(tr("Clavier\nON"));
   } else {
+    showStatusRow(false);
     keyboard->show();
     ui->keyboardButton->setText(tr("Clavier\nOFF"));
   }
+  shareRoomUnderTheFields(false);
 }
 
 void Network1::on_escButton_clicked() {
@@ -732,10 +737,12 @@ void Network1::slot_newSrvIP(QString newSrvIP) {
 // Helpers
 
 void Network1::showWifiBlock(bool shown) {
+  if (shown) showStatusRow(false);
   for (QWidget* w : std::initializer_list<QWidget*>{
            ui->pB_WifiRadioLevel, ui->label_wifi_title, ui->btn_wifi_ssid, ui->lE_wifi_ssid,
            ui->btn_wifi_type, ui->cB_wifi_authType, ui->btn_wifi_key, ui->lE_wifi_cryptKey})
     w->setVisible(shown);
+  shareRoomUnderTheFields(false);
 }
 
 void Network1::showStoredWifi() {
@@ -761,7 +768,38 @@ void Network1::clearOnState(QAbstractButton* button) {
   if (group) group->setExclusive(true);
 }
 
-void Network1::setStatus(const QString& text) { ui->labelStatus->setText(text); }
+void Network1::setStatus(const QString& text) {
+  ui->labelStatus->setText(text);
+  shareRoomUnderTheFields(!text.isEmpty());
+}
+
+void Network1::showStatusRow(bool shown) {
+  ui->label->setVisible(shown);
+  ui->labelStatus->setVisible(shown);
+}
+
+void Network1::shareRoomUnderTheFields(bool statusFirst) {
+  // Measured with the row hidden, so that the page never lays out taller than the panel.
+  showStatusRow(false);
+  if (!keyboard || !keyboard->isVisible()) {
+    showStatusRow(true);
+    return;
+  }
+  QVBoxLayout* page = ui->verticalLayout;
+  const int rest = std::max(page->totalMinimumSize().height(), page->totalHeightForWidth(width()));
+  const int statusWidth = width() - page->contentsMargins().left() -
+                          page->contentsMargins().right() - ui->label->sizeHint().width() -
+                          ui->horizontalLayout_status->spacing();
+  const int row = std::max(ui->label->sizeHint().height(),
+                           ui->labelStatus->heightForWidth(statusWidth));
+  if (rest + page->spacing() + row <= kPanelHeight) {
+    showStatusRow(true);
+  } else if (statusFirst) {
+    keyboard->hide();
+    ui->keyboardButton->setText(tr("Clavier\nON"));
+    showStatusRow(true);
+  }
+}
 
 void Network1::countChange() {
   if (iFaceName == "eth0")

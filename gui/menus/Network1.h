@@ -69,6 +69,10 @@ class Network1 : public QWidget {
   void slot_SendMSRFiles_result(bool accepted);
   void on_receiveFilesButton_clicked();
 
+ private slots:
+  // The status line under the fields.
+  void setStatus(const QString& text);
+
  protected:
   void changeEvent(QEvent* e) override;
 
@@ -85,7 +89,10 @@ class Network1 : public QWidget {
   void showStoredWifi();
   void setSaveButton(bool enabled, bool red);
   void clearOnState(QAbstractButton* button);
-  void setStatus(const QString& text);
+  // The status row and the keyboard share the room under the fields; where both do not
+  // fit, a new status puts the keyboard down, else the keyboard hides the status row.
+  void shareRoomUnderTheFields(bool statusFirst);
+  void showStatusRow(bool shown);
   void connectLists(bool connected);
   void selectInterfaceItem();
   bool enabledFieldsAcceptable() const;

@@ -656,6 +656,53 @@ TEST_F(MainScreen, InclinationAngleOfAHorizontalReceiver) {
   saveScreen(screen, "H");
 }
 
+// The liquid of the inclined receiver, from empty to full: each pixel of it lies on the
+// receiver's dark body in the picture, never on the light screen around the body nor under
+// the mass written on the body's dome; full, it reaches the body's top at both ends.
+TEST_F(MainScreen, InclinedReceiverLiquidStaysInsideTheReceiver) {
+  setKeys({{"CONFIG_TANK_TYPE", "H"}, {"CONFIG_HEIGHT", "2000"}, {"CONFIG_INCLINAISON_RESERVOIR", "35"},
+           {"CONFIG_DIAMETRE", "1200"}});
+  Ecran_Orv screen;
+  screen.resize(640, 480);
+  screen.show();
+  const QImage picture = label(screen, "image")->pixmap(Qt::ReturnByValue).toImage();
+  ASSERT_EQ(picture.size(), QSize(640, 480));
+  const QRgb liquid = qRgb(0x0a, 0x3f, 0x7d);
+  auto render = [&screen] {
+    QImage shot(640, 480, QImage::Format_RGB32);
+    shot.fill(Qt::white);
+    screen.render(&shot);
+    return shot;
+  };
+  std::string found;
+  for (int percent = 0; percent <= 100; percent += 5) {
+    refresh(screen, {{507, 12 * percent}, {504, 80.0}});
+    const QImage shot = render();
+    const QRect mass = label(screen, "poid")->geometry();
+    int shown = 0, offTheBody = 0, underTheMass = 0;
+    for (int y = 0; y < 480; ++y)
+      for (int x = 0; x < 640; ++x) {
+        if (shot.pixel(x, y) != liquid) continue;
+        ++shown;
+        if (qGray(picture.pixel(x, y)) > 80) ++offTheBody;
+        if (mass.contains(x, y)) ++underTheMass;
+      }
+    if (offTheBody || underTheMass)
+      found += std::to_string(percent) + "%: " + std::to_string(offTheBody) + " off the body, " +
+               std::to_string(underTheMass) + " under the mass\n";
+    if (percent == 0) {
+      EXPECT_EQ(shown, 0);
+    }
+    if (percent == 100) {
+      // The body's top edge lies at about 175 at the low end, 160 at the high end.
+      EXPECT_EQ(shot.pixel(280, 179), liquid);
+      EXPECT_EQ(shot.pixel(590, 166), liquid);
+      saveScreen(screen, "HI-full");
+    }
+  }
+  EXPECT_EQ(found, "");
+}
+
 TEST_F(MainScreen, HiddenTapSequences) {
   Ecran_Orv screen;
   screen.show();

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QTextLayout>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 
 #include <cstdlib>
 #include <ctime>
+#include <vector>
 
 #include "Info_Norvale.h"
 #include "orvPlatform.h"
@@ -30,8 +32,12 @@ class InfoNorvaleTest : public ::testing::Test {
     unsetenv("ORV_CLOCK_START");
     orv::resetWallClock();
   }
+  // A label's text as it reads: a non-breaking space is a space.
   std::string label(Info_Norvale& page, const char* name) {
-    return page.findChild<QLabel*>(QLatin1String(name))->text().toStdString();
+    return page.findChild<QLabel*>(QLatin1String(name))
+        ->text()
+        .replace(QChar(QChar::Nbsp), QLatin1Char(' '))
+        .toStdString();
   }
   QApplication& app = testApplication();
   TestSandbox box;
@@ -108,7 +114,7 @@ std::string overTheLogo(Info_Norvale& page, const QImage& logo) {
 std::string clockWrapped(Info_Norvale& page) {
   auto* label = page.findChild<QLabel*>(QStringLiteral("label_DH"));
   for (const QString& part : label->text().split(QLatin1Char('\n')))
-    if (part.contains(QLatin1String(" : ")) &&
+    if (part.contains(QLatin1Char(':')) &&
         QFontMetrics(label->font()).horizontalAdvance(part) > label->contentsRect().width())
       return "label_DH: the clock is wrapped (" + part.toStdString() + ")\n";
   return std::string();
@@ -143,6 +149,63 @@ TEST_F(InfoNorvaleTest, EveryTextIsWholeAndBesideTheLogo) {
         QMetaObject::invokeMethod(&page, "OnTimerRefresh");
         EXPECT_EQ(cutLabels(&page) + overTheLogo(page, logo) + clockWrapped(page), "");
         if (std::string(code) == "fr") saveScreen(&page, "infoNorvale-whole-ticked");
+      }
+    }
+  }
+}
+
+// The lines of a label's text as the label lays it out: tabs expanded, wrapped at its width.
+std::vector<QString> shownLines(QLabel* label) {
+  QString text = label->text();
+  text.replace(QLatin1Char('\n'), QChar(QChar::LineSeparator));
+  QTextLayout layout(text, label->font());
+  QTextOption option;
+  option.setWrapMode(QTextOption::WordWrap);
+  option.setTabStopDistance(8 * QFontMetricsF(label->font()).horizontalAdvance(QLatin1Char('x')));
+  layout.setTextOption(option);
+  std::vector<QString> lines;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(label->contentsRect().width());
+    lines.push_back(text.mid(line.textStart(), line.textLength())
+                        .replace(QChar(QChar::Nbsp), QLatin1Char(' ')));
+  }
+  layout.endLayout();
+  return lines;
+}
+
+// The clock label breaks between the notice, the date and the time, never inside the date
+// or the time: as shown (notice, tab, clock) and ticked (clock, notice), in each language's
+// notice, on the longest day names.
+TEST_F(InfoNorvaleTest, ClockBreaksOnlyBetweenNoticeDateAndTime) {
+  const struct {
+    const char* clock;
+    const char* date;
+  } days[] = {{"2026-12-09 22:58:58", "mercredi 09 / 12 / 2026"},
+              {"2026-12-11 22:58:58", "vendredi 11 / 12 / 2026"},
+              {"2026-12-13 22:58:58", "dimanche 13 / 12 / 2026"}};
+  for (const auto& day : days) {
+    setenv("ORV_CLOCK_START", day.clock, 1);
+    orv::resetWallClock();
+    for (const char* code : kPanelLanguages) {
+      PanelLanguage language(code);
+      ASSERT_TRUE(language.loaded);
+      Info_Norvale page(nullptr);
+      page.show();
+      auto* clock = page.findChild<QLabel*>(QStringLiteral("label_DH"));
+      for (const char* form : {"shown", "ticked"}) {
+        SCOPED_TRACE(std::string(day.date) + " " + code + " " + form);
+        if (std::string(form) == "ticked") QMetaObject::invokeMethod(&page, "OnTimerRefresh");
+        std::string lines;
+        bool date = false, time = false;
+        for (const QString& line : shownLines(clock)) {
+          lines += "[" + line.toStdString() + "]";
+          date = date || line.contains(QLatin1String(day.date));
+          time = time || line.contains(QLatin1String("22 : 58 : 58"));
+        }
+        EXPECT_TRUE(date && time) << lines;
+        if (std::string(code) == "fr" && day.date[0] == 'm')
+          saveScreen(&page, std::string("infoNorvale-clock-") + form);
       }
     }
   }

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -29,6 +30,7 @@
 #include "ORV_fileManip.h"
 #include "ORV_sysNet.h"
 #include "Network1.h"
+#include "ZuvVirtualKeyboard.h"
 #include "changeSrvIpDialog.h"
 #include "core_device.h"
 #include "lock_holder.h"
@@ -833,6 +835,129 @@ TEST_F(Network1Test, ServerAddressDialogStoresOnlyAnAddress) {
   });
   dev.page->OnEnab_serverIP();
   EXPECT_TRUE(dev.configHas("CONFIG_STFP_IP=127.0.0.9"));
+}
+
+// The visible controls of a page that lie off the 640x480 panel, and its buttons and keys
+// pressed under a finger's height: a page laid out taller than the panel pushes its lower
+// rows off it or squeezes them.
+std::string offPanel(QWidget* page) {
+  std::string found;
+  for (QWidget* w : page->findChildren<QWidget*>()) {
+    if (!w->isVisible()) continue;
+    const std::string name = w->objectName().toStdString();
+    if (!QRect(0, 0, 640, 480).contains(QRect(w->mapTo(page, QPoint()), w->size())))
+      found += name + " off the panel\n";
+    if (qobject_cast<QAbstractButton*>(w) && w->height() < ZuvVirtualKeyboard::kFingerKey)
+      found += name + " " + std::to_string(w->height()) + " px high\n";
+  }
+  return found;
+}
+
+// Every status the page can show is whole in its label, in every language, at the page's
+// own font: on the Ethernet page and with the Wi-Fi block, the keyboard down and up. The
+// connection test's texts are shown with a failed backup load under them.
+TEST_F(Network1Test, EveryStatusIsWholeInEveryLanguage) {
+  const char* const backupFailures[] = {
+      "ECHEC Recuperation des fichiers(2) de CONFIG VOREDANE, veuillez reessayer",
+      "ERREUR Mise en Place des fichiers de CONFIG, veuillez reessayer"};
+  auto translated = [](const char* source, const QString& arg = QString()) {
+    const QString text = QCoreApplication::translate("Network1", source);
+    return arg.isEmpty() ? text : text.arg(arg);
+  };
+  auto statuses = [&] {
+    QStringList texts;
+    for (const char* source :
+         {"ERREUR WIFI USB non Configurer",
+          "ERREUR Reconfiguration Reseau, veuillez corriger et reessayer.",
+          "Reconfiguration Reseau en cours .........",
+          "Veuillez brancher le DONGLE USB WIFI, merci.",
+          "Aucun Serveur DHCP trouve, ou erreur CONFIG WIFI.",
+          "Enregistrement CONFIG Reseau reussie.",
+          "Veuillez verifier que votre cable ethernet est raccorder\n"
+          "OU que votre dongle USB WiFi est brancher.",
+          "Test de la connexion en cours...",
+          "Recuperation des fichiers(2) de CONFIG sur VOREDANE en cours ...",
+          "Recuperation des fichiers de CONFIG VOREDANE OK\nMise en Place des fichiers(2) de "
+          "CONFIG en cours, ATTENTION Redemarrage ORV ....",
+          "Mise en Place des fichiers de CONFIG reussit, REBOOT en cours....",
+          "Transfert des fichiers en cours ...", "OK: Transfert des fichiers reussi.",
+          "ERREUR Transfert des fichiers.", "Reception des fichiers en cours ...",
+          "Reception des fichiers SFTP termine.",
+          "Reception des fichiers deja en cours ou pas d'Internet, veuillez reessayer plus "
+          "tard.",
+          "Cette Adresse IP Serveur est deja Configurer", "ERREUR Adresse IP Serveur non valide."})
+      texts << translated(source);
+    texts << translated("Changement ID %1 Sauvegarder.", QStringLiteral("2147483647"))
+          << translated("Enregistrement de la Nouvelle Adresse IP Serveur(%1)",
+                        QStringLiteral("255.255.255.255"));
+    for (const char* end : {"Reseau INTERNET OK, Connexion avec le serveur reussie.",
+                            "AUCUN Reseau INTERNET, Echec de la connexion avec le serveur"}) {
+      texts << translated(end);
+      for (const char* failure : backupFailures)
+        texts << translated(end) + QLatin1Char('\n') + translated(failure);
+    }
+    return texts;
+  };
+
+  const struct {
+    const char* iface;
+    bool keyboard;
+  } pages[] = {{"eth0", false}, {"eth0", true}, {"ra0", false}, {"ra0", true}};
+  for (const auto& p : pages) {
+    NetworkDevice dev(Keys{{"CONFIG_IFACE", p.iface}});
+    dev.addDongle();
+    dev.open(true);
+    const std::string state = std::string(p.iface) + (p.keyboard ? "-keyboard" : "");
+    QLabel* status = dev.w<QLabel>("labelStatus");
+    for (const char* code : kPanelLanguages) {
+      SCOPED_TRACE(state + " " + code);
+      PanelLanguage language(code);
+      ASSERT_TRUE(language.loaded);
+      std::string cut;
+      for (const QString& text : statuses()) {
+        if (p.keyboard && !dev.w("keyboard")->isVisible()) dev.click("keyboardButton");
+        dev.page->resize(640, 480);
+        QMetaObject::invokeMethod(dev.page.get(), "setStatus", Q_ARG(QString, text));
+        dev.page->layout()->invalidate();
+        dev.page->layout()->activate();
+        if (!status->isVisible() || status->text() != text)
+          cut += "labelStatus not shown (" + text.toStdString() + ")\n";
+        cut += cutLabels(dev.page.get()) + offPanel(dev.page.get());
+      }
+      EXPECT_EQ(cut, "");
+      if (std::string(code) == "fr" || std::string(code) == "ru")
+        dev.shot("status-" + state + "-" + code);
+    }
+  }
+}
+
+// With the Wi-Fi block and the keyboard up the page has no room for a status: a status puts
+// the keyboard down, and the keyboard brought up again hides the status row; every key and
+// button stays on the panel.
+TEST_F(Network1Test, StatusAndKeyboardShareTheRoomUnderTheFields) {
+  NetworkDevice dev(Keys{{"CONFIG_IFACE", "ra0"}});
+  dev.addDongle();
+  dev.open(true);
+  dev.click("keyboardButton");
+  ASSERT_TRUE(dev.w("keyboard")->isVisible());
+  EXPECT_EQ(offPanel(dev.page.get()), "");
+
+  dev.page->onEndTestConnection(false);
+  EXPECT_FALSE(dev.w("keyboard")->isVisible());
+  EXPECT_EQ(dev.w<QPushButton>("keyboardButton")->text().toStdString(), "Clavier\nON");
+  EXPECT_TRUE(dev.w("labelStatus")->isVisible());
+  dev.shot("status-ra0-keyboard-down");
+
+  dev.click("keyboardButton");
+  EXPECT_TRUE(dev.w("keyboard")->isVisible());
+  EXPECT_FALSE(dev.w("labelStatus")->isVisible());
+  EXPECT_EQ(offPanel(dev.page.get()), "");
+  dev.shot("status-ra0-keyboard-up");
+
+  // Without the keyboard the status comes back.
+  dev.click("keyboardButton");
+  EXPECT_TRUE(dev.w("labelStatus")->isVisible());
+  EXPECT_EQ(dev.status(), kTestFailed);
 }
 
 // The address dialog fills the 640x480 panel and no more, in every language: its field,

@@ -206,14 +206,14 @@ TEST(ModulsCenter, aLostCardTurnsItsValuesInvalidUntilItIsBack) {
 
 TEST(ModulsCenter, powerCumulsVoltageWatchEnergyResetAndSettingsFromTheServer) {
   // Module 0: a compressor (4 kW, 5 kVA), condenser fans at 50 %, a compressor without
-  // apparent power. Module 1 feeds nothing the cumuls count.
+  // apparent power. Module 1 feeds nothing the cumuls count: its blocks hold an assignment
+  // no list offers, which it gives itself (the file's would be refused when read).
   CentreBench bench(
-      "module 6 energie b0_P=4 b0_S=5 b1_P=10 b2_P=3 b2_S=0 b0_V1=230\nmodule 7 energie\n" +
+      "module 6 energie b0_P=4 b0_S=5 b1_P=10 b2_P=3 b2_S=0 b0_V1=230\nmodule 7 energie\n"
+      "set 7 config configured 1\nset 7 config affectation 9,9,9\n" +
           garbledModules({0, 1, 5, 8}),
       "[Module_Energie_0]\nz6_ENER_puissance_affectation_BP1=2\n"
-      "z6_ENER_puissance_affectation_percent_BP1=50\nz6_ENER_survTension_ecart=5\n"
-      "[Module_Energie_1]\nz7_ENER_puissance_affectation_BP0=9\n"
-      "z7_ENER_puissance_affectation_BP1=9\nz7_ENER_puissance_affectation_BP2=9\n");
+      "z6_ENER_puissance_affectation_percent_BP1=50\nz6_ENER_survTension_ecart=5\n");
   ASSERT_TRUE(bench.sim->ready());
   ASSERT_EQ(bench.detect(), 2);
   ModulsCenter& centre = *bench.centre;

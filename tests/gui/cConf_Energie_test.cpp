@@ -291,11 +291,12 @@ TEST_F(EnergiePage, SaveWithABusyLockIsAFailure) {
 }
 
 TEST_F(EnergiePage, AllocationShareAndTransformers) {
+  // Ratings and counts that no list offers come from the module itself (the file's are
+  // refused when read): it is configured and the file not, so its configuration is taken.
   ASSERT_NO_FATAL_FAILURE(
-      open("[General]\nCONFIG_FLUID=R404A\n[Module_Energie_0]\n"
-           "z6_ENER_puissance_puissanceTI_BP0=200\nz6_ENER_puissance_puissanceTI_BP1=75\n"
-           "z6_ENER_puissance_puissanceTI_BP2=150\nz6_ENER_puissance_nombreTI_BP0=0\n"
-           "z6_ENER_puissance_nombreTI_BP1=2\nz6_ENER_puissance_nombreTI_BP2=1\n"));
+      open("[General]\nCONFIG_FLUID=R404A\n",
+           plantScenario() + "set 6 config configured 1\nset 6 config ti_rating 200,75,150\n"
+                             "set 6 config ti_count 0,2,1\n"));
   // The screen shows what it will save: 200 A as "300A", 75 A as "50A".
   EXPECT_EQ(current("cB_PuissanceTI_1"), "300A");
   EXPECT_EQ(current("cB_PuissanceTI_2"), "50A");

@@ -1,6 +1,9 @@
 // The store's module-section operations: the configurations of the V2 and V1 measurement
 // cards, the HPF module and the ENERGIE modules in their sections of config.conf, and the
 // plant values the HPF module receives.
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 
@@ -27,6 +30,19 @@ using KeyDefault = std::function<double(const ModuleKeyDef&)>;
 std::string plainKey(const ModuleKeyDef& def) { return def.key; }
 double plainDefault(const ModuleKeyDef& def) { return def.def; }
 
+// True when `value` is a finite number that the field's type holds (a u32 field also takes
+// the negative ints that wrap, as "-1" does).
+bool fieldHolds(const ModuleKeyDef& def, double value) {
+  if (!std::isfinite(value)) return false;
+  switch (def.type) {
+    case ModKeyType::U8: return value >= 0.0 && value <= 255.0;
+    case ModKeyType::I32: return value >= INT32_MIN && value <= INT32_MAX;
+    case ModKeyType::U32: return value >= INT32_MIN && value <= UINT32_MAX;
+    case ModKeyType::F32: return std::fabs(value) <= FLT_MAX;
+  }
+  return false;
+}
+
 // Integer keys are read as int, float keys as double narrowed to float. Unsigned keys
 // (speeds, ratings, delays) are read through double, which holds every u32 exactly: they
 // are written unsigned, and a value above INT_MAX would not read back as an int. A value
@@ -46,6 +62,14 @@ void readKeys(orv_configFile& file, const std::string& section, const ModuleKeyT
     bool wide = def.type == ModKeyType::F32 || def.type == ModKeyType::U32;
     double value = wide ? file.get<double>(key, defaultOf(def), section)
                         : file.get<int>(key, static_cast<int>(defaultOf(def)), section);
+    // The V1 card's keys of "General" are judged by their field alone: a number the field
+    // cannot hold would otherwise reach the card as whatever the conversion makes of it.
+    if (!fieldHolds(def, value)) {
+      std::printf("[orvDatas] %s: %s %s=%s hors limites, valeur par defaut\n", what,
+                  section.c_str(), key.c_str(), file.getCString(key, "", section));
+      std::fflush(stdout);
+      value = defaultOf(def);
+    }
     setModuleField(record, def, value);
   }
 }

@@ -169,6 +169,25 @@ TEST(OrvDatasModules, ValuesNoModuleScreenOffersReadAsTheDefault) {
   }
 }
 
+// The V1 card's keys sit in "General": a number its field cannot hold reads as the default.
+TEST(OrvDatasModules, V1ValuesBeyondTheirFieldReadAsTheDefault) {
+  TestSandbox box;
+  box.write(kLive,
+            "[General]\nCONFIG_UARTBAUDS_MESURE=1e300\nCONFIG_GAMME_PRESSION=1e39\n"
+            "CONFIG_MIN_PRESSION=nan\n");
+  orvDatas store;
+  cmV1_config_t v1;
+  testing::internal::CaptureStdout();
+  ASSERT_EQ(store.readMESv1_Config_fromFile(&v1), 1);
+  const std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(v1.speed, 2400u);
+  EXPECT_EQ(v1.pressureFullScale, 30.0f);
+  EXPECT_EQ(v1.pressureMin, 0.0f);
+  for (const char* trace : {"CONFIG_UARTBAUDS_MESURE=1e300 hors limites",
+                            "CONFIG_GAMME_PRESSION=1e39 hors limites"})
+    EXPECT_NE(out.find(trace), std::string::npos) << trace << "\n" << out;
+}
+
 // The clean-ups drop sections (or the V1 keys) from memory; the file keeps them until
 // the next write.
 TEST(OrvDatasModules, CleaningDropsTheSectionsFromMemory) {

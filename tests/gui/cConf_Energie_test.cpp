@@ -25,6 +25,7 @@
 
 #include "../bus/support/module_bench.h"
 #include "EnerModul.h"
+#include "file_size_limit.h"
 #include "lock_holder.h"
 #include "cConf_Energie.h"
 #include "support/modal_boxes.h"
@@ -253,6 +254,43 @@ TEST_F(EnergiePage, ProbeKeysAreStoredOnlyOnceTheModuleAcknowledged) {
     for (int k = 0; k < 4; ++k)
       EXPECT_TRUE(bench->configHas("General", std::string(c.keys[k]) + "=" + values[k]))
           << c.keys[k];
+    TearDown();
+  }
+}
+
+// Probe keys that the file did not take (a full flash) make the save a failure, though the
+// module acknowledged its configuration and its section was written.
+TEST_F(EnergiePage, ProbeKeysNotStoredAreAFailure) {
+  struct Case {
+    const char* group;  // the one ticked
+    const char* section[2];
+  };
+  const Case cases[] = {
+      {"gB_CapteurPression", {"z6_ENER_pression_enabled=1", "z6_ENER_PT100_enabled=0"}},
+      {"gB_CapteurPT100", {"z6_ENER_pression_enabled=0", "z6_ENER_PT100_enabled=1"}},
+  };
+  for (const Case& c : cases) {
+    const char* group = c.group;
+    SCOPED_TRACE(group);
+    ASSERT_NO_FATAL_FAILURE(open("[General]\nCONFIG_FLUID=R404A\n"));
+    widget<QGroupBox>("gB_CapteurPression")->setChecked(false);
+    widget<QGroupBox>("gB_CapteurPT100")->setChecked(false);
+    widget<QGroupBox>(group)->setChecked(true);
+    widget<QLabel>("label_PressureOffset")->setText(QStringLiteral("0.7"));
+    widget<QLabel>("label_PT100calibration")->setText(QStringLiteral("0.4"));
+    // The file as the store holds it once the page has read its keys: the save's rewrite
+    // for the module's section keeps its size, only the new probe values would grow it.
+    ASSERT_EQ(bench->store->writeAllToConfigFile(), 1);
+    {
+      FileSizeLimit full(bench->configText().size());
+      click("pB_SaveENER");
+    }
+    EXPECT_EQ(requests(6, '8'), 1u);
+    for (const char* line : c.section)
+      EXPECT_TRUE(bench->configHas("Module_Energie_0", line)) << line;
+    EXPECT_EQ(text("label_SendConfigMessage"), "!! ECHEC !! Configuation module ENERGIE 1");
+    EXPECT_EQ(style("label_SendConfigMessage"), "QLabel { color: red; }");
+    EXPECT_TRUE(buttonsEnabled());
     TearDown();
   }
 }

@@ -253,26 +253,27 @@ int orvDatas::readORVconfigFile(const std::string& path) {
   return 1;
 }
 
-int orvDatas::replaceConfigFile(const std::string& source) {
+int orvDatas::replaceConfigText(const std::string& text) {
   if (!lock_FILEconfig()) {
     std::printf("[orvDatas] %s non remplace: verrou non obtenu\n", configPath.c_str());
     std::fflush(stdout);
     return 0;
   }
-  // Held from the copy to the end of the load (which may save the file again, migrated):
+  // Held from the write to the end of the load (which may save the file again, migrated):
   // a save of the settings in memory waits for both, then writes the loaded ones.
-  const bool loaded = orvFileCopyReplace(source.c_str(), configPath.c_str()) == 1 &&
-                      readORVconfigFile(configPath) == 1;
+  const bool loaded =
+      orvFileReplace(configPath.c_str(), text) == 1 && readORVconfigFile(configPath) == 1;
   unlock_FILEconfig();
   return loaded ? 1 : 0;
 }
 
-std::string orvDatas::keyConfigRefusal(const std::string& path) {
+std::string orvDatas::keyConfigRefusal(const std::string& path, std::string* judged) {
   orv_configFile read;
-  return keyFileRefusal(path, read);
+  return keyFileRefusal(path, read, judged);
 }
 
-std::string orvDatas::keyFileRefusal(const std::string& path, orv_configFile& read) {
+std::string orvDatas::keyFileRefusal(const std::string& path, orv_configFile& read,
+                                     std::string* judged) {
   struct stat st {};
   if (::stat(orv::devicePath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size == 0)
     return "fichier absent ou vide";
@@ -320,6 +321,7 @@ std::string orvDatas::keyFileRefusal(const std::string& path, orv_configFile& re
     if (const char* refused = newStaticNetworkRefusal(value(CFG_IP), value(CFG_MASK), value(CFG_GW)))
       return std::string(refused) + ": reseau statique inutilisable avec ces reglages";
   }
+  if (judged) judged->swap(bytes);
   return "";
 }
 

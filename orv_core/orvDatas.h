@@ -11,7 +11,7 @@
 //  - lock_ORVmesure guards the measurement record and is never held with the other two.
 // The key lock is not recursive: a caller holding lock_ORVconfig edits ORV_FileConfig_ptr()
 // directly and calls writeAllToConfigFile() only after releasing it. The file lock is, so
-// that replaceConfigFile() holds it across the load, which may save the file again.
+// that replaceConfigText() holds it across the load, which may save the file again.
 #pragma once
 
 #include <atomic>
@@ -60,19 +60,22 @@ public:
   // keyConfigRefusal()); only the keys the store knows are taken from it, and it is never
   // written: an older version's file is migrated in memory only.
   int readORVconfigFile(const std::string& path);
-  // Puts `source` (a restored backup) in place of the live file and loads it, as one step
-  // for the store's writers: the file lock is held from the copy to the end of the load,
-  // so no save of the settings held in memory can fall between them and write the replaced
-  // ones back. 1 when replaced and loaded; 0 when the lock timed out, the copy failed (the
-  // live file stays as it was) or the load refused the file.
-  int replaceConfigFile(const std::string& source);
+  // Puts `text` (a restored backup, the bytes keyConfigRefusal() judged) in place of the
+  // live file and loads it, as one step for the store's writers: the file lock is held
+  // from the write to the end of the load, so no save of the settings held in memory can
+  // fall between them and write the replaced ones back. 1 when replaced and loaded; 0 when
+  // the lock timed out, the write failed (the live file stays as it was) or the load
+  // refused the file.
+  int replaceConfigText(const std::string& text);
   // Why a configuration file from elsewhere (a USB key) must not replace this device's
   // settings, "" when it may: a text file (no NUL byte) of at most kKeyConfigMaxBytes,
   // refused by its size before it is read, with the device's identity (CONFIG_SRV_ID in
   // section General), each known key's value passing netCFG_refusal() once an older
   // version's file is migrated as the loader migrates it. Unknown keys do not refuse the
-  // file; they are left out when it is loaded.
-  static std::string keyConfigRefusal(const std::string& path);
+  // file; they are left out when it is loaded. The file is read once: `judged`, when
+  // given, receives the bytes accepted, the only ones to install (the file may change
+  // after its judgement).
+  static std::string keyConfigRefusal(const std::string& path, std::string* judged = nullptr);
   // A device's own file is about 5 KB; a key file beyond this is no configuration and is
   // never read into memory.
   static constexpr long kKeyConfigMaxBytes = 256 * 1024;
@@ -224,7 +227,8 @@ private:
   void mergeIntoConfig(orv_configFile& loaded);
   void dropUnknownKeys(orv_configFile& loaded);
   // keyConfigRefusal() that leaves the file as read, not migrated, in `read`.
-  static std::string keyFileRefusal(const std::string& path, orv_configFile& read);
+  static std::string keyFileRefusal(const std::string& path, orv_configFile& read,
+                                    std::string* judged = nullptr);
   void finalLoadChecks();
   void sendModuleConfigs(const ModuleMarks& marks);
   // Copies one block of the record under the record lock; false on a timeout.

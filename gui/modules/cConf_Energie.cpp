@@ -107,13 +107,15 @@ float generalFloat(int id) {
   return s ? s->getCFG_struct(id).floatValue : 0.0f;
 }
 
-void setGeneralFloat(int id, float value) {
-  if (orvDatas* s = store()) s->setCFG_struct(id, &value);
+// False when the key was not stored (a store lock timed out, the file was not written).
+bool setGeneralFloat(int id, float value) {
+  orvDatas* s = store();
+  return s && s->setCFG_struct(id, &value) == 1;
 }
 
 // Writes a General key only when the value differs from the stored one.
-void updateGeneralFloat(int id, float value) {
-  if (generalFloat(id) != value) setGeneralFloat(id, value);
+bool updateGeneralFloat(int id, float value) {
+  return generalFloat(id) == value || setGeneralFloat(id, value);
 }
 
 }  // namespace
@@ -430,7 +432,7 @@ void cConf_Energie::on_pB_SaveENER_clicked() {
 
   // The probe keys of section General are stored only once the module has taken its
   // configuration: a failed save leaves the file as it was.
-  std::vector<std::function<void()>> probeKeyWrites;
+  std::vector<std::function<bool()>> probeKeyWrites;
   const ProbeKeys& keys = kProbeKeys[i];
   if (ui->gB_CapteurPression->isChecked()) {
     record.module.pressionEnabled = 1;
@@ -438,7 +440,8 @@ void cConf_Energie::on_pB_SaveENER_clicked() {
     record.module.pressionType = static_cast<float>(ui->spinBox_PressionMAXI->value());
     const float offset = ui->label_PressureOffset->text().toFloat();
     if (keys.pressureOffset >= 0)
-      probeKeyWrites.push_back([&keys, offset] { updateGeneralFloat(keys.pressureOffset, offset); });
+      probeKeyWrites.push_back(
+          [&keys, offset] { return updateGeneralFloat(keys.pressureOffset, offset); });
   } else {
     record.module.pressionEnabled = 0;
   }
@@ -448,16 +451,15 @@ void cConf_Energie::on_pB_SaveENER_clicked() {
     const float calibration = ui->label_PT100calibration->text().toFloat();
     const float manual = static_cast<float>(ui->dS_PT100correctionManuel->value());
     probeKeyWrites.push_back([&keys, i, cable, calibration, manual] {
-      setGeneralFloat(keys.cable, cable);
-      updateGeneralFloat(keys.calibration, calibration);
+      if (!setGeneralFloat(keys.cable, cable) || !updateGeneralFloat(keys.calibration, calibration))
+        return false;
       const float before = generalFloat(keys.manual);
-      if (manual != before) {
-        if (i > 0) {
-          std::printf("+++++ After = %f, Before = %f ++++\t\n", manual, before);
-          std::fflush(stdout);
-        }
-        setGeneralFloat(keys.manual, manual);
+      if (manual == before) return true;
+      if (i > 0) {
+        std::printf("+++++ After = %f, Before = %f ++++\t\n", manual, before);
+        std::fflush(stdout);
       }
+      return setGeneralFloat(keys.manual, manual);
     });
   } else {
     record.module.pt100Enabled = 0;
@@ -480,8 +482,10 @@ void cConf_Energie::on_pB_SaveENER_clicked() {
     if (saved) saved = ener->cfg_writeENER_Config_toFile(i) == 1;
     if (!saved) ener->cfg_setENER_Config(i, false, &backupConfig);
   }
+  // Probe keys that did not reach the file are a failed save like any other: the page
+  // must not say OK for corrections the next start would not have.
+  for (size_t k = 0; saved && k < probeKeyWrites.size(); ++k) saved = probeKeyWrites[k]();
   if (saved) {
-    for (const auto& write : probeKeyWrites) write();
     ui->label_SendConfigMessage->setStyleSheet(kBlue);
     ui->label_SendConfigMessage->clear();
     ui->label_SendConfigMessage->setText(tr("Envoi Configuation module ENERGIE %1 OK").arg(i + 1));

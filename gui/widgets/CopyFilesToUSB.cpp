@@ -33,9 +33,10 @@ const char kProgressStyle[] =
 
 std::string fileName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
 
-// True when the key's file may replace the device's settings; the reason is traced.
-bool keyConfigUsable(const std::string& path) {
-  const std::string refusal = orvDatas::keyConfigRefusal(path);
+// True when the key's file may replace the device's settings, its bytes as judged in
+// `judged`; the reason of a refusal is traced.
+bool keyConfigUsable(const std::string& path, std::string* judged) {
+  const std::string refusal = orvDatas::keyConfigRefusal(path, judged);
   if (!refusal.empty())
     std::printf("CopyFilesToUSB: %s refuse (%s)\n", path.c_str(), refusal.c_str());
   return refusal.empty();
@@ -220,13 +221,17 @@ void CopyFilesToUSB::On_RestoreFilesFromUsb() {
     const bool settings = name == "config.conf";
     // Replaced whole or not at all: a copy that fails leaves the live file as it was, and
     // nothing is done on the strength of it. A key's settings file that is no device
-    // configuration is not copied at all.
-    if (settings && !keyConfigUsable(folder + name)) {
+    // configuration is not copied at all; one that is goes in as the bytes judged, never
+    // read from the key a second time.
+    std::string judged;
+    if (settings && !keyConfigUsable(folder + name, &judged)) {
       ++failed;
     } else if (settings && store) {
-      // Copied and loaded under the store's file lock, so that no save of the settings in
+      // Written and loaded under the store's file lock, so that no save of the settings in
       // memory by another thread puts the replaced ones back between the two.
-      if (!store->replaceConfigFile(folder + name)) ++failed;
+      if (!store->replaceConfigText(judged)) ++failed;
+    } else if (settings) {
+      if (!orvFileReplace((destinations[i] + name).c_str(), judged)) ++failed;
     } else if (!orvFileCopyReplace((folder + name).c_str(), (destinations[i] + name).c_str(),
                                    bootScript ? kBootScriptMode : -1)) {
       ++failed;

@@ -10,7 +10,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <poll.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cstdlib>
@@ -23,6 +26,7 @@
 
 #include "CopyFilesToUSB.h"
 #include "core_device.h"
+#include "lock_holder.h"
 #include "support/file_dialog_answers.h"
 #include "support/orvqt_workdir.h"
 #include "support/screen_shot.h"
@@ -299,6 +303,39 @@ TEST(CopyFilesToUSB, RestoreTakesOnlyADeviceConfiguration) {
   EXPECT_EQ(d.box.read("/home/ORV/config.conf"), saved);
   EXPECT_EQ(d.cfgInt("CONFIG_SRV_ID"), 1234);
   EXPECT_EQ(d.core->datas()->getCFG_struct(CFG_ORV_NAME).stringValue, "Magasin Nord");
+}
+
+// The key's settings file is read once: one changed on the key after its judgement (here
+// while the restore waits for the store's file lock) does not go in; the bytes judged do.
+TEST(CopyFilesToUSB, RestoreInstallsTheSettingsAsJudged) {
+  UsbDevice d;
+  const std::string key = "/home/usbkey1/orv_555_1/config.conf";
+  const std::string judged = "[General]\nCONFIG_SRV_ID=555\n";
+  d.box.write(key, judged);
+  const int watch = inotify_init1(IN_CLOEXEC);
+  ASSERT_GE(watch, 0);
+  ASSERT_GE(inotify_add_watch(watch, d.box.path(key).c_str(), IN_CLOSE_NOWRITE), 0);
+  CopyFilesToUSB page;
+  orvDatas* store = d.core->datas();
+  {
+    LockHeldElsewhere held([store] { return store->lock_FILEconfig() == 1; },
+                           [store] { store->unlock_FILEconfig(); });
+    // Once the restore has read the key file, it is swapped for one with another identity
+    // and a split mask, and the lock is given back.
+    std::thread swapper([&] {
+      struct pollfd read = {watch, POLLIN, 0};
+      if (poll(&read, 1, 10000) == 1) {
+        d.box.write(key, "[General]\nCONFIG_SRV_ID=666\nCONFIG_MASK=255.0.255.0\n");
+      }
+      held.release();
+    });
+    d.restoreFrom(page, "/home/usbkey1/orv_555_1");
+    swapper.join();
+  }
+  ::close(watch);
+  EXPECT_EQ(d.message(page), "Restauration terminer.");
+  EXPECT_EQ(d.box.read("/home/ORV/config.conf"), judged);
+  EXPECT_EQ(d.cfgInt("CONFIG_SRV_ID"), 555);
 }
 
 TEST(CopyFilesToUSB, RestoreTakesABackupOfThePreviousVersion) {

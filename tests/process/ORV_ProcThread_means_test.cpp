@@ -4,15 +4,13 @@
 
 #include "orv_utils.h"
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "file_size_limit.h"
 #include "support/moy_msr_generator.h"
 #include "support/plant_lines.h"
 #include "support/proc_fixture.h"
@@ -103,27 +101,6 @@ protected:
   void writeHistoryLine() {
     box.write(kMeans, MoyMsrGenerator().hours(1, 60, 120.0f, MoyMsrGenerator::kWatch).text());
   }
-
-  // The process may not grow a file beyond `bytes` while it lives (a full flash): a write
-  // across the limit is cut short, as the kernel does.
-  class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(size_t bytes) {
-      getrlimit(RLIMIT_FSIZE, &saved_);
-      signal_ = std::signal(SIGXFSZ, SIG_IGN);
-      struct rlimit limit = saved_;
-      limit.rlim_cur = bytes;
-      setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-      setrlimit(RLIMIT_FSIZE, &saved_);
-      std::signal(SIGXFSZ, signal_);
-    }
-
-  private:
-    struct rlimit saved_;
-    void (*signal_)(int);
-  };
 
   PlantModules hpf;
   struct tm passTm;

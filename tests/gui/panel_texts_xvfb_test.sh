@@ -45,7 +45,8 @@ info_whole shown
 shot "$SCREENS/infoNorvale-xvfb-shown.png"
 # The clock's first tick turns its one line into two, the date first.
 until=$(deadline)
-until field label_DH 8 | grep -q '^vendredi 11 / 12 / 2026 - '; do
+# (its date and its time are held together by non-breaking spaces)
+until field label_DH 8 | sed 's/\xc2\xa0/ /g' | grep -q '^vendredi 11 / 12 / 2026 - '; do
   [ $SECONDS -le $until ] || fail "the clock did not tick: $(field label_DH 8)"
   sleep 0.2
 done

@@ -395,8 +395,12 @@ TEST(cORVMenus, MakerInformationOfTheDevice) {
   EXPECT_EQ(text(plant.onPage("info_tare")),
             "Dernier Apprentissage : 30/12/2024\nDerniere tare : XX.XX.XXXX\nAdresse MAC : "
             "02:00:00:00:00:42\nID ORV : 12");
-  EXPECT_NE(text(plant.onPage("label_DH")).find("lundi 30 / 12 / 2024 - 12 : 00 :"),
-            std::string::npos);
+  // The clock holds its date and its time together with non-breaking spaces.
+  const std::string clock = plant.onPage<QLabel>("label_DH")
+                                ->text()
+                                .replace(QChar(QChar::Nbsp), QLatin1Char(' '))
+                                .toStdString();
+  EXPECT_NE(clock.find("lundi 30 / 12 / 2024 - 12 : 00 :"), std::string::npos) << clock;
   QPointer<QTimer> timer = plant.onPage<QTimer>("refreshTimer");
   EXPECT_TRUE(timer->isActive());
   EXPECT_EQ(timer->interval(), 500);

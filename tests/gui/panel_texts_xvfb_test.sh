@@ -45,7 +45,9 @@ info_whole shown
 shot "$SCREENS/infoNorvale-xvfb-shown.png"
 # The clock's first tick turns its one line into two, the date first.
 until=$((SECONDS + 10))
-until field label_DH 8 | grep -q '^vendredi 11 / 12 / 2026 - '; do
+# (The clock's non-breaking spaces, which hold its date and its time together, read as spaces.)
+nbsp=$(printf '\302\240')
+until field label_DH 8 | sed "s/$nbsp/ /g" | grep -q '^vendredi 11 / 12 / 2026 - '; do
   [ $SECONDS -le $until ] || fail "the clock did not tick: $(field label_DH 8)"
   sleep 0.2
 done

@@ -49,6 +49,8 @@ struct RelearnMenu : CoreDevice {
     d->findChild<QPushButton*>(QLatin1String(button))->click();
   }
   QApplication& app = testApplication();
+  // The program's working directory, where the charge dialog's keyboard finds its pictures.
+  WorkingDirectory cwd{prepareOrvqtWorkDir(box)};
   Menu_Reapprentissage page{nullptr};
   QSignalSpy acknowledged{&page, &Menu_Reapprentissage::RestAlarme};
   QSignalSpy relearn{&page, &Menu_Reapprentissage::ReappMoyen};

@@ -25,6 +25,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "ORV_fileManip.h"
@@ -838,17 +839,23 @@ TEST_F(Network1Test, ServerAddressDialogStoresOnlyAnAddress) {
 }
 
 // The visible controls of a page that lie off the 640x480 panel, and its buttons and keys
-// pressed under a finger's height: a page laid out taller than the panel pushes its lower
-// rows off it or squeezes them.
+// pressed under a finger's height or over one another: a page laid out taller than the
+// panel pushes its lower rows off it, squeezes them or lays them over each other.
 std::string offPanel(QWidget* page) {
   std::string found;
+  std::vector<std::pair<QWidget*, QRect>> buttons;
   for (QWidget* w : page->findChildren<QWidget*>()) {
     if (!w->isVisible()) continue;
     const std::string name = w->objectName().toStdString();
-    if (!QRect(0, 0, 640, 480).contains(QRect(w->mapTo(page, QPoint()), w->size())))
-      found += name + " off the panel\n";
-    if (qobject_cast<QAbstractButton*>(w) && w->height() < ZuvVirtualKeyboard::kFingerKey)
+    const QRect at(w->mapTo(page, QPoint()), w->size());
+    if (!QRect(0, 0, 640, 480).contains(at)) found += name + " off the panel\n";
+    if (!qobject_cast<QAbstractButton*>(w)) continue;
+    if (w->height() < ZuvVirtualKeyboard::kFingerKey)
       found += name + " " + std::to_string(w->height()) + " px high\n";
+    for (const auto& other : buttons)
+      if (other.second.intersects(at))
+        found += name + " over " + other.first->objectName().toStdString() + "\n";
+    buttons.emplace_back(w, at);
   }
   return found;
 }

@@ -27,6 +27,9 @@ struct Dialog {
     return field->text().toStdString();
   }
   QApplication& app = testApplication();
+  // The program's working directory, where its keyboard finds its pictures.
+  TestSandbox box;
+  WorkingDirectory cwd{prepareOrvqtWorkDir(box)};
   RecalculProcess dialog{nullptr};
   QSignalSpy recalcul{&dialog, &RecalculProcess::recalcul};
   QSignalSpy relearn{&dialog, &RecalculProcess::reapprentissage};

@@ -396,11 +396,11 @@ TEST(cORVMenus, MakerInformationOfTheDevice) {
             "Dernier Apprentissage : 30/12/2024\nDerniere tare : XX.XX.XXXX\nAdresse MAC : "
             "02:00:00:00:00:42\nID ORV : 12");
   // The clock holds its date and its time together with non-breaking spaces.
-  const std::string clock = text(plant.onPage("label_DH"));
-  EXPECT_NE(QString::fromStdString(clock).replace(QChar::Nbsp, ' ').toStdString().find(
-                "lundi 30 / 12 / 2024 - 12 : 00 :"),
-            std::string::npos)
-      << clock;
+  const std::string clock = plant.onPage<QLabel>("label_DH")
+                                ->text()
+                                .replace(QChar(QChar::Nbsp), QLatin1Char(' '))
+                                .toStdString();
+  EXPECT_NE(clock.find("lundi 30 / 12 / 2024 - 12 : 00 :"), std::string::npos) << clock;
   QPointer<QTimer> timer = plant.onPage<QTimer>("refreshTimer");
   EXPECT_TRUE(timer->isActive());
   EXPECT_EQ(timer->interval(), 500);

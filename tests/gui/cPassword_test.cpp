@@ -32,6 +32,9 @@ struct Page {
     return nullptr;
   }
   QApplication& app = testApplication();
+  // The program's working directory, where its keyboard finds its pictures.
+  TestSandbox box;
+  WorkingDirectory cwd{prepareOrvqtWorkDir(box)};
   cPassword page{nullptr};
   QLineEdit* field;
   QLabel* info;
@@ -99,9 +102,8 @@ TEST(cPassword, TheKeyboardsOwnKeysTypeIntoTheField) {
 
 TEST(cPassword, LanguageChangeEmptiesTheInformationText) {
   Page p;
-  TestSandbox sandbox;
   p.page.setText(QStringLiteral("Pour avoir le code indiquer le numero : 905"));
-  TestTranslation english(sandbox, "en");
+  TestTranslation english(p.box, "en");
   EXPECT_TRUE(p.info->text().isEmpty());
   EXPECT_EQ(
       p.page.findChild<QPushButton*>(QStringLiteral("pushButtonValidation"))->text().toStdString(),

@@ -25,7 +25,7 @@ plant_scenario "$root"
 sim_start "$root"
 # A Friday late in the evening: the longest clock line.
 xsession_start "$root" TZ=UTC ORV_CLOCK_START="2026-12-11 22:58:58" || fail "no X session"
-expect_page mainScreen 25
+expect_page mainScreen
 tap 567 32
 expect_page choixPage
 tap_widget visualisationButton || fail "no consultation choice"
@@ -44,17 +44,16 @@ info_whole() {
 info_whole shown
 shot "$SCREENS/infoNorvale-xvfb-shown.png"
 # The clock's first tick turns its one line into two, the date first.
-until=$((SECONDS + 10))
-# (The clock's non-breaking spaces, which hold its date and its time together, read as spaces.)
-nbsp=$(printf '\302\240')
-until field label_DH 8 | sed "s/$nbsp/ /g" | grep -q '^vendredi 11 / 12 / 2026 - '; do
+until=$(deadline)
+# (its date and its time are held together by non-breaking spaces)
+until field label_DH 8 | sed 's/\xc2\xa0/ /g' | grep -q '^vendredi 11 / 12 / 2026 - '; do
   [ $SECONDS -le $until ] || fail "the clock did not tick: $(field label_DH 8)"
   sleep 0.2
 done
 info_whole ticked
 shot "$SCREENS/infoNorvale-xvfb-ticked.png"
 tap_widget accueilButton || fail "no Quitter"
-until=$((SECONDS + 10))
+until=$(deadline)
 until page_line | grep -q "^page=mainScreen "; do
   page_line | grep -q "^page=menuPage " && tap_widget Esc > /dev/null
   [ $SECONDS -le $until ] || fail "not back on the main screen: $(page_line)"
@@ -70,7 +69,7 @@ expect_page networkPage
 tap_widget btnSERVER || fail "no server address button"
 expect_page timeCodePage
 code 4631
-wait_dump $'\tchangeSrvIpDialog\t' 10 || fail "no address dialog: $(dump)"
+wait_dump $'\tchangeSrvIpDialog\t' || fail "no address dialog: $(dump)"
 dump | grep -q $'^pushButton_ANNULER\t' || fail "no Annuler: $(dump)"
 dump | grep -q $'^pushButton_SEND\t' || fail "no Mise a Jour: $(dump)"
 [ "$(dump | grep -c $'^key[0-9]*\t')" -ge 26 ] || fail "keys missing: $(dump | grep '^key')"
@@ -82,7 +81,7 @@ finger_button "Mise a Jour" || fail "Mise a Jour too small"
 [ -z "$(cut_texts)" ] || fail "texts cut in the dialog: $(cut_texts)"
 shot "$SCREENS/changeSrvIpDialog-xvfb.png"
 tap_widget pushButton_ANNULER || fail "no Annuler"
-until=$((SECONDS + 10))
+until=$(deadline)
 while dump | grep -q $'\tchangeSrvIpDialog\t'; do
   [ $SECONDS -le $until ] || fail "the dialog stays"
   sleep 0.2

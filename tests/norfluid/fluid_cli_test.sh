@@ -8,7 +8,10 @@ fail() { echo "FAIL: $*"; exit 1; }
 ORV_ROOT=$(mktemp -d /tmp/orv-fluid-cli-XXXXXX)
 export ORV_ROOT
 trap 'rm -rf "$ORV_ROOT"' EXIT
-unset ORV_REFPROP_LIB LD_LIBRARY_PATH NORFLUID_TRACE 2>/dev/null || true
+unset ORV_REFPROP_LIB NORFLUID_TRACE 2>/dev/null || true
+# Under ASan, dlopen() ignores run paths, so a sanitizer build finds the library only through
+# the LD_LIBRARY_PATH that test.sh gives it: the run path is checked in the normal build.
+[ -n "${ORV_TEST_SANITIZE:-}" ] || unset LD_LIBRARY_PATH
 cli() { "$ORV_CLI" fluid "$@"; }
 value() { echo "$1" | sed -n "s/^$2=//p"; }
 # within LOW HIGH VALUE

@@ -578,18 +578,6 @@ bool orvDatas::isNetworkSettingKey(const std::string& keyword) {
   return id == CFG_IFACE || id == CFG_DHCP || id == CFG_IP || id == CFG_MASK || id == CFG_GW;
 }
 
-std::string orvDatas::networkSettingsRefusal(
-    const std::list<std::pair<std::string, std::string>>& pairs) {
-  for (const auto& p : pairs) {
-    const std::string why = isNetworkSettingKey(p.first) ? netCFG_refusal(p.first, p.second) : "";
-    if (!why.empty()) return p.first + ": " + why;
-  }
-  if (!lock_ORVconfig()) return "verrou non obtenu";
-  const std::string why = networkSetRefusalLocked(pairs);
-  unlock_ORVconfig();
-  return why;
-}
-
 std::string orvDatas::networkSetRefusalLocked(
     const std::list<std::pair<std::string, std::string>>& pairs) {
   // The setting the device would run with: the list's network values (the last of a key

@@ -113,7 +113,8 @@ public:
   // Applies keyword/value pairs received from the server: each goes to its module section
   // or to "General", and the file is rewritten once when something changed. A pair that
   // netCFG_refusal() refuses is left out with a console trace, and so are all the network
-  // pairs when networkSettingsRefusal() refuses them, judged under the same hold of the
+  // pairs when the setting they make over the stored values is not usable as a whole (a
+  // static one must pass newStaticNetworkRefusal()), judged under the same hold of the
   // locks as the pairs are applied. When a lock times out or the file cannot be written,
   // none is applied. `applied`, when given, receives the pairs that were (unchanged ones
   // included). 0 for an empty list, else 1.
@@ -123,11 +124,6 @@ public:
   // The keys that make the device's network setting together: CONFIG_IFACE, CONFIG_DHCP,
   // CONFIG_IP, CONFIG_MASK and CONFIG_GW.
   static bool isNetworkSettingKey(const std::string& keyword);
-  // Why the network pairs of a received list must not be applied, "" when they may (or
-  // when there are none): each must pass netCFG_refusal(), and the setting they make over
-  // the stored values must be usable as a whole (a static one passes
-  // newStaticNetworkRefusal()). Takes the key lock.
-  std::string networkSettingsRefusal(const std::list<std::pair<std::string, std::string>>& pairs);
   // Why a setting received from the server must not be applied, "" when it may: the
   // keyword is one the store keeps (section "General" or a module section), the value is
   // of the key's type, a network value is one the device stays reachable with (an
@@ -207,8 +203,9 @@ private:
   };
 
   cfg_value_t readKeyLocked(int id, const std::string& computedDefault);
-  // networkSettingsRefusal() for network values each already accepted: the setting they
-  // make over the stored values, read with the key lock held by the caller.
+  // Why the network values of `pairs`, each already accepted on its own, must not be
+  // applied together: the setting they make over the stored values, read with the key lock
+  // held by the caller, is not usable. "" when it is, or when there are none.
   std::string networkSetRefusalLocked(const std::list<std::pair<std::string, std::string>>& pairs);
   // Section of a received pair (marking its module), "" when the pair is refused, with a
   // console trace: by `pairRefusal` (its own value's), or by `networkRefusal` for all the
